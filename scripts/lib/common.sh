@@ -1,0 +1,35 @@
+# Shared by scripts/run and scripts/test: the Debian packages the project
+# needs, installed only when missing, and the CMake configure-and-build step.
+
+VELINOR_PACKAGES=(cmake ninja-build g++ ccache qt6-base-dev qt6-translations-l10n qt6-tools-dev
+                  libgl-dev fonts-liberation2 xvfb xauth imagemagick poppler-utils)
+
+velinor_root() {
+  cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd
+}
+
+ensure_packages() {
+  local missing=()
+  for package in "${VELINOR_PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing missing packages: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get -o DPkg::Lock::Timeout=300 update -qq
+  $sudo apt-get -o DPkg::Lock::Timeout=300 install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# configure_and_build BUILD_DIR CMAKE_ARGS...
+configure_and_build() {
+  local build_dir=$1
+  shift
+  local root
+  root=$(velinor_root)
+  if [ ! -f "$build_dir/build.ninja" ]; then
+    cmake -S "$root" -B "$build_dir" -G Ninja "$@"
+  fi
+  cmake --build "$build_dir" --parallel "$(nproc)"
+}

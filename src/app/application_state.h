@@ -1,0 +1,57 @@
+#pragma once
+
+// The application state: every value the windows share while the program runs.
+// One object, owned by the application and handed around by reference; the
+// members carry the names the program's windows have always used for them.
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+struct ApplicationState
+{
+    static constexpr int MaxRegels = 100;
+
+    // The current supplement.
+    QString Plaatsnaam = QStringLiteral("Plaatsnaam");
+    QString CatalogusNr = QStringLiteral("Nr.");
+    QString Jaartal = QStringLiteral("Jaar");
+    QString PaginaNr = QStringLiteral("1");
+    QString Omschrijving = QStringLiteral("Omschrijving");
+    std::array<QString, MaxRegels> OmschrijvingRegels{};
+    std::uint8_t AantalRegels = 0;
+    bool AfbeeldingOvergezet = false;
+
+    // Colours: red and green are general whole numbers, blue is a byte.
+    int TekenR = 0, TekenG = 0;
+    std::uint8_t TekenB = 0;
+    int VulR = 255, VulG = 255;
+    std::uint8_t VulB = 0;
+    int VensterR = 190, VensterG = 200;
+    std::uint8_t VensterB = 240;
+    int SupplementR = 220, SupplementG = 220;
+    std::uint8_t SupplementB = 230;
+
+    // Modes: the selected tool (0..12), 13/14 for the open dialog,
+    // 15 while the text panel is open, 21..24 for the field entry.
+    std::uint8_t Gereedschap = 0;
+    bool TekstPlaatsen = false;
+    int TekstHoek = 900;
+    std::uint8_t GumMaat = 10;
+    std::uint8_t CirkelStraal = 10;
+
+    // Drawing state of the canvas tools.
+    double StartX = 0, StartY = 0;
+    double VorigX = 0, VorigY = 0;
+
+    // Result of the colour chooser.
+    int KeuzeR = 0, KeuzeG = 0, KeuzeB = 0;
+
+    // The picture file last loaded for photo placement.
+    QString BeeldBestand;
+    int BeeldBreedte = 0, BeeldHoogte = 0;
+
+    // Progress of a running filter, 0..100.
+    int Voortgang = 0;
+};

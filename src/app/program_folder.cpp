@@ -1,0 +1,51 @@
+#include "app/program_folder.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+ProgramFolder::ProgramFolder(QString root)
+    : m_root(QDir::cleanPath(QDir(root).absolutePath()))
+{
+}
+
+ProgramFolder ProgramFolder::choose(const QString& homeOption, const QString& executableDir)
+{
+    if (!homeOption.isEmpty())
+        return ProgramFolder(homeOption);
+    const QString fromEnvironment = qEnvironmentVariable("VELINOR_HOME");
+    if (!fromEnvironment.isEmpty())
+        return ProgramFolder(fromEnvironment);
+    return ProgramFolder(executableDir);
+}
+
+namespace {
+
+// The entry of dir named like name without regard to case; the exact spelling wins.
+QString matchEntry(const QString& dir, const QString& name)
+{
+    if (QFileInfo::exists(dir + QLatin1Char('/') + name))
+        return name;
+    const QStringList entries = QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString& entry : entries) {
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return entry;
+    }
+    return name;
+}
+
+} // namespace
+
+QString ProgramFolder::path(const QString& relative) const
+{
+    QString normalised = relative;
+    normalised.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const QStringList parts = normalised.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    QString current = m_root;
+    for (const QString& part : parts) {
+        if (part == QLatin1String(".") || part == QLatin1String(".."))
+            current += QLatin1Char('/') + part;
+        else
+            current += QLatin1Char('/') + matchEntry(current, part);
+    }
+    return QDir::cleanPath(current);
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+// The program folder: the executable's folder, or the folder given by --home
+// or VELINOR_HOME. Every data file lives at a fixed relative path below it;
+// folder and file names are matched without regard to letter case, so
+// "\Images\" and "images/" name the same folder.
+
+#include <QString>
+
+class ProgramFolder
+{
+public:
+    explicit ProgramFolder(QString root);
+
+    // The folder to use: the --home option if given, else VELINOR_HOME if set, else the executable's folder.
+    static ProgramFolder choose(const QString& homeOption, const QString& executableDir);
+
+    const QString& root() const { return m_root; }
+
+    // root + relative path, each part spelled as it exists on disk when a part
+    // matches without regard to case; parts that do not exist keep the given spelling.
+    QString path(const QString& relative) const;
+
+private:
+    QString m_root;
+};

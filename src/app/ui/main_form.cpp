@@ -1,0 +1,179 @@
+#include "app/ui/main_form.h"
+
+#include "app/application_state.h"
+#include "app/clock_text.h"
+#include "app/colour.h"
+#include "app/rounding.h"
+#include "app/settings_file.h"
+#include "app/ui/double_click_label.h"
+#include "app/ui/interaction.h"
+#include "app/ui/page_preview.h"
+#include "canvas/ui/pic_edit.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QCoreApplication>
+#include <QMenuBar>
+#include <QPainter>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+void setBackground(QWidget* widget, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::Button, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+} // namespace
+
+Main::Main(ApplicationState& state, ProgramFolder folder, Interaction& interaction, QWidget* parent)
+    : QMainWindow(parent)
+    , m_state(state)
+    , m_folder(std::move(folder))
+    , m_interaction(interaction)
+{
+    setObjectName(QStringLiteral("Main"));
+    setWindowTitle(QStringLiteral("Velinor"));
+    setCentralWidget(new QWidget(this));
+    createMenus();
+    createPageArea();
+    createEditingArea();
+    createStatusLine();
+    createCataloguePanel();
+
+    m_klokTimer = new QTimer(this);
+    m_klokTimer->setObjectName(QStringLiteral("KlokTimer"));
+    m_klokTimer->setInterval(1000);
+    m_barTimer = new QTimer(this);
+    m_barTimer->setObjectName(QStringLiteral("BarTimer"));
+    m_barTimer->setInterval(1);
+
+    connectSignals();
+    Form_Load();
+    m_klokTimer->start();
+}
+
+Main::~Main() = default;
+
+void Main::connectSignals()
+{
+    connect(m_menus.FileExit, &QAction::triggered, this, &Main::FileExit_Click);
+    connect(m_klokTimer, &QTimer::timeout, this, &Main::KlokTimer_Timer);
+    connect(m_barTimer, &QTimer::timeout, this, &Main::BarTimer_Timer);
+    connect(m_convertKnop, &QToolButton::clicked, this, &Main::ConvertKnop_Click);
+}
+
+QString Main::settingsPath() const
+{
+    return m_folder.path(SettingsFile::FileName);
+}
+
+void Main::Form_Load()
+{
+    // The client area is fixed; the menu bar comes on top of it.
+    centralWidget()->setFixedSize(ClientSize);
+    setFixedSize(ClientSize.width(), ClientSize.height() + menuBar()->sizeHint().height());
+    m_picEdit->setImage(QImage(QStringLiteral(":/pictures/titel.png")));
+
+    m_state = ApplicationState{};
+    SettingsFile::load(settingsPath(), m_state);
+
+    setBackground(m_tekenLabel, KleurNaarQColor(m_state.TekenR, m_state.TekenG, m_state.TekenB));
+    setBackground(m_vulLabel, KleurNaarQColor(m_state.VulR, m_state.VulG, m_state.VulB));
+    ZetVensterKleur(m_state.VensterR, m_state.VensterG, m_state.VensterB);
+    ZetSupplementKleur(m_state.SupplementR, m_state.SupplementG, m_state.SupplementB);
+}
+
+std::array<QCheckBox*, 5> Main::panelCheckBoxes() const
+{
+    return {m_check1, m_checkBold, m_checkItalic, m_checkOnderstreept, m_checkVer};
+}
+
+void Main::ZetVensterKleur(int r, int g, int b)
+{
+    const QColor colour = KleurNaarQColor(r, g, b);
+    setBackground(this, colour);
+    for (QWidget* widget : {static_cast<QWidget*>(m_frame1), static_cast<QWidget*>(m_frame2),
+                            static_cast<QWidget*>(m_frame3), static_cast<QWidget*>(m_frame4)})
+        setBackground(widget, colour);
+    for (QCheckBox* box : panelCheckBoxes())
+        setBackground(box, colour);
+}
+
+void Main::ZetSupplementKleur(int r, int g, int b)
+{
+    m_pic->setBackground(KleurNaarQColor(r, g, b));
+}
+
+void Main::ToonInfo(const QString& text, int warning)
+{
+    m_infoLabel->setText(text);
+    QPalette palette = m_infoLabel->palette();
+    palette.setColor(QPalette::WindowText, warning == 1 ? QColor(155, 0, 0) : QColor(0, 0, 0));
+    m_infoLabel->setPalette(palette);
+}
+
+void Main::FileExit_Click()
+{
+    close();
+}
+
+void Main::closeEvent(QCloseEvent* event)
+{
+    if (Form_Unload()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    QCoreApplication::quit();
+}
+
+bool Main::Form_Unload()
+{
+    if (!m_interaction.askYesNo(this, QStringLiteral("Wilt u dit programma nu afsluiten?"), QStringLiteral(" Exit"),
+                                Interaction::Icon::Question))
+        return true;
+    // A folder that cannot be written must not keep the program from ending.
+    SettingsFile::write(settingsPath(), m_state);
+    return false;
+}
+
+void Main::KlokTimer_Timer()
+{
+    m_klokLabel->setText(KlokTekst(QDateTime::currentDateTime()));
+}
+
+void Main::BarTimer_Timer()
+{
+    if (m_state.Voortgang == 100) {
+        m_barWidth = 0;
+        m_bar->clear();
+        m_barTimer->stop();
+        return;
+    }
+    m_barWidth = int(RondAf(m_state.Voortgang * 2.4));
+    paintBar();
+}
+
+void Main::paintBar()
+{
+    QPixmap picture(m_bar->contentsRect().size());
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.fillRect(QRect(0, 0, m_barWidth, 16), QColor(0, 0, 160));
+    painter.end();
+    m_bar->setPixmap(picture);
+}
+
+void Main::ConvertKnop_Click()
+{
+    m_state.AfbeeldingOvergezet = true;
+    m_picImage->setPixmap(QPixmap::fromImage(m_picEdit->image()));
+}

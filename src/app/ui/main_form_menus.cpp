@@ -1,0 +1,146 @@
+// The menu bar of the main window, entries in the order and with the captions
+// collectors know.
+
+#include "app/ui/main_form.h"
+
+#include "app/splash_info.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+QAction* Main::addAction(QMenu* menu, const QString& objectName, const QString& caption)
+{
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(objectName);
+    return action;
+}
+
+namespace {
+
+QMenu* addMenu(QMenu* parent, const QString& objectName, const QString& caption)
+{
+    QMenu* menu = parent->addMenu(caption);
+    menu->setObjectName(objectName);
+    menu->menuAction()->setObjectName(objectName);
+    return menu;
+}
+
+QMenu* addMenu(QMenuBar* bar, const QString& objectName, const QString& caption)
+{
+    QMenu* menu = bar->addMenu(caption);
+    menu->setObjectName(objectName);
+    return menu;
+}
+
+QString indexed(const char* name, int index)
+{
+    return QString::fromLatin1(name) + QString::number(index);
+}
+
+} // namespace
+
+void Main::createMenus()
+{
+    MainMenus& m = m_menus;
+    QMenuBar* bar = menuBar();
+
+    QMenu* file = addMenu(bar, QStringLiteral("File"), QStringLiteral("File"));
+    m.FileNew = addAction(file, QStringLiteral("FileNew"), QStringLiteral("Nieuw"));
+    m.FileOpen = addAction(file, QStringLiteral("FileOpen"), QStringLiteral("Open Supplement"));
+    m.FileSave = addAction(file, QStringLiteral("FileSave"), QStringLiteral("Save Supplement"));
+    file->addSeparator();
+    m.FileSaveAls = addMenu(file, QStringLiteral("FileSaveAls"), QStringLiteral("Velletje Opslaan als..."));
+    m.FileSaveAs[1] = addAction(m.FileSaveAls, indexed("FileSaveAs", 1), QStringLiteral("Bmp"));
+    m.FileSaveAs[2] = addAction(m.FileSaveAls, indexed("FileSaveAs", 2), QStringLiteral("Jpg"));
+    file->addSeparator();
+    m.FilePrint = addAction(file, QStringLiteral("FilePrint"), QStringLiteral("Afdrukken"));
+    m.FileSetupPrinter = addAction(file, QStringLiteral("FileSetupPrinter"), QStringLiteral("Setup Printer"));
+    file->addSeparator();
+    m.FileExit = addAction(file, QStringLiteral("FileExit"), QStringLiteral("Exit"));
+
+    QMenu* tools = addMenu(bar, QStringLiteral("Tools"), QStringLiteral("Geografie"));
+    m.ToolsGeografie = addAction(tools, QStringLiteral("ToolsGeografie"), QStringLiteral("Op de kaart"));
+    m.ToolsGoogleMaps = addAction(tools, QStringLiteral("ToolsGoogleMaps"), QStringLiteral("Google Maps"));
+    m.GeografieStedenlijst = addAction(tools, QStringLiteral("GeografieStedenlijst"), QStringLiteral("Plaatsnamen"));
+
+    QMenu* edit = addMenu(bar, QStringLiteral("Bewerken"), QStringLiteral("Bewerken"));
+    m.EditKnoppen = addAction(edit, QStringLiteral("EditKnoppen"), QStringLiteral("Tekenknoppen Aan"));
+    m.EditKnoppen->setCheckable(true);
+    edit->addSeparator();
+    m.EditBewerken = addMenu(edit, QStringLiteral("EditBewerken"), QStringLiteral("Tekenfilters"));
+    const QStringList first = {QStringLiteral("Grayscale"), QStringLiteral("Negative"), QStringLiteral("Light"),
+                               QStringLiteral("Dark"), QStringLiteral("Sharpen")};
+    for (int i = 0; i < first.size(); ++i)
+        m.EditConvert[i] = addAction(m.EditBewerken, indexed("EditConvert", i), first.at(i));
+    QMenu* contrast = addMenu(m.EditBewerken, indexed("EditConvert", 5), QStringLiteral("Contrast"));
+    m.EditConvert[5] = contrast->menuAction();
+    m.EditContrastConvert[1] = addAction(contrast, indexed("EditContrastConvert", 1), QStringLiteral("Positive"));
+    m.EditContrastConvert[2] = addAction(contrast, indexed("EditContrastConvert", 2), QStringLiteral("Negative"));
+    m.EditConvert[6] = addAction(m.EditBewerken, indexed("EditConvert", 6), QStringLiteral("Pixelize"));
+    m.EditConvert[7] = addAction(m.EditBewerken, indexed("EditConvert", 7), QStringLiteral("Reliëf"));
+    QMenu* swap = addMenu(m.EditBewerken, indexed("EditConvert", 8), QStringLiteral("Swap Colors"));
+    m.EditConvert[8] = swap->menuAction();
+    const QStringList swaps = {QStringLiteral("RGB --> BRG"), QStringLiteral("RGB --> GBR"), QStringLiteral("RGB --> RBG"),
+                               QStringLiteral("RGB --> BGR"), QStringLiteral("RGB --> GRB")};
+    for (int i = 1; i <= 5; ++i)
+        m.EditSwap[i] = addAction(swap, indexed("EditSwap", i), swaps.at(i - 1));
+    const QStringList rest = {QStringLiteral("Scattered"), QStringLiteral("Blur"), QStringLiteral("Aquarel"),
+                              QStringLiteral("Defuse"), QStringLiteral("Add noise"), QStringLiteral("Edge"),
+                              QStringLiteral("Contour"), QStringLiteral("Sepia"), QStringLiteral("Transparant")};
+    for (int i = 9; i <= 17; ++i)
+        m.EditConvert[i] = addAction(m.EditBewerken, indexed("EditConvert", i), rest.at(i - 9));
+    const QStringList flips = {QStringLiteral("Flip Horizontaal"), QStringLiteral("Flip Vertikaal"),
+                               QStringLiteral("Flip Rechts"), QStringLiteral("Flip Boven")};
+    for (int i = 0; i <= 3; ++i)
+        m.EditFlipConvert[i] = addAction(edit, indexed("EditFlipConvert", i), flips.at(i));
+    QMenu* borders = addMenu(edit, QStringLiteral("EditBorders"), QStringLiteral("Border"));
+    for (int width : {1, 2, 5, 10}) {
+        const QString caption = width == 1 ? QStringLiteral("1 Pixel") : QStringLiteral("%1 Pixels").arg(width);
+        m.EditBordersBreedte[width] = addAction(borders, indexed("EditBordersBreedte", width), caption);
+    }
+
+    QMenu* opmaak = addMenu(bar, QStringLiteral("Perforaties"), QStringLiteral("Opmaak"));
+    auto perforationMenu = [&](const char* sheetName, const char* prefix, const QString& caption, std::array<QAction*, 3>& kleur,
+                               std::array<QAction*, 3>& fotos, const char* kleurName, const char* fotoName) {
+        QMenu* sheet = addMenu(opmaak, QString::fromLatin1(sheetName), caption);
+        QMenu* perforation = addMenu(sheet, QString::fromLatin1(prefix), QStringLiteral("Perforatie"));
+        kleur[1] = addAction(perforation, indexed(kleurName, 1), QStringLiteral("Zwart"));
+        kleur[2] = addAction(perforation, indexed(kleurName, 2), QStringLiteral("Wit"));
+        QMenu* photos = addMenu(sheet, QString::fromLatin1(prefix) + QStringLiteral("Foto"), QStringLiteral("Foto's Invoegen"));
+        fotos[1] = addAction(photos, indexed(fotoName, 1), QStringLiteral("Groot"));
+        fotos[2] = addAction(photos, indexed(fotoName, 2), QStringLiteral("Klein"));
+    };
+    perforationMenu("PerforatieVelletje", "PerforatieVel", QStringLiteral("Velletje"), m.PerforatieKleurVel, m.PerforatieVelFotos,
+                    "PerforatieKleurVel", "PerforatieVelFotos");
+    perforationMenu("PerforatieBlokje", "PerforatieBlok", QStringLiteral("Verzamelblokje"), m.PerforatieKleurBlok, m.PerforatieBlokFotos,
+                    "PerforatieKleurBlok", "PerforatieBlokFotos");
+    QMenu* barcode = addMenu(opmaak, QStringLiteral("OpmaakBarcode"), QStringLiteral("Barcode"));
+    const QStringList corners = {QStringLiteral("Rechtsonder"), QStringLiteral("Linksonder"), QStringLiteral("Rechtsboven")};
+    for (int i = 1; i <= 3; ++i)
+        m.PerforatieBarcode[i] = addAction(barcode, indexed("PerforatieBarcode", i), corners.at(i - 1));
+
+    QMenu* kleuren = addMenu(bar, QStringLiteral("Configuratie"), QStringLiteral("Kleuren"));
+    m.ConfiguratieInstellingen = addAction(kleuren, QStringLiteral("ConfiguratieInstellingen"), QStringLiteral("Instellingen"));
+
+    QMenu* bereken = addMenu(bar, QStringLiteral("Bereken"), QStringLiteral("Berekeningen"));
+    m.BerekenTotaal[1] = addAction(bereken, indexed("BerekenTotaal", 1), QStringLiteral("Totaal Cat.prijs"));
+    m.BerekenTotaal[2] = addAction(bereken, indexed("BerekenTotaal", 2), QStringLiteral("Totaal Nominaal"));
+
+    QMenu* help = addMenu(bar, QStringLiteral("Help"), QStringLiteral("Help"));
+    m.HelpHelp = addAction(help, QStringLiteral("HelpHelp"), QStringLiteral("Help"));
+    m.HelpGeschiedenis = addAction(help, QStringLiteral("HelpGeschiedenis"), QStringLiteral("Geschiedenis"));
+    m.HelpHelp->setCheckable(true);
+    m.HelpGeschiedenis->setCheckable(true);
+    help->addSeparator();
+    m.HelpZegora = addAction(help, QStringLiteral("HelpZegora"), SplashInfo::PartnerShop);
+    m.HelpMeerSoftware = addAction(help, QStringLiteral("HelpMeerSoftware"), QStringLiteral("Meer Software"));
+    m.HelpInfo = addAction(help, QStringLiteral("HelpInfo"), QStringLiteral("Info..."));
+    m.HelpGoogleSearch = addAction(help, QStringLiteral("HelpGoogleSearch"), QStringLiteral("Google Search"));
+    m.HelpWikipedia = addAction(help, QStringLiteral("HelpWikipedia"), QStringLiteral("Wikipedia"));
+
+    // Two menus without entries: a divider, and the name of the last loaded picture file.
+    m.TussenLas = addMenu(bar, QStringLiteral("TussenLas"), QStringLiteral("|"));
+    m.TussenLas->menuAction()->setEnabled(false);
+    m.Bestandsnaam = addMenu(bar, QStringLiteral("Bestandsnaam"), QStringLiteral("*.*"));
+}

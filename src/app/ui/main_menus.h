@@ -1,0 +1,59 @@
+#pragma once
+
+// The entries of the main window's menu bar, under the names the handlers use.
+// Arrays are indexed by the entry's index; unused indexes stay empty.
+
+#include <array>
+
+class QAction;
+class QMenu;
+
+struct MainMenus
+{
+    // File
+    QAction* FileNew = nullptr;
+    QAction* FileOpen = nullptr;
+    QAction* FileSave = nullptr;
+    QMenu* FileSaveAls = nullptr;
+    std::array<QAction*, 3> FileSaveAs{};          // 1 Bmp, 2 Jpg
+    QAction* FilePrint = nullptr;
+    QAction* FileSetupPrinter = nullptr;
+    QAction* FileExit = nullptr;
+
+    // Geografie
+    QAction* ToolsGeografie = nullptr;
+    QAction* ToolsGoogleMaps = nullptr;
+    QAction* GeografieStedenlijst = nullptr;
+
+    // Bewerken
+    QAction* EditKnoppen = nullptr;
+    QMenu* EditBewerken = nullptr;
+    std::array<QAction*, 18> EditConvert{};        // 5 and 8 are submenus
+    std::array<QAction*, 3> EditContrastConvert{}; // 1 Positive, 2 Negative
+    std::array<QAction*, 6> EditSwap{};            // 1..5
+    std::array<QAction*, 4> EditFlipConvert{};     // 0..3
+    std::array<QAction*, 11> EditBordersBreedte{}; // 1, 2, 5, 10
+
+    // Opmaak
+    std::array<QAction*, 3> PerforatieKleurVel{};
+    std::array<QAction*, 3> PerforatieVelFotos{};
+    std::array<QAction*, 3> PerforatieKleurBlok{};
+    std::array<QAction*, 3> PerforatieBlokFotos{};
+    std::array<QAction*, 4> PerforatieBarcode{};   // 1..3
+
+    // Kleuren, Berekeningen
+    QAction* ConfiguratieInstellingen = nullptr;
+    std::array<QAction*, 3> BerekenTotaal{};       // 1, 2
+
+    // Help
+    QAction* HelpHelp = nullptr;
+    QAction* HelpGeschiedenis = nullptr;
+    QAction* HelpZegora = nullptr;
+    QAction* HelpMeerSoftware = nullptr;
+    QAction* HelpInfo = nullptr;
+    QAction* HelpGoogleSearch = nullptr;
+    QAction* HelpWikipedia = nullptr;
+
+    QMenu* TussenLas = nullptr;
+    QMenu* Bestandsnaam = nullptr;
+};

@@ -1,0 +1,58 @@
+#include "app/ui/qt_interaction.h"
+
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace {
+
+QMessageBox::Icon toQt(Interaction::Icon icon)
+{
+    switch (icon) {
+    case Interaction::Icon::None: return QMessageBox::NoIcon;
+    case Interaction::Icon::Information: return QMessageBox::Information;
+    case Interaction::Icon::Warning: return QMessageBox::Warning;
+    case Interaction::Icon::Stop: return QMessageBox::Critical;
+    case Interaction::Icon::Question: return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+void QtInteraction::message(QWidget* parent, const QString& text, const QString& title, Icon icon)
+{
+    QMessageBox box(toQt(icon), title, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+bool QtInteraction::askYesNo(QWidget* parent, const QString& text, const QString& title, Icon icon)
+{
+    QMessageBox box(toQt(icon), title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+QString QtInteraction::openFileName(QWidget* parent, const QString& title, const QString& folder, const QString& filter)
+{
+    return QFileDialog::getOpenFileName(parent, title, folder, filter);
+}
+
+QString QtInteraction::saveFileName(QWidget* parent, const QString& title, const QString& suggestion, const QString& filter)
+{
+    // The callers ask their own overwrite question, with their own wording.
+    return QFileDialog::getSaveFileName(parent, title, suggestion, filter, nullptr, QFileDialog::DontConfirmOverwrite);
+}
+
+bool QtInteraction::choosePrinter(QWidget* parent, QPrinter& printer)
+{
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+int QtInteraction::showModal(QDialog& dialog)
+{
+    return dialog.exec();
+}

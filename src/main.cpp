@@ -1,0 +1,83 @@
+// velinor: the album-page designer for collectors of the Velinor sheetlets.
+
+#include "app/application_state.h"
+#include "app/command_line.h"
+#include "app/file_version.h"
+#include "app/program_folder.h"
+#include "app/ui/main_form.h"
+#include "app/ui/qt_interaction.h"
+#include "app/ui/titel.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTextStream>
+#include <QTranslator>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+void installDutchTranslation(QApplication& app)
+{
+    QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands));
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QLocale(QLocale::Dutch), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(translator);
+}
+
+const char* const Usage =
+    "Gebruik: velinor [--home MAP] [--no-splash]\n"
+    "  --home MAP    gebruik MAP als programmamap (anders VELINOR_HOME of de map van het programma)\n"
+    "  --no-splash   open direct het hoofdvenster, zonder titelvenster\n"
+    "  --help        toon deze hulptekst\n"
+    "  --version     toon het versienummer\n";
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Velinor"));
+    QApplication::setApplicationVersion(ProgramVersion());
+    installDutchTranslation(app);
+
+    QStringList arguments = QApplication::arguments();
+    arguments.removeFirst();
+    const CommandLine line = ParseCommandLine(arguments, {QStringLiteral("--no-splash")});
+    QTextStream out(stdout), err(stderr);
+    if (!line.error.isEmpty() || !line.positional.isEmpty()) {
+        err << (line.error.isEmpty() ? QStringLiteral("Onverwacht argument: ") + line.positional.first() : line.error)
+            << "\n\n" << Usage;
+        return 2;
+    }
+    if (line.help) {
+        out << Usage;
+        return 0;
+    }
+    if (line.version) {
+        out << "velinor " << ProgramVersion() << '\n';
+        return 0;
+    }
+
+    const ProgramFolder folder = ProgramFolder::choose(line.home, QApplication::applicationDirPath());
+    QtInteraction interaction;
+    ApplicationState state;
+    std::unique_ptr<Main> main;
+    auto openMain = [&] {
+        main = std::make_unique<Main>(state, folder, interaction);
+        main->show();
+    };
+
+    std::unique_ptr<Titel> titel;
+    if (line.has(QStringLiteral("--no-splash"))) {
+        openMain();
+    } else {
+        titel = std::make_unique<Titel>(folder, interaction);
+        QObject::connect(titel.get(), &Titel::started, &app, openMain);
+        titel->show();
+    }
+    return app.exec();
+}

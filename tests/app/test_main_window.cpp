@@ -1,0 +1,214 @@
+// The main window as the user meets it: layout and captions, the colours from
+// the settings file, the exit question, the clock, the progress bar and the
+// transfer of the canvas to the page.
+
+#include "app/application_state.h"
+#include "app/settings_file.h"
+#include "app/ui/main_form.h"
+#include "app/ui/page_preview.h"
+#include "canvas/ui/pic_edit.h"
+#include "common/scripted_interaction.h"
+#include "common/test_folder.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QToolButton>
+#include <QtTest>
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+    struct Fixture
+    {
+        TestFolder folder;
+        ScriptedInteraction interaction;
+        ApplicationState state;
+        std::unique_ptr<Main> main;
+
+        Fixture() { main = std::make_unique<Main>(state, folder.folder(), interaction); }
+        template<typename T> T* child(const QString& name) const { return main->findChild<T*>(name); }
+        QString text(const QString& label) const { return child<QLabel>(label)->text(); }
+    };
+
+    static QStringList captions(QMenu* menu)
+    {
+        QStringList result;
+        for (QAction* action : menu->actions())
+            result << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        return result;
+    }
+
+private Q_SLOTS:
+    void layoutAndStartValues()
+    {
+        Fixture f;
+        QCOMPARE(f.main->windowTitle(), QStringLiteral("Velinor"));
+        QCOMPARE(f.main->centralWidget()->size(), Main::ClientSize);
+        QCOMPARE(f.child<QWidget>("Frame1")->geometry(), QRect(0, 0, 412, 574));
+        QCOMPARE(f.child<QWidget>("Frame2")->size(), QSize(529, 437));
+        QCOMPARE(f.child<QWidget>("Frame3")->size(), QSize(529, 37));
+        QCOMPARE(f.child<QWidget>("Frame4")->size(), QSize(529, 98));
+        QCOMPARE(f.child<QWidget>("Pic")->size(), QSize(360, 540));
+        QCOMPARE(f.child<QWidget>("Ringband")->size(), QSize(21, 540));
+        QCOMPARE(f.child<QWidget>("PicEdit")->size(), QSize(500, 260));
+        QCOMPARE(f.main->picEdit()->image().size(), QSize(500, 260));
+        QCOMPARE(f.child<QWidget>("PicImage")->geometry(), QRect(44, 104, 263, 143));
+
+        QCOMPARE(f.text("PlaatsLabel"), QStringLiteral("Plaatsnaam"));
+        QCOMPARE(f.text("CatalogusLabel"), QStringLiteral("Nr."));
+        QCOMPARE(f.text("JaartalLabel"), QStringLiteral("Jaar"));
+        QCOMPARE(f.text("PagLabel"), QStringLiteral("1"));
+        QCOMPARE(f.child<QWidget>("PlaatsLabel")->pos(), QPoint(130, 66));
+        QCOMPARE(f.child<QWidget>("PagLabel")->toolTip(), QStringLiteral(" Dubbelklik voor Bewerken "));
+        QCOMPARE(f.text("InfoLabel"), QStringLiteral("Informatie"));
+        QCOMPARE(f.text("KlokLabel"), QStringLiteral("00:00:00"));
+        QCOMPARE(f.text("Label12"), QStringLiteral("Lijndikte : 2 pixels"));
+        QCOMPARE(f.text("CoorLabel"), QStringLiteral("Coördinaten :"));
+        for (int i = 0; i <= 8; ++i)
+            QCOMPARE(f.text(QStringLiteral("Infolab%1").arg(i)), QStringLiteral("0"));
+
+        const QString help = f.child<QPlainTextEdit>("OmschrijfLabel")->toPlainText();
+        QVERIFY(help.startsWith(QStringLiteral("Hier kunt u informatie plaatsen m.b.t. de steden die op de Velinor")));
+        QVERIFY(help.contains(QStringLiteral("ontstaan.\n\nU kunt de informatie zoeken")));
+
+        for (int i = 1; i <= 12; ++i) {
+            auto* button = f.child<QToolButton>(QStringLiteral("Knop%1").arg(i));
+            QVERIFY(!button->isEnabled());
+            QCOMPARE(button->x(), 12 + 42 * (i - 1));
+            QCOMPARE(button->y(), 292);
+            QCOMPARE(button->width(), i == 12 ? 43 : 42);
+        }
+        QVERIFY(!f.child<QScrollBar>("Slider1")->isEnabled());
+        QCOMPARE(f.child<QToolButton>("ConvertKnop")->toolTip(), QStringLiteral(" Afbeelding overzetten "));
+    }
+
+    void menus()
+    {
+        Fixture f;
+        QStringList bar;
+        for (QAction* action : f.main->menuBar()->actions())
+            bar << action->text();
+        QCOMPARE(bar, QStringList({"File", "Geografie", "Bewerken", "Opmaak", "Kleuren", "Berekeningen", "Help", "|", "*.*"}));
+
+        const MainMenus& m = f.main->menus();
+        QCOMPARE(captions(f.child<QMenu>("File")),
+                 QStringList({"Nieuw", "Open Supplement", "Save Supplement", "-", "Velletje Opslaan als...", "-",
+                              "Afdrukken", "Setup Printer", "-", "Exit"}));
+        QCOMPARE(captions(m.FileSaveAls), QStringList({"Bmp", "Jpg"}));
+        QCOMPARE(captions(f.child<QMenu>("Tools")), QStringList({"Op de kaart", "Google Maps", "Plaatsnamen"}));
+        QCOMPARE(captions(f.child<QMenu>("Bewerken")),
+                 QStringList({"Tekenknoppen Aan", "-", "Tekenfilters", "Flip Horizontaal", "Flip Vertikaal",
+                              "Flip Rechts", "Flip Boven", "Border"}));
+        QCOMPARE(captions(m.EditBewerken),
+                 QStringList({"Grayscale", "Negative", "Light", "Dark", "Sharpen", "Contrast", "Pixelize", "Reliëf",
+                              "Swap Colors", "Scattered", "Blur", "Aquarel", "Defuse", "Add noise", "Edge", "Contour",
+                              "Sepia", "Transparant"}));
+        QCOMPARE(captions(f.child<QMenu>("EditConvert5")), QStringList({"Positive", "Negative"}));
+        QCOMPARE(captions(f.child<QMenu>("EditConvert8")),
+                 QStringList({"RGB --> BRG", "RGB --> GBR", "RGB --> RBG", "RGB --> BGR", "RGB --> GRB"}));
+        QCOMPARE(captions(f.child<QMenu>("EditBorders")), QStringList({"1 Pixel", "2 Pixels", "5 Pixels", "10 Pixels"}));
+        QCOMPARE(captions(f.child<QMenu>("Perforaties")), QStringList({"Velletje", "Verzamelblokje", "Barcode"}));
+        QCOMPARE(captions(f.child<QMenu>("PerforatieVelletje")), QStringList({"Perforatie", "Foto's Invoegen"}));
+        QCOMPARE(captions(f.child<QMenu>("PerforatieBlok")), QStringList({"Zwart", "Wit"}));
+        QCOMPARE(captions(f.child<QMenu>("PerforatieBlokFoto")), QStringList({"Groot", "Klein"}));
+        QCOMPARE(captions(f.child<QMenu>("OpmaakBarcode")), QStringList({"Rechtsonder", "Linksonder", "Rechtsboven"}));
+        QCOMPARE(captions(f.child<QMenu>("Bereken")), QStringList({"Totaal Cat.prijs", "Totaal Nominaal"}));
+        const QStringList help = captions(f.child<QMenu>("Help"));
+        QCOMPARE(help.mid(0, 3), QStringList({"Help", "Geschiedenis", "-"}));
+        QCOMPARE(help.mid(4), QStringList({"Meer Software", "Info...", "Google Search", "Wikipedia"}));
+        QVERIFY(m.EditKnoppen->isCheckable());
+        QVERIFY(!m.EditKnoppen->isChecked());
+    }
+
+    void settingsColoursReachTheWindow()
+    {
+        TestFolder folder;
+        folder.write(QStringLiteral("Velinor.ini"), "\"x\"\r\n\"-\"\r\n10,20,30\r\n40,50,60\r\n");
+        ScriptedInteraction interaction;
+        ApplicationState state;
+        Main main(state, folder.folder(), interaction);
+        QCOMPARE(state.VensterR, 10);
+        QCOMPARE(main.findChild<QWidget*>("Frame2")->palette().color(QPalette::Window), QColor(10, 20, 30));
+        QCOMPARE(main.findChild<PagePreview*>("Pic")->background(), QColor(40, 50, 60));
+        QVERIFY(interaction.shown.isEmpty());
+    }
+
+    void exitAnsweredNoThenYes()
+    {
+        Fixture f;
+        f.main->show();
+        f.state.VensterR = 77;      // as the colour configuration would leave it
+        f.main->menus().FileExit->trigger();
+        QCOMPARE(f.interaction.texts("question"), QStringList({"Wilt u dit programma nu afsluiten?"}));
+        QCOMPARE(f.interaction.shown.last().title, QStringLiteral(" Exit"));
+        QVERIFY(f.main->isVisible());
+        QVERIFY(!f.folder.read(SettingsFile::FileName).contains("77,"));
+
+        f.interaction.yesNoAnswers.enqueue(true);
+        f.main->close();
+        QVERIFY(!f.main->isVisible());
+        QVERIFY(f.folder.read(SettingsFile::FileName).contains("\r\n77,200,240\r\n"));
+    }
+
+    void exitInUnwritableFolderStillCloses()
+    {
+        ScriptedInteraction interaction;
+        interaction.yesNoAnswers.enqueue(true);
+        ApplicationState state;
+        Main main(state, ProgramFolder(QStringLiteral("/nonexistent/velinor")), interaction);
+        main.show();
+        QVERIFY(main.close());
+    }
+
+    void clockAndProgressBar()
+    {
+        Fixture f;
+        f.main->KlokTimer_Timer();
+        QVERIFY(QRegularExpression(QStringLiteral("^ \\d{1,2}:\\d\\d:\\d\\d / .+$")).match(f.text("KlokLabel")).hasMatch());
+
+        auto* barTimer = f.main->findChild<QTimer*>("BarTimer");
+        barTimer->start();
+        f.state.Voortgang = 50;
+        f.main->BarTimer_Timer();
+        QCOMPARE(f.main->barWidth(), 120);
+        const QImage bar = f.child<QLabel>("Bar")->pixmap().toImage();
+        QCOMPARE(bar.pixelColor(119, 8), QColor(0, 0, 160));
+        QCOMPARE(bar.pixelColor(120, 8), QColor(Qt::white));
+        QVERIFY(barTimer->isActive());
+
+        f.state.Voortgang = 100;
+        f.main->BarTimer_Timer();
+        QVERIFY(!barTimer->isActive());
+        QVERIFY(f.child<QLabel>("Bar")->pixmap().isNull());
+    }
+
+    void transferButtonCopiesTheCanvas()
+    {
+        Fixture f;
+        f.main->picEdit()->image().fill(QColor(1, 2, 3));
+        QVERIFY(!f.state.AfbeeldingOvergezet);
+        QTest::mouseClick(f.child<QToolButton>("ConvertKnop"), Qt::LeftButton);
+        QVERIFY(f.state.AfbeeldingOvergezet);
+        const QImage page = f.child<QLabel>("PicImage")->pixmap().toImage();
+        QCOMPARE(page.pixelColor(10, 10), QColor(1, 2, 3));
+    }
+
+    void toonInfoColours()
+    {
+        Fixture f;
+        f.main->ToonInfo(QStringLiteral("Let op"), 1);
+        auto* info = f.child<QLabel>("InfoLabel");
+        QCOMPARE(info->text(), QStringLiteral("Let op"));
+        QCOMPARE(info->palette().color(QPalette::WindowText), QColor(155, 0, 0));
+        f.main->ToonInfo(QStringLiteral("Gewoon"), 0);
+        QCOMPARE(info->palette().color(QPalette::WindowText), QColor(0, 0, 0));
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "test_main_window.moc"

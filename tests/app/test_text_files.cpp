@@ -1,0 +1,128 @@
+// The text-file layer every data file relies on: Windows-1252 with CR LF,
+// LF and UTF-8 accepted, the record notation, and case-blind program paths.
+
+#include "app/program_folder.h"
+#include "app/record.h"
+#include "app/text_file.h"
+#include "common/test_folder.h"
+
+#include <QDir>
+#include <QtTest>
+
+class TestTextFiles : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void windows1252RoundTrip()
+    {
+        const QString text = QStringLiteral("€ 1,50 – Reliëf „Gouda” café ß ÿ Ž");
+        const QByteArray bytes = TextFile::encode(text);
+        QCOMPARE(bytes.size(), text.size());
+        QCOMPARE(quint8(bytes.at(0)), quint8(0x80));      // the euro sign
+        QCOMPARE(TextFile::decode(bytes), text);
+        QCOMPARE(TextFile::encode(QStringLiteral("漢")), QByteArray("?"));
+    }
+
+    void utf8InputIsRecognised()
+    {
+        QCOMPARE(TextFile::decode(QStringLiteral("Reliëf €").toUtf8()), QStringLiteral("Reliëf €"));
+        QCOMPARE(TextFile::decode(QByteArray("\xEF\xBB\xBF" "abc")), QStringLiteral("abc"));
+        // A lone 0xEB is not UTF-8: it is the Windows-1252 ë.
+        QCOMPARE(TextFile::decode(QByteArray("Reli\xEB" "f")), QStringLiteral("Reliëf"));
+    }
+
+    void lineEnds()
+    {
+        QCOMPARE(TextFile::splitLines(QStringLiteral("a\r\nb\nc\rd")), QStringList({"a", "b", "c", "d"}));
+        QCOMPARE(TextFile::splitLines(QStringLiteral("a\r\n\r\nb\r\n")), QStringList({"a", "", "b"}));
+        QCOMPARE(TextFile::splitLines(QString()), QStringList());
+    }
+
+    void writeIsCrLfAndReadBack()
+    {
+        TestFolder folder;
+        const QString path = folder.path(QStringLiteral("x.txt"));
+        QVERIFY(TextFile::writeLines(path, {QStringLiteral("één"), QString(), QStringLiteral("€")}));
+        QCOMPARE(folder.read(QStringLiteral("x.txt")), QByteArray("\xE9\xE9n\r\n\r\n\x80\r\n"));
+        QCOMPARE(*TextFile::readLines(path), QStringList({"één", "", "€"}));
+        QVERIFY(!TextFile::readLines(folder.path(QStringLiteral("missing.txt"))));
+        QVERIFY(!TextFile::writeLines(folder.path(QStringLiteral("no/such/folder/x.txt")), {}));
+    }
+
+    void recordFields_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<QList<bool>>("quoted");
+        QTest::newRow("numbers") << "190,200,240" << QStringList{"190", "200", "240"} << QList<bool>{false, false, false};
+        QTest::newRow("blanks") << " 1 , 2 ,3 " << QStringList{"1", "2", "3"} << QList<bool>{false, false, false};
+        QTest::newRow("quoted comma") << "\"Bergen, NH\",12,\"x\"" << QStringList{"Bergen, NH", "12", "x"}
+                                      << QList<bool>{true, false, true};
+        QTest::newRow("empty fields") << ",," << QStringList{"", "", ""} << QList<bool>{false, false, false};
+        QTest::newRow("unclosed quote") << "\"abc" << QStringList{"abc"} << QList<bool>{true};
+        QTest::newRow("junk after quote") << "\"a\"xyz,2" << QStringList{"a", "2"} << QList<bool>{true, false};
+    }
+
+    void recordFields()
+    {
+        QFETCH(QString, line);
+        QFETCH(QStringList, texts);
+        QFETCH(QList<bool>, quoted);
+        const auto fields = Record::splitFields(line);
+        QCOMPARE(fields.size(), texts.size());
+        for (int i = 0; i < fields.size(); ++i) {
+            QCOMPARE(fields.at(i).text, texts.at(i));
+            QCOMPARE(fields.at(i).quoted, quoted.at(i));
+        }
+    }
+
+    void fieldReaderRunsAcrossLines()
+    {
+        Record::FieldReader reader({QStringLiteral("1,2"), QString(), QStringLiteral("3"), QStringLiteral("\"a,b\",4")});
+        QStringList got;
+        while (auto field = reader.next())
+            got << field->text;
+        QCOMPARE(got, QStringList({"1", "2", "3", "a,b", "4"}));
+        QVERIFY(reader.atEnd());
+    }
+
+    void numbers()
+    {
+        QCOMPARE(Record::number(190.0), QStringLiteral("190"));
+        QCOMPARE(Record::number(0.5), QStringLiteral("0.5"));
+        QCOMPARE(Record::number(-3LL), QStringLiteral("-3"));
+        QCOMPARE(*Record::wholeNumber({QStringLiteral("2.5"), false}), 2LL);   // halves to even
+        QCOMPARE(*Record::wholeNumber({QStringLiteral("3.5"), false}), 4LL);
+        QVERIFY(!Record::wholeNumber({QStringLiteral("abc"), false}));
+        QVERIFY(!Record::wholeNumber({QStringLiteral("1e300"), false}));
+        QCOMPARE(Record::leadingNumber(QStringLiteral("12.5 euro")), 12.5);
+        QCOMPARE(Record::leadingNumber(QStringLiteral(" 1 2")), 12.0);
+        QCOMPARE(Record::leadingNumber(QStringLiteral("abc")), 0.0);
+        QCOMPARE(Record::leadingNumber(QStringLiteral("-0.45")), -0.45);
+        QCOMPARE(Record::leadingNumber(QStringLiteral("3,40")), 3.0);
+        QCOMPARE(Record::leadingNumber(QStringLiteral("2e")), 2.0);
+    }
+
+    void programFolderIgnoresCase()
+    {
+        TestFolder folder;
+        QVERIFY(folder.write(QStringLiteral("Data/Informatie.cat"), "x"));
+        const ProgramFolder program = folder.folder();
+        QCOMPARE(program.path(QStringLiteral("\\data\\INFORMATIE.CAT")), folder.root() + QStringLiteral("/Data/Informatie.cat"));
+        QCOMPARE(program.path(QStringLiteral("images/")), folder.root() + QStringLiteral("/Images"));
+        // A name that does not exist keeps its own spelling, so it can be created.
+        QCOMPARE(program.path(QStringLiteral("Supplementen/Nieuw.sup")), folder.root() + QStringLiteral("/Supplementen/Nieuw.sup"));
+    }
+
+    void programFolderChoice()
+    {
+        qputenv("VELINOR_HOME", "/tmp/from-env");
+        QCOMPARE(ProgramFolder::choose(QStringLiteral("/tmp/option"), QStringLiteral("/exe")).root(), QStringLiteral("/tmp/option"));
+        QCOMPARE(ProgramFolder::choose(QString(), QStringLiteral("/exe")).root(), QStringLiteral("/tmp/from-env"));
+        qunsetenv("VELINOR_HOME");
+        QCOMPARE(ProgramFolder::choose(QString(), QStringLiteral("/exe")).root(), QStringLiteral("/exe"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTextFiles)
+#include "test_text_files.moc"
