@@ -56,6 +56,7 @@ Main::Main(ApplicationState& state, ProgramFolder folder, Interaction& interacti
     m_barTimer->setInterval(1);
 
     connectSignals();
+    createControllers();
     Form_Load();
     m_klokTimer->start();
 }
@@ -67,7 +68,7 @@ void Main::connectSignals()
     connect(m_menus.FileExit, &QAction::triggered, this, &Main::FileExit_Click);
     connect(m_klokTimer, &QTimer::timeout, this, &Main::KlokTimer_Timer);
     connect(m_barTimer, &QTimer::timeout, this, &Main::BarTimer_Timer);
-    connect(m_convertKnop, &QToolButton::clicked, this, &Main::ConvertKnop_Click);
+    connect(m_controls.ConvertKnop, &QToolButton::clicked, this, &Main::ConvertKnop_Click);
 }
 
 QString Main::settingsPath() const
@@ -80,44 +81,40 @@ void Main::Form_Load()
     // The client area is fixed; the menu bar comes on top of it.
     centralWidget()->setFixedSize(ClientSize);
     setFixedSize(ClientSize.width(), ClientSize.height() + menuBar()->sizeHint().height());
-    m_picEdit->setImage(QImage(QStringLiteral(":/pictures/titel.png")));
+    m_controls.PicEdit->setImage(QImage(QStringLiteral(":/pictures/titel.png")));
 
     m_state = ApplicationState{};
     SettingsFile::load(settingsPath(), m_state);
 
-    setBackground(m_tekenLabel, KleurNaarQColor(m_state.TekenR, m_state.TekenG, m_state.TekenB));
-    setBackground(m_vulLabel, KleurNaarQColor(m_state.VulR, m_state.VulG, m_state.VulB));
+    setBackground(m_controls.TekenLabel, KleurNaarQColor(m_state.TekenR, m_state.TekenG, m_state.TekenB));
+    setBackground(m_controls.VulLabel, KleurNaarQColor(m_state.VulR, m_state.VulG, m_state.VulB));
     ZetVensterKleur(m_state.VensterR, m_state.VensterG, m_state.VensterB);
     ZetSupplementKleur(m_state.SupplementR, m_state.SupplementG, m_state.SupplementB);
-}
-
-std::array<QCheckBox*, 5> Main::panelCheckBoxes() const
-{
-    return {m_check1, m_checkBold, m_checkItalic, m_checkOnderstreept, m_checkVer};
 }
 
 void Main::ZetVensterKleur(int r, int g, int b)
 {
     const QColor colour = KleurNaarQColor(r, g, b);
     setBackground(this, colour);
-    for (QWidget* widget : {static_cast<QWidget*>(m_frame1), static_cast<QWidget*>(m_frame2),
-                            static_cast<QWidget*>(m_frame3), static_cast<QWidget*>(m_frame4)})
+    for (QWidget* widget : {static_cast<QWidget*>(m_controls.Frame1), static_cast<QWidget*>(m_controls.Frame2),
+                            static_cast<QWidget*>(m_controls.Frame3), static_cast<QWidget*>(m_controls.Frame4)})
         setBackground(widget, colour);
-    for (QCheckBox* box : panelCheckBoxes())
+    const MainControls& c = m_controls;
+    for (QCheckBox* box : {c.Check1, c.CheckBold, c.CheckItalic, c.CheckOnderstreept, c.CheckVer})
         setBackground(box, colour);
 }
 
 void Main::ZetSupplementKleur(int r, int g, int b)
 {
-    m_pic->setBackground(KleurNaarQColor(r, g, b));
+    m_controls.Pic->setBackground(KleurNaarQColor(r, g, b));
 }
 
 void Main::ToonInfo(const QString& text, int warning)
 {
-    m_infoLabel->setText(text);
-    QPalette palette = m_infoLabel->palette();
+    m_controls.InfoLabel->setText(text);
+    QPalette palette = m_controls.InfoLabel->palette();
     palette.setColor(QPalette::WindowText, warning == 1 ? QColor(155, 0, 0) : QColor(0, 0, 0));
-    m_infoLabel->setPalette(palette);
+    m_controls.InfoLabel->setPalette(palette);
 }
 
 void Main::FileExit_Click()
@@ -147,14 +144,14 @@ bool Main::Form_Unload()
 
 void Main::KlokTimer_Timer()
 {
-    m_klokLabel->setText(KlokTekst(QDateTime::currentDateTime()));
+    m_controls.KlokLabel->setText(KlokTekst(QDateTime::currentDateTime()));
 }
 
 void Main::BarTimer_Timer()
 {
     if (m_state.Voortgang == 100) {
         m_barWidth = 0;
-        m_bar->clear();
+        m_controls.Bar->clear();
         m_barTimer->stop();
         return;
     }
@@ -164,16 +161,16 @@ void Main::BarTimer_Timer()
 
 void Main::paintBar()
 {
-    QPixmap picture(m_bar->contentsRect().size());
+    QPixmap picture(m_controls.Bar->contentsRect().size());
     picture.fill(Qt::white);
     QPainter painter(&picture);
     painter.fillRect(QRect(0, 0, m_barWidth, 16), QColor(0, 0, 160));
     painter.end();
-    m_bar->setPixmap(picture);
+    m_controls.Bar->setPixmap(picture);
 }
 
 void Main::ConvertKnop_Click()
 {
     m_state.AfbeeldingOvergezet = true;
-    m_picImage->setPixmap(QPixmap::fromImage(m_picEdit->image()));
+    m_controls.PicImage->setPixmap(QPixmap::fromImage(m_controls.PicEdit->image()));
 }

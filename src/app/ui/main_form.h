@@ -6,6 +6,7 @@
 // Layout in main_form_layout.cpp, menus in main_form_menus.cpp.
 
 #include "app/program_folder.h"
+#include "app/ui/main_controls.h"
 #include "app/ui/main_menus.h"
 
 #include <QMainWindow>
@@ -15,22 +16,10 @@
 
 struct ApplicationState;
 class Interaction;
-class DoubleClickLabel;
-class PagePreview;
 class PicEdit;
 class QAction;
-class QCheckBox;
-class QComboBox;
-class QFrame;
-class QLabel;
-class QLineEdit;
 class QMenu;
-class QPlainTextEdit;
-class QProgressBar;
-class QPushButton;
-class QScrollBar;
 class QTimer;
-class QToolButton;
 
 class Main : public QMainWindow
 {
@@ -44,8 +33,9 @@ public:
     ApplicationState& state() { return m_state; }
     const ProgramFolder& folder() const { return m_folder; }
     Interaction& interaction() { return m_interaction; }
-    PicEdit* picEdit() const { return m_picEdit; }
+    PicEdit* picEdit() const { return m_controls.PicEdit; }
     const MainMenus& menus() const { return m_menus; }
+    const MainControls& controls() const { return m_controls; }
 
     // Shared routines of the main window.
     void ToonInfo(const QString& text, int warning);
@@ -85,68 +75,18 @@ private:
     QAction* addAction(QMenu* menu, const QString& objectName, const QString& caption);
     void connectSignals();
 
+    // main_form_controllers.cpp: the controllers that own the other menus and areas.
+    void createControllers();
+
     ApplicationState& m_state;
     ProgramFolder m_folder;
     Interaction& m_interaction;
     MainMenus m_menus;
 
-    // Areas.
-    QFrame* m_frame1 = nullptr;   // the supplement page
-    QFrame* m_frame2 = nullptr;   // the editing area
-    QFrame* m_frame3 = nullptr;   // the status line
-    QFrame* m_frame4 = nullptr;   // the catalogue panel
-    QWidget* m_frame2Lower = nullptr; // the text panel part of the editing area
-
-    // The page.
-    PagePreview* m_pic = nullptr;
-    DoubleClickLabel* m_plaatsLabel = nullptr;
-    DoubleClickLabel* m_catalogusLabel = nullptr;
-    DoubleClickLabel* m_jaartalLabel = nullptr;
-    DoubleClickLabel* m_pagLabel = nullptr;
-    QLabel* m_picImage = nullptr;
-    QPlainTextEdit* m_omschrijfLabel = nullptr;
-    QToolButton* m_convertKnop = nullptr;
-
-    // The editing area.
-    PicEdit* m_picEdit = nullptr;
-    std::array<QToolButton*, 13> m_knop{};   // index 1..12
-    QLabel* m_knopPijl = nullptr;
-    QLabel* m_bar = nullptr;
-    QProgressBar* m_progBar = nullptr;
-    QLabel* m_coorLabel = nullptr;
-    QScrollBar* m_slider1 = nullptr;
-    QLabel* m_label12 = nullptr;
-    DoubleClickLabel* m_tekenLabel = nullptr;
-    DoubleClickLabel* m_vulLabel = nullptr;
-    QPushButton* m_openKnop = nullptr;
-    QToolButton* m_tekstKnop = nullptr;
-
-    // The text panel.
-    QLineEdit* m_text1 = nullptr;
-    QComboBox* m_listFonts = nullptr;
-    QComboBox* m_comboSize = nullptr;
-    QCheckBox* m_check1 = nullptr;
-    QCheckBox* m_checkBold = nullptr;
-    QCheckBox* m_checkItalic = nullptr;
-    QCheckBox* m_checkOnderstreept = nullptr;
-    QCheckBox* m_checkVer = nullptr;
-    std::array<QToolButton*, 9> m_angleKnop{};
-    QLabel* m_angleLabel = nullptr;
-    QLabel* m_angleImg = nullptr;
-    QFrame* m_line1 = nullptr;
-    QFrame* m_line2 = nullptr;
-    QPushButton* m_plaatsKnop = nullptr;
-    QToolButton* m_achtergrondKnop = nullptr;
-    QLabel* m_label19 = nullptr;
-
-    // Status line and catalogue panel.
-    QLabel* m_infoLabel = nullptr;
-    QLabel* m_klokLabel = nullptr;
-    std::array<QLabel*, 9> m_infolab{};
+    MainControls m_controls;
 
     QTimer* m_klokTimer = nullptr;
     QTimer* m_barTimer = nullptr;
     int m_barWidth = 0;
 
-    std::array<QCheckBox*, 5> panelCheckBoxes() const;
 };

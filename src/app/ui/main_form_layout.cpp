@@ -61,50 +61,50 @@ QFrame* area(QWidget* parent, const QString& name, const QRect& geometry)
 
 void Main::createPageArea()
 {
-    m_frame1 = area(centralWidget(), QStringLiteral("Frame1"), QRect(0, 0, 412, 574));
-    auto* title = new QLabel(QStringLiteral(" A4 Supplement "), m_frame1);
+    m_controls.Frame1 = area(centralWidget(), QStringLiteral("Frame1"), QRect(0, 0, 412, 574));
+    auto* title = new QLabel(QStringLiteral(" A4 Supplement "), m_controls.Frame1);
     title->move(10, 4);
     title->adjustSize();
 
-    auto* ring = new RingBinder(m_frame1);
+    auto* ring = new RingBinder(m_controls.Frame1);
     ring->move(17, 24);
-    m_pic = new PagePreview(m_frame1);
-    m_pic->move(38, 24);
+    m_controls.Pic = new PagePreview(m_controls.Frame1);
+    m_controls.Pic->move(38, 24);
 
-    auto* titel = new QLabel(QStringLiteral("Velinor"), m_pic);
+    auto* titel = new QLabel(QStringLiteral("Velinor"), m_controls.Pic);
     titel->setObjectName(QStringLiteral("TitelLabel"));
     titel->setFont(QFont(QStringLiteral("Arial"), 20, QFont::Bold));
     titel->move(100, 35);
     titel->adjustSize();
 
-    m_plaatsLabel = pageLabel(m_pic, QStringLiteral("PlaatsLabel"), QStringLiteral("Plaatsnaam"), {130, 66}, 12, true);
-    m_picImage = new QLabel(m_pic);
-    m_picImage->setObjectName(QStringLiteral("PicImage"));
-    m_picImage->setGeometry(44, 104, 263, 143);
-    m_picImage->setScaledContents(true);
-    m_catalogusLabel = pageLabel(m_pic, QStringLiteral("CatalogusLabel"), QStringLiteral("Nr."), {43, 253}, 8, false);
-    m_jaartalLabel = pageLabel(m_pic, QStringLiteral("JaartalLabel"), QStringLiteral("Jaar"), {287, 253}, 8, false);
-    m_pagLabel = pageLabel(m_pic, QStringLiteral("PagLabel"), QStringLiteral("1"), {335, 510}, 8, false);
+    m_controls.PlaatsLabel = pageLabel(m_controls.Pic, QStringLiteral("PlaatsLabel"), QStringLiteral("Plaatsnaam"), {130, 66}, 12, true);
+    m_controls.PicImage = new QLabel(m_controls.Pic);
+    m_controls.PicImage->setObjectName(QStringLiteral("PicImage"));
+    m_controls.PicImage->setGeometry(44, 104, 263, 143);
+    m_controls.PicImage->setScaledContents(true);
+    m_controls.CatalogusLabel = pageLabel(m_controls.Pic, QStringLiteral("CatalogusLabel"), QStringLiteral("Nr."), {43, 253}, 8, false);
+    m_controls.JaartalLabel = pageLabel(m_controls.Pic, QStringLiteral("JaartalLabel"), QStringLiteral("Jaar"), {287, 253}, 8, false);
+    m_controls.PagLabel = pageLabel(m_controls.Pic, QStringLiteral("PagLabel"), QStringLiteral("1"), {335, 510}, 8, false);
 
-    m_omschrijfLabel = new QPlainTextEdit(m_pic);
-    m_omschrijfLabel->setObjectName(QStringLiteral("OmschrijfLabel"));
-    m_omschrijfLabel->setGeometry(44, 290, 264, 210);
-    m_omschrijfLabel->setReadOnly(true);
-    m_omschrijfLabel->setFrameShape(QFrame::NoFrame);
-    m_omschrijfLabel->setFont(QFont(QStringLiteral("Arial"), 6));
-    m_omschrijfLabel->setToolTip(EditHint);
-    m_omschrijfLabel->viewport()->setCursor(Qt::ArrowCursor);
-    QPalette palette = m_omschrijfLabel->palette();
+    m_controls.OmschrijfLabel = new QPlainTextEdit(m_controls.Pic);
+    m_controls.OmschrijfLabel->setObjectName(QStringLiteral("OmschrijfLabel"));
+    m_controls.OmschrijfLabel->setGeometry(44, 290, 264, 210);
+    m_controls.OmschrijfLabel->setReadOnly(true);
+    m_controls.OmschrijfLabel->setFrameShape(QFrame::NoFrame);
+    m_controls.OmschrijfLabel->setFont(QFont(QStringLiteral("Arial"), 6));
+    m_controls.OmschrijfLabel->setToolTip(EditHint);
+    m_controls.OmschrijfLabel->viewport()->setCursor(Qt::ArrowCursor);
+    QPalette palette = m_controls.OmschrijfLabel->palette();
     palette.setColor(QPalette::Text, QColor(90, 90, 90));
     palette.setColor(QPalette::Base, Qt::transparent);
-    m_omschrijfLabel->setPalette(palette);
-    m_omschrijfLabel->setPlainText(startupHelpText());
+    m_controls.OmschrijfLabel->setPalette(palette);
+    m_controls.OmschrijfLabel->setPlainText(startupHelpText());
 
-    m_convertKnop = new QToolButton(centralWidget());
-    m_convertKnop->setObjectName(QStringLiteral("ConvertKnop"));
-    m_convertKnop->setArrowType(Qt::LeftArrow);
-    m_convertKnop->setGeometry(413, 200, 14, 48);
-    m_convertKnop->setToolTip(QStringLiteral(" Afbeelding overzetten "));
+    m_controls.ConvertKnop = new QToolButton(centralWidget());
+    m_controls.ConvertKnop->setObjectName(QStringLiteral("ConvertKnop"));
+    m_controls.ConvertKnop->setArrowType(Qt::LeftArrow);
+    m_controls.ConvertKnop->setGeometry(413, 200, 14, 48);
+    m_controls.ConvertKnop->setToolTip(QStringLiteral(" Afbeelding overzetten "));
 }
 
 QString Main::startupHelpText() const
@@ -119,76 +119,76 @@ QString Main::startupHelpText() const
 
 void Main::createEditingArea()
 {
-    m_frame2 = area(centralWidget(), QStringLiteral("Frame2"), QRect(EditAreaLeft, 0, 529, 437));
+    m_controls.Frame2 = area(centralWidget(), QStringLiteral("Frame2"), QRect(EditAreaLeft, 0, 529, 437));
 
-    auto* canvasFrame = new QFrame(m_frame2);
+    auto* canvasFrame = new QFrame(m_controls.Frame2);
     canvasFrame->setFrameShape(QFrame::Box);
     canvasFrame->setGeometry(12, 14, 504, 264);
-    m_picEdit = new PicEdit(m_frame2);
-    m_picEdit->move(14, 16);
+    m_controls.PicEdit = new PicEdit(m_controls.Frame2);
+    m_controls.PicEdit->move(14, 16);
 
-    createToolRow(m_frame2);
+    createToolRow(m_controls.Frame2);
 
-    caption(m_frame2, QStringLiteral("Progress"), 12, 340);
-    m_bar = new QLabel(m_frame2);
-    m_bar->setObjectName(QStringLiteral("Bar"));
-    m_bar->setGeometry(12, 356, 242, 22);
-    m_bar->setFrameShape(QFrame::Panel);
-    m_bar->setFrameShadow(QFrame::Sunken);
-    m_bar->setAutoFillBackground(true);
-    m_bar->setStyleSheet(QStringLiteral("background: white;"));
-    m_progBar = new QProgressBar(m_frame2);
-    m_progBar->setObjectName(QStringLiteral("ProgBar"));
-    m_progBar->setGeometry(12, 382, 242, 20);
-    m_progBar->setRange(0, 100);
-    m_progBar->setValue(0);
-    m_progBar->setTextVisible(false);
-    m_coorLabel = caption(m_frame2, QStringLiteral("Coördinaten :"), 12, 410, QStringLiteral("CoorLabel"));
-    m_coorLabel->setFixedWidth(242);
+    caption(m_controls.Frame2, QStringLiteral("Progress"), 12, 340);
+    m_controls.Bar = new QLabel(m_controls.Frame2);
+    m_controls.Bar->setObjectName(QStringLiteral("Bar"));
+    m_controls.Bar->setGeometry(12, 356, 242, 22);
+    m_controls.Bar->setFrameShape(QFrame::Panel);
+    m_controls.Bar->setFrameShadow(QFrame::Sunken);
+    m_controls.Bar->setAutoFillBackground(true);
+    m_controls.Bar->setStyleSheet(QStringLiteral("background: white;"));
+    m_controls.ProgBar = new QProgressBar(m_controls.Frame2);
+    m_controls.ProgBar->setObjectName(QStringLiteral("ProgBar"));
+    m_controls.ProgBar->setGeometry(12, 382, 242, 20);
+    m_controls.ProgBar->setRange(0, 100);
+    m_controls.ProgBar->setValue(0);
+    m_controls.ProgBar->setTextVisible(false);
+    m_controls.CoorLabel = caption(m_controls.Frame2, QStringLiteral("Coördinaten :"), 12, 410, QStringLiteral("CoorLabel"));
+    m_controls.CoorLabel->setFixedWidth(242);
 
-    m_label12 = caption(m_frame2, QStringLiteral("Lijndikte : 2 pixels"), 266, 340, QStringLiteral("Label12"));
-    m_label12->setFixedWidth(118);
-    m_slider1 = new QScrollBar(Qt::Horizontal, m_frame2);
-    m_slider1->setObjectName(QStringLiteral("Slider1"));
-    m_slider1->setGeometry(266, 358, 110, 17);
-    m_slider1->setRange(1, 5);
-    m_slider1->setValue(2);
-    m_slider1->setPageStep(1);
-    m_slider1->setEnabled(false);
+    m_controls.Label12 = caption(m_controls.Frame2, QStringLiteral("Lijndikte : 2 pixels"), 266, 340, QStringLiteral("Label12"));
+    m_controls.Label12->setFixedWidth(118);
+    m_controls.Slider1 = new QScrollBar(Qt::Horizontal, m_controls.Frame2);
+    m_controls.Slider1->setObjectName(QStringLiteral("Slider1"));
+    m_controls.Slider1->setGeometry(266, 358, 110, 17);
+    m_controls.Slider1->setRange(1, 5);
+    m_controls.Slider1->setValue(2);
+    m_controls.Slider1->setPageStep(1);
+    m_controls.Slider1->setEnabled(false);
 
     const QString swatchHint = QStringLiteral(" Klik voor meer kleuren ");
-    m_tekenLabel = new DoubleClickLabel(m_frame2);
-    m_tekenLabel->setObjectName(QStringLiteral("TekenLabel"));
-    m_tekenLabel->setGeometry(392, 340, 20, 18);
-    m_tekenLabel->setFrameShape(QFrame::Box);
-    m_tekenLabel->setAutoFillBackground(true);
-    m_tekenLabel->setToolTip(swatchHint);
-    caption(m_frame2, QStringLiteral("Tekenkleur"), 418, 341, QStringLiteral("Label10"));
-    m_vulLabel = new DoubleClickLabel(m_frame2);
-    m_vulLabel->setObjectName(QStringLiteral("VulLabel"));
-    m_vulLabel->setGeometry(392, 362, 20, 18);
-    m_vulLabel->setFrameShape(QFrame::Box);
-    m_vulLabel->setAutoFillBackground(true);
-    m_vulLabel->setToolTip(swatchHint);
-    caption(m_frame2, QStringLiteral("Opvulkleur"), 418, 363, QStringLiteral("Label11"));
+    m_controls.TekenLabel = new DoubleClickLabel(m_controls.Frame2);
+    m_controls.TekenLabel->setObjectName(QStringLiteral("TekenLabel"));
+    m_controls.TekenLabel->setGeometry(392, 340, 20, 18);
+    m_controls.TekenLabel->setFrameShape(QFrame::Box);
+    m_controls.TekenLabel->setAutoFillBackground(true);
+    m_controls.TekenLabel->setToolTip(swatchHint);
+    caption(m_controls.Frame2, QStringLiteral("Tekenkleur"), 418, 341, QStringLiteral("Label10"));
+    m_controls.VulLabel = new DoubleClickLabel(m_controls.Frame2);
+    m_controls.VulLabel->setObjectName(QStringLiteral("VulLabel"));
+    m_controls.VulLabel->setGeometry(392, 362, 20, 18);
+    m_controls.VulLabel->setFrameShape(QFrame::Box);
+    m_controls.VulLabel->setAutoFillBackground(true);
+    m_controls.VulLabel->setToolTip(swatchHint);
+    caption(m_controls.Frame2, QStringLiteral("Opvulkleur"), 418, 363, QStringLiteral("Label11"));
 
-    m_openKnop = new QPushButton(QStringLiteral("Open Velletje"), m_frame2);
-    m_openKnop->setObjectName(QStringLiteral("OpenKnop"));
-    m_openKnop->setGeometry(266, 384, 110, 26);
-    m_openKnop->setToolTip(QStringLiteral(" Open orgineel velletje "));
+    m_controls.OpenKnop = new QPushButton(QStringLiteral("Open Velletje"), m_controls.Frame2);
+    m_controls.OpenKnop->setObjectName(QStringLiteral("OpenKnop"));
+    m_controls.OpenKnop->setGeometry(266, 384, 110, 26);
+    m_controls.OpenKnop->setToolTip(QStringLiteral(" Open orgineel velletje "));
 
-    m_tekstKnop = new QToolButton(m_frame2);
-    m_tekstKnop->setObjectName(QStringLiteral("TekstKnop"));
-    m_tekstKnop->setGeometry(392, 388, 30, 30);
-    m_tekstKnop->setIcon(QIcon(QPixmap::fromImage(ToolIcons::textPanel(true))));
-    m_tekstKnop->setIconSize(QSize(24, 24));
-    m_tekstKnop->setToolTip(QStringLiteral(" Tekstblad openen "));
-    m_tekstKnop->setEnabled(false);
-    caption(m_frame2, QStringLiteral("Tekst invoegen"), 428, 396);
+    m_controls.TekstKnop = new QToolButton(m_controls.Frame2);
+    m_controls.TekstKnop->setObjectName(QStringLiteral("TekstKnop"));
+    m_controls.TekstKnop->setGeometry(392, 388, 30, 30);
+    m_controls.TekstKnop->setIcon(QIcon(QPixmap::fromImage(ToolIcons::textPanel(true))));
+    m_controls.TekstKnop->setIconSize(QSize(24, 24));
+    m_controls.TekstKnop->setToolTip(QStringLiteral(" Tekstblad openen "));
+    m_controls.TekstKnop->setEnabled(false);
+    caption(m_controls.Frame2, QStringLiteral("Tekst invoegen"), 428, 396);
 
-    m_frame2Lower = new QWidget(m_frame2);
-    m_frame2Lower->setGeometry(0, 437, 529, 98);
-    createTextPanel(m_frame2Lower);
+    m_controls.TekstPaneel = new QWidget(m_controls.Frame2);
+    m_controls.TekstPaneel->setGeometry(0, 437, 529, 98);
+    createTextPanel(m_controls.TekstPaneel);
 }
 
 void Main::createToolRow(QWidget* parent)
@@ -203,77 +203,77 @@ void Main::createToolRow(QWidget* parent)
         button->setStyleSheet(QStringLiteral("QToolButton { background: rgb(250,250,200); border: 1px solid rgb(160,160,140); }"
                                              "QToolButton:disabled { background: rgb(235,235,215); }"));
         button->setEnabled(false);
-        m_knop[i] = button;
+        m_controls.Knop[i] = button;
     }
-    m_knopPijl = new QLabel(parent);
-    m_knopPijl->setObjectName(QStringLiteral("KnopPijl"));
-    m_knopPijl->setPixmap(QPixmap::fromImage(ToolIcons::marker()));
-    m_knopPijl->setGeometry(27, 327, 12, 10);
-    m_knopPijl->hide();
+    m_controls.KnopPijl = new QLabel(parent);
+    m_controls.KnopPijl->setObjectName(QStringLiteral("KnopPijl"));
+    m_controls.KnopPijl->setPixmap(QPixmap::fromImage(ToolIcons::marker()));
+    m_controls.KnopPijl->setGeometry(27, 327, 12, 10);
+    m_controls.KnopPijl->hide();
 }
 
 void Main::createTextPanel(QWidget* panel)
 {
     caption(panel, QStringLiteral("Omschrijving tekst"), 12, 2);
-    m_text1 = new QLineEdit(QStringLiteral("Voorbeeld"), panel);
-    m_text1->setObjectName(QStringLiteral("Text1"));
-    m_text1->setGeometry(12, 18, 170, 22);
-    m_text1->setStyleSheet(QStringLiteral("background: rgb(230,220,210);"));
+    m_controls.Text1 = new QLineEdit(QStringLiteral("Voorbeeld"), panel);
+    m_controls.Text1->setObjectName(QStringLiteral("Text1"));
+    m_controls.Text1->setGeometry(12, 18, 170, 22);
+    m_controls.Text1->setStyleSheet(QStringLiteral("background: rgb(230,220,210);"));
 
     caption(panel, QStringLiteral("Lettertype"), 190, 2);
-    m_listFonts = new QComboBox(panel);
-    m_listFonts->setObjectName(QStringLiteral("ListFonts"));
-    m_listFonts->setGeometry(190, 18, 150, 22);
-    m_listFonts->addItems(QFontDatabase::families());
-    if (m_listFonts->findText(QStringLiteral("Arial")) < 0)
-        m_listFonts->insertItem(0, QStringLiteral("Arial"));
-    m_listFonts->setCurrentText(QStringLiteral("Arial"));
+    m_controls.ListFonts = new QComboBox(panel);
+    m_controls.ListFonts->setObjectName(QStringLiteral("ListFonts"));
+    m_controls.ListFonts->setGeometry(190, 18, 150, 22);
+    m_controls.ListFonts->addItems(QFontDatabase::families());
+    if (m_controls.ListFonts->findText(QStringLiteral("Arial")) < 0)
+        m_controls.ListFonts->insertItem(0, QStringLiteral("Arial"));
+    m_controls.ListFonts->setCurrentText(QStringLiteral("Arial"));
 
     caption(panel, QStringLiteral("Grootte"), 348, 2);
-    m_comboSize = new QComboBox(panel);
-    m_comboSize->setObjectName(QStringLiteral("ComboSize"));
-    m_comboSize->setEditable(true);
-    m_comboSize->setGeometry(348, 18, 60, 22);
+    m_controls.ComboSize = new QComboBox(panel);
+    m_controls.ComboSize->setObjectName(QStringLiteral("ComboSize"));
+    m_controls.ComboSize->setEditable(true);
+    m_controls.ComboSize->setGeometry(348, 18, 60, 22);
     for (int size = 8; size <= 100; size += 2)
-        m_comboSize->addItem(QString::number(size));
-    m_comboSize->setCurrentText(QStringLiteral("16"));
-    m_comboSize->setStyleSheet(QStringLiteral("QComboBox { background: rgb(190,230,190); }"));
+        m_controls.ComboSize->addItem(QString::number(size));
+    m_controls.ComboSize->setCurrentText(QStringLiteral("16"));
+    m_controls.ComboSize->setStyleSheet(QStringLiteral("QComboBox { background: rgb(190,230,190); }"));
 
-    m_check1 = new QCheckBox(QStringLiteral("Schaduwtekst"), panel);
-    m_check1->setObjectName(QStringLiteral("Check1"));
-    m_check1->move(12, 46);
-    m_checkBold = new QCheckBox(QStringLiteral("Bold"), panel);
-    m_checkBold->setObjectName(QStringLiteral("CheckBold"));
-    m_checkBold->move(112, 46);
-    m_checkItalic = new QCheckBox(QStringLiteral("Italic"), panel);
-    m_checkItalic->setObjectName(QStringLiteral("CheckItalic"));
-    m_checkItalic->move(166, 46);
-    m_checkOnderstreept = new QCheckBox(QStringLiteral("Onderstreept"), panel);
-    m_checkOnderstreept->setObjectName(QStringLiteral("CheckOnderstreept"));
-    m_checkOnderstreept->move(224, 46);
-    m_checkVer = new QCheckBox(QStringLiteral("Richting"), panel);
-    m_checkVer->setObjectName(QStringLiteral("CheckVer"));
-    m_checkVer->move(12, 70);
+    m_controls.Check1 = new QCheckBox(QStringLiteral("Schaduwtekst"), panel);
+    m_controls.Check1->setObjectName(QStringLiteral("Check1"));
+    m_controls.Check1->move(12, 46);
+    m_controls.CheckBold = new QCheckBox(QStringLiteral("Bold"), panel);
+    m_controls.CheckBold->setObjectName(QStringLiteral("CheckBold"));
+    m_controls.CheckBold->move(112, 46);
+    m_controls.CheckItalic = new QCheckBox(QStringLiteral("Italic"), panel);
+    m_controls.CheckItalic->setObjectName(QStringLiteral("CheckItalic"));
+    m_controls.CheckItalic->move(166, 46);
+    m_controls.CheckOnderstreept = new QCheckBox(QStringLiteral("Onderstreept"), panel);
+    m_controls.CheckOnderstreept->setObjectName(QStringLiteral("CheckOnderstreept"));
+    m_controls.CheckOnderstreept->move(224, 46);
+    m_controls.CheckVer = new QCheckBox(QStringLiteral("Richting"), panel);
+    m_controls.CheckVer->setObjectName(QStringLiteral("CheckVer"));
+    m_controls.CheckVer->move(12, 70);
 
-    m_achtergrondKnop = new QToolButton(panel);
-    m_achtergrondKnop->setObjectName(QStringLiteral("AchtergrondKnop"));
-    m_achtergrondKnop->setGeometry(112, 68, 24, 24);
-    m_achtergrondKnop->setIcon(QIcon(QPixmap::fromImage(ToolIcons::backgroundPicture())));
-    m_achtergrondKnop->setStyleSheet(QStringLiteral("QToolButton { background: rgb(156,235,174); }"));
-    m_achtergrondKnop->setEnabled(false);
+    m_controls.AchtergrondKnop = new QToolButton(panel);
+    m_controls.AchtergrondKnop->setObjectName(QStringLiteral("AchtergrondKnop"));
+    m_controls.AchtergrondKnop->setGeometry(112, 68, 24, 24);
+    m_controls.AchtergrondKnop->setIcon(QIcon(QPixmap::fromImage(ToolIcons::backgroundPicture())));
+    m_controls.AchtergrondKnop->setStyleSheet(QStringLiteral("QToolButton { background: rgb(156,235,174); }"));
+    m_controls.AchtergrondKnop->setEnabled(false);
     caption(panel, QStringLiteral("Achtergrondplaatje"), 140, 73);
 
-    m_plaatsKnop = new QPushButton(QStringLiteral("Plaatsen"), panel);
-    m_plaatsKnop->setObjectName(QStringLiteral("PlaatsKnop"));
-    m_plaatsKnop->setGeometry(300, 66, 80, 26);
-    m_plaatsKnop->setEnabled(false);
+    m_controls.PlaatsKnop = new QPushButton(QStringLiteral("Plaatsen"), panel);
+    m_controls.PlaatsKnop->setObjectName(QStringLiteral("PlaatsKnop"));
+    m_controls.PlaatsKnop->setGeometry(300, 66, 80, 26);
+    m_controls.PlaatsKnop->setEnabled(false);
 
     // The direction part: a 3 x 3 grid of arrows between two lines.
-    m_line1 = new QFrame(panel);
-    m_line1->setGeometry(414, 2, 1, 90);
-    m_line2 = new QFrame(panel);
-    m_line2->setGeometry(520, 2, 1, 90);
-    for (QFrame* line : {m_line1, m_line2}) {
+    m_controls.Line1 = new QFrame(panel);
+    m_controls.Line1->setGeometry(414, 2, 1, 90);
+    m_controls.Line2 = new QFrame(panel);
+    m_controls.Line2->setGeometry(520, 2, 1, 90);
+    for (QFrame* line : {m_controls.Line1, m_controls.Line2}) {
         line->setAutoFillBackground(true);
         line->setStyleSheet(QStringLiteral("background: rgb(170,170,170);"));
     }
@@ -284,33 +284,33 @@ void Main::createTextPanel(QWidget* panel)
         button->setIcon(QIcon(QPixmap::fromImage(ToolIcons::direction(i))));
         button->setEnabled(false);
         button->setVisible(i != 4);
-        m_angleKnop[i] = button;
+        m_controls.AngleKnop[i] = button;
     }
-    m_angleLabel = caption(panel, QStringLiteral("90"), 476, 22, QStringLiteral("AngleLabel"));
-    m_angleLabel->setFixedWidth(40);
-    m_angleImg = new QLabel(panel);
-    m_angleImg->setObjectName(QStringLiteral("AngleImg"));
-    m_angleImg->setGeometry(478, 44, 16, 16);
-    m_angleImg->setPixmap(QPixmap::fromImage(ToolIcons::direction(1)));
+    m_controls.AngleLabel = caption(panel, QStringLiteral("90"), 476, 22, QStringLiteral("AngleLabel"));
+    m_controls.AngleLabel->setFixedWidth(40);
+    m_controls.AngleImg = new QLabel(panel);
+    m_controls.AngleImg->setObjectName(QStringLiteral("AngleImg"));
+    m_controls.AngleImg->setGeometry(478, 44, 16, 16);
+    m_controls.AngleImg->setPixmap(QPixmap::fromImage(ToolIcons::direction(1)));
 
-    m_label19 = new QLabel(QStringLiteral("Tekst"), m_picEdit);
-    m_label19->setObjectName(QStringLiteral("Label19"));
-    m_label19->hide();
+    m_controls.Label19 = new QLabel(QStringLiteral("Tekst"), m_controls.PicEdit);
+    m_controls.Label19->setObjectName(QStringLiteral("Label19"));
+    m_controls.Label19->hide();
 }
 
 void Main::createStatusLine()
 {
-    m_frame3 = area(centralWidget(), QStringLiteral("Frame3"), QRect(EditAreaLeft, 438, 529, 37));
-    m_infoLabel = caption(m_frame3, QStringLiteral("Informatie"), 10, 11, QStringLiteral("InfoLabel"));
-    m_infoLabel->setFixedWidth(330);
-    m_klokLabel = caption(m_frame3, QStringLiteral("00:00:00"), 345, 11, QStringLiteral("KlokLabel"));
-    m_klokLabel->setFixedWidth(176);
-    m_klokLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_controls.Frame3 = area(centralWidget(), QStringLiteral("Frame3"), QRect(EditAreaLeft, 438, 529, 37));
+    m_controls.InfoLabel = caption(m_controls.Frame3, QStringLiteral("Informatie"), 10, 11, QStringLiteral("InfoLabel"));
+    m_controls.InfoLabel->setFixedWidth(330);
+    m_controls.KlokLabel = caption(m_controls.Frame3, QStringLiteral("00:00:00"), 345, 11, QStringLiteral("KlokLabel"));
+    m_controls.KlokLabel->setFixedWidth(176);
+    m_controls.KlokLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
 
 void Main::createCataloguePanel()
 {
-    m_frame4 = area(centralWidget(), QStringLiteral("Frame4"), QRect(EditAreaLeft, 476, 529, 98));
+    m_controls.Frame4 = area(centralWidget(), QStringLiteral("Frame4"), QRect(EditAreaLeft, 476, 529, 98));
     const QStringList captions = {QStringLiteral("Catalogus nummer :"), QStringLiteral("Ontwerp :"),
                                   QStringLiteral("Datum van uitgifte :"), QStringLiteral("Oplage :"),
                                   QStringLiteral("Nominale waarde :"), QStringLiteral("Tanding :"),
@@ -321,13 +321,13 @@ void Main::createCataloguePanel()
         const int captionX = i == 8 ? 440 : 8 + 222 * column;
         const int valueX = i == 8 ? 468 : captionX + (column == 0 ? 118 : 108);
         const int y = 8 + 21 * row;
-        caption(m_frame4, i == 8 ? QStringLiteral("Nr.") : captions.at(i), captionX, y);
-        auto* value = new QLabel(QStringLiteral("0"), m_frame4);
+        caption(m_controls.Frame4, i == 8 ? QStringLiteral("Nr.") : captions.at(i), captionX, y);
+        auto* value = new QLabel(QStringLiteral("0"), m_controls.Frame4);
         value->setObjectName(QStringLiteral("Infolab%1").arg(i));
         value->setGeometry(valueX, y, i == 8 ? 54 : (column == 0 ? 100 : 110), 17);
         QPalette palette = value->palette();
         palette.setColor(QPalette::WindowText, QColor(10, 10, 10));
         value->setPalette(palette);
-        m_infolab[i] = value;
+        m_controls.Infolab[i] = value;
     }
 }

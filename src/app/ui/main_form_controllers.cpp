@@ -1,0 +1,10 @@
+// The main window hands each menu and area beyond its own frame to a
+// controller of that subsystem; this is the one place they are created.
+// Each controller is a child of the window and connects itself to the
+// controls and menu entries it owns.
+
+#include "app/ui/main_form.h"
+
+void Main::createControllers()
+{
+}
