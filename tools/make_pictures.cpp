@@ -42,7 +42,7 @@ QImage splashPhoto()
     sky.setColorAt(0.55, QColor(120, 96, 140));
     sky.setColorAt(1, QColor(246, 168, 90));
     p.fillRect(image.rect(), sky);
-    QRadialGradient sun(QPointF(380, 205), 60);
+    QRadialGradient sun(QPointF(280, 208), 60);
     sun.setColorAt(0, QColor(255, 236, 170));
     sun.setColorAt(0.3, QColor(255, 200, 120, 200));
     sun.setColorAt(1, QColor(255, 200, 120, 0));
@@ -68,9 +68,9 @@ QImage splashPhoto()
         p.setPen(QPen(QColor(230, 150, 90, 150), 1.2 + i % 2));
         p.drawPath(ditch);
     }
-    drawWindmill(p, QPointF(120, 222), 1.0, 20);
-    drawWindmill(p, QPointF(300, 218), 0.55, 50);
-    drawWindmill(p, QPointF(440, 216), 0.35, 5);
+    drawWindmill(p, QPointF(420, 222), 1.0, 20);
+    drawWindmill(p, QPointF(345, 218), 0.55, 50);
+    drawWindmill(p, QPointF(480, 216), 0.35, 5);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(20, 30, 22));
     for (int i = 0; i < 40; ++i)        // a row of trees along the dike

@@ -27,7 +27,7 @@ int Resolution(int twipsPerPixel)
 
 QString MakerText()
 {
-    return QStringLiteral("Copyright \u00A9 2026 %1\r\nAlle rechten voorbehouden.\r\nVragen en opmerkingen: ").arg(Maker);
+    return QStringLiteral("Copyright \u00A9 2026 Velinor Software\r\nAlle rechten voorbehouden.\r\nVragen en opmerkingen:");
 }
 
 QString GroupedNumber(qint64 value, const QLocale& locale)

@@ -159,6 +159,11 @@ void Main::BarTimer_Timer()
     paintBar();
 }
 
+void Main::startBarTimer()
+{
+    m_barTimer->start();
+}
+
 void Main::paintBar()
 {
     QPixmap picture(m_controls.Bar->contentsRect().size());

@@ -50,6 +50,8 @@ public Q_SLOTS:
     void FileExit_Click();
     void KlokTimer_Timer();
     void BarTimer_Timer();
+    // Filters set Voortgang while they run; the bar follows it until it reaches 100.
+    void startBarTimer();
     void ConvertKnop_Click();
 
 protected:

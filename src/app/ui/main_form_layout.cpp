@@ -318,13 +318,13 @@ void Main::createCataloguePanel()
     for (int i = 0; i <= 8; ++i) {
         const int column = i < 4 ? 0 : 1;
         const int row = i < 8 ? i % 4 : 3;
-        const int captionX = i == 8 ? 440 : 8 + 222 * column;
-        const int valueX = i == 8 ? 468 : captionX + (column == 0 ? 118 : 108);
+        const int captionX = i == 8 ? 452 : 8 + 240 * column;
+        const int valueX = i == 8 ? 478 : captionX + (column == 0 ? 124 : 110);
         const int y = 8 + 21 * row;
         caption(m_controls.Frame4, i == 8 ? QStringLiteral("Nr.") : captions.at(i), captionX, y);
         auto* value = new QLabel(QStringLiteral("0"), m_controls.Frame4);
         value->setObjectName(QStringLiteral("Infolab%1").arg(i));
-        value->setGeometry(valueX, y, i == 8 ? 54 : (column == 0 ? 100 : 110), 17);
+        value->setGeometry(valueX, y, i == 8 ? 46 : (column == 0 ? 106 : 92), 17);
         QPalette palette = value->palette();
         palette.setColor(QPalette::WindowText, QColor(10, 10, 10));
         value->setPalette(palette);
