@@ -14,8 +14,6 @@ namespace SplashInfo {
 inline const QString Maker = QStringLiteral("Velinor Software, Nederland");
 inline const QString MakerEmail = QStringLiteral("info@velinor-software.nl");
 inline const QString PartnerShop = QStringLiteral("www.velinor-postzegels.nl");
-inline const QString MakerPage = QStringLiteral("https://www.velinor-software.nl/software.htm");
-inline const QString PartnerPage = QStringLiteral("https://www.velinor-postzegels.nl/");
 
 struct Facts
 {

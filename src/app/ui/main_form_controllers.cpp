@@ -5,6 +5,11 @@
 
 #include "app/ui/main_form.h"
 
+#include "app/ui/help_menu.h"
+#include "config/ui/config_menu.h"
+
 void Main::createControllers()
 {
+    new HelpMenu(*this);
+    new ConfigMenu(*this);
 }

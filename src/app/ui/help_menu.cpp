@@ -1,0 +1,98 @@
+#include "app/ui/help_menu.h"
+
+#include "app/application_state.h"
+#include "app/web_lookups.h"
+#include "app/ui/main_form.h"
+#include "app/ui/web_address.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QTextBrowser>
+#include <QUrl>
+
+HelpMenu::HelpMenu(Main& main)
+    : QObject(&main)
+    , m_main(main)
+{
+    // The view covers the canvas and its frame in the editing area.
+    m_webBrowser = new QTextBrowser(main.controls().Frame2);
+    m_webBrowser->setObjectName(QStringLiteral("WebBrowser"));
+    m_webBrowser->setGeometry(12, 14, 504, 264);
+    m_webBrowser->setOpenExternalLinks(true);
+    m_webBrowser->hide();
+
+    const MainMenus& m = main.menus();
+    connect(m.HelpHelp, &QAction::triggered, this, &HelpMenu::HelpHelp_Click);
+    connect(m.HelpGeschiedenis, &QAction::triggered, this, &HelpMenu::HelpGeschiedenis_Click);
+    connect(m.HelpGoogleSearch, &QAction::triggered, this, &HelpMenu::HelpGoogleSearch_Click);
+    connect(m.HelpWikipedia, &QAction::triggered, this, &HelpMenu::HelpWikipedia_Click);
+    connect(m.ToolsGoogleMaps, &QAction::triggered, this, &HelpMenu::ToolsGoogleMaps_Click);
+    connect(m.HelpInfo, &QAction::triggered, this, &HelpMenu::HelpInfo_Click);
+    connect(m.HelpMeerSoftware, &QAction::triggered, this, &HelpMenu::HelpMeerSoftware_Click);
+    connect(m.HelpZegora, &QAction::triggered, this, &HelpMenu::HelpZegora_Click);
+}
+
+void HelpMenu::togglePage(QAction* item, const QString& file, const QString& hint)
+{
+    // One view serves both pages: whichever item is chosen while it shows hides it,
+    // and only the chosen item loses its check mark.
+    if (m_webBrowser->isVisible()) {
+        m_webBrowser->hide();
+        item->setChecked(false);
+        m_main.ToonInfo(QStringLiteral("Informatie..."), 0);
+        return;
+    }
+    item->setChecked(true);
+    m_webBrowser->setSource(QUrl::fromLocalFile(m_main.folder().path(file)));
+    m_webBrowser->show();
+    m_webBrowser->raise();
+    m_main.ToonInfo(hint, 0);
+}
+
+void HelpMenu::HelpHelp_Click()
+{
+    togglePage(m_main.menus().HelpHelp, QStringLiteral("help/help.htm"),
+               QStringLiteral("Klik nogmaals op Help om het scherm te verlaten"));
+}
+
+void HelpMenu::HelpGeschiedenis_Click()
+{
+    togglePage(m_main.menus().HelpGeschiedenis, QStringLiteral("help/geschiedenis.htm"),
+               QStringLiteral("Klik nogmaals op Geschiedenis om het scherm te verlaten"));
+}
+
+void HelpMenu::open(const std::optional<QString>& address)
+{
+    if (address)
+        OpenWebAdres(*address);
+}
+
+void HelpMenu::HelpGoogleSearch_Click()
+{
+    open(WebLookups::searchAddress(m_main.state().Plaatsnaam));
+}
+
+void HelpMenu::HelpWikipedia_Click()
+{
+    open(WebLookups::encyclopediaAddress(m_main.state().Plaatsnaam));
+}
+
+void HelpMenu::ToolsGoogleMaps_Click()
+{
+    open(WebLookups::mapAddress(m_main.state().Plaatsnaam));
+}
+
+void HelpMenu::HelpInfo_Click()
+{
+    open(WebLookups::municipalityAddress(m_main.state().Plaatsnaam));
+}
+
+void HelpMenu::HelpMeerSoftware_Click()
+{
+    open(WebLookups::MakerSoftwarePage);
+}
+
+void HelpMenu::HelpZegora_Click()
+{
+    open(WebLookups::PartnerShopPage);
+}

@@ -1,0 +1,151 @@
+#include "config/ui/config.h"
+
+#include "app/application_state.h"
+#include "app/colour.h"
+#include "app/ui/main_form.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace {
+
+QScrollBar* colourBar(QWidget* parent, int x, int top)
+{
+    auto* bar = new QScrollBar(Qt::Horizontal, parent);
+    bar->setGeometry(x, top, 136, 16);
+    bar->setRange(0, 255);
+    bar->setPageStep(16);
+    return bar;
+}
+
+// The decoration beside the buttons: a little fan of colour swatches.
+QPixmap decoration()
+{
+    QPixmap picture(40, 24);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    const QColor colours[3] = {QColor(200, 60, 50), QColor(60, 150, 70), QColor(50, 90, 190)};
+    for (int i = 0; i < 3; ++i) {
+        painter.setBrush(colours[i]);
+        painter.setPen(QColor(60, 60, 60));
+        painter.drawRect(2 + 12 * i, 4, 10, 16);
+    }
+    return picture;
+}
+
+} // namespace
+
+Config::Config(Main& main, QWidget* parent)
+    : QDialog(parent)
+    , m_main(main)
+    , m_state(main.state())
+{
+    setObjectName(QStringLiteral("Config"));
+    setWindowTitle(QStringLiteral(" Kleuren"));
+    setFixedSize(320, 150);
+
+    auto* label3 = new QLabel(QStringLiteral("Kleur achtergrond Frame's"), this);
+    label3->setObjectName(QStringLiteral("Label3"));
+    label3->move(12, 8);
+    auto* label6 = new QLabel(QStringLiteral("Kleur achtergrond Supplement"), this);
+    label6->setObjectName(QStringLiteral("Label6"));
+    label6->move(168, 8);
+    const int tops[4] = {0, 28, 47, 66};
+    for (int i = 1; i <= 3; ++i) {
+        m_hScroll[i] = colourBar(this, 12, tops[i]);
+        m_hScroll[i]->setObjectName(QStringLiteral("HScroll%1").arg(i));
+        m_hScroll1[i] = colourBar(this, 168, tops[i]);
+        m_hScroll1[i]->setObjectName(QStringLiteral("HScroll1_%1").arg(i));
+    }
+    m_label7 = new QLabel(this);
+    m_label7->setObjectName(QStringLiteral("Label7"));
+    m_label7->setGeometry(12, 88, 136, 16);
+    m_label8 = new QLabel(this);
+    m_label8->setObjectName(QStringLiteral("Label8"));
+    m_label8->setGeometry(168, 88, 136, 16);
+
+    auto* image1 = new QLabel(this);
+    image1->setObjectName(QStringLiteral("Image1"));
+    image1->setPixmap(decoration());
+    image1->setGeometry(12, 114, 40, 24);
+    auto* reset = new QPushButton(QStringLiteral("Reset"), this);
+    reset->setObjectName(QStringLiteral("ResetKnop"));
+    reset->setToolTip(QStringLiteral(" Reset achtergrondkleur "));
+    reset->setGeometry(150, 114, 75, 26);
+    auto* ok = new QPushButton(QStringLiteral("Ok"), this);
+    ok->setObjectName(QStringLiteral("OkKnop"));
+    ok->setGeometry(232, 114, 75, 26);
+    ok->setDefault(true);
+
+    Form_Load();
+    for (int i = 1; i <= 3; ++i) {
+        connect(m_hScroll[i], &QScrollBar::valueChanged, this, [this, i] { HScroll_Change(i); });
+        connect(m_hScroll1[i], &QScrollBar::valueChanged, this, [this, i] { HScroll1_Change(i); });
+    }
+    connect(reset, &QPushButton::clicked, this, &Config::ResetKnop_Click);
+    connect(ok, &QPushButton::clicked, this, &Config::OkKnop_Click);
+}
+
+void Config::Form_Load()
+{
+    m_hScroll[1]->setValue(m_state.VensterR);
+    m_hScroll[2]->setValue(m_state.VensterG);
+    m_hScroll[3]->setValue(m_state.VensterB);
+    m_hScroll1[1]->setValue(m_state.SupplementR);
+    m_hScroll1[2]->setValue(m_state.SupplementG);
+    m_hScroll1[3]->setValue(m_state.SupplementB);
+    showHex();
+}
+
+void Config::showHex()
+{
+    m_label7->setText(QStringLiteral("Hex. ") + KleurHex(m_state.VensterR, m_state.VensterG, m_state.VensterB));
+    m_label8->setText(QStringLiteral("Hex. ") + KleurHex(m_state.SupplementR, m_state.SupplementG, m_state.SupplementB));
+}
+
+void Config::HScroll_Change(int index)
+{
+    const int value = m_hScroll[index]->value();
+    switch (index) {
+    case 1: m_state.VensterR = value; break;
+    case 2: m_state.VensterG = value; break;
+    case 3: m_state.VensterB = std::uint8_t(value); break;
+    default: return;
+    }
+    m_main.ZetVensterKleur(m_state.VensterR, m_state.VensterG, m_state.VensterB);
+    showHex();
+}
+
+void Config::HScroll1_Change(int index)
+{
+    const int value = m_hScroll1[index]->value();
+    switch (index) {
+    case 1: m_state.SupplementR = value; break;
+    case 2: m_state.SupplementG = value; break;
+    case 3: m_state.SupplementB = std::uint8_t(value); break;
+    default: return;
+    }
+    m_main.ZetSupplementKleur(m_state.SupplementR, m_state.SupplementG, m_state.SupplementB);
+    showHex();
+}
+
+void Config::ResetKnop_Click()
+{
+    const ApplicationState defaults;
+    m_state.VensterR = defaults.VensterR;
+    m_state.VensterG = defaults.VensterG;
+    m_state.VensterB = defaults.VensterB;
+    m_main.ZetVensterKleur(m_state.VensterR, m_state.VensterG, m_state.VensterB);
+    m_state.SupplementR = defaults.SupplementR;
+    m_state.SupplementG = defaults.SupplementG;
+    m_state.SupplementB = defaults.SupplementB;
+    m_main.ZetSupplementKleur(m_state.SupplementR, m_state.SupplementG, m_state.SupplementB);
+    Form_Load();
+}
+
+void Config::OkKnop_Click()
+{
+    accept();
+}

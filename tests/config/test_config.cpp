@@ -1,0 +1,89 @@
+// The colour configuration: live repainting, the hex read-outs, Reset, and
+// nothing written before the exit.
+
+#include "app/application_state.h"
+#include "app/settings_file.h"
+#include "app/ui/main_form.h"
+#include "app/ui/page_preview.h"
+#include "common/scripted_interaction.h"
+#include "common/test_folder.h"
+#include "config/ui/config.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QtTest>
+
+class TestConfig : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void barsRepaintLive()
+    {
+        TestFolder folder;
+        ScriptedInteraction interaction;
+        ApplicationState state;
+        Main main(state, folder.folder(), interaction);
+        const QByteArray settingsBefore = folder.read(SettingsFile::FileName);
+        Config config(main);
+        QCOMPARE(config.hScroll(1)->value(), 190);
+        QCOMPARE(config.hScroll1(3)->value(), 230);
+        QCOMPARE(config.findChild<QLabel*>("Label7")->text(), QStringLiteral("Hex. BEC8F0"));
+
+        config.hScroll(1)->setValue(0);
+        config.hScroll(2)->setValue(5);
+        config.hScroll(3)->setValue(0);
+        QCOMPARE(state.VensterG, 5);
+        QCOMPARE(config.findChild<QLabel*>("Label7")->text(), QStringLiteral("Hex. 000500"));
+        QCOMPARE(main.findChild<QWidget*>("Frame1")->palette().color(QPalette::Window), QColor(0, 5, 0));
+
+        for (int i = 1; i <= 3; ++i)
+            config.hScroll1(i)->setValue(255);
+        QCOMPARE(config.findChild<QLabel*>("Label8")->text(), QStringLiteral("Hex. FFFFFF"));
+        QCOMPARE(main.findChild<PagePreview*>("Pic")->background(), QColor(255, 255, 255));
+
+        QTest::mouseClick(config.findChild<QPushButton*>("OkKnop"), Qt::LeftButton);
+        QCOMPARE(config.result(), int(QDialog::Accepted));
+        QCOMPARE(state.SupplementR, 255);      // Ok keeps the changes ...
+        QCOMPARE(folder.read(SettingsFile::FileName), settingsBefore);   // ... and writes nothing yet
+    }
+
+    void resetRestoresDefaultsEverywhere()
+    {
+        TestFolder folder;
+        ScriptedInteraction interaction;
+        ApplicationState state;
+        Main main(state, folder.folder(), interaction);
+        Config config(main);
+        config.hScroll(1)->setValue(10);
+        config.hScroll1(2)->setValue(10);
+        QTest::mouseClick(config.findChild<QPushButton*>("ResetKnop"), Qt::LeftButton);
+        QCOMPARE(state.VensterR, 190);
+        QCOMPARE(state.SupplementG, 220);
+        QCOMPARE(config.hScroll(1)->value(), 190);
+        QCOMPARE(config.hScroll1(2)->value(), 220);
+        QCOMPARE(main.findChild<PagePreview*>("Pic")->background(), QColor(220, 220, 230));
+        QCOMPARE(config.findChild<QPushButton*>("ResetKnop")->toolTip(), QStringLiteral(" Reset achtergrondkleur "));
+    }
+
+    void menuOpensTheWindowModally()
+    {
+        TestFolder folder;
+        ScriptedInteraction interaction;
+        ApplicationState state;
+        Main main(state, folder.folder(), interaction);
+        interaction.modalScripts.enqueue([](QDialog& dialog) {
+            auto& config = static_cast<Config&>(dialog);
+            config.hScroll(3)->setValue(7);
+            config.OkKnop_Click();
+            return dialog.result();
+        });
+        main.menus().ConfiguratieInstellingen->trigger();
+        QCOMPARE(interaction.texts("modal"), QStringList({"Config"}));
+        QCOMPARE(int(state.VensterB), 7);
+    }
+};
+
+QTEST_MAIN(TestConfig)
+#include "test_config.moc"
