@@ -1,0 +1,90 @@
+#include "documents/catalogue.h"
+
+#include "app/record.h"
+#include "app/text_file.h"
+
+#include <QStringList>
+
+namespace {
+
+QStringList catalogueLines(const ProgramFolder& folder)
+{
+    return TextFile::readLines(folder.path(QString::fromLatin1(Catalogus::Bestand))).value_or(QStringList());
+}
+
+QString withComma(QString text)
+{
+    return text.replace(QLatin1Char('.'), QLatin1Char(','));
+}
+
+// The panel index each line after the key goes to: the sheetlet's number first, then 0..7.
+constexpr std::array<int, 9> PanelOrder{8, 0, 1, 2, 3, 4, 5, 6, 7};
+
+} // namespace
+
+CatalogusInfo LeesInformatie(const ProgramFolder& folder, const QString& key)
+{
+    CatalogusInfo info;
+    const QStringList lines = catalogueLines(folder);
+    qsizetype i = 0;
+    while (i < lines.size()) {
+        if (lines.at(i++) != key)
+            continue;
+        // A record cut short by the end of the file fills what it has.
+        for (int field : PanelOrder) {
+            if (i >= lines.size())
+                break;
+            const QString& line = lines.at(i++);
+            info.Infolab[field] = (field == 4 || field == 7) ? withComma(line) : line;
+        }
+    }
+    return info;
+}
+
+CatalogusTotaal TotaalCatalogusprijs(const ProgramFolder& folder)
+{
+    CatalogusTotaal result;
+    const QStringList lines = catalogueLines(folder);
+    // Every record that starts counts; the price is its tenth line after the currency sign and blank.
+    for (qsizetype start = 0; start < lines.size(); start += Catalogus::RecordRegels) {
+        const qsizetype priceLine = start + 9;
+        if (priceLine < lines.size())
+            result.totaal += Record::leadingNumber(lines.at(priceLine).mid(2));
+        ++result.aantal;
+    }
+    return result;
+}
+
+CatalogusTotaal TotaalNominaal(const ProgramFolder& folder)
+{
+    CatalogusTotaal result;
+    for (const QString& line : catalogueLines(folder)) {
+        if (!line.startsWith(QLatin1String("5 x")))
+            continue;
+        // The amount is the last four characters. A line too short to hold four
+        // characters after "5 x" has no amount; its last four would be the prefix's "5".
+        if (line.size() >= 7)
+            result.totaal += Record::leadingNumber(line.right(4));
+        ++result.aantal;
+    }
+    return result;
+}
+
+QString BedragTekst(double amount, const QLocale& locale)
+{
+    return QString::number(amount, 'f', 2).replace(QLatin1Char('.'), locale.decimalPoint());
+}
+
+QString CatalogusprijsTekst(const CatalogusTotaal& totaal, const QLocale& locale)
+{
+    return QStringLiteral("Catalogusprijs voor deze \n%1 velletjes.... € %2")
+        .arg(totaal.aantal)
+        .arg(BedragTekst(totaal.totaal, locale));
+}
+
+QString NominaalTekst(const CatalogusTotaal& totaal, const QLocale& locale)
+{
+    return QStringLiteral("Nominale waarde voor de \n%1 velletjes..... € %2")
+        .arg(totaal.aantal)
+        .arg(BedragTekst(totaal.totaal, locale));
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+// The catalogue data file Data/Informatie.cat: eleven-line records, one per
+// sheetlet, looked up by the sheetlet's key, and the two totals of the series.
+// The file is read afresh at every use; a missing or damaged file gives the
+// defaults ("0" fields, a total of 0 sheetlets), never an error.
+
+#include "app/program_folder.h"
+
+#include <QLocale>
+#include <QString>
+
+#include <array>
+
+namespace Catalogus {
+
+inline constexpr auto Bestand = "Data/Informatie.cat";
+inline constexpr int RecordRegels = 11;
+
+} // namespace Catalogus
+
+// The nine values of the catalogue panel, indexed like the panel's Infolab labels:
+// 0 catalogue number, 1 design, 2 date of issue, 3 print run, 4 nominal value,
+// 5 perforation, 6 size, 7 catalogue price, 8 the sheetlet's number.
+struct CatalogusInfo
+{
+    std::array<QString, 9> Infolab{"0", "0", "0", "0", "0", "0", "0", "0", "0"};
+};
+
+// A total of the series: how many sheetlets contributed and the sum of their amounts.
+struct CatalogusTotaal
+{
+    int aantal = 0;
+    double totaal = 0.0;
+};
+
+// The panel values of the record whose key equals the given one exactly (case
+// included); a later record with the same key wins. Amounts show a decimal comma.
+CatalogusInfo LeesInformatie(const ProgramFolder& folder, const QString& key);
+
+// The catalogue prices (line 10 of each record) and the nominal values (every line
+// that begins with "5 x") added up.
+CatalogusTotaal TotaalCatalogusprijs(const ProgramFolder& folder);
+CatalogusTotaal TotaalNominaal(const ProgramFolder& folder);
+
+// The messages that show the totals, amounts formatted "###0.00" with the
+// locale's decimal separator.
+QString CatalogusprijsTekst(const CatalogusTotaal& totaal, const QLocale& locale = QLocale());
+QString NominaalTekst(const CatalogusTotaal& totaal, const QLocale& locale = QLocale());
+QString BedragTekst(double amount, const QLocale& locale = QLocale());

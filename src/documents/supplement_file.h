@@ -1,0 +1,84 @@
+#pragma once
+
+// The supplement pair in Supplementen/: place.sup (four fields, 48 hyphens and
+// the description lines, Windows-1252 with CR LF) and place.bmp (the canvas).
+// Saving replaces the old pair only once the new files are complete, and
+// reports every failure as a status the window turns into a message.
+
+#include "app/program_folder.h"
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+struct ApplicationState;
+
+namespace SupplementBestand {
+
+inline constexpr auto Map = "Supplementen";
+inline constexpr int MaxRegels = 100;
+QString scheidingsRegel();   // the 48 hyphens of line 5
+
+} // namespace SupplementBestand
+
+// Everything a supplement file holds, taken from the state when a save starts.
+struct Supplement
+{
+    QString Plaatsnaam, CatalogusNr, Jaartal, PaginaNr;
+    QStringList regels;   // the description lines, at most 100
+    QImage afbeelding;    // the canvas picture; null when the page holds none
+};
+
+enum class SchrijfStatus {
+    Gelukt,
+    OngeldigeNaam,           // the place name cannot be a file name in the folder
+    MapNietAangemaakt,       // Supplementen is missing and cannot be made
+    TekstNietGeschreven,     // place.sup could not be written; the old pair is untouched
+    AfbeeldingNietGeschreven,// place.bmp could not be written; the old pair is untouched
+    AfbeeldingNietVerwijderd // saved without a picture, but an old place.bmp could not be removed
+};
+
+enum class LeesStatus {
+    Gelukt,
+    Ontbreekt,      // missing or unreadable; nothing was read
+    TeKort,         // ended before the four fields and the separator line
+    TeveelRegels    // more than 100 description lines; the first 100 were read
+};
+
+// What reading place.sup gave: the fields read before any failure, and how it ended.
+struct GelezenSupplement
+{
+    LeesStatus status = LeesStatus::Ontbreekt;
+    std::optional<QString> Plaatsnaam, CatalogusNr, Jaartal, PaginaNr;
+    QStringList regels;
+};
+
+// A place name that names a file inside the folder: not empty or only blanks,
+// not "." or "..", without / \ : * ? " < > | and without control characters.
+bool IsGeldigeSupplementNaam(const QString& name);
+
+// The paths of the pair; the folder and the names are matched without regard to case.
+QString SupplementTekstPad(const ProgramFolder& folder, const QString& name);
+QString SupplementAfbeeldingPad(const ProgramFolder& folder, const QString& name);
+bool SupplementBestaat(const ProgramFolder& folder, const QString& name);
+
+Supplement SupplementUitState(const ApplicationState& state, const QImage& canvas);
+
+// betweenFiles runs after the new text file is in place and before the bitmap
+// replaces the old one; tests use it to make the second step fail.
+SchrijfStatus SchrijfSupplement(const ProgramFolder& folder, const Supplement& supplement,
+                                const std::function<void()>& betweenFiles = {});
+GelezenSupplement LeesSupplement(const ProgramFolder& folder, const QString& name);
+
+// Puts what was read into the state: the fields that were read, and the
+// description lines with their count (those read, also after a failure).
+void ZetGelezenSupplement(ApplicationState& state, const GelezenSupplement& gelezen);
+
+// The description box text after reading: every line followed by a line break.
+QString OmschrijvingTekst(const QStringList& regels);
+
+// The Dutch message for a failed save; empty for Gelukt.
+QString SchrijfMelding(SchrijfStatus status, const QString& name);

@@ -1,0 +1,194 @@
+// The open dialog's list logic, the picture export and the displayed lines of
+// the description box.
+
+#include "app/application_state.h"
+#include "common/test_folder.h"
+#include "documents/description_lines.h"
+#include "documents/field_entry.h"
+#include "documents/open_list.h"
+#include "documents/picture_export.h"
+
+#include <QFile>
+#include <QFontMetrics>
+#include <QImageReader>
+#include <QtTest>
+
+namespace {
+
+QImage filled(QSize size, QRgb colour)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+} // namespace
+
+class TestDocumentsCore : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void listIsSortedWithoutExtensions()
+    {
+        TestFolder folder;
+        for (const char* name : {"Images/2007-Delft.jpg", "Images/2005-Alkmaar.JPG", "Images/2006-zwolle.jpg",
+                                 "Images/notitie.txt", "Images/2006-Breda.jpeg"})
+            QVERIFY(folder.write(QString::fromLatin1(name), "x"));
+        QCOMPARE(LaadVelNamen(folder.folder(), LaadVelModus::Velletjes),
+                 QStringList({"2005-Alkmaar", "2006-zwolle", "2007-Delft"}));
+        QCOMPARE(LaadVelTekst(LaadVelModus::Velletjes, 3),
+                 QStringLiteral("Maak d.m.v. de lijst een keuze uit één van de 3 velletjes die u wilt openen."));
+    }
+
+    void supplementsAndMissingFolder()
+    {
+        TestFolder folder;
+        QVERIFY(folder.write("Supplementen/Delft.sup", "x"));
+        QVERIFY(folder.write("Supplementen/Delft.bmp", "x"));
+        QCOMPARE(LaadVelNamen(folder.folder(), LaadVelModus::Supplementen), QStringList({"Delft"}));
+        QCOMPARE(LaadVelTekst(LaadVelModus::Supplementen, 0),
+                 QStringLiteral("Maak d.m.v. de lijst een keuze uit één van de 0 ontworpen supplementen."));
+        QVERIFY(QDir(folder.path("Images")).removeRecursively());
+        QVERIFY(LaadVelNamen(folder.folder(), LaadVelModus::Velletjes).isEmpty());
+        QCOMPARE(LaadVelModusVan(14), LaadVelModus::Supplementen);
+        QCOMPARE(LaadVelModusVan(13), LaadVelModus::Velletjes);
+    }
+
+    void pictureSizeFromTheHeader()
+    {
+        TestFolder folder;
+        QVERIFY(filled({501, 260}, qRgb(1, 2, 3)).save(folder.path("Images/groot.jpg"), "JPEG"));
+        QVERIFY(filled({500, 260}, qRgb(1, 2, 3)).save(folder.path("Images/goed.jpg"), "JPEG"));
+        QVERIFY(folder.write("Images/kapot.jpg", "geen plaatje"));
+        QCOMPARE(AfbeeldingsMaat(LaadVelAfbeeldingPad(folder.folder(), LaadVelModus::Velletjes, "groot")),
+                 std::optional<QSize>(QSize(501, 260)));
+        QCOMPARE(AfbeeldingsMaat(LaadVelAfbeeldingPad(folder.folder(), LaadVelModus::Velletjes, "GOED")),
+                 std::optional<QSize>(VelletjeMaat));
+        QCOMPARE(AfbeeldingsMaat(folder.path("Images/kapot.jpg")), std::nullopt);
+        QCOMPARE(AfbeeldingsMaat(folder.path("Images/nergens.jpg")), std::nullopt);
+    }
+
+    void keyPartsAndHelpCaption()
+    {
+        const auto key = SplitsSleutel(QStringLiteral("2008-Den Haag"));
+        QVERIFY(key);
+        QCOMPARE(key->Jaartal, QStringLiteral("2008"));
+        QCOMPARE(key->Plaatsnaam, QStringLiteral("Den Haag"));
+        QCOMPARE(SplitsSleutel(QStringLiteral("2008-")), std::nullopt);
+        QCOMPARE(SplitsSleutel(QStringLiteral("2008-X"))->Plaatsnaam, QStringLiteral("X"));
+        QCOMPARE(HelpInfoTitel(QStringLiteral("Verzamelblokje Noord")), QStringLiteral("Info..."));
+        QCOMPARE(HelpInfoTitel(QStringLiteral("verzamelblokje")), QStringLiteral("Info verzamelblokje.nl"));
+        QCOMPARE(HelpInfoTitel(QStringLiteral("Delft")), QStringLiteral("Info Delft.nl"));
+    }
+
+    void bmpExport()
+    {
+        TestFolder folder;
+        QImage image = filled({500, 260}, qRgb(10, 20, 30));
+        image.setPixel(499, 259, qRgb(255, 0, 128));
+        const QString target = folder.path("uit");
+        QCOMPARE(ExporteerBmp(image, target), ExportStatus::Gelukt);
+        QCOMPARE(folder.read("uit").left(2), QByteArray("BM"));
+        QCOMPARE(QImage(target, "BMP").convertToFormat(QImage::Format_RGB32), image);
+        QCOMPARE(ExporteerBmp(image, folder.path("geen/map/uit.bmp")), ExportStatus::BmpNietGeschreven);
+    }
+
+    void jpgExportThroughTheTemporaryBitmap()
+    {
+        TestFolder folder;
+        const QImage image = filled({500, 260}, qRgb(200, 40, 40));
+        const QString target = folder.path("Images/export.jpg");
+        QCOMPARE(ExporteerJpg(folder.folder(), image, target), ExportStatus::Gelukt);
+        QVERIFY(!QFile::exists(folder.path("mydummy.bmp")));
+        QImageReader reader(target);
+        QCOMPARE(reader.format(), QByteArray("jpeg"));
+        const QImage back = reader.read();
+        QCOMPARE(back.size(), image.size());
+        // Quality 99 keeps a flat colour within a step or two.
+        const QRgb pixel = back.pixel(250, 130);
+        QVERIFY(qAbs(qRed(pixel) - 200) <= 2 && qAbs(qGreen(pixel) - 40) <= 2 && qAbs(qBlue(pixel) - 40) <= 2);
+
+        QCOMPARE(ExporteerJpg(folder.folder(), image, folder.path("geen/map/x.jpg")), ExportStatus::JpgNietGeschreven);
+        QVERIFY(!QFile::exists(folder.path("mydummy.bmp")));
+        QVERIFY(QDir().mkpath(folder.path("mydummy.bmp/blokkade")));
+        QCOMPARE(ExporteerJpg(folder.folder(), image, target), ExportStatus::BmpNietGeschreven);
+    }
+
+    void bmpToJpegRefusesWhatIsNoBitmap()
+    {
+        TestFolder folder;
+        QVERIFY(folder.write("nep.bmp", "BM maar niets"));
+        QVERIFY(!BmpToJpeg(folder.path("nep.bmp"), folder.path("uit.jpg"), 99));
+        QVERIFY(!QFile::exists(folder.path("uit.jpg")));
+    }
+
+    void displayedLinesOfALongParagraph()
+    {
+        const QFont font = TekstBox::Lettertype();
+        const QFontMetrics metrics(font);
+        QString paragraph;
+        for (int i = 0; i < 60; ++i)
+            paragraph += QStringLiteral("woord%1 ").arg(i);
+        const QStringList lines = GetTextBoxZeilen(paragraph);
+        QVERIFY(lines.size() > 3);
+        QCOMPARE(lines.join(QString()), paragraph);
+        for (const QString& line : lines) {
+            QVERIFY(line.endsWith(QLatin1Char(' ')));
+            QVERIFY(metrics.horizontalAdvance(line.trimmed()) <= TekstBox::RegelBreedte);
+        }
+        // Each line is as full as it can be: the next word would not have fitted.
+        for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
+            const QString withNext = lines[i] + lines[i + 1].section(QLatin1Char(' '), 0, 0);
+            QVERIFY(metrics.horizontalAdvance(withNext) > TekstBox::RegelBreedte);
+        }
+    }
+
+    void lineBreaksAndEmptyText()
+    {
+        QCOMPARE(GetTextBoxZeilen(QString()), QStringList({QString()}));
+        QCOMPARE(GetTextBoxZeilen(QStringLiteral("a\r\n\r\nb")), QStringList({"a", "", "b"}));
+        QCOMPARE(GetTextBoxZeilen(QStringLiteral("abc\n")), QStringList({"abc", ""}));
+        const QString longWord(200, QLatin1Char('m'));
+        const QStringList broken = GetTextBoxZeilen(longWord);
+        QVERIFY(broken.size() > 1);
+        QCOMPARE(broken.join(QString()), longWord);
+    }
+
+    void storingAtMostNinetyNineLines()
+    {
+        ApplicationState state;
+        state.OmschrijvingRegels[5] = QStringLiteral("oud");
+        ZetOmschrijvingRegels(state, {"een", "twee"});
+        QCOMPARE(state.AantalRegels, std::uint8_t(2));
+        QCOMPARE(state.OmschrijvingRegels[1], QStringLiteral("twee"));
+        QCOMPARE(state.OmschrijvingRegels[2], QString());
+        QCOMPARE(state.OmschrijvingRegels[5], QString());
+    }
+
+    void newSupplementAndFields()
+    {
+        ApplicationState state;
+        state.Plaatsnaam = QStringLiteral("Delft");
+        state.AfbeeldingOvergezet = true;
+        state.OmschrijvingRegels[0] = QStringLiteral("oud");
+        state.AantalRegels = 1;
+        NieuwSupplement(state);
+        QCOMPARE(state.Plaatsnaam, QStringLiteral("Plaatsnaam"));
+        QCOMPARE(state.CatalogusNr, QStringLiteral("Nr."));
+        QCOMPARE(state.Jaartal, QStringLiteral("Jaar"));
+        QCOMPARE(state.PaginaNr, QStringLiteral("1"));
+        QVERIFY(!state.AfbeeldingOvergezet);
+        QCOMPARE(state.AantalRegels, std::uint8_t(0));
+        QCOMPARE(state.OmschrijvingRegels[0], QString());
+
+        QVERIFY(IsGeldigJaartal(QStringLiteral(" 2007 ")));
+        QVERIFY(!IsGeldigJaartal(QStringLiteral("207")));
+        QVERIFY(!IsGeldigJaartal(QStringLiteral("20071")));
+        QCOMPARE(VeldLabelTekst(InvoerVeld::CatalogusNr, QStringLiteral("1234")), QStringLiteral("Nr.1234"));
+        QCOMPARE(InvoerVeldVan(20), std::nullopt);
+        QCOMPARE(InvoerVeldVan(23), std::optional(InvoerVeld::Jaartal));
+    }
+};
+
+QTEST_MAIN(TestDocumentsCore)
+#include "test_documents_core.moc"

@@ -1,0 +1,230 @@
+// The supplement pair: the exact text file, save and read round trips, the
+// reading failures, the all-or-nothing replacement and refused names.
+
+#include "app/application_state.h"
+#include "common/test_folder.h"
+#include "documents/supplement_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QtTest>
+
+namespace {
+
+QImage pattern()
+{
+    QImage image(500, 260, QImage::Format_RGB32);
+    for (int y = 0; y < 260; ++y)
+        for (int x = 0; x < 500; ++x)
+            image.setPixel(x, y, qRgb(x % 256, y, (x * y) % 256));
+    return image;
+}
+
+Supplement sample(const QString& name)
+{
+    return {name, QStringLiteral("1234"), QStringLiteral("2007"), QStringLiteral("12"),
+            {QStringLiteral("Eerste regel "), QStringLiteral("Café € tweede"), QString()}, pattern()};
+}
+
+const QByteArray Hyphens(48, '-');
+
+} // namespace
+
+class TestSupplementFile : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void textFileLayout()
+    {
+        TestFolder folder;
+        QCOMPARE(SchrijfSupplement(folder.folder(), sample("Delft")), SchrijfStatus::Gelukt);
+        QCOMPARE(folder.read("Supplementen/Delft.sup"),
+                 "Delft\r\n1234\r\n2007\r\n12\r\n" + Hyphens + "\r\nEerste regel \r\nCaf\xe9 \x80 tweede\r\n\r\n");
+        const QImage bitmap(folder.path("Supplementen/Delft.bmp"), "BMP");
+        QCOMPARE(bitmap.size(), QSize(500, 260));
+        QCOMPARE(bitmap.convertToFormat(QImage::Format_RGB32), pattern());
+    }
+
+    void noDescriptionLinesGivesFiveLines()
+    {
+        TestFolder folder;
+        Supplement supplement = sample("Delft");
+        supplement.regels.clear();
+        QCOMPARE(SchrijfSupplement(folder.folder(), supplement), SchrijfStatus::Gelukt);
+        QCOMPARE(folder.read("Supplementen/Delft.sup").count("\r\n"), 5);
+    }
+
+    void saveThenReadRestoresEverything()
+    {
+        TestFolder folder;
+        ApplicationState state;
+        state.Plaatsnaam = QStringLiteral("Den Haag");
+        state.CatalogusNr = QStringLiteral("3107");
+        state.Jaartal = QStringLiteral(" 2006 ");
+        state.PaginaNr = QStringLiteral("4");
+        state.OmschrijvingRegels[0] = QStringLiteral("regel een");
+        state.OmschrijvingRegels[1] = QStringLiteral("regel twee");
+        state.OmschrijvingRegels[2] = QStringLiteral("niet opgeslagen");
+        state.AantalRegels = 2;
+        state.AfbeeldingOvergezet = true;
+        QCOMPARE(SchrijfSupplement(folder.folder(), SupplementUitState(state, pattern())), SchrijfStatus::Gelukt);
+
+        const GelezenSupplement read = LeesSupplement(folder.folder(), QStringLiteral("Den Haag"));
+        QCOMPARE(read.status, LeesStatus::Gelukt);
+        ApplicationState restored;
+        ZetGelezenSupplement(restored, read);
+        QCOMPARE(restored.Plaatsnaam, state.Plaatsnaam);
+        QCOMPARE(restored.CatalogusNr, state.CatalogusNr);
+        QCOMPARE(restored.Jaartal, state.Jaartal);
+        QCOMPARE(restored.PaginaNr, state.PaginaNr);
+        QCOMPARE(restored.AantalRegels, std::uint8_t(2));
+        QCOMPARE(restored.OmschrijvingRegels[1], QStringLiteral("regel twee"));
+        QCOMPARE(restored.OmschrijvingRegels[2], QString());
+        QCOMPARE(OmschrijvingTekst(read.regels), QStringLiteral("regel een\nregel twee\n"));
+        QCOMPARE(QImage(SupplementAfbeeldingPad(folder.folder(), "Den Haag")).convertToFormat(QImage::Format_RGB32),
+                 pattern());
+    }
+
+    void savingWithoutPictureRemovesTheOldBitmap()
+    {
+        TestFolder folder;
+        QCOMPARE(SchrijfSupplement(folder.folder(), sample("Delft")), SchrijfStatus::Gelukt);
+        Supplement noPicture = sample("Delft");
+        noPicture.afbeelding = QImage();
+        QCOMPARE(SchrijfSupplement(folder.folder(), noPicture), SchrijfStatus::Gelukt);
+        QVERIFY(!QFile::exists(folder.path("Supplementen/Delft.bmp")));
+        QVERIFY(QFile::exists(folder.path("Supplementen/Delft.sup")));
+    }
+
+    void nameDifferingInCaseIsTheSameSupplement()
+    {
+        TestFolder folder;
+        QCOMPARE(SchrijfSupplement(folder.folder(), sample("Delft")), SchrijfStatus::Gelukt);
+        QVERIFY(SupplementBestaat(folder.folder(), QStringLiteral("DELFT")));
+        QVERIFY(!SupplementBestaat(folder.folder(), QStringLiteral("Delf")));
+        QCOMPARE(SchrijfSupplement(folder.folder(), sample("dELFT")), SchrijfStatus::Gelukt);
+        QCOMPARE(QDir(folder.path("Supplementen")).entryList(QDir::Files).size(), 2);
+        QVERIFY(folder.read("Supplementen/Delft.sup").startsWith("dELFT\r\n"));
+        QCOMPARE(LeesSupplement(folder.folder(), QStringLiteral("delft")).Plaatsnaam, QStringLiteral("dELFT"));
+    }
+
+    void failureBetweenTheTwoFilesKeepsTheOldText()
+    {
+        TestFolder folder;
+        QCOMPARE(SchrijfSupplement(folder.folder(), sample("Delft")), SchrijfStatus::Gelukt);
+        const QByteArray oldText = folder.read("Supplementen/Delft.sup");
+        Supplement changed = sample("Delft");
+        changed.CatalogusNr = QStringLiteral("9999");
+        // Once the new text is in place, a folder takes the bitmap's place: its replacement fails.
+        bool newTextWasInPlace = false;
+        const auto blockBitmap = [&] {
+            newTextWasInPlace = folder.read("Supplementen/Delft.sup").contains("9999");
+            QFile::remove(folder.path("Supplementen/Delft.bmp"));
+            QDir().mkpath(folder.path("Supplementen/Delft.bmp/blokkade"));
+        };
+        QCOMPARE(SchrijfSupplement(folder.folder(), changed, blockBitmap), SchrijfStatus::AfbeeldingNietGeschreven);
+        QVERIFY(newTextWasInPlace);
+        QCOMPARE(folder.read("Supplementen/Delft.sup"), oldText);
+
+        // Without an old text file the new one does not stay behind either.
+        const auto blockLeiden = [&] { QDir().mkpath(folder.path("Supplementen/Leiden.bmp/blokkade")); };
+        QCOMPARE(SchrijfSupplement(folder.folder(), sample("Leiden"), blockLeiden),
+                 SchrijfStatus::AfbeeldingNietGeschreven);
+        QVERIFY(!QFile::exists(folder.path("Supplementen/Leiden.sup")));
+    }
+
+    void bitmapThatCannotBeStagedChangesNothing()
+    {
+        TestFolder folder;
+        QVERIFY(QDir().mkpath(folder.path("Supplementen/Delft.bmp/blokkade")));
+        QVERIFY(folder.write("Supplementen/Delft.sup", "oud\r\n"));
+        QCOMPARE(SchrijfSupplement(folder.folder(), sample("Delft")), SchrijfStatus::AfbeeldingNietGeschreven);
+        QCOMPARE(folder.read("Supplementen/Delft.sup"), QByteArray("oud\r\n"));
+    }
+
+    void invalidNamesWriteNothing()
+    {
+        TestFolder folder;
+        for (const QString& name : {QString(), QStringLiteral("   "), QStringLiteral("."), QStringLiteral(".."),
+                                    QStringLiteral("../Data/x"), QStringLiteral("a/b"), QStringLiteral("a\\b"),
+                                    QStringLiteral("C:"), QStringLiteral("wat?"), QStringLiteral("a*"),
+                                    QStringLiteral("\"a\""), QStringLiteral("<a>"), QStringLiteral("a|b"),
+                                    QStringLiteral("a\tb"), QStringLiteral("a\nb")}) {
+            QVERIFY2(!IsGeldigeSupplementNaam(name), qPrintable(name));
+            QCOMPARE(SchrijfSupplement(folder.folder(), sample(name)), SchrijfStatus::OngeldigeNaam);
+        }
+        QVERIFY(QDir(folder.path("Supplementen")).entryList(QDir::Files).isEmpty());
+        QVERIFY(QDir(folder.path("Data")).entryList(QDir::Files).isEmpty());
+        for (const char* name : {"'s-Hertogenbosch", "St. Oedenrode", "Café", "a..b"})
+            QVERIFY(IsGeldigeSupplementNaam(QString::fromUtf8(name)));
+        QVERIFY(SchrijfMelding(SchrijfStatus::OngeldigeNaam, "a/b").contains(QStringLiteral("'a/b'")));
+    }
+
+    void missingFolderIsCreated()
+    {
+        TestFolder folder;
+        QVERIFY(QDir(folder.path("Supplementen")).removeRecursively());
+        QCOMPARE(SchrijfSupplement(folder.folder(), sample("Delft")), SchrijfStatus::Gelukt);
+        QVERIFY(QFile::exists(folder.path("Supplementen/Delft.sup")));
+    }
+
+    void folderThatCannotBeMadeIsReported()
+    {
+        TestFolder folder;
+        QVERIFY(QDir(folder.path("Supplementen")).removeRecursively());
+        QVERIFY(folder.write("Supplementen", "een bestand, geen map"));
+        QCOMPARE(SchrijfSupplement(folder.folder(), sample("Delft")), SchrijfStatus::MapNietAangemaakt);
+        QVERIFY(!SchrijfMelding(SchrijfStatus::MapNietAangemaakt, "Delft").isEmpty());
+    }
+
+    void moreThanHundredLinesReadsTheFirstHundred()
+    {
+        TestFolder folder;
+        QByteArray text = "Delft\r\n1\r\n2007\r\n3\r\n" + Hyphens + "\r\n";
+        for (int i = 0; i < 105; ++i)
+            text += "regel " + QByteArray::number(i) + "\r\n";
+        QVERIFY(folder.write("Supplementen/Delft.sup", text));
+        const GelezenSupplement read = LeesSupplement(folder.folder(), QStringLiteral("Delft"));
+        QCOMPARE(read.status, LeesStatus::TeveelRegels);
+        QCOMPARE(read.regels.size(), 100);
+        QCOMPARE(read.regels.last(), QStringLiteral("regel 99"));
+        ApplicationState state;
+        ZetGelezenSupplement(state, read);
+        QCOMPARE(state.AantalRegels, std::uint8_t(100));
+        QCOMPARE(state.PaginaNr, QStringLiteral("3"));
+    }
+
+    void shortAndMissingFilesKeepTheOtherFields()
+    {
+        TestFolder folder;
+        QVERIFY(folder.write("Supplementen/Kort.sup", "Kort\r\n77"));
+        const GelezenSupplement read = LeesSupplement(folder.folder(), QStringLiteral("Kort"));
+        QCOMPARE(read.status, LeesStatus::TeKort);
+        ApplicationState state;
+        state.OmschrijvingRegels[0] = QStringLiteral("blijft");
+        state.AantalRegels = 1;
+        ZetGelezenSupplement(state, read);
+        QCOMPARE(state.Plaatsnaam, QStringLiteral("Kort"));
+        QCOMPARE(state.CatalogusNr, QStringLiteral("77"));
+        QCOMPARE(state.Jaartal, QStringLiteral("Jaar"));
+        QCOMPARE(state.AantalRegels, std::uint8_t(1));
+
+        QCOMPARE(LeesSupplement(folder.folder(), QStringLiteral("Nergens")).status, LeesStatus::Ontbreekt);
+        QCOMPARE(LeesSupplement(folder.folder(), QStringLiteral("../Data/x")).status, LeesStatus::Ontbreekt);
+    }
+
+    void binaryFileWithoutLineEnds()
+    {
+        TestFolder folder;
+        QByteArray junk(10 * 1024 * 1024, '\x01');
+        junk[5] = '\0';
+        QVERIFY(folder.write("Supplementen/Rommel.sup", junk));
+        const GelezenSupplement read = LeesSupplement(folder.folder(), QStringLiteral("Rommel"));
+        QCOMPARE(read.status, LeesStatus::TeKort);
+        QVERIFY(read.Plaatsnaam.has_value());
+        QVERIFY(!read.CatalogusNr.has_value());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSupplementFile)
+#include "test_supplement_file.moc"
