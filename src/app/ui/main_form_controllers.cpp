@@ -7,9 +7,11 @@
 
 #include "app/ui/help_menu.h"
 #include "config/ui/config_menu.h"
+#include "perforation/ui/opmaak_menu.h"
 
 void Main::createControllers()
 {
     new HelpMenu(*this);
     new ConfigMenu(*this);
+    new OpmaakMenu(*this);
 }

@@ -1,0 +1,28 @@
+#pragma once
+
+// The barcode stamped into a corner of the sheetlet: a fixed picture of 29
+// bars with twelve digits under them, horizontal (BarHor, 70 x 25) or turned
+// a quarter counter-clockwise (BarVer, 25 x 70).
+
+#include <QImage>
+#include <QPoint>
+
+namespace Barcode {
+
+constexpr int BarCount = 29;
+// The digits printed under the bars.
+inline constexpr char Digits[] = "871234567895";
+
+QImage BarHor();
+QImage BarVer();
+
+enum class Plaats { Rechtsonder = 1, Linksonder = 2, Rechtsboven = 3 };
+
+// The corner where the picture goes, and the picture itself.
+QPoint corner(Plaats plaats);
+QImage picture(Plaats plaats);
+
+// Copies the picture onto the canvas unchanged, white pixels included.
+void plaatsBarcode(QImage& canvas, Plaats plaats);
+
+} // namespace Barcode

@@ -1,0 +1,44 @@
+// The "Opmaak" menu on the real main window: perforation with the file holes,
+// and the barcode.
+
+#include "app/application_state.h"
+#include "app/ui/main_form.h"
+#include "canvas/ui/pic_edit.h"
+#include "common/scripted_interaction.h"
+#include "common/test_folder.h"
+#include "perforation/ui/opmaak_menu.h"
+
+#include <QAction>
+#include <QtTest>
+
+class TestOpmaakMenu : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void perforationAndBarcodeFromTheMenu()
+    {
+        TestFolder folder;
+        folder.write(QStringLiteral("Data/Perfin.cor"), "100,200\r\n");
+        ScriptedInteraction interaction;
+        ApplicationState state;
+        Main main(state, folder.folder(), interaction);
+        main.findChild<OpmaakMenu*>()->setHolePause(0);
+        QImage& image = main.picEdit()->image();
+        image.fill(Qt::white);
+
+        main.menus().PerforatieKleurVel[1]->trigger();
+        QCOMPARE(image.pixel(27, 27), qRgb(0, 0, 0));
+        QCOMPARE(image.pixel(100, 200), qRgb(0, 0, 0));
+
+        main.menus().PerforatieKleurBlok[2]->trigger();
+        QCOMPARE(image.pixel(100, 150), qRgb(255, 255, 255));
+        QCOMPARE(image.pixel(101, 149), qRgb(130, 130, 130));
+
+        main.menus().PerforatieBarcode[1]->trigger();
+        QCOMPARE(image.pixel(424, 229), qRgb(0, 0, 0));
+        QVERIFY(interaction.shown.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestOpmaakMenu)
+#include "test_opmaak_menu.moc"
