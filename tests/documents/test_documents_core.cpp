@@ -3,10 +3,12 @@
 
 #include "app/application_state.h"
 #include "common/test_folder.h"
+#include "documents/catalogue.h"
 #include "documents/description_lines.h"
 #include "documents/field_entry.h"
 #include "documents/open_list.h"
 #include "documents/picture_export.h"
+#include "documents/supplement_file.h"
 
 #include <QFile>
 #include <QFontMetrics>
@@ -163,6 +165,39 @@ private Q_SLOTS:
         QCOMPARE(state.OmschrijvingRegels[1], QStringLiteral("twee"));
         QCOMPARE(state.OmschrijvingRegels[2], QString());
         QCOMPARE(state.OmschrijvingRegels[5], QString());
+    }
+
+    void sampleSeriesIsComplete()
+    {
+        TestFolder folder(true);
+        const QStringList names = LaadVelNamen(folder.folder(), LaadVelModus::Velletjes);
+        QVERIFY(names.size() >= 30);
+        int blocks = 0;
+        for (const QString& name : names) {
+            const auto key = SplitsSleutel(name);
+            QVERIFY(key);
+            QVERIFY2(key->Jaartal >= QLatin1String("2005") && key->Jaartal <= QLatin1String("2014"), qPrintable(name));
+            blocks += key->Plaatsnaam.startsWith(QLatin1String("Verzamel")) ? 1 : 0;
+            QCOMPARE(AfbeeldingsMaat(LaadVelAfbeeldingPad(folder.folder(), LaadVelModus::Velletjes, name)),
+                     std::optional<QSize>(VelletjeMaat));
+            const CatalogusInfo info = LeesInformatie(folder.folder(), name);
+            QVERIFY2(info.Infolab[0] != QLatin1String("0"), qPrintable(name));
+            QVERIFY(info.Infolab[4].startsWith(QStringLiteral("5 x € 0,")));
+        }
+        QVERIFY(blocks >= 2);
+
+        const QByteArray raw = folder.read("Data/Informatie.cat");
+        QVERIFY(raw.contains('\x80'));
+        QCOMPARE(raw.count("\r\n"), raw.count('\n'));
+        QCOMPARE(raw.count("\r\n"), names.size() * 11);
+        QCOMPARE(TotaalCatalogusprijs(folder.folder()).aantal, int(names.size()));
+        QCOMPARE(TotaalNominaal(folder.folder()).aantal, int(names.size()));
+
+        const QStringList supplements = LaadVelNamen(folder.folder(), LaadVelModus::Supplementen);
+        QVERIFY(!supplements.isEmpty());
+        QCOMPARE(LeesSupplement(folder.folder(), supplements.first()).status, LeesStatus::Gelukt);
+        QCOMPARE(AfbeeldingsMaat(LaadVelAfbeeldingPad(folder.folder(), LaadVelModus::Supplementen, supplements.first())),
+                 std::optional<QSize>(VelletjeMaat));
     }
 
     void newSupplementAndFields()
