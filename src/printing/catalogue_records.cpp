@@ -1,0 +1,21 @@
+#include "printing/catalogue_records.h"
+
+#include "app/text_file.h"
+
+QList<CatalogusRegel> CatalogusRegels(const QStringList& lines)
+{
+    using namespace CatalogusLijst;
+    QList<CatalogusRegel> records;
+    for (qsizetype first = 0; first + RecordRegels <= lines.size() && records.size() < MaxRecords;
+         first += RecordRegels) {
+        const auto line = [&](int number) -> const QString& { return lines.at(first + number - 1); };
+        records.append({line(1).left(4), line(1).mid(5), line(3), line(6), line(7).right(4), line(10)});
+    }
+    return records;
+}
+
+QList<CatalogusRegel> LeesCatalogusRegels(const ProgramFolder& folder)
+{
+    const auto lines = TextFile::readLines(folder.path(QString::fromLatin1(CatalogusLijst::Bestand)));
+    return lines ? CatalogusRegels(*lines) : QList<CatalogusRegel>{};
+}

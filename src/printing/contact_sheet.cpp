@@ -1,0 +1,73 @@
+#include "printing/contact_sheet.h"
+
+#include "printing/print_surface.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImageReader>
+
+QStringList VelletjesBestanden(const ProgramFolder& folder)
+{
+    const QDir images(folder.path(QStringLiteral("Images")));
+    if (!images.exists())
+        return {};
+    const QStringList names = images.entryList({QStringLiteral("*.jpg")}, QDir::Files | QDir::Readable,
+                                               QDir::Name | QDir::IgnoreCase);
+    QStringList paths;
+    paths.reserve(names.size());
+    for (const QString& name : names)
+        paths.append(images.filePath(name));
+    return paths;
+}
+
+QString VelletjeOnderschrift(const QString& path)
+{
+    const QString name = QFileInfo(path).fileName();
+    return name.left(std::max<qsizetype>(0, name.size() - 4));
+}
+
+QImage LeesVelletje(const QString& path)
+{
+    // Twice the printed size at 600 dpi is ample for any printer.
+    constexpr QSize largest(1600, 850);
+    QImageReader reader(path);
+    reader.setAutoTransform(false);
+    const QSize size = reader.size();
+    if (size.width() > largest.width() || size.height() > largest.height())
+        reader.setScaledSize(size.scaled(largest, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)));
+    return reader.read();
+}
+
+bool PrintVelletjes(PrintSurface& surface, const QStringList& files, int copies)
+{
+    using namespace Velletjes;
+    surface.startJob(copies);
+    surface.setFontBold(true);
+    surface.setFontSize(26);
+    surface.setColour(QColor(40, 140, 40));
+    surface.setPosition(300, 300);
+    surface.print(QStringLiteral("Velinor"));
+
+    surface.setColour(QColor(80, 80, 80));
+    surface.setFontBold(false);
+    surface.setFontSize(9);
+    double x = BeginX;
+    double y = BeginY;
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        surface.paintPicture(LeesVelletje(files.at(i)), QRectF(x, y, PlaatjeB, PlaatjeH));
+        surface.setPosition(x, y + OnderschriftY);
+        surface.print(VelletjeOnderschrift(files.at(i)));
+        x += KolomAfstand;
+        if (x > LaatsteX) {
+            x = BeginX;
+            y += RijAfstand;
+        }
+        // A new page only when another picture follows, so a full last page adds no empty one.
+        if (y > LaatsteY && i + 1 < files.size()) {
+            surface.newPage();
+            x = BeginX;
+            y = VolgendePaginaY;
+        }
+    }
+    return surface.endDoc();
+}

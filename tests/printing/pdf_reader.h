@@ -1,0 +1,31 @@
+#pragma once
+
+// Reading a written PDF back with the poppler tools: the words with their
+// boxes (in twips from the page's top-left corner), the page count and size,
+// and a page rendered as a picture.
+
+#include <QImage>
+#include <QList>
+#include <QRectF>
+#include <QSizeF>
+#include <QString>
+
+struct PdfWoord
+{
+    int page = 0;      // from 1
+    QString text;
+    QRectF box;        // twips from the page's top-left corner
+};
+
+struct PdfInfo
+{
+    int pages = 0;
+    QSizeF pageSize;   // points
+};
+
+QList<PdfWoord> PdfWoorden(const QString& pdf);
+PdfInfo PdfInformatie(const QString& pdf);
+// One page rendered at the given resolution (dots per inch).
+QImage PdfPagina(const QString& pdf, int page, int dpi);
+// The words of the text as printed on one line, found in order; empty when absent.
+QList<PdfWoord> PdfZoek(const QList<PdfWoord>& words, const QString& text, int page = 0);
