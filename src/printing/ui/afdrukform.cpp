@@ -1,0 +1,201 @@
+#include "printing/ui/afdrukform.h"
+
+#include "app/ui/interaction.h"
+#include "app/wacht.h"
+#include "printing/catalogue_list.h"
+#include "printing/contact_sheet.h"
+#include "printing/print_surface.h"
+#include "printing/progress_sweep.h"
+#include "printing/ui/printer_print_surface.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace {
+
+// The dialog is laid out in twips; the screen has 15 twips to a pixel.
+constexpr int px(int twips)
+{
+    return twips / 15;
+}
+
+QRect pixels(QRect twips)
+{
+    return QRect(px(twips.x()), px(twips.y()), px(twips.width()), px(twips.height()));
+}
+
+// The busy pointer for as long as a job runs, restored however the job ends.
+struct BusyPointer
+{
+    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+};
+
+} // namespace
+
+AfdrukForm::AfdrukForm(std::function<SupplementPagina()> pagina, ProgramFolder folder, QPrinter& printer,
+                       Interaction& interaction, QWidget* parent)
+    : QDialog(parent)
+    , m_pagina(std::move(pagina))
+    , m_folder(std::move(folder))
+    , m_printer(printer)
+    , m_interaction(interaction)
+    , m_pauze(Voortgang::Pauze)
+    , m_balk(Voortgang::legeBalk())
+{
+    setObjectName(QStringLiteral("AfdrukForm"));
+    setWindowTitle(QStringLiteral("Afdrukken"));
+    setFixedSize(px(4800), px(2250));
+    createControls();
+    connectSignals();
+    Form_Load();
+}
+
+QLabel* AfdrukForm::addLabel(const QString& name, const QString& text, int left, int top)
+{
+    auto* label = new QLabel(text, this);
+    label->setObjectName(name);
+    label->move(px(left), px(top));
+    label->adjustSize();
+    return label;
+}
+
+QPushButton* AfdrukForm::addButton(const QString& name, const QString& text, QRect twips)
+{
+    auto* button = new QPushButton(text, this);
+    button->setObjectName(name);
+    button->setGeometry(pixels(twips));
+    button->setAutoDefault(false);
+    return button;
+}
+
+void AfdrukForm::createControls()
+{
+    // The two frames come first so that the buttons lie on top of them.
+    for (const auto& [name, box] : {std::pair{QStringLiteral("Label3"), QRect(150, 1395, 900, 720)},
+                                    std::pair{QStringLiteral("Label2"), QRect(3150, 1740, 1530, 390)}}) {
+        auto* frame = new QLabel(this);
+        frame->setObjectName(name);
+        frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        frame->setGeometry(pixels(box));
+    }
+
+    m_barPic = new QLabel(this);
+    m_barPic->setObjectName(QStringLiteral("BarPic"));
+    m_barPic->setGeometry(pixels(QRect(150, 420, 3600, 285)));
+    m_barPic->setAutoFillBackground(true);
+    m_barPic->setStyleSheet(QStringLiteral("background-color: rgb(150, 170, 140);"));
+    addLabel(QStringLiteral("Label7"), QStringLiteral("Progress"), 3810, 480);
+
+    auto* image1 = new QLabel(this);
+    image1->setObjectName(QStringLiteral("Image1"));
+    image1->setPixmap(QPixmap(QStringLiteral(":/pictures/titel.png")).scaledToWidth(64, Qt::SmoothTransformation));
+    image1->move(px(3750), px(990));
+    image1->adjustSize();
+
+    m_combo1 = new QComboBox(this);
+    m_combo1->setObjectName(QStringLiteral("Combo1"));
+    m_combo1->move(px(165), px(840));
+    m_combo1->setFixedWidth(px(600));
+    m_combo1->setStyleSheet(QStringLiteral("QComboBox { background-color: rgb(230, 200, 200); }"));
+    addLabel(QStringLiteral("Label1"), QStringLiteral("Aantal copy's"), 870, 900);
+
+    m_lijstKnop = addButton(QStringLiteral("LijstKnop"), QStringLiteral("Data"), QRect(180, 1425, 840, 330));
+    addLabel(QStringLiteral("Label4"), QStringLiteral("Lijst gegevens afdrukken"), 1110, 1485);
+    m_velKnop = addButton(QStringLiteral("VelKnop"), QStringLiteral("Images"), QRect(180, 1755, 840, 330));
+    addLabel(QStringLiteral("Label6"), QStringLiteral("Velletjes afdrukken"), 1110, 1815);
+    m_cancelKnop = addButton(QStringLiteral("CancelKnop"), QStringLiteral("Cancel"), QRect(3180, 1770, 750, 330));
+    m_okKnop = addButton(QStringLiteral("OkKnop"), QStringLiteral("Suppl."), QRect(3930, 1770, 720, 330));
+    m_okKnop->setToolTip(QStringLiteral(" Print Supplement "));
+
+    // Below the visible area: it measures the place name in the font it is printed in.
+    m_label5 = addLabel(QStringLiteral("Label5"), QStringLiteral("Plaatsnaam"), 1980, 2700);
+    QFont font(QStringLiteral("Arial"), 20);
+    font.setBold(true);
+    m_label5->setFont(font);
+
+    m_file1 = new QListWidget(this);
+    m_file1->setObjectName(QStringLiteral("File1"));
+    m_file1->hide();
+}
+
+void AfdrukForm::connectSignals()
+{
+    connect(m_okKnop, &QPushButton::clicked, this, &AfdrukForm::OkKnop_Click);
+    connect(m_velKnop, &QPushButton::clicked, this, &AfdrukForm::VelKnop_Click);
+    connect(m_lijstKnop, &QPushButton::clicked, this, &AfdrukForm::LijstKnop_Click);
+    connect(m_cancelKnop, &QPushButton::clicked, this, &AfdrukForm::CancelKnop_Click);
+}
+
+void AfdrukForm::Form_Load()
+{
+    for (int i = 1; i <= 10; ++i)
+        m_combo1->addItem(QString::number(i));
+    m_combo1->setCurrentIndex(0);
+    m_label5->setText(m_pagina().Plaatsnaam);
+    m_label5->adjustSize();
+    for (const QString& path : VelletjesBestanden(m_folder))
+        m_file1->addItem(QFileInfo(path).fileName());
+    m_barPic->setPixmap(QPixmap::fromImage(m_balk));
+}
+
+QStringList AfdrukForm::velletjes() const
+{
+    const QDir images(m_folder.path(QStringLiteral("Images")));
+    QStringList paths;
+    for (int i = 0; i < m_file1->count(); ++i)
+        paths.append(images.filePath(m_file1->item(i)->text()));
+    return paths;
+}
+
+void AfdrukForm::OkKnop_Click()
+{
+    afdrukken([this](PrintSurface& surface, int copies) { return PrintSupplement(surface, m_pagina(), copies); });
+}
+
+void AfdrukForm::VelKnop_Click()
+{
+    afdrukken([this](PrintSurface& surface, int copies) { return PrintVelletjes(surface, velletjes(), copies); });
+}
+
+void AfdrukForm::LijstKnop_Click()
+{
+    afdrukken([this](PrintSurface& surface, int copies) {
+        return PrintLijst(surface, LeesCatalogusRegels(m_folder), copies);
+    });
+}
+
+void AfdrukForm::CancelKnop_Click()
+{
+    reject();
+}
+
+void AfdrukForm::voortgang()
+{
+    m_balk = Voortgang::legeBalk();
+    for (int i = 0; i < Voortgang::Kolommen; ++i) {
+        Voortgang::tekenKolom(m_balk, i);
+        m_barPic->setPixmap(QPixmap::fromImage(m_balk));
+        Wacht(float(m_pauze));
+    }
+}
+
+void AfdrukForm::afdrukken(const Taak& taak)
+{
+    bool gelukt = false;
+    {
+        BusyPointer busy;
+        voortgang();
+        PrinterPrintSurface surface(m_printer);
+        gelukt = taak(surface, AantalKopieen(m_combo1->currentText()));
+    }
+    if (!gelukt)
+        m_interaction.message(this, QStringLiteral("Afdrukken is mislukt: de printer nam de opdracht niet aan."),
+                              QStringLiteral(" Afdrukken"), Interaction::Icon::Warning);
+}

@@ -1,0 +1,39 @@
+#include "printing/ui/print_controller.h"
+
+#include "app/ui/double_click_label.h"
+#include "app/ui/interaction.h"
+#include "app/ui/main_form.h"
+#include "canvas/ui/pic_edit.h"
+#include "printing/ui/afdrukform.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPrinter>
+
+PrintController::PrintController(Main& main)
+    : QObject(&main)
+    , m_main(main)
+    , m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
+{
+    setObjectName(QStringLiteral("PrintController"));
+    connect(main.menus().FilePrint, &QAction::triggered, this, &PrintController::FilePrint_Click);
+    connect(main.menus().FileSetupPrinter, &QAction::triggered, this, &PrintController::FileSetupPrinter_Click);
+}
+
+PrintController::~PrintController() = default;
+
+void PrintController::FilePrint_Click()
+{
+    const auto pagina = [this] {
+        return SupplementPaginaUitState(m_main.state(), m_main.picEdit()->image(),
+                                        m_main.controls().PagLabel->text());
+    };
+    AfdrukForm form(pagina, m_main.folder(), *m_printer, m_main.interaction(), &m_main);
+    m_main.interaction().showModal(form);
+}
+
+void PrintController::FileSetupPrinter_Click()
+{
+    // The dialog changes the printer only when the user confirms it.
+    m_main.interaction().choosePrinter(&m_main, *m_printer);
+}
