@@ -1,0 +1,154 @@
+// The three-by-three filters. They visit the interior only, so the outermost
+// rows and columns keep their values. Sharpen, Edge and Blur run in place in
+// raster order (the neighbours above and to the left are already filtered when
+// a pixel is computed); Contour and Reliëf read the untouched source.
+
+#include "filters/filter_engine.h"
+#include "filters/filter_kernels.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace {
+
+std::uint8_t clampByte(int v)
+{
+    return std::uint8_t(std::clamp(v, 0, 255));
+}
+
+// Clamped quotients n \ d for every numerator the running filters can produce,
+// looked up instead of divided per pixel (the divisor is a run-time parameter).
+struct QuotientTable
+{
+    const std::uint8_t* entries;
+    int lowest;
+    std::uint8_t operator()(int n) const { return entries[n - lowest]; }
+};
+
+QuotientTable quotients(FilterScratch& scratch, int lowest, int highest, int d)
+{
+    std::uint8_t* entries = FilterScratch::sized(scratch.bytes, std::size_t(highest - lowest + 1));
+    for (int n = lowest; n <= highest; ++n)
+        entries[n - lowest] = clampByte(n / d);
+    return {entries, lowest};
+}
+
+struct DirectQuotient
+{
+    int d;
+    std::uint8_t operator()(int n) const { return clampByte(n / d); }
+};
+
+// One row of a running filter: the new value of a channel is quotient(a x C - b x S8).
+// Column sums of the 3 x 3 window slide along the row; the left column already
+// holds the new value of the pixel before.
+template<typename Quotient>
+void runningRow(std::uint8_t* cur, qsizetype stride, int width, int a, int b, Quotient quotient)
+{
+    const std::uint8_t* up = cur - stride;
+    const std::uint8_t* down = cur + stride;
+    int left[3], centre[3], right[3];
+    for (int c = 0; c < 3; ++c) {
+        left[c] = up[c] + cur[c] + down[c];
+        centre[c] = up[4 + c] + cur[4 + c] + down[4 + c];
+    }
+    for (int i = 4; i < 4 * (width - 1); i += 4) {
+        for (int c = 0; c < 3; ++c) {
+            right[c] = up[i + 4 + c] + cur[i + 4 + c] + down[i + 4 + c];
+            const int C = cur[i + c];
+            const int s8 = left[c] + centre[c] + right[c] - C;
+            const int n = quotient(a * C - b * s8);
+            cur[i + c] = std::uint8_t(n);
+            left[c] = centre[c] - C + n;
+            centre[c] = right[c];
+        }
+    }
+}
+
+// Runs quotient((a x C - b x S8) \ d) in place over the interior.
+void runningFilter(FilterRun& run, int a, int b, int d)
+{
+    run.report(0);
+    if (d == 0) { // no such filter is on the menus; leave the picture as it is
+        run.report(100);
+        return;
+    }
+    const int lowest = std::min(0, 255 * a) + std::min(0, -2040 * b);
+    const int highest = std::max(0, 255 * a) + std::max(0, -2040 * b);
+    const bool tabled = qint64(highest) - lowest < (1 << 22);
+    const QuotientTable table = tabled ? quotients(run.scratch, lowest, highest, d) : QuotientTable{nullptr, 0};
+    const int lastRow = run.width >= 3 ? run.height - 1 : 0; // a picture without interior columns has no interior
+    for (int y = 1; y < lastRow; ++y) {
+        if (tabled)
+            runningRow(run.beeldRow(y), run.rowBytes(), run.width, a, b, table);
+        else
+            runningRow(run.beeldRow(y), run.rowBytes(), run.width, a, b, DirectQuotient{d});
+        run.rowDone(y + 1);
+    }
+    run.report(100);
+}
+
+// Applies value(up, mid, down, i) to every byte of the interior of the source
+// and writes the clamped result to FilterBeeld; the fourth bytes stay.
+template<typename Value>
+void sourceFilter(FilterRun& run, Value value)
+{
+    run.report(0);
+    const int end = 4 * (run.width - 1);
+    for (int y = 1; y < run.height - 1; ++y) {
+        const std::uint8_t* up = run.bronRow(y - 1);
+        const std::uint8_t* mid = run.bronRow(y);
+        const std::uint8_t* down = run.bronRow(y + 1);
+        std::uint8_t* out = run.beeldRow(y);
+        for (int i = 4; i < end; ++i)
+            out[i] = clampByte(value(up, mid, down, i));
+        for (int i = 4 + FilterRun::Fourth; i < end; i += 4)
+            out[i] = mid[i];
+        run.rowDone(y + 1);
+    }
+    run.report(100);
+}
+
+} // namespace
+
+void sharpenFilter(FilterRun& run, int p)
+{
+    runningFilter(run, p + 24, 2, p + 8);
+}
+
+void edgeFilter(FilterRun& run, int p)
+{
+    runningFilter(run, p + 9, 1, p + 1);
+}
+
+void blurFilter(FilterRun& run)
+{
+    runningFilter(run, 0, -1, 8);
+}
+
+void contourFilter(FilterRun& run, int colour)
+{
+    int r = 0, g = 0, b = 0;
+    SplitsKleur(colour, r, g, b);
+    // The colour's component for each byte of a row: blue, green, red, and 0 for the fourth.
+    const int rowLength = 4 * run.width;
+    std::int16_t* k = FilterScratch::sized(run.scratch.shorts, std::size_t(rowLength));
+    for (int i = 0; i < rowLength; i += 4) {
+        k[i] = std::int16_t(b);
+        k[i + 1] = std::int16_t(g);
+        k[i + 2] = std::int16_t(r);
+        k[i + 3] = 0;
+    }
+    sourceFilter(run, [k](const std::uint8_t* up, const std::uint8_t* mid, const std::uint8_t* down, int i) {
+        const int s8 = up[i - 4] + up[i] + up[i + 4] + mid[i - 4] + mid[i + 4] + down[i - 4] + down[i] + down[i + 4];
+        return 8 * mid[i] - s8 + k[i];
+    });
+}
+
+void reliefFilter(FilterRun& run)
+{
+    sourceFilter(run, [](const std::uint8_t* up, const std::uint8_t* mid, const std::uint8_t* down, int i) {
+        const int v = mid[i] + 2 * up[i - 4] + mid[i - 4] + up[i] - down[i] - mid[i + 4] - 2 * down[i + 4];
+        return v / 2 + 50;
+    });
+}

@@ -1,0 +1,216 @@
+// The filters that look at one pixel at a time: grayscale, negative,
+// brightness, contrast, the colour swaps and noise.
+
+#include "app/rounding.h"
+#include "filters/filter_kernels.h"
+#include "filters/random_generator.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace {
+
+constexpr std::uint32_t ChannelMask = 0x00FFFFFFu;
+
+int clampByte(long long v)
+{
+    return int(std::clamp(v, 0LL, 255LL));
+}
+
+// (p + 100) / 100 held in single precision, as the brightness and contrast factors are.
+float percentFactor(int p)
+{
+    return float(p + 100) / 100.0f;
+}
+
+} // namespace
+
+void fillGrayTable(FilterTabelArray& tabel)
+{
+    for (int i = 0; i < int(tabel.size()); ++i)
+        tabel[i] = i / 3;
+}
+
+void grayscaleFilter(FilterRun& run)
+{
+    run.report(0);
+    fillGrayTable(run.tabel);
+    const int* tabel = run.tabel.data();
+    for (int y = 0; y < run.height; ++y) {
+        std::uint8_t* row = run.beeldRow(y);
+        for (int x = 0; x < run.width; ++x) {
+            std::uint8_t* p = row + 4 * x;
+            const std::uint8_t g = std::uint8_t(tabel[p[0] + p[1] + p[2]]);
+            p[0] = g;
+            p[1] = g;
+            p[2] = g;
+        }
+        run.rowDone(y + 1);
+    }
+    run.report(100);
+}
+
+void negativeFilter(FilterRun& run)
+{
+    run.report(0);
+    for (int y = 0; y < run.height; ++y) {
+        std::uint32_t* row = run.beeldPixels(y);
+        for (int x = 0; x < run.width; ++x)
+            row[x] ^= ChannelMask; // 255 - c for blue, green and red
+        run.rowDone(y + 1);
+    }
+    run.report(100);
+}
+
+void brightnessFilter(FilterRun& run, int p)
+{
+    run.report(0);
+    const double f = percentFactor(p);
+    std::uint8_t lut[256];
+    for (int i = 0; i < 256; ++i) {
+        run.tabel[i] = clampByte(RondAf(f * i));
+        lut[i] = std::uint8_t(run.tabel[i]);
+    }
+    for (int y = 0; y < run.height; ++y) {
+        const std::uint8_t* from = run.bronRow(y);
+        std::uint8_t* to = run.beeldRow(y);
+        for (int x = 0; x < run.width; ++x) {
+            to[4 * x] = lut[from[4 * x]];
+            to[4 * x + 1] = lut[from[4 * x + 1]];
+            to[4 * x + 2] = lut[from[4 * x + 2]];
+        }
+        run.rowDone(y + 1);
+    }
+    run.report(100);
+}
+
+namespace {
+
+// The mean gray of the source: the average over all pixels of (b + g + r) \ 3.
+int meanGray(const FilterRun& run)
+{
+    const int* tabel = run.tabel.data();
+    long long sum = 0;
+    for (int y = 0; y < run.height; ++y) {
+        const std::uint8_t* row = run.bronRow(y);
+        for (int x = 0; x < run.width; ++x)
+            sum += tabel[row[4 * x] + row[4 * x + 1] + row[4 * x + 2]];
+    }
+    const long long count = run.pixelCount();
+    return count > 0 ? int(sum / count) : 0;
+}
+
+// Brings three channel values into 0..255 while keeping the colour's balance:
+// what one channel has too much or too little is shared out over the other two.
+void balance(int v[3])
+{
+    for (;;) {
+        const auto inRange = [](int c) { return c >= 0 && c <= 255; };
+        if (inRange(v[0]) && inRange(v[1]) && inRange(v[2]))
+            return;
+        if (v[0] <= 0 && v[1] <= 0 && v[2] <= 0) {
+            v[0] = v[1] = v[2] = 0;
+        } else if (v[0] >= 255 && v[1] >= 255 && v[2] >= 255) {
+            v[0] = v[1] = v[2] = 255;
+        } else {
+            for (int c = 0; c < 3; ++c) {
+                int share = 0;
+                if (v[c] < 0) {
+                    share = v[c] / 2;
+                    v[c] = 0;
+                } else if (v[c] > 255) {
+                    share = (v[c] - 255) / 2;
+                    v[c] = 255;
+                }
+                v[(c + 1) % 3] += share;
+                v[(c + 2) % 3] += share;
+            }
+        }
+    }
+}
+
+} // namespace
+
+void contrastFilter(FilterRun& run, int p)
+{
+    run.report(0);
+    fillGrayTable(run.tabel);
+    const int m = meanGray(run);
+    const double f = percentFactor(p);
+    for (int i = 0; i < 256; ++i)
+        run.tabel[i] = int(RondAf(f * (i - m) + m)); // deliberately not clamped
+    run.report(5);
+
+    const int* tabel = run.tabel.data();
+    for (int y = 0; y < run.height; ++y) {
+        const std::uint8_t* from = run.bronRow(y);
+        std::uint8_t* to = run.beeldRow(y);
+        for (int x = 0; x < run.width; ++x) {
+            int v[3] = {tabel[from[4 * x]], tabel[from[4 * x + 1]], tabel[from[4 * x + 2]]};
+            if ((unsigned(v[0]) | unsigned(v[1]) | unsigned(v[2])) > 255u)
+                balance(v);
+            to[4 * x] = std::uint8_t(v[0]);
+            to[4 * x + 1] = std::uint8_t(v[1]);
+            to[4 * x + 2] = std::uint8_t(v[2]);
+        }
+        run.report(int(qint64(y + 1) * 95 / run.height + 5));
+    }
+    run.report(100);
+}
+
+namespace {
+
+// The new pixel of a colour swap; the shifts pick the source channel (0 blue,
+// 8 green, 16 red) for the new red, green and blue.
+template<int NewRed, int NewGreen, int NewBlue>
+void swapRows(FilterRun& run)
+{
+    for (int y = 0; y < run.height; ++y) {
+        const std::uint32_t* from = run.bronPixels(y);
+        std::uint32_t* to = run.beeldPixels(y);
+        for (int x = 0; x < run.width; ++x) {
+            const std::uint32_t s = from[x];
+            to[x] = (s & ~ChannelMask) | (((s >> NewRed) & 0xFF) << 16) | (((s >> NewGreen) & 0xFF) << 8)
+                    | ((s >> NewBlue) & 0xFF);
+        }
+        run.rowDone(y + 1);
+    }
+}
+
+constexpr int B = 0, G = 8, R = 16;
+
+} // namespace
+
+void colourSwapFilter(FilterRun& run, int p)
+{
+    run.report(0);
+    switch (p) {
+    case 1: swapRows<B, R, G>(run); break; // RGB --> BRG
+    case 2: swapRows<G, B, R>(run); break; // RGB --> GBR
+    case 3: swapRows<R, B, G>(run); break; // RGB --> RBG
+    case 4: swapRows<B, G, R>(run); break; // RGB --> BGR
+    case 5: swapRows<G, R, B>(run); break; // RGB --> GRB
+    default:
+        for (int y = 0; y < run.height; ++y)
+            run.rowDone(y + 1);
+        break;
+    }
+    run.report(100);
+}
+
+void noiseFilter(FilterRun& run, int p)
+{
+    run.report(0);
+    const double span = 2.0 * p + 1.0;
+    RandomGenerator& random = run.random;
+    for (int y = 0; y < run.height; ++y) {
+        const std::uint8_t* from = run.bronRow(y);
+        std::uint8_t* to = run.beeldRow(y);
+        for (int i = 0; i < run.width * 4; i += 4) {
+            for (int c = 0; c < 3; ++c)
+                to[i + c] = std::uint8_t(clampByte(RondAf(random.fraction() * span - p + from[i + c])));
+        }
+        run.rowDone(y + 1);
+    }
+    run.report(100);
+}
