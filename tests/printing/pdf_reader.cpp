@@ -83,3 +83,16 @@ QList<PdfWoord> PdfZoek(const QList<PdfWoord>& words, const QString& text, int p
     }
     return {};
 }
+
+QStringList PdfRegel(const QList<PdfWoord>& words, int page, double y)
+{
+    QList<PdfWoord> line;
+    for (const PdfWoord& word : words)
+        if (word.page == page && qAbs(word.box.top() - y) < 40)
+            line.append(word);
+    std::sort(line.begin(), line.end(), [](const auto& a, const auto& b) { return a.box.left() < b.box.left(); });
+    QStringList texts;
+    for (const PdfWoord& word : line)
+        texts.append(word.text);
+    return texts;
+}

@@ -9,6 +9,7 @@
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
+#include <QStringList>
 
 struct PdfWoord
 {
@@ -29,3 +30,5 @@ PdfInfo PdfInformatie(const QString& pdf);
 QImage PdfPagina(const QString& pdf, int page, int dpi);
 // The words of the text as printed on one line, found in order; empty when absent.
 QList<PdfWoord> PdfZoek(const QList<PdfWoord>& words, const QString& text, int page = 0);
+// The words whose top lies within 40 twips of y on the page, left to right.
+QStringList PdfRegel(const QList<PdfWoord>& words, int page, double y);

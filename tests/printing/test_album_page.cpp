@@ -6,8 +6,12 @@
 #include "pdf_reader.h"
 #include "printing/album_page.h"
 #include "printing/pdf_print_surface.h"
+#include "printing/supplement_page_file.h"
 #include "recording_surface.h"
 
+#include "app/text_file.h"
+
+#include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -211,6 +215,53 @@ private Q_SLOTS:
         QVERIFY(red(pixel(9860, 6520)));
         QCOMPARE(pixel(1660, 4000), QColor(255, 255, 255));
         QCOMPARE(pixel(9960, 4000), QColor(255, 255, 255));
+    }
+
+    void savedSupplementAnywhere()
+    {
+        QTemporaryDir dir;
+        QStringList lines{"Den Haag", "2331", "2014", "33", QString(48, QLatin1Char('-')), "eerste", "tweede"};
+        QVERIFY(TextFile::writeLines(dir.filePath(QStringLiteral("Den Haag.sup")), lines));
+        QImage canvas(500, 260, QImage::Format_RGB32);
+        canvas.fill(qRgb(1, 2, 3));
+        QVERIFY(canvas.save(dir.filePath(QStringLiteral("den haag.BMP")), "BMP"));
+
+        const SupplementPaginaBestand read = LeesSupplementPagina(dir.filePath(QStringLiteral("Den Haag.sup")));
+        QVERIFY(read.pagina);
+        QVERIFY(read.melding.isEmpty());
+        QCOMPARE(read.pagina->Plaatsnaam, QStringLiteral("Den Haag"));
+        QCOMPARE(read.pagina->CatalogusNr, QStringLiteral("2331"));
+        QCOMPARE(read.pagina->Jaartal, QStringLiteral("2014"));
+        QCOMPARE(read.pagina->pagina, QStringLiteral("33"));
+        QCOMPARE(read.pagina->regels, QStringList({"eerste", "tweede"}));
+        QCOMPARE(read.pagina->afbeelding.size(), QSize(500, 260));
+        QCOMPARE(read.pagina->afbeelding.pixel(10, 10), qRgb(1, 2, 3));
+        // Reading left nothing behind beside the supplement.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), 2);
+    }
+
+    void savedSupplementWithoutPictureOrWithTooManyLines()
+    {
+        QTemporaryDir dir;
+        QStringList lines{"Edam", "2323", "2011", "23", QString(48, QLatin1Char('-'))};
+        for (int i = 0; i < 105; ++i)
+            lines.append(QStringLiteral("regel %1").arg(i));
+        QVERIFY(TextFile::writeLines(dir.filePath(QStringLiteral("Edam.sup")), lines));
+        const SupplementPaginaBestand read = LeesSupplementPagina(dir.filePath(QStringLiteral("Edam.sup")));
+        QVERIFY(read.pagina);
+        QVERIFY(read.pagina->afbeelding.isNull());
+        QCOMPARE(read.pagina->regels.size(), 100);
+        QVERIFY(!read.melding.isEmpty());
+    }
+
+    void unreadableSupplement()
+    {
+        QTemporaryDir dir;
+        QVERIFY(!LeesSupplementPagina(dir.filePath(QStringLiteral("Nergens.sup"))).pagina);
+        QVERIFY(TextFile::writeLines(dir.filePath(QStringLiteral("Kort.sup")), {"Kort", "1"}));
+        const SupplementPaginaBestand shortFile = LeesSupplementPagina(dir.filePath(QStringLiteral("Kort.sup")));
+        QVERIFY(!shortFile.pagina);
+        QVERIFY(shortFile.melding.contains(QStringLiteral("onvolledig")));
     }
 };
 

@@ -1,0 +1,80 @@
+// velinor-cli commands of printing: the album page, the contact sheet and the
+// catalogue list written as PDF files (A4, true scale). No progress sweep here.
+
+#include "cli/cli_command.h"
+#include "printing/catalogue_list.h"
+#include "printing/contact_sheet.h"
+#include "printing/pdf_print_surface.h"
+#include "printing/supplement_page_file.h"
+
+#include <functional>
+
+namespace {
+
+bool usage(const QStringList& arguments, qsizetype count, const QString& text, CliContext& context)
+{
+    if (arguments.size() == count)
+        return true;
+    context.err << "Gebruik: velinor-cli " << text << '\n';
+    return false;
+}
+
+// Runs one layout into the PDF file and reports the outcome.
+int writePdf(const QString& path, CliContext& context, const std::function<bool(PrintSurface&)>& layout)
+{
+    PdfPrintSurface surface(path);
+    if (!layout(surface)) {
+        context.err << "Kan " << path << " niet schrijven: " << surface.errorString() << '\n';
+        return 1;
+    }
+    context.out << path << ": " << surface.pageCount() << (surface.pageCount() == 1 ? " pagina" : " pagina's")
+                << '\n';
+    return 0;
+}
+
+const CliRegistration pageCommand({
+    QStringLiteral("page"),
+    QStringLiteral("SUPPLEMENT.sup UIT.pdf"),
+    QStringLiteral("druk de albumpagina van een opgeslagen supplement af als PDF"),
+    [](const QStringList& arguments, CliContext& context) {
+        if (!usage(arguments, 2, QStringLiteral("page SUPPLEMENT.sup UIT.pdf"), context))
+            return CliUsageError;
+        const SupplementPaginaBestand read = LeesSupplementPagina(arguments.at(0));
+        if (!read.melding.isEmpty())
+            context.err << read.melding << '\n';
+        if (!read.pagina)
+            return 1;
+        return writePdf(arguments.at(1), context,
+                        [&](PrintSurface& surface) { return PrintSupplement(surface, *read.pagina, 1); });
+    },
+});
+
+const CliRegistration contactSheetCommand({
+    QStringLiteral("contact-sheet"),
+    QStringLiteral("UIT.pdf"),
+    QStringLiteral("druk alle velletjes uit de map Images af als PDF"),
+    [](const QStringList& arguments, CliContext& context) {
+        if (!usage(arguments, 1, QStringLiteral("contact-sheet UIT.pdf"), context))
+            return CliUsageError;
+        const QStringList files = VelletjesBestanden(context.folder);
+        context.out << files.size() << " velletjes\n";
+        return writePdf(arguments.at(0), context,
+                        [&](PrintSurface& surface) { return PrintVelletjes(surface, files, 1); });
+    },
+});
+
+const CliRegistration listCommand({
+    QStringLiteral("list"),
+    QStringLiteral("UIT.pdf"),
+    QStringLiteral("druk de lijst van de catalogusgegevens af als PDF"),
+    [](const QStringList& arguments, CliContext& context) {
+        if (!usage(arguments, 1, QStringLiteral("list UIT.pdf"), context))
+            return CliUsageError;
+        const QList<CatalogusRegel> records = LeesCatalogusRegels(context.folder);
+        context.out << records.size() << " velletjes in de catalogus\n";
+        return writePdf(arguments.at(0), context,
+                        [&](PrintSurface& surface) { return PrintLijst(surface, records, 1); });
+    },
+});
+
+} // namespace

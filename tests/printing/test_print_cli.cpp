@@ -1,0 +1,144 @@
+// velinor-cli page, contact-sheet and list as a user runs them: PDF files
+// read back with the poppler tools.
+
+#include "app/text_file.h"
+#include "common/test_folder.h"
+#include "pdf_reader.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QtTest>
+
+namespace {
+
+struct Run
+{
+    int status = -1;
+    QString out, err;
+};
+
+Run cli(const TestFolder& folder, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(VELINOR_CLI), QStringList{"--home", folder.root()} + arguments);
+    process.waitForFinished(120000);
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+bool hasWords(const QString& pdf, const QString& text)
+{
+    return !PdfZoek(PdfWoorden(pdf), text).isEmpty();
+}
+
+// The middle of the picture box of the album page, at 72 dpi (20 twips a pixel).
+QColor pictureMiddle(const QString& pdf)
+{
+    return PdfPagina(pdf, 1, 72).pixelColor((5812 + 360) / 20, (4440 + 360) / 20);
+}
+
+} // namespace
+
+class TestPrintCli : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void pageOfTheSampleSupplement()
+    {
+        TestFolder folder(true);
+        const QString pdf = folder.root() + QStringLiteral("/pagina.pdf");
+        const Run run = cli(folder, {"page", folder.path(QStringLiteral("Supplementen/Alkmaar.sup")), pdf});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(PdfInformatie(pdf).pages, 1);
+        for (const char* text : {"Velinor", "Alkmaar", "Nr.2301", "2005", "Alkmaar ligt in Noord-Holland"})
+            QVERIFY2(hasWords(pdf, QString::fromUtf8(text)), text);
+        QVERIFY(pictureMiddle(pdf) != QColor(Qt::white));
+    }
+
+    void pageWithoutPicture()
+    {
+        TestFolder folder;
+        QVERIFY(TextFile::writeLines(folder.path(QStringLiteral("Supplementen/Ede.sup")),
+                                     {"Ede", "7", "2020", "5", QString(48, QLatin1Char('-'))}));
+        const QString pdf = folder.root() + QStringLiteral("/ede.pdf");
+        QCOMPARE(cli(folder, {"page", folder.path(QStringLiteral("Supplementen/Ede.sup")), pdf}).status, 0);
+        QCOMPARE(pictureMiddle(pdf), QColor(Qt::white));
+        QVERIFY(hasWords(pdf, QStringLiteral("Nr.7")));
+    }
+
+    void pageOfAMissingSupplement()
+    {
+        TestFolder folder;
+        const QString pdf = folder.root() + QStringLiteral("/x.pdf");
+        const Run run = cli(folder, {"page", folder.root() + QStringLiteral("/Nergens.sup"), pdf});
+        QCOMPARE(run.status, 1);
+        QVERIFY(run.err.contains(QStringLiteral("niet gevonden")));
+        QVERIFY(!QFile::exists(pdf));
+    }
+
+    void contactSheetOfTheSampleImages()
+    {
+        TestFolder folder(true);
+        const int count = int(QDir(folder.path(QStringLiteral("Images"))).entryList({"*.jpg"}).size());
+        QVERIFY(count > 0 && count <= 50);
+        const QString pdf = folder.root() + QStringLiteral("/blad.pdf");
+        const Run run = cli(folder, {"contact-sheet", pdf});
+        QCOMPARE(run.status, 0);
+        QVERIFY(run.out.contains(QStringLiteral("%1 velletjes").arg(count)));
+        QCOMPARE(PdfInformatie(pdf).pages, 1);
+        QVERIFY(hasWords(pdf, QStringLiteral("2005-Alkmaar")));
+    }
+
+    void contactSheetWithoutImagesFolder()
+    {
+        TestFolder folder;
+        QVERIFY(QDir(folder.path(QStringLiteral("Images"))).removeRecursively());
+        const QString pdf = folder.root() + QStringLiteral("/leeg.pdf");
+        QCOMPARE(cli(folder, {"contact-sheet", pdf}).status, 0);
+        const auto words = PdfWoorden(pdf);
+        QCOMPARE(words.size(), 1);
+        QCOMPARE(words[0].text, QStringLiteral("Velinor"));
+    }
+
+    void listOfTheSampleCatalogue()
+    {
+        TestFolder folder(true);
+        const QString pdf = folder.root() + QStringLiteral("/lijst.pdf");
+        const Run run = cli(folder, {"list", pdf});
+        QCOMPARE(run.status, 0);
+        QVERIFY(hasWords(pdf, QStringLiteral("Nr. Jaartal Plaats Cat.nr. Oplage Nominaal Cat.prijs")));
+        QCOMPARE(PdfRegel(PdfWoorden(pdf), 1, 1500 + 360),
+                 QStringList({"1", "2005", "Alkmaar", "2301", "470.000", "0.39", "\u20ac", "6.00"}));
+    }
+
+    void listWithoutCatalogue()
+    {
+        TestFolder folder;
+        const QString pdf = folder.root() + QStringLiteral("/lijst.pdf");
+        QCOMPARE(cli(folder, {"list", pdf}).status, 0);
+        QCOMPARE(PdfWoorden(pdf).size(), 1 + 7);
+    }
+
+    void unwritableOutputFails()
+    {
+        TestFolder folder;
+        const Run run = cli(folder, {"list", folder.root() + QStringLiteral("/geen/map/lijst.pdf")});
+        QCOMPARE(run.status, 1);
+        QVERIFY(run.err.contains(QStringLiteral("Kan ")));
+    }
+
+    void wrongArguments()
+    {
+        TestFolder folder;
+        for (const QStringList& arguments : {QStringList{"page", "a.sup"}, QStringList{"contact-sheet"},
+                                             QStringList{"list", "a.pdf", "b.pdf"}}) {
+            const Run run = cli(folder, arguments);
+            QCOMPARE(run.status, 2);
+            QVERIFY(run.err.contains(QStringLiteral("Gebruik: velinor-cli")));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPrintCli)
+#include "test_print_cli.moc"
