@@ -4,6 +4,7 @@
 // controls and menu entries it owns.
 
 #include "app/ui/main_form.h"
+#include "canvas/ui/canvas_tools.h"
 
 #include "app/ui/help_menu.h"
 #include "config/ui/config_menu.h"
@@ -11,6 +12,7 @@
 
 void Main::createControllers()
 {
+    new CanvasTools(*this);
     new HelpMenu(*this);
     new ConfigMenu(*this);
     new OpmaakMenu(*this);

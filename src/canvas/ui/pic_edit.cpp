@@ -14,33 +14,23 @@ QPointF canvasPoint(const QMouseEvent* event)
 
 PicEdit::PicEdit(QWidget* parent)
     : QWidget(parent)
-    , m_image(CanvasSize, QImage::Format_RGB32)
 {
     setObjectName(QStringLiteral("PicEdit"));
     setFixedSize(CanvasSize);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    m_image.fill(Qt::white);
+    connect(&m_document, &CanvasDocument::changed, this, qOverload<>(&QWidget::update));
 }
 
 void PicEdit::setImage(const QImage& image)
 {
-    QImage converted = image.convertToFormat(QImage::Format_RGB32);
-    if (converted.size() != CanvasSize) {
-        QImage sized(CanvasSize, QImage::Format_RGB32);
-        sized.fill(Qt::white);
-        QPainter painter(&sized);
-        painter.drawImage(0, 0, converted);
-        converted = sized;
-    }
-    m_image = converted;
-    update();
+    m_document.reset(image);
 }
 
 void PicEdit::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    painter.drawImage(event->rect(), m_image, event->rect());
+    painter.drawImage(event->rect(), m_document.image(), event->rect());
 }
 
 void PicEdit::mousePressEvent(QMouseEvent* event)

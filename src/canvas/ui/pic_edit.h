@@ -1,8 +1,11 @@
 #pragma once
 
 // The editing canvas PicEdit: shows the canvas picture (500 x 260 pixels) and
-// passes mouse presses, moves and releases on in canvas pixels. It holds no
-// drawing logic of its own.
+// passes mouse presses, moves and releases on in canvas pixels. The picture
+// and its undo history live in its CanvasDocument; every command that changes
+// the picture goes through document().change(...) so that it can be undone.
+
+#include "canvas/canvas_document.h"
 
 #include <QImage>
 #include <QWidget>
@@ -11,13 +14,18 @@ class PicEdit : public QWidget
 {
     Q_OBJECT
 public:
-    static constexpr QSize CanvasSize{500, 260};
+    static constexpr QSize CanvasSize = CanvasDocument::Size;
 
     explicit PicEdit(QWidget* parent = nullptr);
 
-    const QImage& image() const { return m_image; }
-    QImage& image() { return m_image; }
-    // Replaces the picture; it is converted to the canvas format and size 500 x 260.
+    const QImage& image() const { return m_document.image(); }
+    // The picture to draw on directly (call update() afterwards). Such drawing
+    // becomes an undo step named "Bewerking" only at the next command; a
+    // command of its own gets its name through document().change(name, edit).
+    QImage& image() { return m_document.surface().image(); }
+    CanvasDocument& document() { return m_document; }
+    // Replaces the picture and starts a new undo history (the picture at start-up).
+    // A user command that replaces the picture uses document().replace() instead.
     void setImage(const QImage& image);
 
 Q_SIGNALS:
@@ -32,5 +40,5 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    QImage m_image;
+    CanvasDocument m_document;
 };

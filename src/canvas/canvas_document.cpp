@@ -1,0 +1,176 @@
+#include "canvas/canvas_document.h"
+
+#include <QPainter>
+#include <QUndoCommand>
+
+#include <algorithm>
+
+namespace {
+
+// The smallest rectangle holding every pixel in which the two pictures differ.
+QRect changedRect(const QImage& a, const QImage& b)
+{
+    int top = -1, bottom = -1, left = a.width(), right = -1;
+    for (int y = 0; y < a.height(); ++y) {
+        const auto* ra = reinterpret_cast<const QRgb*>(a.constScanLine(y));
+        const auto* rb = reinterpret_cast<const QRgb*>(b.constScanLine(y));
+        if (std::equal(ra, ra + a.width(), rb))
+            continue;
+        if (top < 0)
+            top = y;
+        bottom = y;
+        int l = 0;
+        while (ra[l] == rb[l])
+            ++l;
+        int r = a.width() - 1;
+        while (ra[r] == rb[r])
+            --r;
+        left = std::min(left, l);
+        right = std::max(right, r);
+    }
+    return top < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+void paste(QImage& target, const QImage& part, QPoint at)
+{
+    for (int y = 0; y < part.height(); ++y)
+        std::copy_n(reinterpret_cast<const QRgb*>(part.constScanLine(y)), part.width(),
+                    reinterpret_cast<QRgb*>(target.scanLine(at.y() + y)) + at.x());
+}
+
+// One step of the history: the changed rectangle before and after the command.
+class CanvasChangeCommand : public QUndoCommand
+{
+public:
+    CanvasChangeCommand(CanvasDocument& document, QImage& picture, const QString& name, QRect rect,
+                        const QImage& before)
+        : QUndoCommand(name)
+        , m_document(document)
+        , m_picture(picture)
+        , m_at(rect.topLeft())
+        , m_before(before.copy(rect))
+        , m_after(picture.copy(rect))
+    {
+    }
+
+    void undo() override { restore(m_before); }
+    void redo() override { restore(m_after); }
+
+private:
+    void restore(const QImage& part)
+    {
+        paste(m_picture, part, m_at);
+        m_document.refresh();
+    }
+
+    CanvasDocument& m_document;
+    QImage& m_picture;
+    QPoint m_at;
+    QImage m_before;
+    QImage m_after;
+};
+
+} // namespace
+
+CanvasDocument::CanvasDocument(QObject* parent)
+    : QObject(parent)
+    , m_image(Size, QImage::Format_RGB32)
+    , m_surface(m_image)
+{
+    m_image.fill(Qt::white);
+    m_recorded = m_image;
+    m_undoStack.setUndoLimit(UndoLimit);
+}
+
+QImage CanvasDocument::fitted(const QImage& picture)
+{
+    QImage converted = picture.convertToFormat(QImage::Format_RGB32);
+    if (converted.size() == Size)
+        return converted;
+    QImage sized(Size, QImage::Format_RGB32);
+    sized.fill(Qt::white);
+    QPainter painter(&sized);
+    painter.drawImage(0, 0, converted);
+    return sized;
+}
+
+void CanvasDocument::change(const QString& name, const std::function<void(QImage&)>& edit)
+{
+    // A command run from inside another one belongs to the outer step.
+    if (m_changeDepth > 0) {
+        edit(m_image);
+        return;
+    }
+    endStroke();
+    recordUnrecorded();
+    ++m_changeDepth;
+    edit(m_image);
+    --m_changeDepth;
+    m_surface.resetState();
+    if (m_image.size() != Size || m_image.format() != QImage::Format_RGB32)
+        m_image = fitted(m_image);
+    record(name);
+    Q_EMIT changed();
+}
+
+void CanvasDocument::replace(const QString& name, const QImage& picture)
+{
+    const QImage fittedPicture = fitted(picture);
+    change(name, [&](QImage& image) { image = fittedPicture; });
+}
+
+void CanvasDocument::reset(const QImage& picture)
+{
+    m_strokeOpen = false;
+    m_undoStack.clear();
+    m_image = fitted(picture);
+    m_recorded = m_image;
+    m_surface.resetState();
+    Q_EMIT changed();
+}
+
+void CanvasDocument::beginStroke(const QString& name)
+{
+    endStroke();
+    recordUnrecorded();
+    m_strokeName = name;
+    m_strokeOpen = true;
+}
+
+void CanvasDocument::endStroke()
+{
+    if (!m_strokeOpen)
+        return;
+    m_strokeOpen = false;
+    record(m_strokeName);
+}
+
+void CanvasDocument::recordUnrecorded()
+{
+    if (!m_strokeOpen)
+        record(QStringLiteral("Bewerking"));
+}
+
+void CanvasDocument::record(const QString& name)
+{
+    const QRect rect = changedRect(m_recorded, m_image);
+    if (!rect.isEmpty())
+        m_undoStack.push(new CanvasChangeCommand(*this, m_image, name, rect, m_recorded));
+    m_recorded = m_image;
+}
+
+void CanvasDocument::undo()
+{
+    endStroke();
+    recordUnrecorded();
+    m_undoStack.undo();
+    m_recorded = m_image;
+}
+
+void CanvasDocument::redo()
+{
+    endStroke();
+    recordUnrecorded();
+    m_undoStack.redo();
+    m_recorded = m_image;
+}

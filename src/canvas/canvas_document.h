@@ -1,0 +1,76 @@
+#pragma once
+
+// The canvas picture (500 x 260, Format_RGB32) with its drawing surface and
+// its undo history. Every command that changes the picture goes through
+// change() (or a stroke for the mouse tools), so each user action becomes one
+// undo step whatever subsystem it comes from:
+//
+//     document.change(QStringLiteral("Negative"), [](QImage& picture) { ... });
+//
+// Only the rectangle that actually changed is kept, so a small stroke costs
+// little; the history holds UndoLimit steps. Drawing done on the picture
+// outside these calls is not lost either: it becomes one step of its own
+// ("Bewerking") at the next command, stroke, undo or redo.
+
+#include "canvas/canvas_surface.h"
+
+#include <QImage>
+#include <QObject>
+#include <QUndoStack>
+
+#include <functional>
+
+class CanvasDocument : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr QSize Size{500, 260};
+    static constexpr int UndoLimit = 64;
+
+    explicit CanvasDocument(QObject* parent = nullptr);
+
+    const QImage& image() const { return m_image; }
+    // The drawing model over the picture; call refresh() after drawing on it
+    // so the canvas shows it. Inside change() or a stroke it is part of that step.
+    CanvasSurface& surface() { return m_surface; }
+
+    // One undoable command: edit changes the picture in place (its size and format
+    // must stay). Nothing is recorded when the picture did not change. Leaves the
+    // surface in its resting state.
+    void change(const QString& name, const std::function<void(QImage&)>& edit);
+    // An undoable new picture (an opened sheetlet, "Nieuw"), fitted to 500 x 260.
+    void replace(const QString& name, const QImage& picture);
+    // A new picture that starts a new history (the picture at start-up).
+    void reset(const QImage& picture);
+
+    // A mouse stroke: everything drawn on surface() between begin and end is one step.
+    void beginStroke(const QString& name);
+    void endStroke();
+    bool inStroke() const { return m_strokeOpen; }
+
+    QUndoStack& undoStack() { return m_undoStack; }
+    void undo();
+    void redo();
+
+    // Tells the views that the picture was drawn on.
+    void refresh() { Q_EMIT changed(); }
+
+    // The picture converted to the canvas format; other sizes are drawn at the top left on white.
+    static QImage fitted(const QImage& picture);
+
+Q_SIGNALS:
+    void changed();
+
+private:
+    // Pushes the difference between the picture as last recorded and now as one step.
+    void record(const QString& name);
+    void recordUnrecorded();
+
+    QImage m_image;
+    QImage m_recorded;   // the picture as the history last left it
+    CanvasSurface m_surface;
+    QUndoStack m_undoStack;
+    QString m_strokeName;
+    bool m_strokeOpen = false;
+    int m_changeDepth = 0;
+};

@@ -1,0 +1,210 @@
+#include "canvas/ui/canvas_tools.h"
+
+#include "app/application_state.h"
+#include "app/colour.h"
+#include "app/ui/double_click_label.h"
+#include "app/ui/interaction.h"
+#include "app/ui/main_form.h"
+#include "canvas/ui/canvas_overlay.h"
+#include "canvas/ui/colorkeuze.h"
+#include "canvas/ui/pic_edit.h"
+#include "canvas/ui/text_panel.h"
+#include "perforation/ui/photo_menu.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QToolButton>
+
+#include <cstdlib>
+
+namespace {
+
+void setBackground(QWidget* widget, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+} // namespace
+
+CanvasTools::CanvasTools(Main& main)
+    : QObject(&main)
+    , m_main(main)
+    , m_toolBox(main.state(), main.picEdit()->document())
+{
+    setObjectName(QStringLiteral("CanvasTools"));
+    m_photos = new PhotoMenu(main);
+    m_textPanel = new TextPanel(main, *m_photos);
+    m_toolBox.setFotoLaden([this](double x1, double y1, double x2, double y2) { m_photos->FotoLaden(x1, y1, x2, y2); });
+    m_gum = new CanvasOverlay(QStringLiteral("Gum"), main.picEdit());
+    m_layer = new CanvasOverlay(QStringLiteral("Layer"), main.picEdit());
+    createUndoActions();
+    connectControls();
+}
+
+CanvasTools::~CanvasTools() = default;
+
+void CanvasTools::connectControls()
+{
+    const MainControls& c = m_main.controls();
+    for (int i = 1; i <= ToolBox::ToolCount; ++i)
+        connect(c.Knop[i], &QToolButton::clicked, this, [this, i] { Knop_Click(i); });
+    connect(c.PicEdit, &PicEdit::mousePressed, this, &CanvasTools::PicEdit_MouseDown);
+    connect(c.PicEdit, &PicEdit::mouseMoved, this, &CanvasTools::PicEdit_MouseMove);
+    connect(c.PicEdit, &PicEdit::mouseReleased, this, &CanvasTools::PicEdit_MouseUp);
+    connect(c.Slider1, &QScrollBar::valueChanged, this, &CanvasTools::Slider1_Change);
+    connect(m_main.menus().EditKnoppen, &QAction::triggered, this, &CanvasTools::EditKnoppen_Click);
+    connect(c.TekenLabel, &DoubleClickLabel::clicked, this, &CanvasTools::TekenLabel_Click);
+    connect(c.VulLabel, &DoubleClickLabel::clicked, this, &CanvasTools::VulLabel_Click);
+    connect(m_undo, &QAction::triggered, this, &CanvasTools::EditOngedaan_Click);
+    connect(m_redo, &QAction::triggered, this, &CanvasTools::EditOpnieuw_Click);
+    QUndoStack& stack = m_main.picEdit()->document().undoStack();
+    connect(&stack, &QUndoStack::indexChanged, this, &CanvasTools::updateUndoActions);
+    connect(&stack, &QUndoStack::cleanChanged, this, &CanvasTools::updateUndoActions);
+}
+
+void CanvasTools::createUndoActions()
+{
+    QMenu* edit = m_main.findChild<QMenu*>(QStringLiteral("Bewerken"));
+    edit->addSeparator();
+    m_undo = edit->addAction(QStringLiteral("Ongedaan maken"));
+    m_undo->setObjectName(QStringLiteral("EditOngedaan"));
+    m_undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    m_redo = edit->addAction(QStringLiteral("Opnieuw"));
+    m_redo->setObjectName(QStringLiteral("EditOpnieuw"));
+    m_redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    updateUndoActions();
+}
+
+void CanvasTools::updateUndoActions()
+{
+    const QUndoStack& stack = m_main.picEdit()->document().undoStack();
+    m_undo->setEnabled(stack.canUndo());
+    m_redo->setEnabled(stack.canRedo());
+    m_undo->setToolTip(stack.undoText());
+    m_redo->setToolTip(stack.redoText());
+}
+
+void CanvasTools::EditOngedaan_Click()
+{
+    m_main.picEdit()->document().undo();
+}
+
+void CanvasTools::EditOpnieuw_Click()
+{
+    m_main.picEdit()->document().redo();
+}
+
+void CanvasTools::Knop_Click(int index)
+{
+    ApplicationState& state = m_main.state();
+    const MainControls& c = m_main.controls();
+    state.Gereedschap = std::uint8_t(index);
+    c.KnopPijl->move(27 + 42 * (index - 1), c.KnopPijl->y());
+    c.KnopPijl->show();
+    m_main.ToonInfo(ToolBox::hint(index), 0);
+    m_gum->resize(state.GumMaat, state.GumMaat);
+    updateOverlays();
+}
+
+void CanvasTools::PicEdit_MouseDown(Qt::MouseButton button, QPointF at)
+{
+    m_toolBox.mouseDown(button, at, m_main.controls().Slider1->value());
+    updateSwatches();
+    updateOverlays();
+}
+
+void CanvasTools::PicEdit_MouseMove(Qt::MouseButtons buttons, QPointF at)
+{
+    const MainControls& c = m_main.controls();
+    const ApplicationState& state = m_main.state();
+    c.Label19->move(int(at.x()) - c.Label19->width() - 5, int(at.y()) - c.Label19->height() - 5);
+    c.CoorLabel->setText(QStringLiteral("Coördinaten : X = %1, Y = %2").arg(at.x()).arg(at.y()));
+    if (state.Gereedschap == 9)
+        m_gum->move(int(at.x()) - state.GumMaat, int(at.y()) - state.GumMaat);
+    m_toolBox.mouseMove(buttons, at);
+    updateOverlays();
+}
+
+void CanvasTools::PicEdit_MouseUp(Qt::MouseButton button, QPointF at)
+{
+    if (m_main.state().TekstPlaatsen) {
+        m_toolBox.endWithoutToolWork();
+        m_textPanel->place(button, at);
+    } else {
+        m_toolBox.mouseUp(button, at);
+    }
+    updateOverlays();
+}
+
+void CanvasTools::updateOverlays()
+{
+    const std::optional<QRect>& layer = m_toolBox.layer();
+    m_layer->showAt(layer ? *layer : QRect());
+    const ApplicationState& state = m_main.state();
+    m_gum->resize(state.GumMaat, state.GumMaat);
+    m_gum->setVisible(state.Gereedschap == 9);
+}
+
+void CanvasTools::updateSwatches()
+{
+    const ApplicationState& s = m_main.state();
+    setBackground(m_main.controls().TekenLabel, KleurNaarQColor(s.TekenR, s.TekenG, s.TekenB));
+    setBackground(m_main.controls().VulLabel, KleurNaarQColor(s.VulR, s.VulG, s.VulB));
+}
+
+void CanvasTools::Slider1_Change()
+{
+    const MainControls& c = m_main.controls();
+    c.Label12->setText(QStringLiteral("Lijndikte : %1 pixel").arg(c.Slider1->value()));
+}
+
+void CanvasTools::EditKnoppen_Click()
+{
+    // The entry is checkable: the trigger has already turned its check mark.
+    QAction* entry = m_main.menus().EditKnoppen;
+    const bool on = entry->isChecked();
+    entry->setText(on ? QStringLiteral("Tekenknoppen Uit") : QStringLiteral("Tekenknoppen Aan"));
+    const MainControls& c = m_main.controls();
+    c.KnopPijl->setEnabled(on);
+    for (int i = 1; i <= ToolBox::ToolCount; ++i)
+        c.Knop[i]->setEnabled(on);
+    for (QWidget* control : {static_cast<QWidget*>(c.Slider1), static_cast<QWidget*>(c.TekstKnop),
+                             static_cast<QWidget*>(c.AchtergrondKnop), static_cast<QWidget*>(c.PlaatsKnop)})
+        control->setEnabled(on);
+}
+
+void CanvasTools::TekenLabel_Click()
+{
+    chooseColour(true);
+}
+
+void CanvasTools::VulLabel_Click()
+{
+    chooseColour(false);
+}
+
+void CanvasTools::chooseColour(bool drawColour)
+{
+    ApplicationState& s = m_main.state();
+    ColorKeuze keuze({s.KeuzeR, s.KeuzeG, s.KeuzeB}, &m_main);
+    keuze.move(m_main.pos() + QPoint(800, drawColour ? 406 : 450));
+    m_main.interaction().showModal(keuze);
+    const KleurDelen k = keuze.keuze();
+    s.KeuzeR = k.r;
+    s.KeuzeG = k.g;
+    s.KeuzeB = k.b;
+    // The palette's extremes are kept one step inside: 0 becomes 1 and 255 becomes 254.
+    const int r = std::abs(k.r - 1), g = std::abs(k.g - 1), b = std::abs(k.b - 1);
+    if (drawColour) {
+        s.TekenR = r, s.TekenG = g, s.TekenB = std::uint8_t(b);
+    } else {
+        s.VulR = r, s.VulG = g, s.VulB = std::uint8_t(b);
+    }
+    updateSwatches();
+}

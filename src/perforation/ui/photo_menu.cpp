@@ -1,0 +1,109 @@
+#include "perforation/ui/photo_menu.h"
+
+#include "app/application_state.h"
+#include "app/ui/interaction.h"
+#include "app/ui/main_form.h"
+#include "canvas/ui/pic_edit.h"
+#include "perforation/photo_loader.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMenu>
+
+namespace {
+
+// The busy pointer for as long as a photo is read and placed.
+struct BusyPointer
+{
+    BusyPointer() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyPointer() { QGuiApplication::restoreOverrideCursor(); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+};
+
+// File-name patterns in both letter cases: the file dialog of some systems tells them apart.
+QString patterns(const QStringList& extensions)
+{
+    QStringList result;
+    for (const QString& extension : extensions)
+        result << QStringLiteral("*.") + extension << QStringLiteral("*.") + extension.toUpper();
+    return result.join(QLatin1Char(' '));
+}
+
+} // namespace
+
+const QString PhotoMenu::FotoFilter = QStringLiteral("Foto ( Jpg, Bmp, Gif, Wmf ) (%1)")
+                                          .arg(patterns({QStringLiteral("jpg"), QStringLiteral("bmp"), QStringLiteral("gif"),
+                                                         QStringLiteral("wmf")}));
+const QString PhotoMenu::FramePhotoFilter = QStringLiteral("Foto ( Jpg, Bmp, Gif, Wmf, Png ) (%1)")
+                                                .arg(patterns({QStringLiteral("jpg"), QStringLiteral("bmp"),
+                                                               QStringLiteral("gif"), QStringLiteral("wmf"),
+                                                               QStringLiteral("png")}));
+
+PhotoMenu::PhotoMenu(Main& main)
+    : QObject(&main)
+    , m_main(main)
+{
+    const MainMenus& m = main.menus();
+    for (int index : {1, 2}) {
+        connect(m.PerforatieVelFotos[index], &QAction::triggered, this, [this, index] { PerforatieVelFotos_Click(index); });
+        connect(m.PerforatieBlokFotos[index], &QAction::triggered, this, [this, index] { PerforatieBlokFotos_Click(index); });
+    }
+}
+
+std::optional<QImage> PhotoMenu::askPicture(const QString& filter)
+{
+    ApplicationState& state = m_main.state();
+    const QString folder = state.BeeldBestand.isEmpty() ? QString() : QFileInfo(state.BeeldBestand).absolutePath();
+    const QString path = m_main.interaction().openFileName(&m_main, QStringLiteral("Foto openen"), folder, filter);
+    if (path.isEmpty())
+        return std::nullopt;
+    BusyPointer busy;
+    const PhotoFile photo = PhotoLoader::load(path);
+    if (!photo.ok()) {
+        m_main.ToonInfo(photo.error, 1);
+        return std::nullopt;
+    }
+    state.BeeldBestand = path;
+    state.BeeldBreedte = photo.image.width();
+    state.BeeldHoogte = photo.image.height();
+    m_main.menus().Bestandsnaam->setTitle(PhotoLoader::sizeCaption(path, photo.image.size()));
+    return photo.image;
+}
+
+void PhotoMenu::FotoLaden(double x1, double y1, double x2, double y2)
+{
+    const std::optional<QImage> picture = askPicture(FotoFilter);
+    if (!picture)
+        return;
+    BusyPointer busy;
+    m_main.picEdit()->document().change(QStringLiteral("Foto"), [&](QImage& canvas) {
+        PhotoFrames::stretchInto(canvas, x1, y1, x2, y2, *picture);
+    });
+    m_main.state().Gereedschap = 0;
+}
+
+void PhotoMenu::placeInFrames(PhotoLayout layout, int index)
+{
+    if (index != 1 && index != 2)
+        return;
+    const std::optional<QImage> picture = askPicture(FramePhotoFilter);
+    if (!picture)
+        return;
+    BusyPointer busy;
+    const auto size = PhotoSize(index);
+    m_main.picEdit()->document().change(QStringLiteral("Foto's invoegen"), [&](QImage& canvas) {
+        PhotoFrames::placeInFrames(canvas, *picture, layout, size);
+    });
+}
+
+void PhotoMenu::PerforatieVelFotos_Click(int index)
+{
+    placeInFrames(PhotoLayout::Velletje, index);
+}
+
+void PhotoMenu::PerforatieBlokFotos_Click(int index)
+{
+    placeInFrames(PhotoLayout::Verzamelblokje, index);
+}
