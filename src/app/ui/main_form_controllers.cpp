@@ -8,6 +8,7 @@
 
 #include "app/ui/help_menu.h"
 #include "config/ui/config_menu.h"
+#include "documents/ui/supplement_commands.h"
 #include "perforation/ui/opmaak_menu.h"
 
 void Main::createControllers()
@@ -15,5 +16,6 @@ void Main::createControllers()
     new CanvasTools(*this);
     new HelpMenu(*this);
     new ConfigMenu(*this);
+    new SupplementCommands(*this);
     new OpmaakMenu(*this);
 }

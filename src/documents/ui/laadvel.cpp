@@ -1,0 +1,108 @@
+#include "documents/ui/laadvel.h"
+
+#include "app/ui/interaction.h"
+
+#include <QImageReader>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+LaadVel::LaadVel(ProgramFolder folder, LaadVelModus modus, Interaction& interaction, QWidget* parent)
+    : QDialog(parent)
+    , m_folder(std::move(folder))
+    , m_modus(modus)
+    , m_interaction(interaction)
+{
+    setObjectName(QStringLiteral("LaadVel"));
+    setWindowTitle(modus == LaadVelModus::Velletjes ? QStringLiteral(" Open Velletje")
+                                                    : QStringLiteral(" Open Supplement"));
+    setFixedSize(293, 223);
+
+    List1 = new QListWidget(this);
+    List1->setObjectName(QStringLiteral("List1"));
+    List1->setGeometry(8, 8, 160, 186);
+    QPalette palette = List1->palette();
+    palette.setColor(QPalette::Base, QColor(220, 220, 200));
+    palette.setColor(QPalette::Text, QColor(60, 60, 60));
+    List1->setPalette(palette);
+
+    Label2 = new QLabel(this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setGeometry(178, 8, 106, 84);
+    Label2->setWordWrap(true);
+    Label2->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(180, 96, 100, 76);
+    Image1->setScaledContents(true);
+
+    CancelKnop = new QPushButton(QStringLiteral("Cancel"), this);
+    CancelKnop->setObjectName(QStringLiteral("CancelKnop"));
+    CancelKnop->setGeometry(178, 190, 52, 25);
+    OkKnop = new QPushButton(QStringLiteral("Open"), this);
+    OkKnop->setObjectName(QStringLiteral("OkKnop"));
+    OkKnop->setGeometry(234, 190, 52, 25);
+    OkKnop->setDefault(true);
+
+    connect(List1, &QListWidget::itemSelectionChanged, this, &LaadVel::List1_Click);
+    connect(List1, &QListWidget::itemDoubleClicked, this, &LaadVel::List1_DblClick);
+    connect(OkKnop, &QPushButton::clicked, this, &LaadVel::OkKnop_Click);
+    connect(CancelKnop, &QPushButton::clicked, this, &LaadVel::CancelKnop_Click);
+    Form_Load();
+}
+
+void LaadVel::Form_Load()
+{
+    const QStringList names = LaadVelNamen(m_folder, m_modus);
+    List1->addItems(names);
+    Label2->setText(LaadVelTekst(m_modus, names.size()));
+    OkKnop->setEnabled(false);
+}
+
+void LaadVel::List1_Click()
+{
+    QListWidgetItem* item = List1->currentItem();
+    OkKnop->setEnabled(item && item->isSelected());
+    if (!item)
+        return;
+    Image1->resize(Image1->width(), 54);
+    QImageReader reader(LaadVelAfbeeldingPad(m_folder, m_modus, item->text()));
+    reader.setScaledSize(Image1->size());
+    const QImage preview = reader.read();
+    // A supplement saved without a picture has no bitmap: the preview keeps what it showed.
+    if (!preview.isNull())
+        Image1->setPixmap(QPixmap::fromImage(preview));
+}
+
+void LaadVel::List1_DblClick()
+{
+    OkKnop_Click();
+}
+
+bool LaadVel::isVelinorVelletje(const QString& name) const
+{
+    // A name too short to hold a year, a separator and a place is no sheetlet key.
+    if (!SplitsSleutel(name))
+        return false;
+    return AfbeeldingsMaat(LaadVelAfbeeldingPad(m_folder, m_modus, name)) == VelletjeMaat;
+}
+
+void LaadVel::OkKnop_Click()
+{
+    QListWidgetItem* item = List1->currentItem();
+    if (!item || !item->isSelected())
+        return;
+    if (m_modus == LaadVelModus::Velletjes && !isVelinorVelletje(item->text())) {
+        m_interaction.message(this, QStringLiteral("Géén Velinor velletje!"), QStringLiteral("Velinor"),
+                              Interaction::Icon::Warning);
+        return;
+    }
+    m_gekozen = item->text();
+    accept();
+}
+
+void LaadVel::CancelKnop_Click()
+{
+    reject();
+}

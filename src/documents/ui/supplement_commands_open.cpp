@@ -1,0 +1,94 @@
+// Opening a sheetlet picture or a saved supplement through LaadVel, and the
+// canvas changes those commands and New make.
+
+#include "app/application_state.h"
+#include "app/ui/interaction.h"
+#include "app/ui/main_form.h"
+#include "canvas/ui/pic_edit.h"
+#include "documents/catalogue.h"
+#include "documents/open_list.h"
+#include "documents/supplement_file.h"
+#include "documents/ui/laadvel.h"
+#include "documents/ui/supplement_commands.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+
+void SupplementCommands::OpenKnop_Click()
+{
+    showLaadVel(std::uint8_t(LaadVelModus::Velletjes));
+}
+
+void SupplementCommands::FileOpen_Click()
+{
+    showLaadVel(std::uint8_t(LaadVelModus::Supplementen));
+}
+
+void SupplementCommands::showLaadVel(std::uint8_t mode)
+{
+    m_main.state().Gereedschap = mode;
+    LaadVel dialog(m_main.folder(), LaadVelModusVan(mode), m_main.interaction(), &m_main);
+    if (m_main.interaction().showModal(dialog) != QDialog::Accepted || dialog.gekozenNaam().isEmpty())
+        return;
+    if (dialog.modus() == LaadVelModus::Supplementen)
+        openSupplement(dialog.gekozenNaam());
+    else
+        openVelletje(dialog.gekozenNaam());
+    zetHelpInfo(HelpInfoTitel(m_main.state().Plaatsnaam));
+}
+
+void SupplementCommands::openVelletje(const QString& name)
+{
+    ApplicationState& state = m_main.state();
+    const QImage picture(LaadVelAfbeeldingPad(m_main.folder(), LaadVelModus::Velletjes, name));
+    m_main.ToonInfo(name, 0);
+    if (const auto key = SplitsSleutel(name)) {
+        state.Plaatsnaam = key->Plaatsnaam;
+        state.Jaartal = key->Jaartal;
+    }
+    canvasVanVelletje(picture);
+    const CatalogusInfo info = LeesInformatie(m_main.folder(), name);
+    toonCatalogusInfo(info);
+    state.CatalogusNr = info.Infolab[0];
+}
+
+void SupplementCommands::openSupplement(const QString& name)
+{
+    ApplicationState& state = m_main.state();
+    state.Plaatsnaam = name;
+    state.AfbeeldingOvergezet = true;
+    canvasVanSupplement(QImage(SupplementAfbeeldingPad(m_main.folder(), name)));
+    const GelezenSupplement read = LeesSupplement(m_main.folder(), name);
+    ZetGelezenSupplement(state, read);
+    if (read.status != LeesStatus::Gelukt) {
+        toonStandaardVelden();
+        return;
+    }
+    toonVelden();
+    m_main.controls().OmschrijfLabel->setPlainText(OmschrijvingTekst(read.regels));
+}
+
+void SupplementCommands::canvasLeegmaken()
+{
+    QImage empty(PicEdit::CanvasSize, QImage::Format_RGB32);
+    empty.fill(Qt::white);
+    m_main.picEdit()->setImage(empty);
+    m_main.controls().PicImage->clear();
+}
+
+void SupplementCommands::canvasVanVelletje(const QImage& picture)
+{
+    // The sheetlet goes to the canvas only; the page gets it through the transfer button.
+    canvasLeegmaken();
+    if (!picture.isNull())
+        m_main.picEdit()->setImage(picture);
+}
+
+void SupplementCommands::canvasVanSupplement(const QImage& picture)
+{
+    canvasLeegmaken();
+    if (picture.isNull())
+        return;
+    m_main.picEdit()->setImage(picture);
+    m_main.controls().PicImage->setPixmap(QPixmap::fromImage(m_main.picEdit()->image()));
+}

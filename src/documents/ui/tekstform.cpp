@@ -1,0 +1,95 @@
+#include "documents/ui/tekstform.h"
+
+#include "app/ui/interaction.h"
+#include "documents/description_lines.h"
+
+#include <QLabel>
+#include <QTextEdit>
+#include <QPushButton>
+
+TekstForm::TekstForm(const QString& text, Interaction& interaction, QWidget* parent)
+    : QDialog(parent)
+    , m_interaction(interaction)
+{
+    setObjectName(QStringLiteral("TekstForm"));
+    setWindowTitle(QStringLiteral(" Omschrijving"));
+    setFixedSize(500, 340);
+
+    Text1 = new QTextEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setGeometry(QRect(QPoint(16, 16), TekstBox::Maat));
+    Text1->setAcceptRichText(false);
+    Text1->setFont(TekstBox::Lettertype());
+    Text1->document()->setDocumentMargin(1);
+    // The box wraps at the same width the stored lines are measured with, whatever the style's scroll bar.
+    Text1->setLineWrapMode(QTextEdit::FixedPixelWidth);
+    Text1->setLineWrapColumnOrWidth(TekstBox::RegelBreedte + 2);
+    Text1->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    Label1 = new QLabel(this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(16, 254, 200, 20);
+
+    NewKnop = new QPushButton(QStringLiteral("Nieuw"), this);
+    NewKnop->setObjectName(QStringLiteral("NewKnop"));
+    NewKnop->setGeometry(420, 16, 66, 25);
+    OkKnop = new QPushButton(QStringLiteral("Ok"), this);
+    OkKnop->setObjectName(QStringLiteral("OkKnop"));
+    OkKnop->setGeometry(340, 296, 70, 27);
+    CancelKnop = new QPushButton(QStringLiteral("Cancel"), this);
+    CancelKnop->setObjectName(QStringLiteral("CancelKnop"));
+    CancelKnop->setGeometry(416, 296, 70, 27);
+
+    connect(Text1, &QTextEdit::textChanged, this, &TekstForm::Text1_Change);
+    connect(NewKnop, &QPushButton::clicked, this, &TekstForm::NewKnop_Click);
+    connect(OkKnop, &QPushButton::clicked, this, &TekstForm::OkKnop_Click);
+    connect(CancelKnop, &QPushButton::clicked, this, &TekstForm::CancelKnop_Click);
+
+    Text1->setPlainText(text);
+    Text1_Change();
+}
+
+QString TekstForm::text() const
+{
+    return Text1->toPlainText();
+}
+
+void TekstForm::Text1_Change()
+{
+    const auto count = GetTextBoxZeilen(text()).size();
+    Label1->setText(QStringLiteral("Regels : %1").arg(count));
+    // A description that no longer fits the supplement shows its count in red.
+    QPalette palette = Label1->palette();
+    palette.setColor(QPalette::WindowText, count > TekstBox::MaxRegels ? QColor(155, 0, 0) : QColor(0, 0, 0));
+    Label1->setPalette(palette);
+}
+
+void TekstForm::NewKnop_Click()
+{
+    if (m_interaction.askYesNo(this, QStringLiteral("Wilt u een nieuwe tekst invoeren?"), QStringLiteral(" Nieuw"),
+                               Interaction::Icon::Question))
+        Text1->clear();
+}
+
+void TekstForm::OkKnop_Click()
+{
+    const QStringList lines = GetTextBoxZeilen(text());
+    if (lines.size() > TekstBox::MaxRegels) {
+        m_interaction.message(this,
+                              QStringLiteral("De omschrijving telt %1 regels; er passen er hoogstens %2 op het "
+                                             "supplement. Maak de tekst korter.")
+                                  .arg(lines.size())
+                                  .arg(TekstBox::MaxRegels),
+                              QStringLiteral("Velinor"), Interaction::Icon::Warning);
+        return;
+    }
+    m_regels = lines;
+    accept();
+}
+
+void TekstForm::CancelKnop_Click()
+{
+    reject();
+}
