@@ -1,0 +1,35 @@
+#include "geography/place_file.h"
+
+#include "app/text_file.h"
+
+#include <QFile>
+
+namespace PlaceFile {
+
+bool looksBinary(const QByteArray& bytes)
+{
+    for (const char c : bytes) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u < 0x20 && u != '\t' && u != '\r' && u != '\n' && u != 0x1A)
+            return true;
+    }
+    return false;
+}
+
+std::optional<Record::FieldReader> open(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > MaximumSize)
+        return std::nullopt;
+    const QByteArray bytes = file.read(MaximumSize + 1);
+    if (bytes.size() > MaximumSize || looksBinary(bytes))
+        return std::nullopt;
+    QString text = TextFile::decode(bytes);
+    // What follows an end-of-file mark was never part of the text.
+    const qsizetype mark = text.indexOf(QChar(0x1A));
+    if (mark >= 0)
+        text.truncate(mark);
+    return Record::FieldReader(TextFile::splitLines(text));
+}
+
+} // namespace PlaceFile
