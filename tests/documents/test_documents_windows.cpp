@@ -45,6 +45,8 @@ struct Fixture
     std::unique_ptr<Main> main;
 
     Fixture() { main = std::make_unique<Main>(state, folder.folder(), interaction); }
+    // The undo actions follow the canvas history; it is emptied while the window is still whole.
+    ~Fixture() { main->picEdit()->document().undoStack().clear(); }
     SupplementCommands& commands() const { return *main->findChild<SupplementCommands*>(); }
     QString text(const char* label) const { return main->findChild<QLabel*>(QLatin1String(label))->text(); }
     QString description() const { return main->controls().OmschrijfLabel->toPlainText(); }
@@ -163,6 +165,10 @@ private Q_SLOTS:
         QCOMPARE(f.helpInfo(), QStringLiteral("Info..."));
         QCOMPARE(f.canvas(), filled({500, 260}, qRgb(255, 255, 255)));
         QVERIFY(!f.pageHasPicture());
+        // Clearing the canvas is one step that undo takes back.
+        QCOMPARE(f.main->picEdit()->document().undoStack().count(), 1);
+        f.main->picEdit()->document().undo();
+        QCOMPARE(f.canvas().pixel(0, 0), qRgb(9, 9, 9));
     }
 
     void descriptionStoresTheDisplayedLines()
@@ -259,6 +265,7 @@ private Q_SLOTS:
         QCOMPARE(f.text("InfoLabel"), QStringLiteral("2008-Verzamelblokje Noord"));
         QCOMPARE(f.helpInfo(), QStringLiteral("Info..."));
         QVERIFY(qBlue(f.canvas().pixel(250, 130)) > 190);
+        QCOMPARE(f.main->picEdit()->document().undoStack().count(), 1);
         // The sheetlet reaches the page only through the transfer button; the page labels stay.
         QVERIFY(!f.pageHasPicture());
         QCOMPARE(f.text("PlaatsLabel"), QStringLiteral("Plaatsnaam"));

@@ -41,7 +41,7 @@ private:
     void openVelletje(const QString& name);
     void openSupplement(const QString& name);
 
-    // The only places these commands change the canvas picture.
+    // The only places these commands change the canvas picture; each is one undo step.
     void canvasLeegmaken();
     void canvasVanVelletje(const QImage& picture);
     void canvasVanSupplement(const QImage& picture);

@@ -68,27 +68,35 @@ void SupplementCommands::openSupplement(const QString& name)
     m_main.controls().OmschrijfLabel->setPlainText(OmschrijvingTekst(read.regels));
 }
 
-void SupplementCommands::canvasLeegmaken()
+namespace {
+
+QImage emptyCanvas()
 {
     QImage empty(PicEdit::CanvasSize, QImage::Format_RGB32);
     empty.fill(Qt::white);
-    m_main.picEdit()->setImage(empty);
+    return empty;
+}
+
+} // namespace
+
+void SupplementCommands::canvasLeegmaken()
+{
+    m_main.picEdit()->document().replace(QStringLiteral("Nieuw"), emptyCanvas());
     m_main.controls().PicImage->clear();
 }
 
 void SupplementCommands::canvasVanVelletje(const QImage& picture)
 {
     // The sheetlet goes to the canvas only; the page gets it through the transfer button.
-    canvasLeegmaken();
-    if (!picture.isNull())
-        m_main.picEdit()->setImage(picture);
+    m_main.picEdit()->document().replace(QStringLiteral("Open Velletje"), picture.isNull() ? emptyCanvas() : picture);
+    m_main.controls().PicImage->clear();
 }
 
 void SupplementCommands::canvasVanSupplement(const QImage& picture)
 {
-    canvasLeegmaken();
+    m_main.picEdit()->document().replace(QStringLiteral("Open Supplement"), picture.isNull() ? emptyCanvas() : picture);
     if (picture.isNull())
-        return;
-    m_main.picEdit()->setImage(picture);
-    m_main.controls().PicImage->setPixmap(QPixmap::fromImage(m_main.picEdit()->image()));
+        m_main.controls().PicImage->clear();
+    else
+        m_main.controls().PicImage->setPixmap(QPixmap::fromImage(m_main.picEdit()->image()));
 }
