@@ -9,6 +9,7 @@
 #include "app/ui/help_menu.h"
 #include "config/ui/config_menu.h"
 #include "documents/ui/supplement_commands.h"
+#include "geography/ui/geography_menu.h"
 #include "perforation/ui/opmaak_menu.h"
 
 void Main::createControllers()
@@ -17,5 +18,6 @@ void Main::createControllers()
     new HelpMenu(*this);
     new ConfigMenu(*this);
     new SupplementCommands(*this);
+    new GeographyMenu(*this);
     new OpmaakMenu(*this);
 }

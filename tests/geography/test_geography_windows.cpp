@@ -1,0 +1,215 @@
+// The map window and the place-name list as the user meets them, opened from
+// the main window's "Geografie" menu.
+
+#include "app/application_state.h"
+#include "app/ui/main_form.h"
+#include "common/scripted_interaction.h"
+#include "common/test_folder.h"
+#include "geography/map_picture.h"
+#include "geography/map_places.h"
+#include "geography/place_names.h"
+#include "geography/ui/landkaart.h"
+#include "geography/ui/stedenform.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QtTest>
+
+// Catches the addresses the program hands to the desktop.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    QStringList urls;
+public Q_SLOTS:
+    void open(const QUrl& url) { urls << url.toString(QUrl::FullyEncoded); }
+};
+
+namespace {
+
+QByteArray places(int count)
+{
+    QByteArray bytes;
+    for (int n = 1; n <= count; ++n)
+        bytes += QByteArray::number(20 + 5 * n) + ",100,Plaats " + QByteArray::number(n) + "\r\n";
+    return bytes;
+}
+
+QString labelText(const QDialog& dialog, const char* name)
+{
+    return dialog.findChild<QLabel*>(QString::fromLatin1(name))->text();
+}
+
+void choose(StedenForm& form, const QString& letter)
+{
+    auto* combo = form.findChild<QComboBox*>(QStringLiteral("Combo1"));
+    combo->setCurrentIndex(combo->findText(letter));
+    form.Combo1_Click();
+}
+
+QStringList listed(const StedenForm& form)
+{
+    QStringList texts;
+    auto* list = form.findChild<QListWidget*>(QStringLiteral("List1"));
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->item(i)->text();
+    return texts;
+}
+
+void doubleClick(StedenForm& form, int row)
+{
+    form.findChild<QListWidget*>(QStringLiteral("List1"))->setCurrentRow(row);
+    form.List1_DblClick();
+}
+
+} // namespace
+
+class TestGeographyWindows : public QObject
+{
+    Q_OBJECT
+    UrlCatcher m_catcher;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        for (const char* scheme : {"http", "https"})
+            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &m_catcher, "open");
+    }
+
+    void init() { m_catcher.urls.clear(); }
+
+    void mapRunPlotsEveryPlaceAndThenOffersExit()
+    {
+        TestFolder folder;
+        QByteArray bytes = places(40);
+        bytes.insert(0, ",50,Overgeslagen\r\n");
+        folder.write(MapPlaces::FileName, bytes);
+        Landkaart map(folder.folder());
+        map.setPause(0);
+        auto* exit = map.findChild<QPushButton*>(QStringLiteral("ExitKnop"));
+        QCOMPARE(exit->geometry(), QRect(29, 422, 57, 25));
+        QCOMPARE(labelText(map, "Label1"), QStringLiteral("Steden"));
+        QVERIFY(!exit->isEnabled());
+        QCOMPARE(map.map(), MapPicture::draw());
+
+        map.Form_Activate();
+        QCOMPARE(labelText(map, "Label1"), QStringLiteral("40 Steden"));
+        QVERIFY(exit->isEnabled());
+        QCOMPARE(map.map().pixel(25, 100), qRgb(255, 255, 255));   // the first dot
+        QVERIFY(map.map() != MapPicture::draw());
+
+        // Every activation runs again from number 1.
+        map.Form_Activate();
+        QCOMPARE(labelText(map, "Label1"), QStringLiteral("40 Steden"));
+        QTest::mouseClick(exit, Qt::LeftButton);
+        QCOMPARE(map.result(), int(QDialog::Accepted));
+    }
+
+    void mapWithoutPlacesStaysUsable()
+    {
+        TestFolder folder;
+        folder.write(MapPlaces::FileName, QByteArray("\x00\x01\x02", 3));
+        Landkaart map(folder.folder());
+        map.setPause(0);
+        map.Form_Activate();
+        QCOMPARE(labelText(map, "Label1"), QStringLiteral("0 Steden"));
+        QVERIFY(map.findChild<QPushButton*>(QStringLiteral("ExitKnop"))->isEnabled());
+        QCOMPARE(map.map(), MapPicture::draw());
+    }
+
+    void closingTheMapEndsTheRun()
+    {
+        TestFolder folder;
+        folder.write(MapPlaces::FileName, places(30));
+        Landkaart map(folder.folder());
+        map.setPause(0.01f);
+        map.show();
+        QTimer::singleShot(50, &map, &QDialog::reject);
+        QTRY_VERIFY(map.findChild<QPushButton*>(QStringLiteral("ExitKnop"))->isEnabled());
+        QVERIFY(labelText(map, "Label1") != QStringLiteral("30 Steden"));
+    }
+
+    void placeNameListStartsWithTheHint()
+    {
+        TestFolder folder;
+        StedenForm form(folder.folder());
+        QCOMPARE(listed(form), QStringList({QString(), QStringLiteral("   Kies een letter A..Z")}));
+        auto* combo = form.findChild<QComboBox*>(QStringLiteral("Combo1"));
+        QCOMPARE(combo->count(), 27);
+        QCOMPARE(combo->itemText(0), QStringLiteral("A"));
+        QCOMPARE(combo->itemText(26), QStringLiteral("'"));
+        QCOMPARE(labelText(form, "Label2"), QStringLiteral("0 Plaatsnamen"));
+        QCOMPARE(form.findChild<QListWidget*>(QStringLiteral("List1"))->toolTip(), QStringLiteral(" Dubbelklik is Google Maps "));
+
+        // The hint line is looked up as it stands; the empty line gives an empty query.
+        doubleClick(form, 1);
+        doubleClick(form, 0);
+        QCOMPARE(m_catcher.urls, QStringList({QStringLiteral("https://maps.google.nl/maps?hl=nl&tab=wl&q=%20%20%20Kies%20een%20letter%20A..Z"),
+                                               QStringLiteral("https://maps.google.nl/maps?hl=nl&tab=wl&q=")}));
+    }
+
+    void choosingALetter()
+    {
+        TestFolder folder;
+        folder.write(PlaceNames::FileName, "Aalten\r\nA\r\n\"Bergen, Limburg\"\r\nalmere\r\n's-Gravenzande\r\n't Zandt\r\nAmen\r\n");
+        StedenForm form(folder.folder());
+        choose(form, QStringLiteral("A"));
+        QCOMPARE(listed(form), QStringList({"Aalten", "Amen"}));
+        QCOMPARE(labelText(form, "Label2"), QStringLiteral("2 Plaatsnamen"));
+        choose(form, QStringLiteral("'"));
+        QCOMPARE(listed(form), QStringList({"'s-Gravenzande", "'t Zandt"}));
+        choose(form, QStringLiteral("B"));
+        QCOMPARE(listed(form), QStringList({"Bergen, Limburg"}));
+        choose(form, QStringLiteral("Q"));
+        QVERIFY(listed(form).isEmpty());
+        QCOMPARE(labelText(form, "Label2"), QStringLiteral("0 Plaatsnamen"));
+    }
+
+    void doubleClickLooksTheNameUpOnTheMap()
+    {
+        TestFolder folder;
+        folder.write(PlaceNames::FileName, "Den Haag\r\nDe Rijp & Co\r\nD\xe9" "dem\r\n");
+        StedenForm form(folder.folder());
+        choose(form, QStringLiteral("D"));
+        for (int row = 0; row < 3; ++row)
+            doubleClick(form, row);
+        QCOMPARE(m_catcher.urls, QStringList({QStringLiteral("https://maps.google.nl/maps?hl=nl&tab=wl&q=Den%20Haag"),
+                                               QStringLiteral("https://maps.google.nl/maps?hl=nl&tab=wl&q=De%20Rijp%20%26%20Co"),
+                                               QStringLiteral("https://maps.google.nl/maps?hl=nl&tab=wl&q=D%C3%A9dem")}));
+    }
+
+    void menuOpensBothWindows()
+    {
+        TestFolder folder(true);
+        ScriptedInteraction interaction;
+        ApplicationState state;
+        Main main(state, folder.folder(), interaction);
+        QString mapCounter, firstName;
+        interaction.modalScripts.enqueue([&](QDialog& dialog) {
+            auto& map = dynamic_cast<Landkaart&>(dialog);
+            map.setPause(0);
+            map.Form_Activate();
+            mapCounter = labelText(map, "Label1");
+            return int(QDialog::Accepted);
+        });
+        interaction.modalScripts.enqueue([&](QDialog& dialog) {
+            auto& form = dynamic_cast<StedenForm&>(dialog);
+            choose(form, QStringLiteral("'"));
+            firstName = listed(form).value(0);
+            return int(QDialog::Accepted);
+        });
+        main.menus().ToolsGeografie->trigger();
+        main.menus().GeografieStedenlijst->trigger();
+        QCOMPARE(interaction.texts(QStringLiteral("modal")).size(), 2);
+        QCOMPARE(mapCounter, QString::number(MapPlaces::read(folder.path(MapPlaces::FileName)).size()) + QStringLiteral(" Steden"));
+        QVERIFY(mapCounter != QStringLiteral("0 Steden"));
+        QCOMPARE(firstName, QStringLiteral("'s-Graveland"));
+    }
+};
+
+QTEST_MAIN(TestGeographyWindows)
+#include "test_geography_windows.moc"
