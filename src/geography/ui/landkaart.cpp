@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QTimer>
 
 Landkaart::Landkaart(ProgramFolder folder, QWidget* parent)
@@ -47,8 +48,10 @@ void Landkaart::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     // The window is modal and nothing else of the program comes in front of it, so it
-    // is activated exactly when it is shown; the run starts once the window is on screen.
-    QTimer::singleShot(0, this, &Landkaart::Form_Activate);
+    // is activated exactly when the program shows it; the run starts once the window is
+    // on screen. Coming back from the task bar is no new activation.
+    if (!event->spontaneous())
+        QTimer::singleShot(0, this, &Landkaart::Form_Activate);
 }
 
 void Landkaart::hideEvent(QHideEvent* event)
