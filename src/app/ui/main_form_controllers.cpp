@@ -11,6 +11,7 @@
 #include "documents/ui/supplement_commands.h"
 #include "geography/ui/geography_menu.h"
 #include "perforation/ui/opmaak_menu.h"
+#include "printing/ui/print_controller.h"
 
 void Main::createControllers()
 {
@@ -20,4 +21,5 @@ void Main::createControllers()
     new SupplementCommands(*this);
     new GeographyMenu(*this);
     new OpmaakMenu(*this);
+    new PrintController(*this);
 }

@@ -1,0 +1,240 @@
+// The print dialog and the File menu's print entries: every control in its
+// place, the progress sweep, the three jobs on a printer that writes PDF, the
+// dialog staying open, and the printer kept between jobs.
+
+#include "app/application_state.h"
+#include "app/ui/double_click_label.h"
+#include "app/ui/main_form.h"
+#include "canvas/ui/pic_edit.h"
+#include "common/scripted_interaction.h"
+#include "common/test_folder.h"
+#include "pdf_reader.h"
+#include "printing/progress_sweep.h"
+#include "printing/ui/afdrukform.h"
+#include "printing/ui/print_controller.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QListWidget>
+#include <QPrinter>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+
+SupplementPagina page()
+{
+    QImage canvas(500, 260, QImage::Format_RGB32);
+    canvas.fill(qRgb(0, 0, 255));
+    return {QStringLiteral("Zierikzee"), QStringLiteral("2322"), QStringLiteral("2011"),
+            {QStringLiteral("Een regel")}, QStringLiteral("22"), canvas};
+}
+
+struct Fixture
+{
+    TestFolder folder{true};
+    ScriptedInteraction interaction;
+    QPrinter printer;
+    std::unique_ptr<AfdrukForm> form;
+    QString pdf;
+
+    Fixture()
+    {
+        pdf = folder.root() + QStringLiteral("/uit.pdf");
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        form = std::make_unique<AfdrukForm>(page, folder.folder(), printer, interaction);
+        form->setSweepPause(0);
+        form->show();
+    }
+
+    template<typename T> T* child(const char* name) const { return form->findChild<T*>(QString::fromLatin1(name)); }
+    void click(const char* button) const { QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton); }
+};
+
+} // namespace
+
+class TestAfdrukForm : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void everyControlInItsPlace()
+    {
+        Fixture f;
+        QCOMPARE(f.form->size(), QSize(320, 150));
+        QCOMPARE(f.child<QLabel>("BarPic")->geometry(), QRect(10, 28, 240, 19));
+        QCOMPARE(f.child<QLabel>("Label7")->text(), QStringLiteral("Progress"));
+        QCOMPARE(f.child<QLabel>("Label7")->pos(), QPoint(254, 32));
+        QCOMPARE(f.child<QLabel>("Image1")->pos(), QPoint(250, 66));
+        QVERIFY(!f.child<QLabel>("Image1")->pixmap().isNull());
+
+        auto* combo = f.child<QComboBox>("Combo1");
+        QCOMPARE(combo->pos(), QPoint(11, 56));
+        QCOMPARE(combo->width(), 40);
+        QCOMPARE(combo->count(), 10);
+        QCOMPARE(combo->itemText(0), QStringLiteral("1"));
+        QCOMPARE(combo->itemText(9), QStringLiteral("10"));
+        QCOMPARE(combo->currentText(), QStringLiteral("1"));
+        QCOMPARE(f.child<QLabel>("Label1")->text(), QStringLiteral("Aantal copy's"));
+        QCOMPARE(f.child<QLabel>("Label1")->pos(), QPoint(58, 60));
+
+        QCOMPARE(f.child<QLabel>("Label3")->geometry(), QRect(10, 93, 60, 48));
+        QCOMPARE(f.child<QLabel>("Label2")->geometry(), QRect(210, 116, 102, 26));
+        const QList<std::tuple<const char*, QString, QRect>> buttons{
+            {"LijstKnop", "Data", QRect(12, 95, 56, 22)},
+            {"VelKnop", "Images", QRect(12, 117, 56, 22)},
+            {"CancelKnop", "Cancel", QRect(212, 118, 50, 22)},
+            {"OkKnop", "Suppl.", QRect(262, 118, 48, 22)}};
+        for (const auto& [name, text, geometry] : buttons) {
+            QCOMPARE(f.child<QPushButton>(name)->text(), text);
+            QCOMPARE(f.child<QPushButton>(name)->geometry(), geometry);
+        }
+        QCOMPARE(f.child<QPushButton>("OkKnop")->toolTip(), QStringLiteral(" Print Supplement "));
+        QCOMPARE(f.child<QLabel>("Label4")->text(), QStringLiteral("Lijst gegevens afdrukken"));
+        QCOMPARE(f.child<QLabel>("Label4")->pos(), QPoint(74, 99));
+        QCOMPARE(f.child<QLabel>("Label6")->text(), QStringLiteral("Velletjes afdrukken"));
+        QCOMPARE(f.child<QLabel>("Label6")->pos(), QPoint(74, 121));
+
+        // The measure of the place name lies below the visible area.
+        auto* label5 = f.child<QLabel>("Label5");
+        QCOMPARE(label5->text(), QStringLiteral("Zierikzee"));
+        QCOMPARE(label5->pos(), QPoint(132, 180));
+        QVERIFY(label5->font().bold());
+        QCOMPARE(label5->font().pointSize(), 20);
+
+        auto* file1 = f.child<QListWidget>("File1");
+        QVERIFY(!file1->isVisible());
+        QVERIFY(file1->count() > 0);
+        QCOMPARE(file1->item(0)->text(), QStringLiteral("2005-Alkmaar.jpg"));
+    }
+
+    void sweepShadesTheBar()
+    {
+        Fixture f;
+        f.click("OkKnop");
+        const QImage& bar = f.form->barPicture();
+        QCOMPARE(bar.size(), QSize(240, 19));
+        for (int i = 0; i < 240; ++i) {
+            for (int y : {0, 9, 18})
+                QCOMPARE(bar.pixelColor(i, y), QColor(255 - i, i, 255));
+        }
+        QCOMPARE(Voortgang::kolomKleur(240), QColor(15, 240, 255));
+    }
+
+    void sweepWaitsAfterEveryColumn()
+    {
+        Fixture f;
+        f.form->setSweepPause(0.002);
+        QElapsedTimer clock;
+        clock.start();
+        f.click("LijstKnop");
+        QVERIFY(clock.elapsed() >= 241 * 2);
+    }
+
+    void supplementJobLeavesTheDialogOpen()
+    {
+        Fixture f;
+        f.click("OkKnop");
+        QVERIFY(f.form->isVisible());
+        QCOMPARE(PdfInformatie(f.pdf).pages, 1);
+        const auto words = PdfWoorden(f.pdf);
+        for (const QString& text : {QStringLiteral("Velinor"), QStringLiteral("Zierikzee"), QStringLiteral("Nr.2322"),
+                                    QStringLiteral("Een regel"), QStringLiteral("22")})
+            QVERIFY2(!PdfZoek(words, text).isEmpty(), qPrintable(text));
+        QVERIFY(f.interaction.shown.isEmpty());
+    }
+
+    void copiesFromTheBox()
+    {
+        Fixture f;
+        f.child<QComboBox>("Combo1")->setCurrentIndex(2);
+        f.click("OkKnop");
+        QCOMPARE(f.printer.copyCount(), 3);
+        QCOMPARE(f.printer.pageLayout().orientation(), QPageLayout::Portrait);
+    }
+
+    void contactSheetAndListJobs()
+    {
+        Fixture f;
+        f.click("VelKnop");
+        QVERIFY(!PdfZoek(PdfWoorden(f.pdf), QStringLiteral("2014-Heusden")).isEmpty());
+        f.click("LijstKnop");
+        QVERIFY(!PdfZoek(PdfWoorden(f.pdf), QStringLiteral("Nominaal")).isEmpty());
+        QVERIFY(f.form->isVisible());
+    }
+
+    void failingPrinterIsReported()
+    {
+        Fixture f;
+        f.printer.setOutputFileName(f.folder.root() + QStringLiteral("/geen/map/uit.pdf"));
+        f.click("OkKnop");
+        QCOMPARE(f.interaction.texts(QStringLiteral("message")).size(), 1);
+        QVERIFY(f.form->isVisible());
+    }
+
+    void cancelCloses()
+    {
+        Fixture f;
+        f.click("CancelKnop");
+        QVERIFY(!f.form->isVisible());
+        QCOMPARE(f.form->result(), int(QDialog::Rejected));
+    }
+
+    void fileMenuPrintsThePageOfTheMainWindow()
+    {
+        TestFolder folder(true);
+        ScriptedInteraction interaction;
+        ApplicationState state;
+        Main main(state, folder.folder(), interaction);
+        auto* controller = main.findChild<PrintController*>(QStringLiteral("PrintController"));
+        QVERIFY(controller);
+        const QString pdf = folder.root() + QStringLiteral("/pagina.pdf");
+        controller->printer().setOutputFormat(QPrinter::PdfFormat);
+        controller->printer().setOutputFileName(pdf);
+
+        state.Plaatsnaam = QStringLiteral("Harderwijk");
+        state.CatalogusNr = QStringLiteral("2320");
+        state.OmschrijvingRegels[0] = QStringLiteral("Hanzestad");
+        state.AantalRegels = 1;
+        main.controls().PagLabel->setText(QStringLiteral("20"));
+        main.picEdit()->image().fill(qRgb(255, 0, 0));
+
+        QPrinter* seen = nullptr;
+        for (int job = 0; job < 2; ++job) {
+            interaction.modalScripts.enqueue([&](QDialog& dialog) {
+                auto& form = dynamic_cast<AfdrukForm&>(dialog);
+                seen = &form.printer();
+                form.setSweepPause(0);
+                QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("OkKnop")), Qt::LeftButton);
+                return int(QDialog::Rejected);
+            });
+            main.menus().FilePrint->trigger();
+            QCOMPARE(seen, &controller->printer());
+        }
+        QCOMPARE(interaction.texts(QStringLiteral("modal")), QStringList({"AfdrukForm", "AfdrukForm"}));
+
+        const auto words = PdfWoorden(pdf);
+        for (const QString& text : {QStringLiteral("Harderwijk"), QStringLiteral("Nr.2320"),
+                                    QStringLiteral("Hanzestad"), QStringLiteral("20")})
+            QVERIFY2(!PdfZoek(words, text).isEmpty(), qPrintable(text));
+        const QColor middle = PdfPagina(pdf, 1, 72).pixelColor(QPoint(5812 + 360, 4440 + 360) / 20);
+        QVERIFY(middle.red() > 200 && middle.green() < 60);
+    }
+
+    void setupPrinterGoesThroughTheInteraction()
+    {
+        TestFolder folder;
+        ScriptedInteraction interaction;
+        ApplicationState state;
+        Main main(state, folder.folder(), interaction);
+        interaction.printerAnswers.enqueue(false);
+        main.menus().FileSetupPrinter->trigger();
+        QCOMPARE(interaction.texts(QStringLiteral("printer")).size(), 1);
+        QVERIFY(interaction.texts(QStringLiteral("message")).isEmpty());
+    }
+};
+
+QTEST_MAIN(TestAfdrukForm)
+#include "test_afdrukform.moc"
