@@ -63,9 +63,12 @@ void CanvasTools::connectControls()
     connect(c.VulLabel, &DoubleClickLabel::clicked, this, &CanvasTools::VulLabel_Click);
     connect(m_undo, &QAction::triggered, this, &CanvasTools::EditOngedaan_Click);
     connect(m_redo, &QAction::triggered, this, &CanvasTools::EditOpnieuw_Click);
+    // Straight to the entries: the history also signals while the window is taken down.
     QUndoStack& stack = m_main.picEdit()->document().undoStack();
-    connect(&stack, &QUndoStack::indexChanged, this, &CanvasTools::updateUndoActions);
-    connect(&stack, &QUndoStack::cleanChanged, this, &CanvasTools::updateUndoActions);
+    connect(&stack, &QUndoStack::canUndoChanged, m_undo, &QAction::setEnabled);
+    connect(&stack, &QUndoStack::canRedoChanged, m_redo, &QAction::setEnabled);
+    connect(&stack, &QUndoStack::undoTextChanged, m_undo, &QAction::setToolTip);
+    connect(&stack, &QUndoStack::redoTextChanged, m_redo, &QAction::setToolTip);
 }
 
 void CanvasTools::createUndoActions()
@@ -78,16 +81,9 @@ void CanvasTools::createUndoActions()
     m_redo = edit->addAction(QStringLiteral("Opnieuw"));
     m_redo->setObjectName(QStringLiteral("EditOpnieuw"));
     m_redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    updateUndoActions();
-}
-
-void CanvasTools::updateUndoActions()
-{
     const QUndoStack& stack = m_main.picEdit()->document().undoStack();
     m_undo->setEnabled(stack.canUndo());
     m_redo->setEnabled(stack.canRedo());
-    m_undo->setToolTip(stack.undoText());
-    m_redo->setToolTip(stack.redoText());
 }
 
 void CanvasTools::EditOngedaan_Click()

@@ -43,7 +43,6 @@ public Q_SLOTS:
 private:
     void connectControls();
     void createUndoActions();
-    void updateUndoActions();
     void updateOverlays();
     void updateSwatches();
     void chooseColour(bool drawColour);

@@ -1,0 +1,265 @@
+// The canvas area of the real main window: tool buttons and marker, the mouse
+// on the canvas, the read-outs, the drawing-buttons switch, the colour
+// swatches with the chooser, and undo and redo from the "Bewerken" menu.
+
+#include "canvas_window_fixture.h"
+
+#include "canvas/ui/colorkeuze.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QScrollBar>
+#include <QToolButton>
+
+class TestCanvasWindow : public QObject
+{
+    Q_OBJECT
+
+    static void pickInChooser(CanvasWindow& w, QPoint at, QString* toolTip = nullptr)
+    {
+        w.interaction.modalScripts.enqueue([at, toolTip](QDialog& dialog) {
+            auto& keuze = static_cast<ColorKeuze&>(dialog);
+            QMouseEvent move(QEvent::MouseMove, QPointF(at), QPointF(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(keuze.picture1(), &move);
+            if (toolTip)
+                *toolTip = keuze.picture1()->toolTip();
+            QTest::mouseClick(keuze.picture1(), Qt::LeftButton, {}, at);
+            return dialog.result();
+        });
+    }
+
+private Q_SLOTS:
+    void toolSelection()
+    {
+        CanvasWindow w;
+        QVERIFY(!w.child<QWidget>("KnopPijl")->isVisible());
+        w.tools->Knop_Click(7);
+        QCOMPARE(int(w.state.Gereedschap), 7);
+        QCOMPARE(w.child<QWidget>("KnopPijl")->x(), 27 + 42 * 6);
+        QVERIFY(!w.child<QWidget>("KnopPijl")->isHidden());
+        QCOMPARE(w.child<QLabel>("InfoLabel")->text(), QStringLiteral("Linkermuisknop is vullen van vlakken met de vulkleur."));
+        QVERIFY(w.child<QWidget>("Gum")->isHidden());
+
+        w.tools->Knop_Click(9);
+        QVERIFY(!w.child<QWidget>("Gum")->isHidden());
+        QCOMPARE(w.child<QWidget>("Gum")->size(), QSize(10, 10));
+        w.hover(QPoint(100, 50));
+        QCOMPARE(w.child<QWidget>("Gum")->pos(), QPoint(90, 40));
+        QCOMPARE(w.child<QLabel>("CoorLabel")->text(), QStringLiteral("Coördinaten : X = 100, Y = 50"));
+        w.tools->Knop_Click(1);
+        QVERIFY(w.child<QWidget>("Gum")->isHidden());
+    }
+
+    void drawingButtonsSwitch()
+    {
+        CanvasWindow w;
+        QAction* entry = w.main->menus().EditKnoppen;
+        QVERIFY(!w.child<QToolButton>("Knop1")->isEnabled());
+        entry->trigger();
+        QCOMPARE(entry->text(), QStringLiteral("Tekenknoppen Uit"));
+        for (const char* name : {"Knop1", "Knop12", "Slider1", "TekstKnop", "AchtergrondKnop", "PlaatsKnop"})
+            QVERIFY2(w.child<QWidget>(name)->isEnabled(), name);
+        QTest::mouseClick(w.child<QToolButton>("Knop3"), Qt::LeftButton);
+        QCOMPARE(int(w.state.Gereedschap), 3);
+        entry->trigger();
+        QCOMPARE(entry->text(), QStringLiteral("Tekenknoppen Aan"));
+        QVERIFY(!w.child<QWidget>("Knop3")->isEnabled());
+        QVERIFY(!w.child<QWidget>("PlaatsKnop")->isEnabled());
+        // The tool stays selected and still draws.
+        w.stroke(QPoint(10, 10), {QPoint(30, 20)});
+        QCOMPARE(w.image().pixel(10, 10), qRgb(0, 0, 0));
+        QCOMPARE(w.image().pixel(30, 20), qRgb(0, 0, 0));
+    }
+
+    void lineWidthReadOut()
+    {
+        CanvasWindow w;
+        auto* label = w.child<QLabel>("Label12");
+        QCOMPARE(label->text(), QStringLiteral("Lijndikte : 2 pixels"));
+        w.child<QScrollBar>("Slider1")->setValue(4);
+        QCOMPARE(label->text(), QStringLiteral("Lijndikte : 4 pixel"));
+        w.child<QScrollBar>("Slider1")->setValue(2);
+        QCOMPARE(label->text(), QStringLiteral("Lijndikte : 2 pixel"));
+        // The width counts from the next press on.
+        w.tools->Knop_Click(3);
+        w.child<QScrollBar>("Slider1")->setValue(1);
+        w.stroke(QPoint(100, 100), {QPoint(120, 120)});
+        QCOMPARE(w.image().pixel(99, 100), qRgb(255, 255, 255));
+        w.child<QScrollBar>("Slider1")->setValue(3);
+        w.stroke(QPoint(200, 100), {QPoint(220, 120)});
+        QCOMPARE(w.image().pixel(199, 110), qRgb(0, 0, 0));
+    }
+
+    void clickWithoutMovementDrawsNothing()
+    {
+        CanvasWindow w;
+        const QImage before = w.image().copy();
+        for (int tool : {1, 3, 4, 5, 6, 12}) {
+            w.tools->Knop_Click(tool);
+            QTest::mouseClick(w.canvas, Qt::LeftButton, {}, QPoint(100, 100));
+            QCOMPARE(w.image(), before);
+        }
+        QVERIFY(w.interaction.shown.isEmpty());   // no photo dialog either
+        QVERIFY(!w.main->findChild<QAction*>("EditOngedaan")->isEnabled());
+    }
+
+    void rubberBandOnTheCanvas()
+    {
+        CanvasWindow w;
+        w.tools->Knop_Click(4);
+        auto* layer = w.child<QWidget>("Layer");
+        w.press(QPoint(50, 60));
+        w.drag(QPoint(80, 100));
+        QVERIFY(!layer->isHidden());
+        QCOMPARE(layer->geometry(), QRect(50, 60, 31, 41));
+        w.drag(QPoint(20, 30));   // left and up: one pixel
+        QCOMPARE(layer->geometry(), QRect(50, 60, 1, 1));
+        w.release(QPoint(20, 30));
+        QVERIFY(layer->isHidden());
+        QCOMPARE(CanvasWindow::changed(QImage(), QImage()), QRect());
+        QCOMPARE(w.image().pixel(50, 60), qRgb(255, 255, 255));
+        w.stroke(QPoint(50, 60), {QPoint(80, 100)});
+        QCOMPARE(w.image().pixel(65, 80), qRgb(255, 255, 0));
+    }
+
+    void ellipseWithEqualSidesIsACircle()
+    {
+        CanvasWindow w;
+        w.child<QScrollBar>("Slider1")->setValue(1);
+        w.tools->Knop_Click(5);
+        const QImage before = w.image().copy();
+        w.stroke(QPoint(100, 50), {QPoint(120, 80), QPoint(160, 110)});
+        QCOMPARE(CanvasWindow::changed(before, w.image()), QRect(QPoint(100, 50), QPoint(160, 110)));
+        QCOMPARE(w.image().pixel(130, 50), qRgb(0, 0, 0));
+        QCOMPARE(w.image().pixel(160, 80), qRgb(0, 0, 0));
+        QCOMPARE(w.image().pixel(130, 80), qRgb(255, 255, 255));
+    }
+
+    void eraserAndFloodFillWithTheMouse()
+    {
+        CanvasWindow w;
+        w.child<QScrollBar>("Slider1")->setValue(1);
+        w.state.TekenR = 0, w.state.TekenG = 0, w.state.TekenB = 255;
+        w.tools->Knop_Click(9);
+        const QImage before = w.image().copy();
+        w.stroke(QPoint(50, 50), {});
+        QCOMPARE(CanvasWindow::changed(before, w.image()), QRect(QPoint(41, 41), QPoint(49, 49)));
+        QCOMPARE(w.image().pixel(41, 41), qRgb(0, 0, 255));
+
+        // The blue square is a border the fill does not cross; inside it stays blue.
+        w.tools->Knop_Click(7);
+        w.stroke(QPoint(300, 200), {});
+        QCOMPARE(w.image().pixel(0, 0), qRgb(255, 255, 0));
+        QCOMPARE(w.image().pixel(45, 45), qRgb(0, 0, 255));
+        QCOMPARE(w.image().pixel(50, 50), qRgb(255, 255, 0));
+    }
+
+    void colourPickWithBothButtons()
+    {
+        CanvasWindow w;
+        w.canvas->document().change(QStringLiteral("kleur"), [](QImage& image) { image.setPixel(7, 8, qRgb(10, 20, 30)); });
+        w.tools->Knop_Click(10);
+        w.stroke(QPoint(7, 8), {}, Qt::RightButton);
+        QCOMPARE(std::tuple(w.state.VulR, w.state.VulG, int(w.state.VulB)), std::tuple(10, 20, 30));
+        QCOMPARE(std::tuple(w.state.TekenR, w.state.TekenG, int(w.state.TekenB)), std::tuple(0, 0, 0));
+        QCOMPARE(w.child<QWidget>("VulLabel")->palette().color(QPalette::Window), QColor(10, 20, 30));
+        w.stroke(QPoint(7, 8), {});
+        QCOMPARE(w.child<QWidget>("TekenLabel")->palette().color(QPalette::Window), QColor(10, 20, 30));
+    }
+
+    void chooserColoursArriveOneStepInside()
+    {
+        CanvasWindow w;
+        QString toolTip;
+        pickInChooser(w, QPoint(6, 186));   // black, bottom of the grey column
+        w.tools->TekenLabel_Click();
+        QCOMPARE(std::tuple(w.state.TekenR, w.state.TekenG, int(w.state.TekenB)), std::tuple(1, 1, 1));
+        QCOMPARE(std::tuple(w.state.KeuzeR, w.state.KeuzeG, w.state.KeuzeB), std::tuple(0, 0, 0));
+        pickInChooser(w, QPoint(6, 6), &toolTip);   // white
+        w.tools->VulLabel_Click();
+        QCOMPARE(std::tuple(w.state.VulR, w.state.VulG, int(w.state.VulB)), std::tuple(254, 254, 254));
+        QCOMPARE(toolTip, QStringLiteral(" 255,255,255 / #FFFFFF "));
+        pickInChooser(w, QPoint(18, 6), &toolTip);   // red, top row
+        w.tools->VulLabel_Click();
+        QCOMPARE(toolTip, QStringLiteral(" 255,0,0 / #FF0000 "));
+        QCOMPARE(std::tuple(w.state.VulR, w.state.VulG, int(w.state.VulB)), std::tuple(254, 1, 1));
+        QCOMPARE(w.child<QWidget>("VulLabel")->palette().color(QPalette::Window), QColor(254, 1, 1));
+        pickInChooser(w, QPoint(24, 24));   // on an outline: white
+        w.tools->TekenLabel_Click();
+        QCOMPARE(w.state.TekenR, 254);
+        QCOMPARE(w.interaction.shown.last().title, QStringLiteral(" Kleurenpalet"));
+    }
+
+    void chooserClosedWithoutPointing()
+    {
+        CanvasWindow w;
+        w.tools->TekenLabel_Click();   // no script: the window closes without a pick
+        QCOMPARE(std::tuple(w.state.TekenR, w.state.TekenG, int(w.state.TekenB)), std::tuple(1, 1, 1));
+        // The result is kept between openings.
+        pickInChooser(w, QPoint(30, 6));
+        w.tools->TekenLabel_Click();
+        w.tools->VulLabel_Click();
+        QCOMPARE(std::tuple(w.state.VulR, w.state.VulG, int(w.state.VulB)), std::tuple(1, 254, 1));
+    }
+
+    void chooserWindow()
+    {
+        ColorKeuze keuze({3, 4, 5});
+        QCOMPARE(keuze.size(), QSize(106, 214));
+        QCOMPARE(keuze.picture1()->size(), QSize(85, 193));
+        QCOMPARE(keuze.keuze().r, 3);
+        keuze.Picture1_MouseMove(QPoint(500, 500));   // outside the palette: nothing changes
+        QCOMPARE(keuze.keuze().b, 5);
+        keuze.Picture1_MouseMove(QPoint(78, 102));
+        QCOMPARE(std::tuple(keuze.keuze().r, keuze.keuze().g, keuze.keuze().b), std::tuple(128, 0, 128));
+        QCOMPARE(keuze.picture1()->toolTip(), QStringLiteral(" 128,0,128 / #800080 "));
+    }
+
+    void undoAndRedoEntries()
+    {
+        CanvasWindow w;
+        QMenu* edit = w.main->findChild<QMenu*>(QStringLiteral("Bewerken"));
+        const QList<QAction*> actions = edit->actions();
+        QVERIFY(actions.at(actions.size() - 3)->isSeparator());
+        QAction* undo = actions.at(actions.size() - 2);
+        QAction* redo = actions.last();
+        QCOMPARE(undo->text(), QStringLiteral("Ongedaan maken"));
+        QCOMPARE(redo->text(), QStringLiteral("Opnieuw"));
+        QCOMPARE(undo->shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));
+        QVERIFY(redo->shortcuts().contains(QKeySequence(QStringLiteral("Ctrl+Y"))));
+        QVERIFY(redo->shortcuts().contains(QKeySequence(QStringLiteral("Ctrl+Shift+Z"))));
+        QVERIFY(!undo->isEnabled());
+        QVERIFY(!redo->isEnabled());
+
+        const QImage start = w.image().copy();
+        w.tools->Knop_Click(1);
+        w.stroke(QPoint(10, 10), {QPoint(50, 10), QPoint(50, 60), QPoint(90, 90)});
+        const QImage afterStroke = w.image().copy();
+        w.tools->Knop_Click(8);
+        w.stroke(QPoint(200, 200), {QPoint(201, 200), QPoint(202, 200)});
+        QVERIFY(undo->isEnabled());
+        QCOMPARE(w.canvas->document().undoStack().count(), 2);   // one step per stroke
+
+        undo->trigger();
+        QCOMPARE(w.image(), afterStroke);
+        QVERIFY(redo->isEnabled());
+        undo->trigger();
+        QCOMPARE(w.image(), start);
+        QVERIFY(!undo->isEnabled());
+        redo->trigger();
+        QCOMPARE(w.image(), afterStroke);
+    }
+
+    void handlersWithoutToolAnswerOnlyTheReadOut()
+    {
+        CanvasWindow w;
+        const QImage before = w.image().copy();
+        w.stroke(QPoint(10, 10), {QPoint(100, 100)});
+        QCOMPARE(w.image(), before);
+        QCOMPARE(w.child<QLabel>("CoorLabel")->text(), QStringLiteral("Coördinaten : X = 100, Y = 100"));
+    }
+};
+
+QTEST_MAIN(TestCanvasWindow)
+#include "test_canvas_window.moc"
