@@ -13,7 +13,6 @@
 PrintController::PrintController(Main& main)
     : QObject(&main)
     , m_main(main)
-    , m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
 {
     setObjectName(QStringLiteral("PrintController"));
     connect(main.menus().FilePrint, &QAction::triggered, this, &PrintController::FilePrint_Click);
@@ -22,18 +21,25 @@ PrintController::PrintController(Main& main)
 
 PrintController::~PrintController() = default;
 
+QPrinter& PrintController::printer()
+{
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_printer;
+}
+
 void PrintController::FilePrint_Click()
 {
     const auto pagina = [this] {
         return SupplementPaginaUitState(m_main.state(), m_main.picEdit()->image(),
                                         m_main.controls().PagLabel->text());
     };
-    AfdrukForm form(pagina, m_main.folder(), *m_printer, m_main.interaction(), &m_main);
+    AfdrukForm form(pagina, m_main.folder(), printer(), m_main.interaction(), &m_main);
     m_main.interaction().showModal(form);
 }
 
 void PrintController::FileSetupPrinter_Click()
 {
     // The dialog changes the printer only when the user confirms it.
-    m_main.interaction().choosePrinter(&m_main, *m_printer);
+    m_main.interaction().choosePrinter(&m_main, printer());
 }

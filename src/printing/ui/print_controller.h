@@ -18,7 +18,8 @@ public:
     explicit PrintController(Main& main);
     ~PrintController() override;
 
-    QPrinter& printer() { return *m_printer; }
+    // The printer of every job, made at first use so the main window starts without asking the print system.
+    QPrinter& printer();
 
 public Q_SLOTS:
     void FilePrint_Click();
