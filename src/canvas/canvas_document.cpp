@@ -50,8 +50,7 @@ public:
         , m_at(rect.topLeft())
         , m_before(before.copy(rect))
         , m_after(picture.copy(rect))
-    {
-    }
+    {}
 
     void undo() override { restore(m_before); }
     void redo() override { restore(m_after); }

@@ -67,7 +67,7 @@ private:
     void recordUnrecorded();
 
     QImage m_image;
-    QImage m_recorded;   // the picture as the history last left it
+    QImage m_recorded; // the picture as the history last left it
     CanvasSurface m_surface;
     QUndoStack m_undoStack;
     QString m_strokeName;

@@ -20,8 +20,7 @@ QPoint pixel(QPointF at)
 
 CanvasSurface::CanvasSurface(QImage& image)
     : m_image(image)
-{
-}
+{}
 
 void CanvasSurface::setDrawWidth(int width)
 {

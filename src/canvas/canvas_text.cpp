@@ -19,8 +19,8 @@ void drawOnce(CanvasSurface& surface, QPointF at, const QString& text, const Tex
 
 } // namespace
 
-void draw(CanvasSurface& surface, QPointF at, const QString& text, const TextFont& font,
-          std::optional<int> angleTenths, bool halo, const QColor& drawColour, const QColor& fillColour)
+void draw(CanvasSurface& surface, QPointF at, const QString& text, const TextFont& font, std::optional<int> angleTenths,
+          bool halo, const QColor& drawColour, const QColor& fillColour)
 {
     if (halo) {
         for (const QPoint& offset : HaloOffsets)

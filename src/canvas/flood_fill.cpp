@@ -15,9 +15,10 @@ class ScanlineFill
 {
 public:
     ScanlineFill(QImage& image, QRgb target, QRgb fill)
-        : m_image(image), m_target(target & 0xffffffu), m_fill(fill | 0xff000000u)
-    {
-    }
+        : m_image(image)
+        , m_target(target & 0xffffffu)
+        , m_fill(fill | 0xff000000u)
+    {}
 
     int run(QPoint start)
     {

@@ -13,14 +13,22 @@ QColor boxColour(int box)
     // Level 256 - 16 row; 256 cannot be shown and becomes 255.
     const int level = std::min(255, 256 - 16 * row);
     switch (column) {
-    case 0: return row == Rows - 1 ? QColor(0, 0, 0) : QColor(level, level, level);
-    case 1: return QColor(level, 0, 0);
-    case 2: return QColor(0, level, 0);
-    case 3: return QColor(0, 0, level);
-    case 4: return QColor(level, level, 0);
-    case 5: return QColor(0, level, level);
-    case 6: return QColor(level, 0, level);
-    default: return QColor(255, 255, 255);
+    case 0:
+        return row == Rows - 1 ? QColor(0, 0, 0) : QColor(level, level, level);
+    case 1:
+        return QColor(level, 0, 0);
+    case 2:
+        return QColor(0, level, 0);
+    case 3:
+        return QColor(0, 0, level);
+    case 4:
+        return QColor(level, level, 0);
+    case 5:
+        return QColor(0, level, level);
+    case 6:
+        return QColor(level, 0, level);
+    default:
+        return QColor(255, 255, 255);
     }
 }
 

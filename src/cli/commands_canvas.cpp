@@ -34,7 +34,8 @@ int photos(const QStringList& arguments, CliContext& context)
 {
     const std::optional<PhotoLayout> layout = arguments.size() == 5 ? layoutOf(arguments.at(0)) : std::nullopt;
     const std::optional<PhotoSize> size = arguments.size() == 5 ? sizeOf(arguments.at(1)) : std::nullopt;
-    const QByteArray format = arguments.size() == 5 ? QFileInfo(arguments.at(4)).suffix().toLower().toLatin1() : QByteArray();
+    const QByteArray format =
+        arguments.size() == 5 ? QFileInfo(arguments.at(4)).suffix().toLower().toLatin1() : QByteArray();
     if (!layout || !size) {
         context.err << Usage;
         return CliUsageError;

@@ -9,7 +9,8 @@ namespace PhotoFrames {
 std::array<QPoint, 5> corners(PhotoLayout layout)
 {
     switch (layout) {
-    case PhotoLayout::Velletje: return {QPoint(28, 28), QPoint(136, 20), QPoint(278, 15), QPoint(389, 27), QPoint(230, 159)};
+    case PhotoLayout::Velletje:
+        return {QPoint(28, 28), QPoint(136, 20), QPoint(278, 15), QPoint(389, 27), QPoint(230, 159)};
     case PhotoLayout::Verzamelblokje:
         return {QPoint(17, 143), QPoint(114, 162), QPoint(211, 152), QPoint(308, 128), QPoint(405, 143)};
     }
@@ -19,8 +20,10 @@ std::array<QPoint, 5> corners(PhotoLayout layout)
 QRect photoRect(QPoint corner, PhotoSize size)
 {
     switch (size) {
-    case PhotoSize::Groot: return QRect(corner, QSize(75, 85));
-    case PhotoSize::Klein: return QRect(corner + QPoint(3, 3), QSize(69, 79));
+    case PhotoSize::Groot:
+        return QRect(corner, QSize(75, 85));
+    case PhotoSize::Klein:
+        return QRect(corner + QPoint(3, 3), QSize(69, 79));
     }
     return {};
 }

@@ -19,7 +19,8 @@ PhotoFile load(const QString& path)
     // guards the few that do not.
     const QSize size = reader.size();
     if (size.isValid() && qint64(size.width()) * size.height() * 4 > MaximumBytes)
-        return {QImage(), QStringLiteral("%1 is te groot (%2 x %3 pixels).").arg(name).arg(size.width()).arg(size.height())};
+        return {QImage(),
+                QStringLiteral("%1 is te groot (%2 x %3 pixels).").arg(name).arg(size.width()).arg(size.height())};
     QImage image;
     if (!reader.read(&image) || image.isNull())
         return {QImage(), QStringLiteral("%1 kan niet worden gelezen.").arg(name)};

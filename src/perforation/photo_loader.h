@@ -9,8 +9,8 @@
 
 struct PhotoFile
 {
-    QImage image;       // null when the file could not be read
-    QString error;      // a Dutch explanation when it could not
+    QImage image;  // null when the file could not be read
+    QString error; // a Dutch explanation when it could not
 
     bool ok() const { return !image.isNull(); }
 };

@@ -34,7 +34,7 @@ struct CanvasWindow
         canvas->setImage(white);
     }
 
-    template<typename T> T* child(const QString& name) const { return main->findChild<T*>(name); }
+    template <typename T> T* child(const QString& name) const { return main->findChild<T*>(name); }
     const QImage& image() const { return canvas->image(); }
 
     void press(QPoint at, Qt::MouseButton button = Qt::LeftButton) { QTest::mousePress(canvas, button, {}, at); }

@@ -69,11 +69,12 @@ private Q_SLOTS:
         QImage image = blank(7, 6);
         CanvasSurface surface(image);
         surface.box(QPointF(1, 1), QPointF(5, 4), Qt::black);
-        QCOMPARE(rows(image, Qt::black), QStringList({".......", ".#####.", ".#...#.", ".#...#.", ".#####.", "......."}));
+        QCOMPARE(rows(image, Qt::black),
+                 QStringList({".......", ".#####.", ".#...#.", ".#...#.", ".#####.", "......."}));
 
         surface.setFillColor(Qt::red);
         surface.setFillStyle(CanvasSurface::FillStyle::Solid);
-        surface.box(QPointF(5, 4), QPointF(1, 1), Qt::black);   // corners in either order
+        surface.box(QPointF(5, 4), QPointF(1, 1), Qt::black); // corners in either order
         QCOMPARE(rows(image, Qt::red), QStringList({".......", ".......", "..###..", "..###..", ".......", "......."}));
     }
 
@@ -101,7 +102,7 @@ private Q_SLOTS:
         surface.setDrawMode(CanvasSurface::DrawMode::Invert);
         surface.setDrawWidth(3);
         surface.line(QPointF(2, 2), QPointF(15, 9), Qt::red);
-        QCOMPARE(image.pixel(2, 2), qRgb(245, 235, 225));   // inverted, whatever the colour
+        QCOMPARE(image.pixel(2, 2), qRgb(245, 235, 225)); // inverted, whatever the colour
         surface.line(QPointF(2, 2), QPointF(15, 9), Qt::red);
         QCOMPARE(image, before);
     }
@@ -114,7 +115,7 @@ private Q_SLOTS:
         QCOMPARE(surface.point(QPointF(2, 1)), qint64(1 + 256 * 2 + 65536 * 3));
         QCOMPARE(surface.point(QPointF(4, 0)), qint64(-1));
         QCOMPARE(surface.point(QPointF(-1, 0)), qint64(-1));
-        surface.pset(QPointF(9, 9), Qt::black);   // outside: nothing, no crash
+        surface.pset(QPointF(9, 9), Qt::black); // outside: nothing, no crash
         surface.resetState();
         QCOMPARE(surface.drawWidth(), 1);
         QCOMPARE(surface.fillStyle(), CanvasSurface::FillStyle::Transparent);
@@ -125,7 +126,7 @@ private Q_SLOTS:
         QImage image = blank(7, 5);
         for (int y = 0; y < 5; ++y)
             image.setPixel(3, y, qRgb(0, 0, 0));
-        image.setPixel(1, 1, qRgb(255, 255, 254));   // one step off white: not part of the area
+        image.setPixel(1, 1, qRgb(255, 255, 254)); // one step off white: not part of the area
         CanvasSurface surface(image);
         surface.floodFill(QPointF(0, 0), Qt::blue);
         QCOMPARE(rows(image, Qt::blue), QStringList({"###....", "#.#....", "###....", "###....", "###...."}));
@@ -188,7 +189,7 @@ private Q_SLOTS:
         QImage left = blank(120, 60);
         CanvasSurface(left).rotatedText(QPointF(100, 40), QStringLiteral("Links"), font, 1800, Qt::black);
         const QRect l = paintedRect(left, qRgb(255, 255, 255));
-        QVERIFY(l.right() <= 100 && l.bottom() <= 40);   // upside down, running left
+        QVERIFY(l.right() <= 100 && l.bottom() <= 40); // upside down, running left
         QVERIFY(l.width() > l.height());
     }
 
@@ -197,11 +198,13 @@ private Q_SLOTS:
         QImage image = blank(120, 40);
         CanvasSurface surface(image);
         const TextFont font{QStringLiteral("DejaVu Sans"), 14, true};
-        CanvasText::draw(surface, QPointF(10, 8), QStringLiteral("Hal"), font, std::nullopt, true, Qt::black, Qt::yellow);
+        CanvasText::draw(surface, QPointF(10, 8), QStringLiteral("Hal"), font, std::nullopt, true, Qt::black,
+                         Qt::yellow);
         QCOMPARE(colours(image), QSet<QRgb>({qRgb(255, 255, 255), qRgb(0, 0, 0), qRgb(255, 255, 0)}));
         QImage plain = blank(120, 40);
         CanvasSurface plainSurface(plain);
-        CanvasText::draw(plainSurface, QPointF(10, 8), QStringLiteral("Hal"), font, std::nullopt, false, Qt::black, Qt::yellow);
+        CanvasText::draw(plainSurface, QPointF(10, 8), QStringLiteral("Hal"), font, std::nullopt, false, Qt::black,
+                         Qt::yellow);
         // The same glyphs in the draw colour; every halo pixel lies within two pixels of one.
         const QRect text = paintedRect(plain, qRgb(255, 255, 255));
         QCOMPARE(paintedRect(image, qRgb(255, 255, 255)), text.adjusted(-2, -2, 2, 2));
@@ -226,15 +229,15 @@ private Q_SLOTS:
     {
         const QImage palette = Palette::build();
         QCOMPARE(palette.size(), QSize(85, 193));
-        QCOMPARE(palette.pixel(18, 6), qRgb(255, 0, 0));        // red, top row: 255, not 256
+        QCOMPARE(palette.pixel(18, 6), qRgb(255, 0, 0)); // red, top row: 255, not 256
         QCOMPARE(palette.pixel(6, 6), qRgb(255, 255, 255));
         QCOMPARE(palette.pixel(6, 18), qRgb(240, 240, 240));
-        QCOMPARE(palette.pixel(6, 186), qRgb(0, 0, 0));         // the grey column ends in black
+        QCOMPARE(palette.pixel(6, 186), qRgb(0, 0, 0)); // the grey column ends in black
         QCOMPARE(palette.pixel(18, 186), qRgb(16, 0, 0));
         QCOMPARE(palette.pixel(78, 102), qRgb(128, 0, 128));   // magenta, row 8: 256 - 128
-        QCOMPARE(palette.pixel(42, 30), qRgb(0, 0, 224));       // blue, row 2
-        QCOMPARE(palette.pixel(66, 18), qRgb(0, 240, 240));     // cyan, row 1
-        QCOMPARE(palette.pixel(12, 100), qRgb(255, 255, 255));  // outlines are white
+        QCOMPARE(palette.pixel(42, 30), qRgb(0, 0, 224));      // blue, row 2
+        QCOMPARE(palette.pixel(66, 18), qRgb(0, 240, 240));    // cyan, row 1
+        QCOMPARE(palette.pixel(12, 100), qRgb(255, 255, 255)); // outlines are white
         QCOMPARE(palette.pixel(30, 192), qRgb(255, 255, 255));
         QCOMPARE(Palette::boxColour(79), QColor(16, 16, 0));
     }

@@ -38,7 +38,8 @@ private Q_SLOTS:
         QCOMPARE(int(w.state.Gereedschap), 7);
         QCOMPARE(w.child<QWidget>("KnopPijl")->x(), 27 + 42 * 6);
         QVERIFY(!w.child<QWidget>("KnopPijl")->isHidden());
-        QCOMPARE(w.child<QLabel>("InfoLabel")->text(), QStringLiteral("Linkermuisknop is vullen van vlakken met de vulkleur."));
+        QCOMPARE(w.child<QLabel>("InfoLabel")->text(),
+                 QStringLiteral("Linkermuisknop is vullen van vlakken met de vulkleur."));
         QVERIFY(w.child<QWidget>("Gum")->isHidden());
 
         w.tools->Knop_Click(9);
@@ -100,7 +101,7 @@ private Q_SLOTS:
             QTest::mouseClick(w.canvas, Qt::LeftButton, {}, QPoint(100, 100));
             QCOMPARE(w.image(), before);
         }
-        QVERIFY(w.interaction.shown.isEmpty());   // no photo dialog either
+        QVERIFY(w.interaction.shown.isEmpty()); // no photo dialog either
         QVERIFY(!w.main->findChild<QAction*>("EditOngedaan")->isEnabled());
     }
 
@@ -113,7 +114,7 @@ private Q_SLOTS:
         w.drag(QPoint(80, 100));
         QVERIFY(!layer->isHidden());
         QCOMPARE(layer->geometry(), QRect(50, 60, 31, 41));
-        w.drag(QPoint(20, 30));   // left and up: one pixel
+        w.drag(QPoint(20, 30)); // left and up: one pixel
         QCOMPARE(layer->geometry(), QRect(50, 60, 1, 1));
         w.release(QPoint(20, 30));
         QVERIFY(layer->isHidden());
@@ -158,7 +159,8 @@ private Q_SLOTS:
     void colourPickWithBothButtons()
     {
         CanvasWindow w;
-        w.canvas->document().change(QStringLiteral("kleur"), [](QImage& image) { image.setPixel(7, 8, qRgb(10, 20, 30)); });
+        w.canvas->document().change(QStringLiteral("kleur"),
+                                    [](QImage& image) { image.setPixel(7, 8, qRgb(10, 20, 30)); });
         w.tools->Knop_Click(10);
         w.stroke(QPoint(7, 8), {}, Qt::RightButton);
         QCOMPARE(std::tuple(w.state.VulR, w.state.VulG, int(w.state.VulB)), std::tuple(10, 20, 30));
@@ -172,20 +174,20 @@ private Q_SLOTS:
     {
         CanvasWindow w;
         QString toolTip;
-        pickInChooser(w, QPoint(6, 186));   // black, bottom of the grey column
+        pickInChooser(w, QPoint(6, 186)); // black, bottom of the grey column
         w.tools->TekenLabel_Click();
         QCOMPARE(std::tuple(w.state.TekenR, w.state.TekenG, int(w.state.TekenB)), std::tuple(1, 1, 1));
         QCOMPARE(std::tuple(w.state.KeuzeR, w.state.KeuzeG, w.state.KeuzeB), std::tuple(0, 0, 0));
-        pickInChooser(w, QPoint(6, 6), &toolTip);   // white
+        pickInChooser(w, QPoint(6, 6), &toolTip); // white
         w.tools->VulLabel_Click();
         QCOMPARE(std::tuple(w.state.VulR, w.state.VulG, int(w.state.VulB)), std::tuple(254, 254, 254));
         QCOMPARE(toolTip, QStringLiteral(" 255,255,255 / #FFFFFF "));
-        pickInChooser(w, QPoint(18, 6), &toolTip);   // red, top row
+        pickInChooser(w, QPoint(18, 6), &toolTip); // red, top row
         w.tools->VulLabel_Click();
         QCOMPARE(toolTip, QStringLiteral(" 255,0,0 / #FF0000 "));
         QCOMPARE(std::tuple(w.state.VulR, w.state.VulG, int(w.state.VulB)), std::tuple(254, 1, 1));
         QCOMPARE(w.child<QWidget>("VulLabel")->palette().color(QPalette::Window), QColor(254, 1, 1));
-        pickInChooser(w, QPoint(24, 24));   // on an outline: white
+        pickInChooser(w, QPoint(24, 24)); // on an outline: white
         w.tools->TekenLabel_Click();
         QCOMPARE(w.state.TekenR, 254);
         QCOMPARE(w.interaction.shown.last().title, QStringLiteral(" Kleurenpalet"));
@@ -194,7 +196,7 @@ private Q_SLOTS:
     void chooserClosedWithoutPointing()
     {
         CanvasWindow w;
-        w.tools->TekenLabel_Click();   // no script: the window closes without a pick
+        w.tools->TekenLabel_Click(); // no script: the window closes without a pick
         QCOMPARE(std::tuple(w.state.TekenR, w.state.TekenG, int(w.state.TekenB)), std::tuple(1, 1, 1));
         // The result is kept between openings.
         pickInChooser(w, QPoint(30, 6));
@@ -209,7 +211,7 @@ private Q_SLOTS:
         QCOMPARE(keuze.size(), QSize(106, 214));
         QCOMPARE(keuze.picture1()->size(), QSize(85, 193));
         QCOMPARE(keuze.keuze().r, 3);
-        keuze.Picture1_MouseMove(QPoint(500, 500));   // outside the palette: nothing changes
+        keuze.Picture1_MouseMove(QPoint(500, 500)); // outside the palette: nothing changes
         QCOMPARE(keuze.keuze().b, 5);
         keuze.Picture1_MouseMove(QPoint(78, 102));
         QCOMPARE(std::tuple(keuze.keuze().r, keuze.keuze().g, keuze.keuze().b), std::tuple(128, 0, 128));
@@ -239,7 +241,7 @@ private Q_SLOTS:
         w.tools->Knop_Click(8);
         w.stroke(QPoint(200, 200), {QPoint(201, 200), QPoint(202, 200)});
         QVERIFY(undo->isEnabled());
-        QCOMPARE(w.canvas->document().undoStack().count(), 2);   // one step per stroke
+        QCOMPARE(w.canvas->document().undoStack().count(), 2); // one step per stroke
 
         undo->trigger();
         QCOMPARE(w.image(), afterStroke);

@@ -110,7 +110,7 @@ private Q_SLOTS:
             QCOMPARE(w.image().pixel(corner + QPoint(74, 84)), qRgb(200, 10, 10));
             QCOMPARE(w.image().pixel(corner - QPoint(1, 1)), qRgb(255, 255, 255));
         }
-        QCOMPARE(int(w.state.Gereedschap), 4);   // the frame photos keep the tool
+        QCOMPARE(int(w.state.Gereedschap), 4); // the frame photos keep the tool
         QVERIFY(w.interaction.shown.last().title == QStringLiteral("Foto openen"));
 
         const QImage sheet = w.image().copy();

@@ -33,7 +33,8 @@ QList<QRect> blocks(const QImage& image, QRgb colour)
         for (int x = 0; x < image.width(); ++x) {
             if (image.pixel(x, y) != colour)
                 continue;
-            const bool corner = (x == 0 || image.pixel(x - 1, y) != colour) && (y == 0 || image.pixel(x, y - 1) != colour);
+            const bool corner =
+                (x == 0 || image.pixel(x - 1, y) != colour) && (y == 0 || image.pixel(x, y - 1) != colour);
             if (!corner)
                 continue;
             int w = 0, h = 0;
@@ -59,8 +60,8 @@ quint32 crc32(const QByteArray& bytes)
 }
 
 // A one-pixel GIF: Qt reads GIF but does not write it.
-const QByteArray OnePixelGif = QByteArray::fromHex(
-    "47494638396101000100800000000000ffffff21f90401000000002c00000000010001000002024401003b");
+const QByteArray OnePixelGif =
+    QByteArray::fromHex("47494638396101000100800000000000ffffff21f90401000000002c00000000010001000002024401003b");
 
 } // namespace
 
@@ -191,7 +192,10 @@ private Q_SLOTS:
     void refusesGiantPicturesBeforeDecoding()
     {
         // A PNG whose header promises 30000 x 30000 pixels (3.6 GB decoded), with no picture data behind it.
-        const auto be32 = [](QByteArray& to, quint32 v) { for (int i = 3; i >= 0; --i) to.append(char((v >> (8 * i)) & 0xff)); };
+        const auto be32 = [](QByteArray& to, quint32 v) {
+            for (int i = 3; i >= 0; --i)
+                to.append(char((v >> (8 * i)) & 0xff));
+        };
         QByteArray ihdr("IHDR");
         be32(ihdr, 30000);
         be32(ihdr, 30000);

@@ -104,7 +104,8 @@ private Q_SLOTS:
         auto* preview = w.child<QLabel>("Label19");
         QVERIFY(!preview->isHidden());
         QCOMPARE(preview->text(), QStringLiteral("Delft "));
-        QCOMPARE(w.child<QLabel>("InfoLabel")->text(), QStringLiteral("Kies positie en klik links om de tekst te plaatsen"));
+        QCOMPARE(w.child<QLabel>("InfoLabel")->text(),
+                 QStringLiteral("Kies positie en klik links om de tekst te plaatsen"));
         w.hover(QPoint(300, 150));
         const QRect at = preview->geometry();
         QCOMPARE(at.bottomRight(), QPoint(300 - 5 - 1, 150 - 5 - 1));
@@ -135,9 +136,9 @@ private Q_SLOTS:
         CanvasWindow w;
         w.child<QCheckBox>("CheckVer")->setChecked(true);
         panel(w).CheckVer_Click();
-        panel(w).AngleKnop_Click(1);   // upwards
+        panel(w).AngleKnop_Click(1); // upwards
         arm(w, QStringLiteral("Omhoog"));
-        w.hover(QPoint(50, 50));   // the preview's place does not matter
+        w.hover(QPoint(50, 50)); // the preview's place does not matter
         const QImage before = w.image().copy();
         w.stroke(QPoint(200, 220), {});
         const QRect r = CanvasWindow::changed(before, w.image());
@@ -158,7 +159,7 @@ private Q_SLOTS:
         panel(w).AngleKnop_Click(5);
         arm(w, QStringLiteral("Recht"));
         const QImage before = w.image().copy();
-        w.stroke(QPoint(100, 100), {}, Qt::RightButton);   // the right button places too
+        w.stroke(QPoint(100, 100), {}, Qt::RightButton); // the right button places too
         const QRect r = CanvasWindow::changed(before, w.image());
         QVERIFY(r.width() > r.height());
         QVERIFY(r.top() >= 98 && r.left() >= 98);
@@ -223,7 +224,7 @@ private Q_SLOTS:
     void backgroundButtonAsksForAPicture()
     {
         CanvasWindow w;
-        panel(w).AchtergrondKnop_Click();   // cancelled
+        panel(w).AchtergrondKnop_Click(); // cancelled
         QCOMPARE(w.interaction.texts(QStringLiteral("open")).size(), 1);
         QCOMPARE(w.canvas->document().undoStack().count(), 0);
     }

@@ -13,7 +13,10 @@ namespace {
 class ScriptedRandom : public RandomSource
 {
 public:
-    explicit ScriptedRandom(QList<double> values, int* reseeds) : m_values(std::move(values)), m_reseeds(reseeds) {}
+    explicit ScriptedRandom(QList<double> values, int* reseeds)
+        : m_values(std::move(values))
+        , m_reseeds(reseeds)
+    {}
     void reseed() override { ++*m_reseeds; }
     double fraction() override { return m_values.isEmpty() ? 0.0 : m_values.takeFirst(); }
 
@@ -101,7 +104,7 @@ private Q_SLOTS:
         QCOMPARE(*c.tools.layer(), QRect(100, 100, 0, 0));
         c.tools.mouseMove(Qt::LeftButton, QPointF(60, 130));
         QCOMPARE(*c.tools.layer(), QRect(100, 100, 1, 31));
-        QCOMPARE(c.state.VorigX, 100.0);   // kept after clamping
+        QCOMPARE(c.state.VorigX, 100.0); // kept after clamping
         c.tools.mouseMove(Qt::LeftButton, QPointF(50, 40));
         QCOMPARE(*c.tools.layer(), QRect(100, 100, 1, 1));
         c.tools.mouseUp(Qt::LeftButton, QPointF(50, 40));
@@ -133,9 +136,9 @@ private Q_SLOTS:
         circle.drag(QPointF(100, 50), {QPointF(140, 90)});
         QCOMPARE(circle.painted(), QRect(QPoint(100, 50), QPoint(140, 90)));
         const QImage& image = circle.document.image();
-        QCOMPARE(image.pixel(120, 50), qRgb(0, 0, 0));   // top middle
-        QCOMPARE(image.pixel(100, 70), qRgb(0, 0, 0));   // left middle
-        QCOMPARE(image.pixel(120, 70), White);           // outline only
+        QCOMPARE(image.pixel(120, 50), qRgb(0, 0, 0)); // top middle
+        QCOMPARE(image.pixel(100, 70), qRgb(0, 0, 0)); // left middle
+        QCOMPARE(image.pixel(120, 70), White);         // outline only
         // Symmetric in both axes, as a circle is.
         for (int y = 50; y <= 90; ++y)
             for (int x = 100; x <= 140; ++x)
@@ -145,7 +148,7 @@ private Q_SLOTS:
         wide.drag(QPointF(10, 10), {QPointF(210, 60)}, 2);
         const QRect r = wide.painted();
         QVERIFY(r.left() >= 9 && r.left() <= 10 && r.right() >= 210 && r.right() <= 211);
-        QCOMPARE(wide.document.image().pixel(110, 35), qRgb(255, 255, 0));   // filled inside
+        QCOMPARE(wide.document.image().pixel(110, 35), qRgb(255, 255, 0)); // filled inside
     }
 
     void eraserSquareInDrawColour()
@@ -202,10 +205,10 @@ private Q_SLOTS:
         Canvas c(8, {0.0, 0.95, 0.45});
         c.drag(QPointF(100, 100), {QPointF(100, 100), QPointF(100, 100), QPointF(200, 50)}, 5);
         const QImage& image = c.document.image();
-        QCOMPARE(image.pixel(91, 91), qRgb(0, 0, 0));     // r = 1
-        QCOMPARE(image.pixel(100, 100), qRgb(0, 0, 0));   // r = 10
-        QCOMPARE(image.pixel(195, 45), qRgb(0, 0, 0));    // r = 5
-        QCOMPARE(c.count(qRgb(0, 0, 0)), 3);              // single pixels, whatever the slider said
+        QCOMPARE(image.pixel(91, 91), qRgb(0, 0, 0));   // r = 1
+        QCOMPARE(image.pixel(100, 100), qRgb(0, 0, 0)); // r = 10
+        QCOMPARE(image.pixel(195, 45), qRgb(0, 0, 0));  // r = 5
+        QCOMPARE(c.count(qRgb(0, 0, 0)), 3);            // single pixels, whatever the slider said
         QCOMPARE(c.reseeds, 3);
     }
 
@@ -236,10 +239,10 @@ private Q_SLOTS:
         c.state.TekenR = 255;
         c.tools.mouseDown(Qt::LeftButton, QPointF(10, 10), 2);
         c.tools.mouseMove(Qt::LeftButton, QPointF(100, 80));
-        QCOMPARE(c.document.image().pixel(55, 45), qRgb(215, 175, 135));   // the inverted rubber line
+        QCOMPARE(c.document.image().pixel(55, 45), qRgb(215, 175, 135)); // the inverted rubber line
         c.tools.mouseMove(Qt::LeftButton, QPointF(200, 30));
-        QCOMPARE(c.document.image().pixel(55, 45), qRgb(40, 80, 120));     // wiped again
-        c.tools.mouseUp(Qt::LeftButton, QPointF(150, 30));                  // released off the last move
+        QCOMPARE(c.document.image().pixel(55, 45), qRgb(40, 80, 120)); // wiped again
+        c.tools.mouseUp(Qt::LeftButton, QPointF(150, 30));             // released off the last move
         const QImage& image = c.document.image();
         QSet<QRgb> seen;
         for (int y = 0; y < 260; ++y)

@@ -21,7 +21,7 @@ class RandomSource
 public:
     virtual ~RandomSource() = default;
     virtual void reseed() = 0;
-    virtual double fraction() = 0;   // uniform in [0, 1)
+    virtual double fraction() = 0; // uniform in [0, 1)
 };
 
 std::unique_ptr<RandomSource> makeClockRandom();
@@ -32,7 +32,7 @@ struct ToolContext
     ApplicationState& state;
     CanvasSurface& surface;
     RandomSource& random;
-    std::optional<QRect>& layer;   // the rubber band; empty while hidden
+    std::optional<QRect>& layer; // the rubber band; empty while hidden
     // The photo placement into a rectangle (x1, y1)-(x2, y2).
     const std::function<void(double, double, double, double)>& fotoLaden;
 

@@ -39,7 +39,9 @@ protected:
 class RectangleTool : public RubberBandTool
 {
 public:
-    explicit RectangleTool(bool filled) : m_filled(filled) {}
+    explicit RectangleTool(bool filled)
+        : m_filled(filled)
+    {}
     QString name() const override { return QStringLiteral("Rechthoek"); }
 
 protected:
@@ -53,7 +55,9 @@ private:
 class EllipseTool : public RubberBandTool
 {
 public:
-    explicit EllipseTool(bool filled) : m_filled(filled) {}
+    explicit EllipseTool(bool filled)
+        : m_filled(filled)
+    {}
     QString name() const override { return QStringLiteral("Ellips"); }
 
 protected:

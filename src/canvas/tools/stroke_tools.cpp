@@ -50,19 +50,32 @@ QColor ToolContext::fillColour() const
 std::unique_ptr<CanvasTool> makeTool(int number)
 {
     switch (number) {
-    case 1: return std::make_unique<FreehandTool>();
-    case 2: return std::make_unique<LineTool>();
-    case 3: return std::make_unique<RectangleTool>(false);
-    case 4: return std::make_unique<RectangleTool>(true);
-    case 5: return std::make_unique<EllipseTool>(false);
-    case 6: return std::make_unique<EllipseTool>(true);
-    case 7: return std::make_unique<FloodFillTool>();
-    case 8: return std::make_unique<SprayTool>();
-    case 9: return std::make_unique<EraserTool>();
-    case 10: return std::make_unique<ColourPickTool>();
-    case 11: return std::make_unique<ColouredCirclesTool>();
-    case 12: return std::make_unique<PhotoRectangleTool>();
-    default: return nullptr;
+    case 1:
+        return std::make_unique<FreehandTool>();
+    case 2:
+        return std::make_unique<LineTool>();
+    case 3:
+        return std::make_unique<RectangleTool>(false);
+    case 4:
+        return std::make_unique<RectangleTool>(true);
+    case 5:
+        return std::make_unique<EllipseTool>(false);
+    case 6:
+        return std::make_unique<EllipseTool>(true);
+    case 7:
+        return std::make_unique<FloodFillTool>();
+    case 8:
+        return std::make_unique<SprayTool>();
+    case 9:
+        return std::make_unique<EraserTool>();
+    case 10:
+        return std::make_unique<ColourPickTool>();
+    case 11:
+        return std::make_unique<ColouredCirclesTool>();
+    case 12:
+        return std::make_unique<PhotoRectangleTool>();
+    default:
+        return nullptr;
     }
 }
 

@@ -61,7 +61,8 @@ void TextPanel::CheckVer_Click()
     const bool on = c.CheckVer->isChecked();
     for (QToolButton* button : c.AngleKnop)
         button->setEnabled(on);
-    const QString colour = on ? QStringLiteral("background: rgb(100,100,190);") : QStringLiteral("background: rgb(170,170,170);");
+    const QString colour =
+        on ? QStringLiteral("background: rgb(100,100,190);") : QStringLiteral("background: rgb(170,170,170);");
     c.Line1->setStyleSheet(colour);
     c.Line2->setStyleSheet(colour);
 }

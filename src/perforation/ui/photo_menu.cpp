@@ -33,13 +33,13 @@ QString patterns(const QStringList& extensions)
 
 } // namespace
 
-const QString PhotoMenu::FotoFilter = QStringLiteral("Foto ( Jpg, Bmp, Gif, Wmf ) (%1)")
-                                          .arg(patterns({QStringLiteral("jpg"), QStringLiteral("bmp"), QStringLiteral("gif"),
-                                                         QStringLiteral("wmf")}));
-const QString PhotoMenu::FramePhotoFilter = QStringLiteral("Foto ( Jpg, Bmp, Gif, Wmf, Png ) (%1)")
-                                                .arg(patterns({QStringLiteral("jpg"), QStringLiteral("bmp"),
-                                                               QStringLiteral("gif"), QStringLiteral("wmf"),
-                                                               QStringLiteral("png")}));
+const QString PhotoMenu::FotoFilter =
+    QStringLiteral("Foto ( Jpg, Bmp, Gif, Wmf ) (%1)")
+        .arg(patterns({QStringLiteral("jpg"), QStringLiteral("bmp"), QStringLiteral("gif"), QStringLiteral("wmf")}));
+const QString PhotoMenu::FramePhotoFilter =
+    QStringLiteral("Foto ( Jpg, Bmp, Gif, Wmf, Png ) (%1)")
+        .arg(patterns({QStringLiteral("jpg"), QStringLiteral("bmp"), QStringLiteral("gif"), QStringLiteral("wmf"),
+                       QStringLiteral("png")}));
 
 PhotoMenu::PhotoMenu(Main& main)
     : QObject(&main)
@@ -47,8 +47,10 @@ PhotoMenu::PhotoMenu(Main& main)
 {
     const MainMenus& m = main.menus();
     for (int index : {1, 2}) {
-        connect(m.PerforatieVelFotos[index], &QAction::triggered, this, [this, index] { PerforatieVelFotos_Click(index); });
-        connect(m.PerforatieBlokFotos[index], &QAction::triggered, this, [this, index] { PerforatieBlokFotos_Click(index); });
+        connect(m.PerforatieVelFotos[index], &QAction::triggered, this,
+                [this, index] { PerforatieVelFotos_Click(index); });
+        connect(m.PerforatieBlokFotos[index], &QAction::triggered, this,
+                [this, index] { PerforatieBlokFotos_Click(index); });
     }
 }
 
@@ -78,9 +80,8 @@ void PhotoMenu::FotoLaden(double x1, double y1, double x2, double y2)
     if (!picture)
         return;
     BusyPointer busy;
-    m_main.picEdit()->document().change(QStringLiteral("Foto"), [&](QImage& canvas) {
-        PhotoFrames::stretchInto(canvas, x1, y1, x2, y2, *picture);
-    });
+    m_main.picEdit()->document().change(
+        QStringLiteral("Foto"), [&](QImage& canvas) { PhotoFrames::stretchInto(canvas, x1, y1, x2, y2, *picture); });
     m_main.state().Gereedschap = 0;
 }
 
