@@ -27,8 +27,7 @@ int writePdf(const QString& path, CliContext& context, const std::function<bool(
         context.err << "Kan " << path << " niet schrijven: " << surface.errorString() << '\n';
         return 1;
     }
-    context.out << path << ": " << surface.pageCount() << (surface.pageCount() == 1 ? " pagina" : " pagina's")
-                << '\n';
+    context.out << path << ": " << surface.pageCount() << (surface.pageCount() == 1 ? " pagina" : " pagina's") << '\n';
     return 0;
 }
 

@@ -20,7 +20,7 @@ bool PrintSupplement(PrintSurface& surface, const SupplementPagina& pagina, int 
     using namespace AlbumPagina;
     surface.startJob(copies);
 
-    surface.setFontBold(true);   // stays on for the whole page
+    surface.setFontBold(true); // stays on for the whole page
     surface.setFontSize(26);
     surface.setColour(QColor(40, 140, 40));
     surface.setPosition(TitelX, TitelY);

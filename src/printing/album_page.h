@@ -16,9 +16,9 @@ struct SupplementPagina
     QString Plaatsnaam;
     QString CatalogusNr;
     QString Jaartal;
-    QStringList regels;   // the description lines, at most 100
-    QString pagina;       // the page number as the page preview shows it
-    QImage afbeelding;    // the canvas picture; a null picture leaves the frame empty
+    QStringList regels; // the description lines, at most 100
+    QString pagina;     // the page number as the page preview shows it
+    QImage afbeelding;  // the canvas picture; a null picture leaves the frame empty
 };
 
 namespace AlbumPagina {

@@ -16,8 +16,8 @@ QString kopRegel();
 
 inline constexpr double KopX = 330, KopY = 900, VolgendeKopY = 600;
 inline constexpr double EersteRij = 1500, VolgendeEersteRij = 1200, RijAfstand = 405, LaatsteY = 15900;
-inline constexpr double NrX = 285, JaartalX = 960, PlaatsX = 1950, CatNrX = 4920, OplageX = 6270,
-                        NominaalX = 8250, PrijsX = 9810;
+inline constexpr double NrX = 285, JaartalX = 960, PlaatsX = 1950, CatNrX = 4920, OplageX = 6270, NominaalX = 8250,
+                        PrijsX = 9810;
 // No column is wide enough for more; longer lines come only from a damaged file.
 inline constexpr int MaxVeldLengte = 200;
 

@@ -11,8 +11,8 @@ QStringList VelletjesBestanden(const ProgramFolder& folder)
     const QDir images(folder.path(QStringLiteral("Images")));
     if (!images.exists())
         return {};
-    const QStringList names = images.entryList({QStringLiteral("*.jpg")}, QDir::Files | QDir::Readable,
-                                               QDir::Name | QDir::IgnoreCase);
+    const QStringList names =
+        images.entryList({QStringLiteral("*.jpg")}, QDir::Files | QDir::Readable, QDir::Name | QDir::IgnoreCase);
     QStringList paths;
     paths.reserve(names.size());
     for (const QString& name : names)

@@ -15,8 +15,7 @@ QFont TwipsFont(const PrintLettertype& font)
 
 PainterPrintSurface::PainterPrintSurface(QPagedPaintDevice& device)
     : m_device(device)
-{
-}
+{}
 
 PainterPrintSurface::~PainterPrintSurface()
 {

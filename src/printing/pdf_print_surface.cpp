@@ -11,7 +11,7 @@ detail::PdfBestand::PdfBestand(const QString& path)
     writer.setResolution(1440);
     writer.setCreator(QStringLiteral("Velinor"));
     writer.setTitle(QStringLiteral("Velinor"));
-    const double margin = PdfPrintSurface::MargeTwips / 20.0;   // in points
+    const double margin = PdfPrintSurface::MargeTwips / 20.0; // in points
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                      QMarginsF(margin, margin, margin, margin), QPageLayout::Point));
 }
@@ -19,8 +19,7 @@ detail::PdfBestand::PdfBestand(const QString& path)
 PdfPrintSurface::PdfPrintSurface(const QString& path)
     : detail::PdfBestand(path)
     , PainterPrintSurface(writer)
-{
-}
+{}
 
 bool PdfPrintSurface::completeDocument(bool painted)
 {

@@ -15,7 +15,7 @@
 struct PrintLettertype
 {
     QString naam = QStringLiteral("Arial");
-    double grootte = 12.0;   // points; 1 point is 20 twips
+    double grootte = 12.0; // points; 1 point is 20 twips
     bool vet = false;
 
     bool operator==(const PrintLettertype&) const = default;

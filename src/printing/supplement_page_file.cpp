@@ -19,18 +19,19 @@ struct LinkedFolder
     bool ok = false;
 
     explicit LinkedFolder(const QString& folder)
-        : ok(root.isValid()
-             && QFile::link(folder, root.filePath(QString::fromLatin1(SupplementBestand::Map))))
-    {
-    }
+        : ok(root.isValid() && QFile::link(folder, root.filePath(QString::fromLatin1(SupplementBestand::Map))))
+    {}
 };
 
 QString leesMelding(LeesStatus status, const QString& path)
 {
     switch (status) {
-    case LeesStatus::Gelukt: return {};
-    case LeesStatus::Ontbreekt: return QStringLiteral("Supplement niet gevonden of niet leesbaar: %1").arg(path);
-    case LeesStatus::TeKort: return QStringLiteral("Supplement onvolledig (minder dan vijf regels): %1").arg(path);
+    case LeesStatus::Gelukt:
+        return {};
+    case LeesStatus::Ontbreekt:
+        return QStringLiteral("Supplement niet gevonden of niet leesbaar: %1").arg(path);
+    case LeesStatus::TeKort:
+        return QStringLiteral("Supplement onvolledig (minder dan vijf regels): %1").arg(path);
     case LeesStatus::TeveelRegels:
         return QStringLiteral("Meer dan 100 omschrijvingsregels; alleen de eerste 100 worden afgedrukt.");
     }

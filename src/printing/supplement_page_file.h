@@ -11,8 +11,8 @@
 
 struct SupplementPaginaBestand
 {
-    std::optional<SupplementPagina> pagina;   // none when the file could not be read
-    QString melding;                          // why not, or a warning about what was left out
+    std::optional<SupplementPagina> pagina; // none when the file could not be read
+    QString melding;                        // why not, or a warning about what was left out
 };
 
 SupplementPaginaBestand LeesSupplementPagina(const QString& supPath);

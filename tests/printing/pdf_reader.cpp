@@ -30,8 +30,8 @@ QString unescape(const QString& html)
 QList<PdfWoord> PdfWoorden(const QString& pdf)
 {
     const QString html = QString::fromUtf8(run(QStringLiteral("pdftotext"), {"-bbox", pdf, "-"}));
-    static const QRegularExpression token(
-        QStringLiteral("<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">(.*?)</word>"));
+    static const QRegularExpression token(QStringLiteral(
+        "<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">(.*?)</word>"));
     QList<PdfWoord> words;
     int page = 0;
     for (auto it = token.globalMatch(html); it.hasNext();) {

@@ -13,15 +13,15 @@
 
 struct PdfWoord
 {
-    int page = 0;      // from 1
+    int page = 0; // from 1
     QString text;
-    QRectF box;        // twips from the page's top-left corner
+    QRectF box; // twips from the page's top-left corner
 };
 
 struct PdfInfo
 {
     int pages = 0;
-    QSizeF pageSize;   // points
+    QSizeF pageSize; // points
 };
 
 QList<PdfWoord> PdfWoorden(const QString& pdf);

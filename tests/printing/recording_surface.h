@@ -17,9 +17,9 @@ public:
     {
         Kind kind = Kind::Job;
         int page = 1;
-        QPointF at;          // text: top-left; line: start; picture: box top-left
-        QPointF to;          // line: end
-        QRectF box;          // picture
+        QPointF at; // text: top-left; line: start; picture: box top-left
+        QPointF to; // line: end
+        QRectF box; // picture
         QString text;
         PrintLettertype font;
         QColor colour;

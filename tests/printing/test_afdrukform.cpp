@@ -28,8 +28,8 @@ SupplementPagina page()
 {
     QImage canvas(500, 260, QImage::Format_RGB32);
     canvas.fill(qRgb(0, 0, 255));
-    return {QStringLiteral("Zierikzee"), QStringLiteral("2322"), QStringLiteral("2011"),
-            {QStringLiteral("Een regel")}, QStringLiteral("22"), canvas};
+    return {QStringLiteral("Zierikzee"),   QStringLiteral("2322"), QStringLiteral("2011"),
+            {QStringLiteral("Een regel")}, QStringLiteral("22"),   canvas};
 }
 
 struct Fixture
@@ -50,7 +50,7 @@ struct Fixture
         form->show();
     }
 
-    template<typename T> T* child(const char* name) const { return form->findChild<T*>(QString::fromLatin1(name)); }
+    template <typename T> T* child(const char* name) const { return form->findChild<T*>(QString::fromLatin1(name)); }
     void click(const char* button) const { QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton); }
 };
 
@@ -82,11 +82,10 @@ private Q_SLOTS:
 
         QCOMPARE(f.child<QLabel>("Label3")->geometry(), QRect(10, 93, 60, 48));
         QCOMPARE(f.child<QLabel>("Label2")->geometry(), QRect(210, 116, 102, 26));
-        const QList<std::tuple<const char*, QString, QRect>> buttons{
-            {"LijstKnop", "Data", QRect(12, 95, 56, 22)},
-            {"VelKnop", "Images", QRect(12, 117, 56, 22)},
-            {"CancelKnop", "Cancel", QRect(212, 118, 50, 22)},
-            {"OkKnop", "Suppl.", QRect(262, 118, 48, 22)}};
+        const QList<std::tuple<const char*, QString, QRect>> buttons{{"LijstKnop", "Data", QRect(12, 95, 56, 22)},
+                                                                     {"VelKnop", "Images", QRect(12, 117, 56, 22)},
+                                                                     {"CancelKnop", "Cancel", QRect(212, 118, 50, 22)},
+                                                                     {"OkKnop", "Suppl.", QRect(262, 118, 48, 22)}};
         for (const auto& [name, text, geometry] : buttons) {
             QCOMPARE(f.child<QPushButton>(name)->text(), text);
             QCOMPARE(f.child<QPushButton>(name)->geometry(), geometry);

@@ -23,8 +23,9 @@ SupplementPagina samplePage()
 {
     QImage canvas(500, 260, QImage::Format_RGB32);
     canvas.fill(qRgb(255, 0, 0));
-    return {QStringLiteral("Amsterdam"), QStringLiteral("V123"), QStringLiteral("1999"),
-            {QStringLiteral("Eerste regel"), QStringLiteral("Tweede regel")}, QStringLiteral("17"), canvas};
+    return {QStringLiteral("Amsterdam"), QStringLiteral("V123"),
+            QStringLiteral("1999"),      {QStringLiteral("Eerste regel"), QStringLiteral("Tweede regel")},
+            QStringLiteral("17"),        canvas};
 }
 
 PrintLettertype arial(double size)
@@ -136,7 +137,7 @@ private Q_SLOTS:
         SupplementPagina page = samplePage();
         page.Plaatsnaam = QStringLiteral("Ede");
         PrintSupplement(s, page, 1);
-        page.Plaatsnaam = QStringLiteral("Edeveen");   // more than twice as wide
+        page.Plaatsnaam = QStringLiteral("Edeveen"); // more than twice as wide
         PrintSupplement(s, page, 1);
         const double narrow = 5850 - s.text(QStringLiteral("Ede")).at.x();
         const double wide = 5850 - s.text(QStringLiteral("Edeveen")).at.x();
@@ -197,7 +198,7 @@ private Q_SLOTS:
         QVERIFY2(qAbs(width - 8450) <= 20, qPrintable(QString::number(width)));
 
         const int column = int((5800 + PdfPrintSurface::MargeTwips) / 10);
-        int top = int((2000 + PdfPrintSurface::MargeTwips) / 10);   // below the place name
+        int top = int((2000 + PdfPrintSurface::MargeTwips) / 10); // below the place name
         while (top < png.height() && !dark(column, top))
             ++top;
         int bottom = png.height() - 1;
@@ -207,7 +208,8 @@ private Q_SLOTS:
         QVERIFY2(qAbs(height - 4500) <= 20, qPrintable(QString::number(height)));
         // The picture fills its box: red inside, white in the margin between picture and inner frame.
         const auto pixel = [&](double x, double y) {
-            return png.pixelColor(int((x + PdfPrintSurface::MargeTwips) / 10), int((y + PdfPrintSurface::MargeTwips) / 10));
+            return png.pixelColor(int((x + PdfPrintSurface::MargeTwips) / 10),
+                                  int((y + PdfPrintSurface::MargeTwips) / 10));
         };
         // The PDF may keep the picture as a JPEG, so its colours are near, not exact.
         const auto red = [](QColor c) { return c.red() > 245 && c.green() < 10 && c.blue() < 10; };

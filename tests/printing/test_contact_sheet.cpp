@@ -164,7 +164,7 @@ private Q_SLOTS:
         QVERIFY(qAbs(caption[0].box.top() - (1200 + 1050 + 360)) < 40);
         QVERIFY(PdfZoek(words, QStringLiteral("Amsterdam.jpg")).isEmpty());
 
-        const QImage png = PdfPagina(path, 1, 72);   // 20 twips a pixel
+        const QImage png = PdfPagina(path, 1, 72); // 20 twips a pixel
         const auto pixel = [&](double x, double y) { return png.pixelColor(int((x + 360) / 20), int((y + 360) / 20)); };
         const QColor red = pixel(300 + 945, 1200 + 495);
         QVERIFY(red.red() > 230 && red.green() < 30 && red.blue() < 30);

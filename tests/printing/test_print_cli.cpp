@@ -131,8 +131,8 @@ private Q_SLOTS:
     void wrongArguments()
     {
         TestFolder folder;
-        for (const QStringList& arguments : {QStringList{"page", "a.sup"}, QStringList{"contact-sheet"},
-                                             QStringList{"list", "a.pdf", "b.pdf"}}) {
+        for (const QStringList& arguments :
+             {QStringList{"page", "a.sup"}, QStringList{"contact-sheet"}, QStringList{"list", "a.pdf", "b.pdf"}}) {
             const Run run = cli(folder, arguments);
             QCOMPARE(run.status, 2);
             QVERIFY(run.err.contains(QStringLiteral("Gebruik: velinor-cli")));

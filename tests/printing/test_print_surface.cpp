@@ -32,10 +32,8 @@ private Q_SLOTS:
         PrintKader(surface, 10.5f, 20, 110, 220);
         const auto lines = surface.of(Kind::Line);
         QCOMPARE(lines.size(), 4);
-        const QList<QPair<QPointF, QPointF>> wanted{{{10.5, 20}, {110, 20}},
-                                                    {{110, 20}, {110, 220}},
-                                                    {{110, 220}, {10.5, 220}},
-                                                    {{10.5, 220}, {10.5, 20}}};
+        const QList<QPair<QPointF, QPointF>> wanted{
+            {{10.5, 20}, {110, 20}}, {{110, 20}, {110, 220}}, {{110, 220}, {10.5, 220}}, {{10.5, 220}, {10.5, 20}}};
         for (int i = 0; i < 4; ++i) {
             QCOMPARE(lines[i].at, wanted[i].first);
             QCOMPARE(lines[i].to, wanted[i].second);
@@ -180,7 +178,11 @@ private Q_SLOTS:
             first.print(QStringLiteral("eerste"));
             QVERIFY(first.endDoc());
         }
-        const QByteArray before = [&] { QFile f(path); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+        const QByteArray before = [&] {
+            QFile f(path);
+            f.open(QIODevice::ReadOnly);
+            return f.readAll();
+        }();
         {
             // A job abandoned before its end replaces nothing.
             PdfPrintSurface second(path);

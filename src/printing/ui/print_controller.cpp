@@ -31,8 +31,7 @@ QPrinter& PrintController::printer()
 void PrintController::FilePrint_Click()
 {
     const auto pagina = [this] {
-        return SupplementPaginaUitState(m_main.state(), m_main.picEdit()->image(),
-                                        m_main.controls().PagLabel->text());
+        return SupplementPaginaUitState(m_main.state(), m_main.picEdit()->image(), m_main.controls().PagLabel->text());
     };
     AfdrukForm form(pagina, m_main.folder(), printer(), m_main.interaction(), &m_main);
     m_main.interaction().showModal(form);
