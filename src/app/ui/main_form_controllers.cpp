@@ -9,6 +9,7 @@
 #include "app/ui/help_menu.h"
 #include "config/ui/config_menu.h"
 #include "documents/ui/supplement_commands.h"
+#include "filters/ui/filter_menu.h"
 #include "geography/ui/geography_menu.h"
 #include "perforation/ui/opmaak_menu.h"
 #include "printing/ui/print_controller.h"
@@ -19,6 +20,7 @@ void Main::createControllers()
     new HelpMenu(*this);
     new ConfigMenu(*this);
     new SupplementCommands(*this);
+    new FilterMenu(*this);
     new GeographyMenu(*this);
     new OpmaakMenu(*this);
     new PrintController(*this);

@@ -1,0 +1,132 @@
+#include "filters/ui/filter_menu.h"
+
+#include "app/application_state.h"
+#include "app/ui/main_form.h"
+#include "canvas/ui/pic_edit.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QProgressBar>
+#include <QTimer>
+
+namespace {
+
+template<std::size_t N, typename Slot>
+void connectArray(const std::array<QAction*, N>& actions, FilterMenu* menu, Slot slot)
+{
+    for (int i = 0; i < int(N); ++i)
+        if (actions[i])
+            QObject::connect(actions[i], &QAction::triggered, menu, [menu, slot, i] { (menu->*slot)(i); });
+}
+
+// The menu entry's caption names the undo step.
+template<std::size_t N>
+QString caption(const std::array<QAction*, N>& actions, int index)
+{
+    return actions[index] ? actions[index]->text().remove(QLatin1Char('&')) : QString();
+}
+
+// The busy pointer for as long as a command runs.
+struct BusyPointer
+{
+    BusyPointer() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyPointer() { QGuiApplication::restoreOverrideCursor(); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+};
+
+} // namespace
+
+FilterMenu::FilterMenu(Main& main)
+    : QObject(&main)
+    , m_main(main)
+{
+    setObjectName(QStringLiteral("FilterMenu"));
+    connectMenus();
+}
+
+void FilterMenu::connectMenus()
+{
+    const MainMenus& menus = m_main.menus();
+    connectArray(menus.EditConvert, this, &FilterMenu::EditConvert_Click);
+    connectArray(menus.EditContrastConvert, this, &FilterMenu::EditContrastConvert_Click);
+    connectArray(menus.EditSwap, this, &FilterMenu::EditSwap_Click);
+    connectArray(menus.EditFlipConvert, this, &FilterMenu::EditFlipConvert_Click);
+    connectArray(menus.EditBordersBreedte, this, &FilterMenu::EditBordersBreedte_Click);
+}
+
+void FilterMenu::EditConvert_Click(int index)
+{
+    if (const auto command = EditConvertCommand(index))
+        runWithProgress(*command, caption(m_main.menus().EditConvert, index));
+}
+
+// "Contrast" and "Swap Colors" start no progress display of their own.
+void FilterMenu::EditContrastConvert_Click(int index)
+{
+    if (const auto command = EditContrastConvertCommand(index))
+        applyToCanvas(*command, caption(m_main.menus().EditContrastConvert, index));
+}
+
+void FilterMenu::EditSwap_Click(int index)
+{
+    if (const auto command = EditSwapCommand(index))
+        applyToCanvas(*command, caption(m_main.menus().EditSwap, index));
+}
+
+void FilterMenu::EditFlipConvert_Click(int index)
+{
+    if (const auto command = EditFlipConvertCommand(index))
+        runWithProgress(*command, caption(m_main.menus().EditFlipConvert, index));
+}
+
+void FilterMenu::EditBordersBreedte_Click(int index)
+{
+    if (const auto command = EditBordersBreedteCommand(index))
+        applyToCanvas(*command, caption(m_main.menus().EditBordersBreedte, index));
+}
+
+void FilterMenu::runWithProgress(const CanvasCommand& command, const QString& name)
+{
+    if (m_engine.bezig())
+        return;
+    const BusyPointer busy;
+    if (usesEngine(command))
+        startBarTimer();
+    QProgressBar* progBar = m_main.controls().ProgBar;
+    const bool showBar = usesProgBar(command) && progBar;
+    if (showBar)
+        progBar->show();
+    applyToCanvas(command, name);
+    if (showBar)
+        progBar->hide();
+}
+
+void FilterMenu::applyToCanvas(const CanvasCommand& command, const QString& name)
+{
+    // While a filter runs, its result is written back over the canvas when it
+    // ends: a command accepted meanwhile would be lost, so none is accepted.
+    if (m_engine.bezig())
+        return;
+    ApplicationState& state = m_main.state();
+    QProgressBar* progBar = m_main.controls().ProgBar;
+    CanvasContext context{m_engine, state.TekenR, state.TekenG, state.TekenB,
+                          [&state](int value) {
+                              state.Voortgang = value;
+                              QCoreApplication::processEvents();
+                          },
+                          [progBar](int value) {
+                              if (progBar)
+                                  progBar->setValue(value);
+                          },
+                          &m_main.folder()};
+    // One undo step; the document refreshes the canvas.
+    m_main.picEdit()->document().change(name, [&](QImage& picture) { runCanvasCommand(command, picture, context); });
+}
+
+void FilterMenu::startBarTimer()
+{
+    if (auto* timer = m_main.findChild<QTimer*>(QStringLiteral("BarTimer")))
+        timer->start();
+}
