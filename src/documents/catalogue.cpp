@@ -34,7 +34,8 @@ CatalogusInfo LeesInformatie(const ProgramFolder& folder, const QString& key)
         for (int field : PanelOrder) {
             if (i >= lines.size())
                 break;
-            const QString& line = lines.at(i++);
+            // A panel label is one short line; a damaged file's endless line is cut to what fits one.
+            const QString line = lines.at(i++).left(Catalogus::MaxVeldLengte);
             info.Infolab[field] = (field == 4 || field == 7) ? withComma(line) : line;
         }
     }

@@ -16,6 +16,7 @@ namespace Catalogus {
 
 inline constexpr auto Bestand = "Data/Informatie.cat";
 inline constexpr int RecordRegels = 11;
+inline constexpr int MaxVeldLengte = 256;
 
 } // namespace Catalogus
 

@@ -152,18 +152,31 @@ GelezenSupplement LeesSupplement(const ProgramFolder& folder, const QString& nam
     GelezenSupplement result;
     if (!IsGeldigeSupplementNaam(name))
         return result;
-    const std::optional<QStringList> lines = TextFile::readLines(SupplementTekstPad(folder, name));
+    std::optional<QStringList> lines = TextFile::readLines(SupplementTekstPad(folder, name));
     if (!lines)
         return result;
+    // Reading stops at a line too long to be the program's own, as it stops at any other damage.
+    bool damaged = false;
+    for (qsizetype i = 0; i < lines->size(); ++i) {
+        if (lines->at(i).size() > SupplementBestand::MaxRegelLengte) {
+            *lines = lines->mid(0, i);
+            damaged = true;
+            break;
+        }
+    }
     std::optional<QString>* fields[] = {&result.Plaatsnaam, &result.CatalogusNr, &result.Jaartal, &result.PaginaNr};
     for (qsizetype i = 0; i < 4 && i < lines->size(); ++i)
         *fields[i] = lines->at(i);
     if (lines->size() < 5) {
-        result.status = LeesStatus::TeKort;
+        result.status = damaged ? LeesStatus::TeLangeRegel : LeesStatus::TeKort;
         return result;
     }
+    result.regelsGelezen = true;
     result.regels = lines->mid(5, SupplementBestand::MaxRegels);
-    result.status = lines->size() - 5 > SupplementBestand::MaxRegels ? LeesStatus::TeveelRegels : LeesStatus::Gelukt;
+    if (lines->size() - 5 > SupplementBestand::MaxRegels)
+        result.status = LeesStatus::TeveelRegels;
+    else
+        result.status = damaged ? LeesStatus::TeLangeRegel : LeesStatus::Gelukt;
     return result;
 }
 
@@ -178,7 +191,7 @@ void ZetGelezenSupplement(ApplicationState& state, const GelezenSupplement& gele
         if (read)
             field = *read;
     }
-    if (gelezen.status != LeesStatus::Gelukt && gelezen.status != LeesStatus::TeveelRegels)
+    if (!gelezen.regelsGelezen)
         return;
     // The lines and their count always agree, also when a too long file was cut at 100.
     state.OmschrijvingRegels.fill(QString());

@@ -20,6 +20,8 @@ namespace SupplementBestand {
 
 inline constexpr auto Map = "Supplementen";
 inline constexpr int MaxRegels = 100;
+// No line the program writes comes near this; a longer one marks a damaged file.
+inline constexpr int MaxRegelLengte = 4096;
 QString scheidingsRegel();   // the 48 hyphens of line 5
 
 } // namespace SupplementBestand
@@ -45,7 +47,8 @@ enum class LeesStatus {
     Gelukt,
     Ontbreekt,      // missing or unreadable; nothing was read
     TeKort,         // ended before the four fields and the separator line
-    TeveelRegels    // more than 100 description lines; the first 100 were read
+    TeveelRegels,   // more than 100 description lines; the first 100 were read
+    TeLangeRegel    // a line longer than MaxRegelLengte; the lines before it were read
 };
 
 // What reading place.sup gave: the fields read before any failure, and how it ended.
@@ -53,6 +56,7 @@ struct GelezenSupplement
 {
     LeesStatus status = LeesStatus::Ontbreekt;
     std::optional<QString> Plaatsnaam, CatalogusNr, Jaartal, PaginaNr;
+    bool regelsGelezen = false;   // reading got past the separator line
     QStringList regels;
 };
 

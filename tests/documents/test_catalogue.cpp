@@ -142,6 +142,16 @@ private Q_SLOTS:
         QVERIFY(timer.elapsed() < 20000);
     }
 
+    void endlessFieldIsCutToOneLabel()
+    {
+        TestFolder folder;
+        writeCatalogue(folder, record("2005-Alkmaar", "1", "5 x € 0.39", "€ 1.00").replaceInStrings(
+                                   QStringLiteral("Studio Ten Berge"), QString(1000000, QLatin1Char('o'))));
+        const CatalogusInfo info = LeesInformatie(folder.folder(), QStringLiteral("2005-Alkmaar"));
+        QCOMPARE(info.Infolab[1], QString(Catalogus::MaxVeldLengte, QLatin1Char('o')));
+        QCOMPARE(info.Infolab[2], QStringLiteral("12-03-2005"));
+    }
+
     void roundingOfTheFormat()
     {
         QCOMPARE(BedragTekst(0.0, Dutch), QStringLiteral("0,00"));

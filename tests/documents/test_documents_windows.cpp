@@ -420,6 +420,26 @@ private Q_SLOTS:
                  QStringList({QStringLiteral("Catalogusprijs voor deze \n2 velletjes.... € 25,00"),
                               QStringLiteral("Nominale waarde voor de \n2 velletjes..... € 0,88")}));
     }
+
+    void hugeSupplementFilesOpenWithoutHanging()
+    {
+        Fixture f;
+        QVERIFY(f.folder.write("Supplementen/Rommel.sup", QByteArray(10 * 1024 * 1024, 'x')));
+        QVERIFY(f.folder.write("Supplementen/Lang.sup", "Lang\r\n1\r\n2\r\n3\r\n---\r\n" + QByteArray(10 * 1024 * 1024, 'y')));
+        QElapsedTimer timer;
+        timer.start();
+        for (const char* name : {"Rommel", "Lang"}) {
+            f.script<LaadVel>([name](LaadVel& d) { selectAndOpen(d, QString::fromLatin1(name)); });
+            f.commands().FileOpen_Click();
+        }
+        f.main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.main.get()));
+        // Damaged files: the fields read before the damage, the page at its defaults.
+        QCOMPARE(f.state.CatalogusNr, QStringLiteral("1"));
+        QCOMPARE(f.text("PlaatsLabel"), QStringLiteral("Plaatsnaam"));
+        QCOMPARE(f.description(), QStringLiteral("Omschrijving"));
+        QVERIFY2(timer.elapsed() < 30000, qPrintable(QString::number(timer.elapsed())));
+    }
 };
 
 QTEST_MAIN(TestDocumentsWindows)

@@ -220,9 +220,23 @@ private Q_SLOTS:
         junk[5] = '\0';
         QVERIFY(folder.write("Supplementen/Rommel.sup", junk));
         const GelezenSupplement read = LeesSupplement(folder.folder(), QStringLiteral("Rommel"));
-        QCOMPARE(read.status, LeesStatus::TeKort);
-        QVERIFY(read.Plaatsnaam.has_value());
-        QVERIFY(!read.CatalogusNr.has_value());
+        QCOMPARE(read.status, LeesStatus::TeLangeRegel);
+        QVERIFY(!read.Plaatsnaam.has_value());
+    }
+
+    void endlessLineEndsTheReading()
+    {
+        TestFolder folder;
+        QVERIFY(folder.write("Supplementen/Lang.sup", "Lang\r\n1\r\n2007\r\n2\r\n---\r\nregel\r\n"
+                                                      + QByteArray(SupplementBestand::MaxRegelLengte + 1, 'y')
+                                                      + "\r\nna\r\n"));
+        const GelezenSupplement read = LeesSupplement(folder.folder(), QStringLiteral("Lang"));
+        QCOMPARE(read.status, LeesStatus::TeLangeRegel);
+        QCOMPARE(read.regels, QStringList{QStringLiteral("regel")});
+        ApplicationState state;
+        ZetGelezenSupplement(state, read);
+        QCOMPARE(state.AantalRegels, std::uint8_t(1));
+        QCOMPARE(state.PaginaNr, QStringLiteral("2"));
     }
 };
 
