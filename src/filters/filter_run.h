@@ -29,6 +29,7 @@ struct FilterScratch
     std::vector<int> ints;
     std::vector<std::int16_t> shorts;
     std::vector<std::uint8_t> bytes;
+    std::vector<std::uint32_t> pixels;
 
     template<typename T> static T* sized(std::vector<T>& v, std::size_t n)
     {

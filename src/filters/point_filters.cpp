@@ -36,14 +36,13 @@ void grayscaleFilter(FilterRun& run)
     run.report(0);
     fillGrayTable(run.tabel);
     const int* tabel = run.tabel.data();
+    const int w = run.width; // a local: stores through the rows could otherwise alias the width
     for (int y = 0; y < run.height; ++y) {
-        std::uint8_t* row = run.beeldRow(y);
-        for (int x = 0; x < run.width; ++x) {
-            std::uint8_t* p = row + 4 * x;
-            const std::uint8_t g = std::uint8_t(tabel[p[0] + p[1] + p[2]]);
-            p[0] = g;
-            p[1] = g;
-            p[2] = g;
+        std::uint32_t* row = run.beeldPixels(y);
+        for (int x = 0; x < w; ++x) {
+            const std::uint32_t p = row[x];
+            const std::uint32_t g = std::uint32_t(tabel[(p & 0xFF) + (p >> 8 & 0xFF) + (p >> 16 & 0xFF)]);
+            row[x] = (p & ~ChannelMask) | g * 0x010101u;
         }
         run.rowDone(y + 1);
     }
@@ -53,9 +52,10 @@ void grayscaleFilter(FilterRun& run)
 void negativeFilter(FilterRun& run)
 {
     run.report(0);
+    const int w = run.width;
     for (int y = 0; y < run.height; ++y) {
         std::uint32_t* row = run.beeldPixels(y);
-        for (int x = 0; x < run.width; ++x)
+        for (int x = 0; x < w; ++x)
             row[x] ^= ChannelMask; // 255 - c for blue, green and red
         run.rowDone(y + 1);
     }
@@ -71,10 +71,11 @@ void brightnessFilter(FilterRun& run, int p)
         run.tabel[i] = clampByte(RondAf(f * i));
         lut[i] = std::uint8_t(run.tabel[i]);
     }
+    const int w = run.width;
     for (int y = 0; y < run.height; ++y) {
         const std::uint8_t* from = run.bronRow(y);
         std::uint8_t* to = run.beeldRow(y);
-        for (int x = 0; x < run.width; ++x) {
+        for (int x = 0; x < w; ++x) {
             to[4 * x] = lut[from[4 * x]];
             to[4 * x + 1] = lut[from[4 * x + 1]];
             to[4 * x + 2] = lut[from[4 * x + 2]];
@@ -91,10 +92,11 @@ int meanGray(const FilterRun& run)
 {
     const int* tabel = run.tabel.data();
     long long sum = 0;
+    const int w = run.width;
     for (int y = 0; y < run.height; ++y) {
-        const std::uint8_t* row = run.bronRow(y);
-        for (int x = 0; x < run.width; ++x)
-            sum += tabel[row[4 * x] + row[4 * x + 1] + row[4 * x + 2]];
+        const std::uint32_t* row = run.bronPixels(y);
+        for (int x = 0; x < w; ++x)
+            sum += tabel[(row[x] & 0xFF) + (row[x] >> 8 & 0xFF) + (row[x] >> 16 & 0xFF)];
     }
     const long long count = run.pixelCount();
     return count > 0 ? int(sum / count) : 0;
@@ -142,16 +144,16 @@ void contrastFilter(FilterRun& run, int p)
     run.report(5);
 
     const int* tabel = run.tabel.data();
+    const int w = run.width;
     for (int y = 0; y < run.height; ++y) {
-        const std::uint8_t* from = run.bronRow(y);
-        std::uint8_t* to = run.beeldRow(y);
-        for (int x = 0; x < run.width; ++x) {
-            int v[3] = {tabel[from[4 * x]], tabel[from[4 * x + 1]], tabel[from[4 * x + 2]]};
+        const std::uint32_t* from = run.bronPixels(y);
+        std::uint32_t* to = run.beeldPixels(y);
+        for (int x = 0; x < w; ++x) {
+            const std::uint32_t p = from[x];
+            int v[3] = {tabel[p & 0xFF], tabel[p >> 8 & 0xFF], tabel[p >> 16 & 0xFF]};
             if ((unsigned(v[0]) | unsigned(v[1]) | unsigned(v[2])) > 255u)
                 balance(v);
-            to[4 * x] = std::uint8_t(v[0]);
-            to[4 * x + 1] = std::uint8_t(v[1]);
-            to[4 * x + 2] = std::uint8_t(v[2]);
+            to[x] = (p & ~ChannelMask) | std::uint32_t(v[0]) | std::uint32_t(v[1]) << 8 | std::uint32_t(v[2]) << 16;
         }
         run.report(int(qint64(y + 1) * 95 / run.height + 5));
     }
@@ -165,10 +167,11 @@ namespace {
 template<int NewRed, int NewGreen, int NewBlue>
 void swapRows(FilterRun& run)
 {
+    const int w = run.width;
     for (int y = 0; y < run.height; ++y) {
         const std::uint32_t* from = run.bronPixels(y);
         std::uint32_t* to = run.beeldPixels(y);
-        for (int x = 0; x < run.width; ++x) {
+        for (int x = 0; x < w; ++x) {
             const std::uint32_t s = from[x];
             to[x] = (s & ~ChannelMask) | (((s >> NewRed) & 0xFF) << 16) | (((s >> NewGreen) & 0xFF) << 8)
                     | ((s >> NewBlue) & 0xFF);
@@ -202,15 +205,18 @@ void noiseFilter(FilterRun& run, int p)
 {
     run.report(0);
     const double span = 2.0 * p + 1.0;
-    RandomGenerator& random = run.random;
+    RandomGenerator random = run.random; // a local copy keeps its state in registers
+    const int w = run.width;
     for (int y = 0; y < run.height; ++y) {
         const std::uint8_t* from = run.bronRow(y);
         std::uint8_t* to = run.beeldRow(y);
-        for (int i = 0; i < run.width * 4; i += 4) {
+        for (int i = 0; i < w * 4; i += 4) {
             for (int c = 0; c < 3; ++c)
                 to[i + c] = std::uint8_t(clampByte(RondAf(random.fraction() * span - p + from[i + c])));
         }
+        run.random = random; // others may draw while the row's progress is reported
         run.rowDone(y + 1);
+        random = run.random;
     }
     run.report(100);
 }

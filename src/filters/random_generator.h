@@ -23,7 +23,7 @@ public:
         z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
         z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
         z ^= z >> 31;
-        return double(z >> 11) * 0x1.0p-53;
+        return double(std::int64_t(z >> 11)) * 0x1.0p-53; // signed: a single conversion instruction
     }
 
 private:

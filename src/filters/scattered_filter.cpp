@@ -29,10 +29,12 @@ void fillShares(int* shares)
 int meanGray(const FilterRun& run)
 {
     long long sum = 0;
+    const int* tabel = run.tabel.data();
+    const int w = run.width;
     for (int y = 0; y < run.height; ++y) {
         const std::uint8_t* row = run.bronRow(y);
-        for (int x = 0; x < run.width; ++x)
-            sum += run.tabel[row[4 * x] + row[4 * x + 1] + row[4 * x + 2]];
+        for (int x = 0; x < w; ++x)
+            sum += tabel[row[4 * x] + row[4 * x + 1] + row[4 * x + 2]];
     }
     return run.pixelCount() > 0 ? int(sum / run.pixelCount()) : 0;
 }
@@ -70,12 +72,14 @@ void scatteredFilter(FilterRun& run, int p)
     const int t = meanGray(run);
     run.report(10);
 
+    const int* tabel = run.tabel.data();
+    const int w = run.width;
     for (int y = 0; y < run.height; ++y) {
         const std::uint8_t* from = run.bronRow(y);
         std::uint32_t* to = run.beeldPixels(y);
         int* row1 = rows[0] + Margin;
-        for (int x = 0; x < run.width; ++x) {
-            const int gray = run.tabel[from[4 * x] + from[4 * x + 1] + from[4 * x + 2]];
+        for (int x = 0; x < w; ++x) {
+            const int gray = tabel[from[4 * x] + from[4 * x + 1] + from[4 * x + 2]];
             const int v = std::clamp(carried[row1[x] + MaxError] + gray, 0, 255);
             const int out = v >= t ? 255 : 0;
             to[x] = (to[x] & 0xFF000000u) | (out ? 0x00FFFFFFu : 0u);
