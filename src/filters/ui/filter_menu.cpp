@@ -8,7 +8,6 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QProgressBar>
-#include <QTimer>
 
 namespace {
 
@@ -93,7 +92,7 @@ void FilterMenu::runWithProgress(const CanvasCommand& command, const QString& na
         return;
     const BusyPointer busy;
     if (usesEngine(command))
-        startBarTimer();
+        m_main.startBarTimer();
     QProgressBar* progBar = m_main.controls().ProgBar;
     const bool showBar = usesProgBar(command) && progBar;
     if (showBar)
@@ -123,10 +122,4 @@ void FilterMenu::applyToCanvas(const CanvasCommand& command, const QString& name
                           &m_main.folder()};
     // One undo step; the document refreshes the canvas.
     m_main.picEdit()->document().change(name, [&](QImage& picture) { runCanvasCommand(command, picture, context); });
-}
-
-void FilterMenu::startBarTimer()
-{
-    if (auto* timer = m_main.findChild<QTimer*>(QStringLiteral("BarTimer")))
-        timer->start();
 }

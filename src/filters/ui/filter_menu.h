@@ -35,7 +35,6 @@ private:
     // The one place where a command of these menus changes the canvas picture:
     // one undo step named after the menu entry.
     void applyToCanvas(const CanvasCommand& command, const QString& name);
-    void startBarTimer();
 
     Main& m_main;
     FilterEngine m_engine;
