@@ -75,7 +75,7 @@ int main(int argc, char* argv[])
         main = std::make_unique<Main>(state, folder, interaction);
         main->show();
         if (line.has(QStringLiteral("--quit-when-shown")))
-            QTimer::singleShot(0, &app, &QCoreApplication::quit);   // runs once the first paint is done
+            QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); });   // after the first paint; no exit question
     };
 
     std::unique_ptr<Titel> titel;

@@ -1,5 +1,7 @@
 #include "documents/open_list.h"
 
+#include "app/web_lookups.h"
+
 #include "documents/supplement_file.h"
 
 #include <QDir>
@@ -74,5 +76,5 @@ QString HelpInfoTitel(const QString& plaatsnaam)
 {
     if (plaatsnaam.left(8) == QLatin1String("Verzamel"))
         return QStringLiteral("Info...");
-    return QStringLiteral("Info ") + plaatsnaam + QStringLiteral(".nl");
+    return WebLookups::municipalityCaption(plaatsnaam);
 }

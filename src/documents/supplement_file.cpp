@@ -149,10 +149,15 @@ SchrijfStatus SchrijfSupplement(const ProgramFolder& folder, const Supplement& s
 
 GelezenSupplement LeesSupplement(const ProgramFolder& folder, const QString& name)
 {
-    GelezenSupplement result;
     if (!IsGeldigeSupplementNaam(name))
-        return result;
-    std::optional<QStringList> lines = TextFile::readLines(SupplementTekstPad(folder, name));
+        return {};
+    return LeesSupplementBestand(SupplementTekstPad(folder, name));
+}
+
+GelezenSupplement LeesSupplementBestand(const QString& path)
+{
+    GelezenSupplement result;
+    std::optional<QStringList> lines = TextFile::readLines(path);
     if (!lines)
         return result;
     // Reading stops at a line too long to be the program's own, as it stops at any other damage.

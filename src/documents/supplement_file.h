@@ -76,6 +76,8 @@ Supplement SupplementUitState(const ApplicationState& state, const QImage& canva
 SchrijfStatus SchrijfSupplement(const ProgramFolder& folder, const Supplement& supplement,
                                 const std::function<void()>& betweenFiles = {});
 GelezenSupplement LeesSupplement(const ProgramFolder& folder, const QString& name);
+// The same for a supplement text file anywhere, given by its path.
+GelezenSupplement LeesSupplementBestand(const QString& path);
 
 // Puts what was read into the state: the fields that were read, and the
 // description lines with their count (those read, also after a failure).

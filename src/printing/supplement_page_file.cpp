@@ -6,22 +6,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 
 namespace {
-
-// The supplement reader reads from a program folder's Supplementen folder. A
-// temporary program folder whose Supplementen is a link to the file's own
-// folder lets it read a supplement wherever it lies, by the same rules.
-struct LinkedFolder
-{
-    QTemporaryDir root;
-    bool ok = false;
-
-    explicit LinkedFolder(const QString& folder)
-        : ok(root.isValid() && QFile::link(folder, root.filePath(QString::fromLatin1(SupplementBestand::Map))))
-    {}
-};
 
 QString leesMelding(LeesStatus status, const QString& path)
 {
@@ -34,6 +20,8 @@ QString leesMelding(LeesStatus status, const QString& path)
         return QStringLiteral("Supplement onvolledig (minder dan vijf regels): %1").arg(path);
     case LeesStatus::TeveelRegels:
         return QStringLiteral("Meer dan 100 omschrijvingsregels; alleen de eerste 100 worden afgedrukt.");
+    case LeesStatus::TeLangeRegel:
+        return QStringLiteral("Supplement beschadigd (een te lange regel); alleen de regels ervoor worden afgedrukt.");
     }
     return {};
 }
@@ -46,18 +34,14 @@ SupplementPaginaBestand LeesSupplementPagina(const QString& supPath)
     const QString name = info.completeBaseName();
     if (!info.isFile() || !IsGeldigeSupplementNaam(name))
         return {std::nullopt, leesMelding(LeesStatus::Ontbreekt, supPath)};
-    const LinkedFolder linked(info.absolutePath());
-    if (!linked.ok)
-        return {std::nullopt, QStringLiteral("Geen tijdelijke map beschikbaar om %1 te lezen.").arg(supPath)};
-
-    const ProgramFolder folder(linked.root.path());
-    const GelezenSupplement gelezen = LeesSupplement(folder, name);
+    const GelezenSupplement gelezen = LeesSupplementBestand(info.absoluteFilePath());
     if (gelezen.status == LeesStatus::Ontbreekt || gelezen.status == LeesStatus::TeKort)
         return {std::nullopt, leesMelding(gelezen.status, supPath)};
 
     ApplicationState state;
     ZetGelezenSupplement(state, gelezen);
     // The page preview shows the page number as read; the picture is optional.
-    const QImage picture(SupplementAfbeeldingPad(folder, name));
+    // The bitmap beside the text file, its name matched without regard to case.
+    const QImage picture(ProgramFolder(info.absolutePath()).path(name + QStringLiteral(".bmp")));
     return {SupplementPaginaUitState(state, picture, state.PaginaNr), leesMelding(gelezen.status, supPath)};
 }

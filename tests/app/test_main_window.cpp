@@ -103,7 +103,7 @@ private Q_SLOTS:
         QCOMPARE(captions(f.child<QMenu>("Tools")), QStringList({"Op de kaart", "Google Maps", "Plaatsnamen"}));
         QCOMPARE(captions(f.child<QMenu>("Bewerken")),
                  QStringList({"Tekenknoppen Aan", "-", "Tekenfilters", "Flip Horizontaal", "Flip Vertikaal",
-                              "Flip Rechts", "Flip Boven", "Border"}));
+                              "Flip Rechts", "Flip Boven", "Border", "-", "Ongedaan maken", "Opnieuw"}));
         QCOMPARE(captions(m.EditBewerken),
                  QStringList({"Grayscale", "Negative", "Light", "Dark", "Sharpen", "Contrast", "Pixelize", "Reliëf",
                               "Swap Colors", "Scattered", "Blur", "Aquarel", "Defuse", "Add noise", "Edge", "Contour",

@@ -9,6 +9,7 @@
 #include "perforation/ui/opmaak_menu.h"
 
 #include <QAction>
+#include <QScrollBar>
 #include <QtTest>
 
 class TestOpmaakMenu : public QObject
@@ -23,12 +24,21 @@ private Q_SLOTS:
         ApplicationState state;
         Main main(state, folder.folder(), interaction);
         main.findChild<OpmaakMenu*>()->setHolePause(0);
-        QImage& image = main.picEdit()->image();
-        image.fill(Qt::white);
+        QImage white(500, 260, QImage::Format_RGB32);
+        white.fill(Qt::white);
+        main.picEdit()->setImage(white);
+        const QImage& image = main.picEdit()->image();
 
         main.menus().PerforatieKleurVel[1]->trigger();
         QCOMPARE(image.pixel(27, 27), qRgb(0, 0, 0));
         QCOMPARE(image.pixel(100, 200), qRgb(0, 0, 0));
+        // The line width is the slider's again, and the whole perforation is one undo step.
+        QCOMPARE(main.picEdit()->document().surface().drawWidth(), main.controls().Slider1->value());
+        main.picEdit()->document().undo();
+        QCOMPARE(main.picEdit()->image().pixel(27, 27), qRgb(255, 255, 255));
+        QCOMPARE(main.picEdit()->image().pixel(100, 200), qRgb(255, 255, 255));
+        main.picEdit()->document().redo();
+        QCOMPARE(main.picEdit()->image().pixel(100, 200), qRgb(0, 0, 0));
 
         main.menus().PerforatieKleurBlok[2]->trigger();
         QCOMPARE(image.pixel(100, 150), qRgb(255, 255, 255));
@@ -37,6 +47,7 @@ private Q_SLOTS:
         main.menus().PerforatieBarcode[1]->trigger();
         QCOMPARE(image.pixel(424, 229), qRgb(0, 0, 0));
         QVERIFY(interaction.shown.isEmpty());
+        main.picEdit()->document().undoStack().clear();
     }
 };
 

@@ -244,13 +244,13 @@ void Main::createTextPanel(QWidget* panel)
     m_controls.Check1->move(12, 46);
     m_controls.CheckBold = new QCheckBox(QStringLiteral("Bold"), panel);
     m_controls.CheckBold->setObjectName(QStringLiteral("CheckBold"));
-    m_controls.CheckBold->move(112, 46);
+    m_controls.CheckBold->move(124, 46);
     m_controls.CheckItalic = new QCheckBox(QStringLiteral("Italic"), panel);
     m_controls.CheckItalic->setObjectName(QStringLiteral("CheckItalic"));
-    m_controls.CheckItalic->move(166, 46);
+    m_controls.CheckItalic->move(180, 46);
     m_controls.CheckOnderstreept = new QCheckBox(QStringLiteral("Onderstreept"), panel);
     m_controls.CheckOnderstreept->setObjectName(QStringLiteral("CheckOnderstreept"));
-    m_controls.CheckOnderstreept->move(224, 46);
+    m_controls.CheckOnderstreept->move(240, 46);
     m_controls.CheckVer = new QCheckBox(QStringLiteral("Richting"), panel);
     m_controls.CheckVer->setObjectName(QStringLiteral("CheckVer"));
     m_controls.CheckVer->move(12, 70);
@@ -318,13 +318,13 @@ void Main::createCataloguePanel()
     for (int i = 0; i <= 8; ++i) {
         const int column = i < 4 ? 0 : 1;
         const int row = i < 8 ? i % 4 : 3;
-        const int captionX = i == 8 ? 452 : 8 + 240 * column;
-        const int valueX = i == 8 ? 478 : captionX + (column == 0 ? 124 : 110);
+        const int captionX = i == 8 ? 454 : 8 + 236 * column;
+        const int valueX = i == 8 ? 480 : captionX + 120;
         const int y = 8 + 21 * row;
         caption(m_controls.Frame4, i == 8 ? QStringLiteral("Nr.") : captions.at(i), captionX, y);
         auto* value = new QLabel(QStringLiteral("0"), m_controls.Frame4);
         value->setObjectName(QStringLiteral("Infolab%1").arg(i));
-        value->setGeometry(valueX, y, i == 8 ? 46 : (column == 0 ? 106 : 92), 17);
+        value->setGeometry(valueX, y, i == 8 ? 44 : (column == 0 ? 106 : 88), 17);
         QPalette palette = value->palette();
         palette.setColor(QPalette::WindowText, QColor(10, 10, 10));
         value->setPalette(palette);

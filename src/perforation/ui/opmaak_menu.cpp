@@ -2,12 +2,14 @@
 
 #include "app/ui/main_form.h"
 #include "app/wacht.h"
+#include "canvas/canvas_document.h"
 #include "canvas/ui/pic_edit.h"
 #include "perforation/barcode.h"
 #include "perforation/perforation.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QScrollBar>
 
 OpmaakMenu::OpmaakMenu(Main& main)
     : QObject(&main)
@@ -34,32 +36,38 @@ void OpmaakMenu::PerforatieKleurBlok_Click(int index)
 
 void OpmaakMenu::perforate(int index, bool block)
 {
-    if (index != 1 && index != 2)
-        return;
-    const std::uint8_t grey = index == 1 ? 0 : 255;
     PicEdit* canvas = m_main.picEdit();
-    QImage& image = canvas->image();
-    if (block)
-        Perfins::PerforeerBlok(image, grey);
-    else
-        Perfins::PerforeerVel(image, grey);
-    canvas->update();
-
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const float pause = m_holePause;
-    Perfins::PerforeerUitBestand(image, m_main.folder().path(QStringLiteral("Data/Perfin.cor")), grey,
-                                 block ? Perfins::Soort::Blok : Perfins::Soort::Velletje, [canvas, pause] {
-                                     canvas->update();
-                                     Wacht(pause);
-                                 });
-    QApplication::restoreOverrideCursor();
-    canvas->update();
+    CanvasDocument& document = canvas->document();
+    document.surface().setDrawWidth(1);
+    if (index == 1 || index == 2) {
+        const std::uint8_t grey = index == 1 ? 0 : 255;
+        const QString perfin = m_main.folder().path(QStringLiteral("Data/Perfin.cor"));
+        const float pause = m_holePause;
+        // The holes of the file appear one after the other, so the canvas is shown after each.
+        const auto showHole = [canvas, pause] {
+            canvas->update();
+            Wacht(pause);
+        };
+        document.change(QStringLiteral("Perforatie"), [&](QImage& image) {
+            if (block)
+                Perfins::PerforeerBlok(image, grey);
+            else
+                Perfins::PerforeerVel(image, grey);
+            canvas->update();
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+            Perfins::PerforeerUitBestand(image, perfin, grey, block ? Perfins::Soort::Blok : Perfins::Soort::Velletje,
+                                         showHole);
+            QApplication::restoreOverrideCursor();
+        });
+    }
+    document.surface().setDrawWidth(m_main.controls().Slider1->value());
 }
 
 void OpmaakMenu::PerforatieBarcode_Click(int index)
 {
     if (index < 1 || index > 3)
         return;
-    Barcode::plaatsBarcode(m_main.picEdit()->image(), static_cast<Barcode::Plaats>(index));
-    m_main.picEdit()->update();
+    m_main.picEdit()->document().change(QStringLiteral("Barcode"), [index](QImage& image) {
+        Barcode::plaatsBarcode(image, static_cast<Barcode::Plaats>(index));
+    });
 }
