@@ -51,7 +51,13 @@ Config::Config(Main& main, QWidget* parent)
     label3->move(12, 8);
     auto* label6 = new QLabel(QStringLiteral("Kleur achtergrond Supplement"), this);
     label6->setObjectName(QStringLiteral("Label6"));
-    label6->move(168, 8);
+    label6->move(164, 8);
+    // The headings are long for the narrow window; a point smaller keeps them whole.
+    for (QLabel* heading : {label3, label6}) {
+        QFont font = heading->font();
+        font.setPointSizeF(font.pointSizeF() - 1);
+        heading->setFont(font);
+    }
     const int tops[4] = {0, 28, 47, 66};
     for (int i = 1; i <= 3; ++i) {
         m_hScroll[i] = colourBar(this, 12, tops[i]);
