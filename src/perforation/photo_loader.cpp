@@ -1,15 +1,41 @@
 #include "perforation/photo_loader.h"
 
+#include "perforation/metafile_reader.h"
+
+#include <QFile>
+
 #include <QFileInfo>
 #include <QImageReader>
 
 namespace PhotoLoader {
+
+namespace {
+
+bool isMetafile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && MetafileReader::looksLikeMetafile(file.read(6));
+}
+
+PhotoFile loadMetafile(const QString& path, const QString& name)
+{
+    if (!MetafileReader::available())
+        return {QImage(), QStringLiteral("%1 is een Windows Metafile; die kan deze uitgave niet lezen.").arg(name)};
+    QImage image = MetafileReader::read(path, MaximumBytes);
+    if (image.isNull())
+        return {QImage(), QStringLiteral("%1 kan niet worden gelezen.").arg(name)};
+    return {image, QString()};
+}
+
+} // namespace
 
 PhotoFile load(const QString& path)
 {
     const QString name = QFileInfo(path).fileName();
     if (!QFileInfo(path).isFile())
         return {QImage(), QStringLiteral("Het bestand %1 bestaat niet.").arg(name)};
+    if (isMetafile(path))
+        return loadMetafile(path, name);
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(true);
