@@ -1,25 +1,11 @@
 // velinor-cli photos as a collector runs it: five frames filled, wrong use
 // refused with status 2, unreadable pictures with status 1 and no output.
 
-#include <QProcess>
+#include "common/cli_run.h"
+
 #include <QtTest>
 
 namespace {
-
-struct Run
-{
-    int status = -1;
-    QString out, err;
-};
-
-Run cli(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(VELINOR_CLI), arguments);
-    process.waitForFinished(60000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
 
 QImage filled(int w, int h, QColor colour)
 {
@@ -42,7 +28,7 @@ private Q_SLOTS:
         const QString out = dir.filePath(QStringLiteral("uit.bmp"));
         QVERIFY(filled(100, 100, QColor(200, 10, 10)).save(photo));
         QVERIFY(filled(500, 260, Qt::white).save(sheet));
-        const Run run = cli({"photos", "sheet", "groot", photo, sheet, out});
+        const CliRun run = runCli({"photos", "sheet", "groot", photo, sheet, out});
         QCOMPARE(run.status, 0);
         const QImage result(out);
         QCOMPARE(result.size(), QSize(500, 260));
@@ -53,7 +39,7 @@ private Q_SLOTS:
             QCOMPARE(result.pixel(corner + QPoint(74, 85)), qRgb(255, 255, 255));
         }
 
-        const Run small = cli({"photos", "block", "klein", photo, sheet, out});
+        const CliRun small = runCli({"photos", "block", "klein", photo, sheet, out});
         QCOMPARE(small.status, 0);
         const QImage block(out);
         QCOMPARE(block.pixel(20, 146), qRgb(200, 10, 10));
@@ -69,7 +55,7 @@ private Q_SLOTS:
               QStringList{"photos", "vel", "groot", "a.jpg", "b.bmp", "c.bmp"},
               QStringList{"photos", "sheet", "middel", "a.jpg", "b.bmp", "c.bmp"},
               QStringList{"photos", "sheet", "groot", "a.jpg", "b.bmp", "c.xyz"}}) {
-            const Run run = cli(arguments);
+            const CliRun run = runCli(arguments);
             QCOMPARE(run.status, 2);
             QVERIFY(run.err.contains(QStringLiteral("Gebruik: velinor-cli photos")));
         }
@@ -92,7 +78,7 @@ private Q_SLOTS:
         file.close();
         for (const QStringList& files : {QStringList{broken, sheet}, QStringList{photo, broken},
                                          QStringList{photo, wrongSize}, QStringList{dir.filePath("weg.jpg"), sheet}}) {
-            const Run run = cli(QStringList{"photos", "sheet", "klein"} + files + QStringList{out});
+            const CliRun run = runCli(QStringList{"photos", "sheet", "klein"} + files + QStringList{out});
             QCOMPARE(run.status, 1);
             QVERIFY(!run.err.isEmpty());
             QVERIFY(!QFile::exists(out));

@@ -1,28 +1,10 @@
 // velinor-cli filter as a user runs it: the list of names, a filter applied to
 // a file, repeatable randomness, the draw colour and the refusals.
 
-#include <QProcess>
+#include "common/cli_run.h"
+
 #include <QTemporaryDir>
 #include <QtTest>
-
-namespace {
-
-struct Run
-{
-    int status = -1;
-    QString out, err;
-};
-
-Run cli(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(VELINOR_CLI), arguments);
-    process.waitForFinished(60000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
-
-} // namespace
 
 class TestFilterCli : public QObject
 {
@@ -44,7 +26,7 @@ class TestFilterCli : public QObject
 private Q_SLOTS:
     void listsEveryName()
     {
-        const Run run = cli({"filter", "--list"});
+        const CliRun run = runCli({"filter", "--list"});
         QCOMPARE(run.status, 0);
         const QStringList names = run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         QVERIFY(names.size() >= 31);
@@ -56,14 +38,14 @@ private Q_SLOTS:
     void appliesAFilterToAnyPicture()
     {
         const QString input = writePicture("klein.png", QSize(7, 5), qRgb(200, 100, 30));
-        const Run png = cli({"filter", "grayscale", input, path("grijs.png")});
+        const CliRun png = runCli({"filter", "grayscale", input, path("grijs.png")});
         QCOMPARE(png.status, 0);
         const QImage gray(path("grijs.png"));
         QCOMPARE(gray.size(), QSize(7, 5));
         QCOMPARE(gray.pixel(0, 0), qRgb(20, 20, 20));
         QCOMPARE(gray.pixel(6, 4), qRgb(110, 110, 110));
 
-        QCOMPARE(cli({"filter", "swap-bgr", input, path("wissel.bmp")}).status, 0);
+        QCOMPARE(runCli({"filter", "swap-bgr", input, path("wissel.bmp")}).status, 0);
         QFile bmp(path("wissel.bmp"));
         QVERIFY(bmp.open(QIODevice::ReadOnly));
         QCOMPARE(bmp.read(2), QByteArray("BM"));
@@ -73,9 +55,9 @@ private Q_SLOTS:
     void seedMakesNoiseRepeatable()
     {
         const QString input = writePicture("grijs.png", QSize(20, 10), qRgb(128, 128, 128));
-        QCOMPARE(cli({"filter", "noise", input, path("a.png"), "--seed", "12"}).status, 0);
-        QCOMPARE(cli({"filter", "noise", "--seed", "12", input, path("b.png")}).status, 0);
-        QCOMPARE(cli({"filter", "noise", input, path("c.png"), "--seed", "13"}).status, 0);
+        QCOMPARE(runCli({"filter", "noise", input, path("a.png"), "--seed", "12"}).status, 0);
+        QCOMPARE(runCli({"filter", "noise", "--seed", "12", input, path("b.png")}).status, 0);
+        QCOMPARE(runCli({"filter", "noise", input, path("c.png"), "--seed", "13"}).status, 0);
         QCOMPARE(QImage(path("a.png")), QImage(path("b.png")));
         QVERIFY(QImage(path("a.png")) != QImage(path("c.png")));
         QVERIFY(QImage(path("a.png")) != QImage(input));
@@ -84,15 +66,15 @@ private Q_SLOTS:
     void canvasPassesNeedTheCanvasSize()
     {
         const QString canvas = writePicture("canvas.png", QSize(500, 260), qRgb(255, 255, 255));
-        QCOMPARE(cli({"filter", "transparant", canvas, path("rood.png"), "--color", "255,0,0"}).status, 0);
+        QCOMPARE(runCli({"filter", "transparant", canvas, path("rood.png"), "--color", "255,0,0"}).status, 0);
         const QImage red(path("rood.png"));
         QCOMPARE(red.pixel(2, 0), qRgb(255, 0, 0));
         QCOMPARE(red.pixel(1, 0), qRgb(255, 255, 255));
-        QCOMPARE(cli({"filter", "transparant", canvas, path("zwart.png")}).status, 0);
+        QCOMPARE(runCli({"filter", "transparant", canvas, path("zwart.png")}).status, 0);
         QCOMPARE(QImage(path("zwart.png")).pixel(3, 1), qRgb(0, 0, 0));
 
         const QString small = writePicture("klein2.png", QSize(50, 26), qRgb(255, 255, 255));
-        const Run refused = cli({"filter", "sepia", small, path("sepia.png")});
+        const CliRun refused = runCli({"filter", "sepia", small, path("sepia.png")});
         QCOMPARE(refused.status, 1);
         QVERIFY(refused.err.contains(QStringLiteral("500 x 260")));
         QVERIFY(!QFile::exists(path("sepia.png")));
@@ -115,7 +97,7 @@ private Q_SLOTS:
             {"filter", "grayscale", input, path("o.png"), "extra"},
         };
         for (const QStringList& arguments : wrong) {
-            const Run run = cli(arguments);
+            const CliRun run = runCli(arguments);
             QVERIFY2(run.status == 2, qPrintable(arguments.join(' ')));
             QVERIFY(run.err.contains(QStringLiteral("Gebruik: velinor-cli filter")));
         }
@@ -129,13 +111,13 @@ private Q_SLOTS:
         junk.write("geen afbeelding");
         junk.close();
         for (const QString& input : {path("kapot.png"), path("ontbreekt.png")}) {
-            const Run run = cli({"filter", "negative", input, path("uit.png")});
+            const CliRun run = runCli({"filter", "negative", input, path("uit.png")});
             QCOMPARE(run.status, 1);
             QVERIFY(run.err.contains(QStringLiteral("Kan de afbeelding")));
         }
         QVERIFY(!QFile::exists(path("uit.png")));
         const QString input = writePicture("goed.png", QSize(4, 4), qRgb(1, 2, 3));
-        const Run run = cli({"filter", "negative", input, path("geen-map/uit.png")});
+        const CliRun run = runCli({"filter", "negative", input, path("geen-map/uit.png")});
         QCOMPARE(run.status, 1);
         QVERIFY(run.err.contains(QStringLiteral("niet schrijven")));
     }

@@ -1,30 +1,11 @@
 // velinor-cli's geography commands as a user runs them.
 
+#include "common/cli_run.h"
 #include "common/test_folder.h"
 #include "geography/map_picture.h"
 
 #include <QImage>
-#include <QProcess>
 #include <QtTest>
-
-namespace {
-
-struct Run
-{
-    int status = -1;
-    QString out, err;
-};
-
-Run cli(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(VELINOR_CLI), arguments);
-    process.waitForFinished(60000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
-
-} // namespace
 
 class TestGeographyCli : public QObject
 {
@@ -35,7 +16,7 @@ private Q_SLOTS:
         TestFolder folder;
         folder.write(QStringLiteral("Data/coordinaten.cor"), "100,200,Gouda\r\n,1,Weg\r\n150,250,\"Rijswijk, Zuid-Holland\"\r\n");
         const QString png = folder.root() + QStringLiteral("/kaart.png");
-        const Run run = cli({"--home", folder.root(), "kaart", png});
+        const CliRun run = runCli({"--home", folder.root(), "kaart", png});
         QCOMPARE(run.status, 0);
         QCOMPARE(run.out, QStringLiteral("2 Steden\n"));
         const QImage map(png);
@@ -47,8 +28,8 @@ private Q_SLOTS:
     void mapBadUse()
     {
         TestFolder folder;
-        QCOMPARE(cli({"--home", folder.root(), "kaart"}).status, 2);
-        const Run unwritable = cli({"--home", folder.root(), "kaart", folder.root() + QStringLiteral("/geen/map/kaart.png")});
+        QCOMPARE(runCli({"--home", folder.root(), "kaart"}).status, 2);
+        const CliRun unwritable = runCli({"--home", folder.root(), "kaart", folder.root() + QStringLiteral("/geen/map/kaart.png")});
         QCOMPARE(unwritable.status, 1);
         QVERIFY(unwritable.err.contains(QStringLiteral("Kan ") + folder.root()));
     }
@@ -57,12 +38,12 @@ private Q_SLOTS:
     {
         TestFolder folder;
         folder.write(QStringLiteral("Data/plaatsnamen.cat"), "Aalten\r\nA\r\namen\r\n't Zandt\r\nAmen\r\n");
-        const Run run = cli({"--home", folder.root(), "plaatsnamen", "A"});
+        const CliRun run = runCli({"--home", folder.root(), "plaatsnamen", "A"});
         QCOMPARE(run.status, 0);
         QCOMPARE(run.out, QStringLiteral("Aalten\nAmen\n2 Plaatsnamen\n"));
-        QCOMPARE(cli({"--home", folder.root(), "plaatsnamen", "'"}).out, QStringLiteral("'t Zandt\n1 Plaatsnamen\n"));
+        QCOMPARE(runCli({"--home", folder.root(), "plaatsnamen", "'"}).out, QStringLiteral("'t Zandt\n1 Plaatsnamen\n"));
         for (const QStringList& bad : {QStringList{"plaatsnamen"}, QStringList{"plaatsnamen", "a"}, QStringList{"plaatsnamen", "AB"}})
-            QCOMPARE(cli(QStringList{"--home", folder.root()} + bad).status, 2);
+            QCOMPARE(runCli(QStringList{"--home", folder.root()} + bad).status, 2);
     }
 };
 

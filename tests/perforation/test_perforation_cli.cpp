@@ -1,9 +1,9 @@
 // Perforation and barcode by name through velinor-cli filter.
 
+#include "common/cli_run.h"
 #include "common/test_folder.h"
 
 #include <QImage>
-#include <QProcess>
 #include <QtTest>
 
 class TestPerforationCli : public QObject
@@ -20,10 +20,7 @@ private Q_SLOTS:
         QVERIFY(white.save(in));
 
         auto run = [&](const QString& name, const QString& out) {
-            QProcess cli;
-            cli.start(QStringLiteral(VELINOR_CLI), {"--home", folder.root(), "filter", name, in, out});
-            cli.waitForFinished(60000);
-            return cli.exitCode();
+            return runCli({"--home", folder.root(), "filter", name, in, out}).status;
         };
         const QString sheet = folder.path(QStringLiteral("sheet.png"));
         QCOMPARE(run(QStringLiteral("perforate-sheet-black"), sheet), 0);
@@ -39,10 +36,7 @@ private Q_SLOTS:
         QCOMPARE(run(QStringLiteral("barcode-3"), barcode), 0);
         QCOMPARE(QImage(barcode).pixel(473, 74), qRgb(0, 0, 0));
 
-        QProcess list;
-        list.start(QStringLiteral(VELINOR_CLI), {"filter", "--list"});
-        list.waitForFinished(60000);
-        const QString names = QString::fromUtf8(list.readAllStandardOutput());
+        const QString names = runCli({"filter", "--list"}).out;
         for (const char* name : {"perforate-sheet-black", "perforate-sheet-white", "perforate-block-black",
                                  "perforate-block-white", "barcode-1", "barcode-2", "barcode-3"})
             QVERIFY2(names.contains(QLatin1String(name)), name);

@@ -7,24 +7,15 @@
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
+#include "common/cli_run.h"
+
 #include <QtTest>
 
 namespace {
 
-struct Run
+CliRun cli(const TestFolder& folder, const QStringList& arguments)
 {
-    int status = -1;
-    QString out, err;
-};
-
-Run cli(const TestFolder& folder, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(VELINOR_CLI), QStringList{"--home", folder.root()} + arguments);
-    process.waitForFinished(120000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+    return runCli(QStringList{"--home", folder.root()} + arguments);
 }
 
 bool hasWords(const QString& pdf, const QString& text)
@@ -48,7 +39,7 @@ private Q_SLOTS:
     {
         TestFolder folder(true);
         const QString pdf = folder.root() + QStringLiteral("/pagina.pdf");
-        const Run run = cli(folder, {"page", folder.path(QStringLiteral("Supplementen/Alkmaar.sup")), pdf});
+        const CliRun run = cli(folder, {"page", folder.path(QStringLiteral("Supplementen/Alkmaar.sup")), pdf});
         QCOMPARE(run.status, 0);
         QCOMPARE(PdfInformatie(pdf).pages, 1);
         for (const char* text : {"Velinor", "Alkmaar", "Nr.2301", "2005", "Alkmaar ligt in Noord-Holland"})
@@ -71,7 +62,7 @@ private Q_SLOTS:
     {
         TestFolder folder;
         const QString pdf = folder.root() + QStringLiteral("/x.pdf");
-        const Run run = cli(folder, {"page", folder.root() + QStringLiteral("/Nergens.sup"), pdf});
+        const CliRun run = cli(folder, {"page", folder.root() + QStringLiteral("/Nergens.sup"), pdf});
         QCOMPARE(run.status, 1);
         QVERIFY(run.err.contains(QStringLiteral("niet gevonden")));
         QVERIFY(!QFile::exists(pdf));
@@ -83,7 +74,7 @@ private Q_SLOTS:
         const int count = int(QDir(folder.path(QStringLiteral("Images"))).entryList({"*.jpg"}).size());
         QVERIFY(count > 0 && count <= 50);
         const QString pdf = folder.root() + QStringLiteral("/blad.pdf");
-        const Run run = cli(folder, {"contact-sheet", pdf});
+        const CliRun run = cli(folder, {"contact-sheet", pdf});
         QCOMPARE(run.status, 0);
         QVERIFY(run.out.contains(QStringLiteral("%1 velletjes").arg(count)));
         QCOMPARE(PdfInformatie(pdf).pages, 1);
@@ -105,7 +96,7 @@ private Q_SLOTS:
     {
         TestFolder folder(true);
         const QString pdf = folder.root() + QStringLiteral("/lijst.pdf");
-        const Run run = cli(folder, {"list", pdf});
+        const CliRun run = cli(folder, {"list", pdf});
         QCOMPARE(run.status, 0);
         QVERIFY(hasWords(pdf, QStringLiteral("Nr. Jaartal Plaats Cat.nr. Oplage Nominaal Cat.prijs")));
         QCOMPARE(PdfRegel(PdfWoorden(pdf), 1, 1500 + 360),
@@ -123,7 +114,7 @@ private Q_SLOTS:
     void unwritableOutputFails()
     {
         TestFolder folder;
-        const Run run = cli(folder, {"list", folder.root() + QStringLiteral("/geen/map/lijst.pdf")});
+        const CliRun run = cli(folder, {"list", folder.root() + QStringLiteral("/geen/map/lijst.pdf")});
         QCOMPARE(run.status, 1);
         QVERIFY(run.err.contains(QStringLiteral("Kan ")));
     }
@@ -133,7 +124,7 @@ private Q_SLOTS:
         TestFolder folder;
         for (const QStringList& arguments :
              {QStringList{"page", "a.sup"}, QStringList{"contact-sheet"}, QStringList{"list", "a.pdf", "b.pdf"}}) {
-            const Run run = cli(folder, arguments);
+            const CliRun run = cli(folder, arguments);
             QCOMPARE(run.status, 2);
             QVERIFY(run.err.contains(QStringLiteral("Gebruik: velinor-cli")));
         }
