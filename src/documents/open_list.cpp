@@ -30,6 +30,8 @@ LaadVelModus LaadVelModusVan(std::uint8_t gereedschap)
 
 QStringList LaadVelNamen(const ProgramFolder& folder, LaadVelModus modus)
 {
+    if (modus == LaadVelModus::Supplementen)
+        HerstelSupplementen(folder);
     const QDir dir(folder.path(folderOf(modus)), patternOf(modus), QDir::Name | QDir::IgnoreCase,
                    QDir::Files | QDir::Readable);
     QStringList names = dir.entryList();

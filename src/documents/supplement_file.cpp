@@ -2,6 +2,7 @@
 
 #include "app/application_state.h"
 #include "app/text_file.h"
+#include "documents/supplement_commit.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -28,16 +29,6 @@ QByteArray textBytes(const Supplement& supplement)
     return bytes;
 }
 
-// Opens a QSaveFile and writes the whole content to its temporary file; the
-// target is not touched until commit().
-std::unique_ptr<QSaveFile> stage(const QString& path, const QByteArray& bytes)
-{
-    auto file = std::make_unique<QSaveFile>(path);
-    if (!file->open(QIODevice::WriteOnly) || file->write(bytes) != bytes.size())
-        return nullptr;
-    return file;
-}
-
 std::optional<QByteArray> bitmapBytes(const QImage& image)
 {
     QByteArray bytes;
@@ -46,23 +37,6 @@ std::optional<QByteArray> bitmapBytes(const QImage& image)
     if (!image.convertToFormat(QImage::Format_RGB888).save(&buffer, "BMP"))
         return std::nullopt;
     return bytes;
-}
-
-std::optional<QByteArray> currentContent(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return file.readAll();
-}
-
-// Puts the text file back as it was before this save replaced it.
-void restoreText(const QString& path, const std::optional<QByteArray>& before)
-{
-    if (before)
-        TextFile::writeBytes(path, *before);
-    else
-        QFile::remove(path);
 }
 
 } // namespace
@@ -117,41 +91,39 @@ SchrijfStatus SchrijfSupplement(const ProgramFolder& folder, const Supplement& s
         return SchrijfStatus::OngeldigeNaam;
     if (!QDir().mkpath(folder.path(QString::fromLatin1(SupplementBestand::Map))))
         return SchrijfStatus::MapNietAangemaakt;
-    const QString textPath = SupplementTekstPad(folder, name);
-    const QString picturePath = SupplementAfbeeldingPad(folder, name);
-
-    // Both new files are complete on disk before either old one is replaced.
-    const auto text = stage(textPath, textBytes(supplement));
-    if (!text)
-        return SchrijfStatus::TekstNietGeschreven;
-    std::unique_ptr<QSaveFile> picture;
+    std::optional<QByteArray> picture;
     if (!supplement.afbeelding.isNull()) {
-        const auto bytes = bitmapBytes(supplement.afbeelding);
-        picture = bytes ? stage(picturePath, *bytes) : nullptr;
+        picture = bitmapBytes(supplement.afbeelding);
         if (!picture)
             return SchrijfStatus::AfbeeldingNietGeschreven;
     }
-
-    const std::optional<QByteArray> oldText = currentContent(textPath);
-    if (!text->commit())
-        return SchrijfStatus::TekstNietGeschreven;
-    if (betweenFiles)
-        betweenFiles();
-    if (picture && !picture->commit()) {
-        restoreText(textPath, oldText);
-        return SchrijfStatus::AfbeeldingNietGeschreven;
+    switch (SupplementCommit::replacePair(SupplementTekstPad(folder, name), textBytes(supplement),
+                                          SupplementAfbeeldingPad(folder, name), picture, betweenFiles)) {
+    case SupplementCommit::Result::Gelukt: return SchrijfStatus::Gelukt;
+    case SupplementCommit::Result::TekstMislukt: return SchrijfStatus::TekstNietGeschreven;
+    case SupplementCommit::Result::AfbeeldingMislukt: return SchrijfStatus::AfbeeldingNietGeschreven;
+    case SupplementCommit::Result::AfbeeldingNietVerwijderd: return SchrijfStatus::AfbeeldingNietVerwijderd;
     }
-    // A supplement saved without a picture must not come back with an old one.
-    if (!picture && QFileInfo::exists(picturePath) && !QFile::remove(picturePath))
-        return SchrijfStatus::AfbeeldingNietVerwijderd;
-    return SchrijfStatus::Gelukt;
+    return SchrijfStatus::TekstNietGeschreven;
 }
 
 GelezenSupplement LeesSupplement(const ProgramFolder& folder, const QString& name)
 {
     if (!IsGeldigeSupplementNaam(name))
         return {};
+    SupplementCommit::recover(SupplementTekstPad(folder, name), SupplementAfbeeldingPad(folder, name));
     return LeesSupplementBestand(SupplementTekstPad(folder, name));
+}
+
+void HerstelSupplementen(const ProgramFolder& folder)
+{
+    const QDir dir(inFolder(folder, QString()));
+    const QString marker = QStringLiteral(".sup") + SupplementCommit::markerSuffix();
+    for (const QString& file : dir.entryList({QLatin1Char('*') + marker}, QDir::Files)) {
+        const QString name = file.left(file.size() - marker.size());
+        if (IsGeldigeSupplementNaam(name))
+            SupplementCommit::recover(SupplementTekstPad(folder, name), SupplementAfbeeldingPad(folder, name));
+    }
 }
 
 GelezenSupplement LeesSupplementBestand(const QString& path)

@@ -76,6 +76,8 @@ Supplement SupplementUitState(const ApplicationState& state, const QImage& canva
 SchrijfStatus SchrijfSupplement(const ProgramFolder& folder, const Supplement& supplement,
                                 const std::function<void()>& betweenFiles = {});
 GelezenSupplement LeesSupplement(const ProgramFolder& folder, const QString& name);
+// Finishes or discards every save in the folder that a crash interrupted (see supplement_commit.h).
+void HerstelSupplementen(const ProgramFolder& folder);
 // The same for a supplement text file anywhere, given by its path.
 GelezenSupplement LeesSupplementBestand(const QString& path);
 

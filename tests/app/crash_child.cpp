@@ -3,10 +3,13 @@
 // is left on disk.
 //
 //   crash_child settings FOLDER    writes FOLDER/Velinor.ini with colours A and B in turn
+//   crash_child supplement FOLDER  saves the supplement "Delft" as version A (with a picture)
+//                                  and version B (without one) in turn
 
 #include "app/application_state.h"
 #include "app/program_folder.h"
 #include "app/settings_file.h"
+#include "crash_versions.h"
 
 #include <QCoreApplication>
 
@@ -32,11 +35,19 @@ int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() != 3 || arguments.at(1) != QLatin1String("settings"))
+    if (arguments.size() != 3)
         return 2;
-    const QString path = ProgramFolder(arguments.at(2)).path(SettingsFile::FileName);
+    const ProgramFolder folder(arguments.at(2));
     std::puts("ready");
     std::fflush(stdout);
-    for (bool second = true;; second = !second)
-        SettingsFile::write(path, colours(second));
+    if (arguments.at(1) == QLatin1String("settings")) {
+        const QString path = folder.path(SettingsFile::FileName);
+        for (bool second = true;; second = !second)
+            SettingsFile::write(path, colours(second));
+    }
+    if (arguments.at(1) == QLatin1String("supplement")) {
+        for (bool second = true;; second = !second)
+            SchrijfSupplement(folder, CrashVersions::supplement(second));
+    }
+    return 2;
 }

@@ -4,9 +4,9 @@
 // controls and menu entries it owns.
 
 #include "app/ui/main_form.h"
-#include "canvas/ui/canvas_tools.h"
 
 #include "app/ui/help_menu.h"
+#include "canvas/ui/canvas_tools.h"
 #include "config/ui/config_menu.h"
 #include "documents/ui/supplement_commands.h"
 #include "filters/ui/filter_menu.h"

@@ -1,0 +1,116 @@
+#include "documents/supplement_commit.h"
+
+#include "app/text_file.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cstdio>
+
+namespace SupplementCommit {
+
+namespace {
+
+const QByteArray WithPicture = "afbeelding\r\n";
+const QByteArray WithoutPicture = "geen afbeelding\r\n";
+
+QString pending(const QString& path)
+{
+    return path + QStringLiteral(".nieuw");
+}
+
+QString marker(const QString& textPath)
+{
+    return textPath + markerSuffix();
+}
+
+// Moves from over to, replacing to in one step.
+bool moveOver(const QString& from, const QString& to)
+{
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+}
+
+std::optional<QByteArray> content(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return file.readAll();
+}
+
+void discardPending(const QString& textPath, const QString& picturePath)
+{
+    QFile::remove(pending(textPath));
+    QFile::remove(pending(picturePath));
+}
+
+// The committed pair into place: whatever new file is still waiting moves over the old one.
+bool rollForward(const QString& textPath, const QString& picturePath, bool withPicture)
+{
+    bool ok = true;
+    if (QFileInfo::exists(pending(textPath)))
+        ok = moveOver(pending(textPath), textPath) && ok;
+    if (withPicture && QFileInfo::exists(pending(picturePath)))
+        ok = moveOver(pending(picturePath), picturePath) && ok;
+    if (!withPicture && QFileInfo::exists(picturePath))
+        ok = QFile::remove(picturePath) && ok;
+    return ok;
+}
+
+} // namespace
+
+QString markerSuffix()
+{
+    return QStringLiteral(".klaar");
+}
+
+void recover(const QString& textPath, const QString& picturePath)
+{
+    const auto committed = content(marker(textPath));
+    if (!committed) {
+        discardPending(textPath, picturePath);
+        return;
+    }
+    if (rollForward(textPath, picturePath, *committed != WithoutPicture))
+        QFile::remove(marker(textPath));
+}
+
+Result replacePair(const QString& textPath, const QByteArray& text, const QString& picturePath,
+                   const std::optional<QByteArray>& picture, const std::function<void()>& betweenFiles)
+{
+    recover(textPath, picturePath);
+    if (!TextFile::writeBytes(pending(textPath), text))
+        return Result::TekstMislukt;
+    if (picture && !TextFile::writeBytes(pending(picturePath), *picture)) {
+        discardPending(textPath, picturePath);
+        return Result::AfbeeldingMislukt;
+    }
+    const std::optional<QByteArray> oldText = content(textPath);
+    if (!TextFile::writeBytes(marker(textPath), picture ? WithPicture : WithoutPicture)) {
+        discardPending(textPath, picturePath);
+        return Result::TekstMislukt;
+    }
+    // From here the new pair is committed: a crash is finished by recover().
+    if (!moveOver(pending(textPath), textPath)) {
+        QFile::remove(marker(textPath));
+        discardPending(textPath, picturePath);
+        return Result::TekstMislukt;
+    }
+    if (betweenFiles)
+        betweenFiles();
+    if (picture && !moveOver(pending(picturePath), picturePath)) {
+        // Still running, so the old text can go back rather than leave a new text beside an old picture.
+        if (oldText)
+            TextFile::writeBytes(textPath, *oldText);
+        else
+            QFile::remove(textPath);
+        QFile::remove(marker(textPath));
+        discardPending(textPath, picturePath);
+        return Result::AfbeeldingMislukt;
+    }
+    const bool removed = picture || !QFileInfo::exists(picturePath) || QFile::remove(picturePath);
+    QFile::remove(marker(textPath));
+    return removed ? Result::Gelukt : Result::AfbeeldingNietVerwijderd;
+}
+
+} // namespace SupplementCommit
