@@ -1,6 +1,9 @@
 #include "app/program_folder.h"
 
+#include "app/user_folder.h"
+
 #include <QDir>
+#include <QStandardPaths>
 #include <QFileInfo>
 
 ProgramFolder::ProgramFolder(QString root)
@@ -15,7 +18,9 @@ ProgramFolder ProgramFolder::choose(const QString& homeOption, const QString& ex
     const QString fromEnvironment = qEnvironmentVariable("VELINOR_HOME");
     if (!fromEnvironment.isEmpty())
         return ProgramFolder(fromEnvironment);
-    return ProgramFolder(executableDir);
+    // An installed program folder that cannot be written gives way to the user's own folder.
+    const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return ProgramFolder(ChooseWorkingFolder(executableDir, userFolder.isEmpty() ? QString() : userFolder + QStringLiteral("/velinor")));
 }
 
 namespace {

@@ -12,7 +12,8 @@ class ProgramFolder
 public:
     explicit ProgramFolder(QString root);
 
-    // The folder to use: the --home option if given, else VELINOR_HOME if set, else the executable's folder.
+    // The folder to use: the --home option if given, else VELINOR_HOME if set, else the executable's
+    // folder, or ~/.local/share/velinor when the executable's folder cannot be written (user_folder.h).
     static ProgramFolder choose(const QString& homeOption, const QString& executableDir);
 
     const QString& root() const { return m_root; }

@@ -4,9 +4,11 @@
 #include "app/program_folder.h"
 #include "app/record.h"
 #include "app/text_file.h"
+#include "app/user_folder.h"
 #include "common/test_folder.h"
 
 #include <QDir>
+#include <QStandardPaths>
 #include <QtTest>
 
 class TestTextFiles : public QObject
@@ -120,7 +122,31 @@ private Q_SLOTS:
         QCOMPARE(ProgramFolder::choose(QStringLiteral("/tmp/option"), QStringLiteral("/exe")).root(), QStringLiteral("/tmp/option"));
         QCOMPARE(ProgramFolder::choose(QString(), QStringLiteral("/exe")).root(), QStringLiteral("/tmp/from-env"));
         qunsetenv("VELINOR_HOME");
-        QCOMPARE(ProgramFolder::choose(QString(), QStringLiteral("/exe")).root(), QStringLiteral("/exe"));
+        TestFolder writable;
+        QCOMPARE(ProgramFolder::choose(QString(), writable.root()).root(), writable.root());
+        // A folder nobody can write in, root included, gives way to the user's own folder.
+        QStandardPaths::setTestModeEnabled(true);
+        const QString chosen = ProgramFolder::choose(QString(), QStringLiteral("/proc")).root();
+        QVERIFY(chosen.endsWith(QStringLiteral("/velinor")));
+        QVERIFY(IsWritableFolder(chosen));
+        QDir(chosen).removeRecursively();
+    }
+
+    void userFolderGetsACopyOfTheData()
+    {
+        TestFolder installed, user;
+        installed.write(QStringLiteral("Data/Informatie.cat"), "nieuw");
+        installed.write(QStringLiteral("Images/2008-Gouda.jpg"), "jpg");
+        user.write(QStringLiteral("Data/Informatie.cat"), "eigen");
+        QVERIFY(IsWritableFolder(installed.root()));
+        QVERIFY(!IsWritableFolder(QStringLiteral("/proc")));
+        QVERIFY(!IsWritableFolder(installed.path(QStringLiteral("Data/Informatie.cat"))));
+        QCOMPARE(ChooseWorkingFolder(installed.root(), user.root()), installed.root());
+
+        CopyMissingData(installed.root(), user.root());
+        QCOMPARE(user.read(QStringLiteral("Data/Informatie.cat")), QByteArray("eigen"));   // the user's own stays
+        QCOMPARE(user.read(QStringLiteral("Images/2008-Gouda.jpg")), QByteArray("jpg"));
+        QVERIFY(QFileInfo(user.path(QStringLiteral("help"))).isDir());
     }
 };
 

@@ -1,0 +1,49 @@
+#include "app/user_folder.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+namespace {
+
+void copyMissing(const QString& from, const QString& to)
+{
+    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString source = it.next();
+        const QString target = to + QLatin1Char('/') + QDir(from).relativeFilePath(source);
+        if (QFileInfo::exists(target))
+            continue;
+        QDir().mkpath(QFileInfo(target).path());
+        QFile::copy(source, target);
+    }
+}
+
+} // namespace
+
+void CopyMissingData(const QString& from, const QString& to)
+{
+    for (const char* sub : {"Data", "Images", "Supplementen", "help"}) {
+        const QString name = QString::fromLatin1(sub);
+        QDir().mkpath(to + QLatin1Char('/') + name);
+        copyMissing(from + QLatin1Char('/') + name, to + QLatin1Char('/') + name);
+    }
+}
+
+bool IsWritableFolder(const QString& folder)
+{
+    if (!QFileInfo(folder).isDir())
+        return false;
+    QTemporaryFile probe(folder + QStringLiteral("/.velinor-schrijftest-XXXXXX"));
+    return probe.open();
+}
+
+QString ChooseWorkingFolder(const QString& installed, const QString& userFolder)
+{
+    if (IsWritableFolder(installed) || userFolder.isEmpty())
+        return installed;
+    CopyMissingData(installed, userFolder);
+    return userFolder;
+}
