@@ -21,7 +21,10 @@ std::optional<Record::FieldReader> open(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() > MaximumSize)
         return std::nullopt;
-    const QByteArray bytes = file.read(MaximumSize + 1);
+    // Only as much as the file holds, and one byte more to notice a file that
+    // grew since its size was taken: asking for the whole limit would reserve
+    // 16 MB for every small list.
+    const QByteArray bytes = file.read(file.size() + 1);
     if (bytes.size() > MaximumSize || looksBinary(bytes))
         return std::nullopt;
     QString text = TextFile::decode(bytes);
