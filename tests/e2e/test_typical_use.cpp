@@ -2,6 +2,10 @@
 // through designing, saving, reopening and printing one supplement page to
 // the exit that writes the settings file. Each slot is one stage of the
 // story and builds on the window the previous stages left behind.
+//
+// Run under an X server with VELINOR_SCREENSHOTS set, the same script shows
+// every window for real, its modal windows included, and saves a picture of
+// the screen at each stage (see scripts/test).
 
 #include "app/application_state.h"
 #include "app/settings_file.h"
@@ -18,6 +22,7 @@
 #include "printing/pdf_reader.h"
 #include "printing/ui/afdrukform.h"
 #include "printing/ui/print_controller.h"
+#include "screenshots.h"
 
 #include <QAction>
 #include <QApplication>
@@ -74,6 +79,7 @@ class TestTypicalUse : public QObject
     std::unique_ptr<Main> m_main;
     QImage m_savedCanvas;
     QStringList m_savedLines;
+    Screenshots m_shots;
 
     PicEdit* canvas() const { return m_main->picEdit(); }
     const QImage& image() const { return m_main->picEdit()->image(); }
@@ -101,14 +107,25 @@ class TestTypicalUse : public QObject
         QTest::mouseClick(button, Qt::LeftButton);
     }
 
+    // A modal window the script answers is only put on the screen when pictures are taken.
+    void photograph(QDialog& dialog, const QString& name)
+    {
+        if (!m_shots.enabled())
+            return;
+        dialog.show();
+        if (QTest::qWaitForWindowExposed(&dialog))
+            m_shots.take(name);
+    }
+
     // The next Invoer window gets the text typed and OK.
     void answerInvoer(const QString& text, QString* prompt)
     {
-        m_interaction.modalScripts.enqueue([text, prompt](QDialog& dialog) {
+        m_interaction.modalScripts.enqueue([this, text, prompt](QDialog& dialog) {
             auto& invoer = dynamic_cast<Invoer&>(dialog);
             *prompt = invoer.Label1->text();
             invoer.Text1->clear();
             QTest::keyClicks(invoer.Text1, text);
+            photograph(dialog, QStringLiteral("invoer-") + text);
             QTest::mouseClick(invoer.OkKnop, Qt::LeftButton);
             return dialog.result();
         });
@@ -116,11 +133,12 @@ class TestTypicalUse : public QObject
     // The next LaadVel window gets the named entry chosen and OK.
     void answerLaadVel(const QString& name)
     {
-        m_interaction.modalScripts.enqueue([name](QDialog& dialog) {
+        m_interaction.modalScripts.enqueue([this, name](QDialog& dialog) {
             auto& laadvel = dynamic_cast<LaadVel&>(dialog);
             const auto items = laadvel.List1->findItems(name, Qt::MatchExactly);
             if (!items.isEmpty()) {
                 laadvel.List1->setCurrentItem(items.first());
+                photograph(dialog, QStringLiteral("laadvel-") + name);
                 QTest::mouseClick(laadvel.OkKnop, Qt::LeftButton);
             }
             return dialog.result();
@@ -146,11 +164,13 @@ private Q_SLOTS:
         });
         m_titel->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_titel.get()));
+        m_shots.take(QStringLiteral("titel"));
         QTest::mouseClick(m_titel->findChild<QLabel*>(QStringLiteral("Label1")), Qt::LeftButton);
         QVERIFY(!m_titel->isVisible());
         QVERIFY(m_main);
         QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
         QCOMPARE(m_main->windowTitle(), QStringLiteral("Velinor"));
+        m_shots.take(QStringLiteral("hoofdvenster"));
         m_main->findChild<OpmaakMenu*>()->setHolePause(0);
         // A first start leaves a settings file with the default colours.
         const QByteArray settings = m_folder.read(SettingsFile::FileName);
@@ -175,6 +195,7 @@ private Q_SLOTS:
         QCOMPARE(image().size(), QSize(500, 260));
         QImage sample(m_folder.path(QStringLiteral("Images/2007-Delft.jpg")));
         QCOMPARE(image().convertToFormat(QImage::Format_RGB32), sample.convertToFormat(QImage::Format_RGB32));
+        m_shots.take(QStringLiteral("velletje-geopend"));
     }
 
     void drawWithThreeTools()
@@ -205,6 +226,7 @@ private Q_SLOTS:
         QVERIFY(count(image(), QRect(195, 178, 11, 5), Black) > 0);
         QCOMPARE(image().pixel(200, 205), before.pixel(200, 205));
         QVERIFY(QRect(147, 177, 107, 57).contains(changed(before, image())));
+        m_shots.take(QStringLiteral("drie-gereedschappen"));
     }
 
     void placeHorizontalAndRotatedText()
@@ -246,6 +268,7 @@ private Q_SLOTS:
         QVERIFY2(rotated.bottom() >= 190 && rotated.bottom() <= 202, qPrintable(QString::number(rotated.bottom())));
         QVERIFY(count(image(), rotated, Yellow) > 0);
         QVERIFY(count(image(), rotated, Black) > 0);
+        m_shots.take(QStringLiteral("tekst-geplaatst"));
 
         click(controls().TekstKnop);   // the panel closes
         QCOMPARE(int(m_state.Gereedschap), 0);
@@ -261,6 +284,7 @@ private Q_SLOTS:
         QCOMPARE(undo.count(), steps + 1);
         QCOMPARE(image().pixel(27, 27), Black);
         QVERIFY(count(image(), image().rect(), Black) > count(before, before.rect(), Black) + 100);
+        m_shots.take(QStringLiteral("geperforeerd"));
     }
 
     void twoFiltersAndUndoOne()
@@ -283,6 +307,7 @@ private Q_SLOTS:
         undo->trigger();
         QCOMPARE(image(), gray);
         QVERIFY(m_interaction.texts(QStringLiteral("message")).isEmpty());
+        m_shots.take(QStringLiteral("grijs-na-ongedaan-maken"));
     }
 
     void transferThePictureToThePage()
@@ -293,6 +318,7 @@ private Q_SLOTS:
         const QImage page = controls().PicImage->pixmap().toImage();
         QVERIFY(!page.isNull());
         QCOMPARE(page.pixelColor(0, 0), QColor(image().pixel(0, 0)));
+        m_shots.take(QStringLiteral("overgezet"));
     }
 
     void enterNumberYearAndPage()
@@ -316,16 +342,18 @@ private Q_SLOTS:
         QCOMPARE(m_state.PaginaNr, QStringLiteral("12"));
         QCOMPARE(m_interaction.texts(QStringLiteral("modal")).count(QStringLiteral("Invoer")), 3);
         QVERIFY(m_interaction.texts(QStringLiteral("message")).isEmpty());
+        m_shots.take(QStringLiteral("nummer-jaar-pagina"));
     }
 
     void writeADescriptionOfTwoParagraphs()
     {
-        m_interaction.modalScripts.enqueue([](QDialog& dialog) {
+        m_interaction.modalScripts.enqueue([this](QDialog& dialog) {
             auto& form = dynamic_cast<TekstForm&>(dialog);
             form.Text1->clear();
             QTest::keyClicks(form.Text1, QStringLiteral("Delft, de stad van Vermeer en het blauwe aardewerk."));
             QTest::keyClick(form.Text1, Qt::Key_Return);
             QTest::keyClicks(form.Text1, QStringLiteral("Het velletje verscheen in april 2007."));
+            photograph(dialog, QStringLiteral("tekstform"));
             QTest::mouseClick(form.OkKnop, Qt::LeftButton);
             return dialog.result();
         });
@@ -335,6 +363,7 @@ private Q_SLOTS:
         QCOMPARE(m_savedLines, QStringList({QStringLiteral("Delft, de stad van Vermeer en het blauwe aardewerk."),
                                             QStringLiteral("Het velletje verscheen in april 2007.")}));
         QVERIFY(controls().OmschrijfLabel->toPlainText().startsWith(m_savedLines.join(QLatin1Char('\n'))));
+        m_shots.take(QStringLiteral("omschrijving"));
     }
 
     void saveNewAndOpenTheSupplementAgain()
@@ -354,6 +383,7 @@ private Q_SLOTS:
         QCOMPARE(controls().OmschrijfLabel->toPlainText(), QStringLiteral("Omschrijving"));
         QVERIFY(controls().PicImage->pixmap().isNull());
         QCOMPARE(image().pixel(27, 27), qRgb(255, 255, 255));
+        m_shots.take(QStringLiteral("nieuw"));
 
         answerLaadVel(QStringLiteral("Delft"));
         menus().FileOpen->trigger();
@@ -367,6 +397,7 @@ private Q_SLOTS:
         QCOMPARE(image(), m_savedCanvas);
         QVERIFY(m_state.AfbeeldingOvergezet);
         QVERIFY(!controls().PicImage->pixmap().isNull());
+        m_shots.take(QStringLiteral("supplement-geopend"));
     }
 
     void printTheAlbumPageToPdf()
@@ -376,9 +407,10 @@ private Q_SLOTS:
         const QString pdf = m_folder.root() + QStringLiteral("/delft.pdf");
         controller->printer().setOutputFormat(QPrinter::PdfFormat);
         controller->printer().setOutputFileName(pdf);
-        m_interaction.modalScripts.enqueue([](QDialog& dialog) {
+        m_interaction.modalScripts.enqueue([this](QDialog& dialog) {
             auto& form = dynamic_cast<AfdrukForm&>(dialog);
             form.setSweepPause(0);
+            photograph(dialog, QStringLiteral("afdrukform"));
             QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("OkKnop")), Qt::LeftButton);
             QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("CancelKnop")), Qt::LeftButton);
             return dialog.result();
@@ -391,6 +423,7 @@ private Q_SLOTS:
                                     QStringLiteral("12"), m_savedLines[0], m_savedLines[1]})
             QVERIFY2(!PdfZoek(words, text).isEmpty(), qPrintable(text));
         QVERIFY(m_interaction.texts(QStringLiteral("message")).isEmpty());
+        m_shots.keep(pdf, QStringLiteral("album-pagina.pdf"));
     }
 
     void exitWithYesWritesTheSettings()
