@@ -5,6 +5,7 @@
 #include "app/ui/main_form.h"
 #include "common/scripted_interaction.h"
 #include "common/test_folder.h"
+#include "common/url_catcher.h"
 
 #include <QAction>
 #include <QDesktopServices>
@@ -12,15 +13,6 @@
 #include <QTextBrowser>
 #include <QtTest>
 
-// Catches the addresses the program hands to the desktop.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-public:
-    QStringList urls;
-public Q_SLOTS:
-    void open(const QUrl& url) { urls << url.toString(QUrl::FullyEncoded); }
-};
 
 class TestHelpMenu : public QObject
 {

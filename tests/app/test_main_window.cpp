@@ -7,8 +7,7 @@
 #include "app/ui/main_form.h"
 #include "app/ui/page_preview.h"
 #include "canvas/ui/pic_edit.h"
-#include "common/scripted_interaction.h"
-#include "common/test_folder.h"
+#include "common/main_window_fixture.h"
 
 #include <QAction>
 #include <QLabel>
@@ -23,17 +22,7 @@ class TestMainWindow : public QObject
 {
     Q_OBJECT
 
-    struct Fixture
-    {
-        TestFolder folder;
-        ScriptedInteraction interaction;
-        ApplicationState state;
-        std::unique_ptr<Main> main;
-
-        Fixture() { main = std::make_unique<Main>(state, folder.folder(), interaction); }
-        template<typename T> T* child(const QString& name) const { return main->findChild<T*>(name); }
-        QString text(const QString& label) const { return child<QLabel>(label)->text(); }
-    };
+    using Fixture = MainWindowFixture;
 
     static QStringList captions(QMenu* menu)
     {

@@ -3,30 +3,20 @@
 // The real main window offscreen with a white canvas, and the mouse on its
 // canvas as a user drives it.
 
-#include "app/application_state.h"
-#include "app/ui/main_form.h"
 #include "canvas/ui/canvas_tools.h"
-#include "canvas/ui/pic_edit.h"
-#include "common/scripted_interaction.h"
-#include "common/test_folder.h"
+#include "common/main_window_fixture.h"
+#include "common/pixels.h"
 
 #include <QMouseEvent>
 #include <QtTest>
 
-#include <memory>
-
-struct CanvasWindow
+struct CanvasWindow : MainWindowFixture
 {
-    TestFolder folder;
-    ScriptedInteraction interaction;
-    ApplicationState state;
-    std::unique_ptr<Main> main;
     PicEdit* canvas = nullptr;
     CanvasTools* tools = nullptr;
 
     CanvasWindow()
     {
-        main = std::make_unique<Main>(state, folder.folder(), interaction);
         canvas = main->picEdit();
         tools = main->findChild<CanvasTools*>(QStringLiteral("CanvasTools"));
         QImage white(500, 260, QImage::Format_RGB32);
@@ -34,7 +24,6 @@ struct CanvasWindow
         canvas->setImage(white);
     }
 
-    template <typename T> T* child(const QString& name) const { return main->findChild<T*>(name); }
     const QImage& image() const { return canvas->image(); }
 
     void press(QPoint at, Qt::MouseButton button = Qt::LeftButton) { QTest::mousePress(canvas, button, {}, at); }
@@ -56,14 +45,4 @@ struct CanvasWindow
         release(moves.isEmpty() ? from : moves.last(), button);
     }
 
-    // The smallest rectangle holding every pixel that differs from the picture given.
-    static QRect changed(const QImage& before, const QImage& after)
-    {
-        QRect r;
-        for (int y = 0; y < before.height(); ++y)
-            for (int x = 0; x < before.width(); ++x)
-                if (before.pixel(x, y) != after.pixel(x, y))
-                    r |= QRect(x, y, 1, 1);
-        return r;
-    }
 };

@@ -40,7 +40,7 @@ private Q_SLOTS:
         w.interaction.fileAnswers.enqueue(m_photo);
         const QImage before = w.image().copy();
         w.stroke(QPoint(10, 20), {QPoint(60, 40), QPoint(110, 70)});
-        QCOMPARE(CanvasWindow::changed(before, w.image()), QRect(10, 20, 100, 50));
+        QCOMPARE(changedRect(before, w.image()), QRect(10, 20, 100, 50));
         QCOMPARE(w.image().pixel(10, 20), qRgb(200, 10, 10));
         QCOMPARE(w.image().pixel(109, 69), qRgb(200, 10, 10));
         QCOMPARE(int(w.state.Gereedschap), 0);
@@ -94,7 +94,7 @@ private Q_SLOTS:
         w.state.Gereedschap = 15;
         w.interaction.fileAnswers.enqueue(m_photo);
         w.tools->textPanel().AchtergrondKnop_Click();
-        QCOMPARE(CanvasWindow::changed(filled(500, 260, Qt::white), w.image()), QRect(0, 0, 500, 260));
+        QCOMPARE(changedRect(filled(500, 260, Qt::white), w.image()), QRect(0, 0, 500, 260));
         QCOMPARE(w.image().pixel(499, 259), qRgb(200, 10, 10));
         QCOMPARE(int(w.state.Gereedschap), 0);
     }

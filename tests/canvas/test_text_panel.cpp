@@ -117,7 +117,7 @@ private Q_SLOTS:
         const TextFont font{w.child<QComboBox>("ListFonts")->currentText(), 16};
         CanvasSurface(expected).text(QPointF(at.topLeft()), QStringLiteral("Delft"), font, QColor(0, 0, 160));
         QCOMPARE(w.image(), expected);
-        QVERIFY(at.contains(CanvasWindow::changed(before, w.image())));
+        QVERIFY(at.contains(changedRect(before, w.image())));
         QCOMPARE(coloursIn(w.image(), at), QSet<QRgb>({qRgb(255, 255, 255), qRgb(0, 0, 160)}));
         QVERIFY(!w.state.TekstPlaatsen);
         QVERIFY(preview->isHidden());
@@ -141,7 +141,7 @@ private Q_SLOTS:
         w.hover(QPoint(50, 50)); // the preview's place does not matter
         const QImage before = w.image().copy();
         w.stroke(QPoint(200, 220), {});
-        const QRect r = CanvasWindow::changed(before, w.image());
+        const QRect r = changedRect(before, w.image());
         QVERIFY2(r.left() >= 198 && r.left() <= 205, qPrintable(QString::number(r.left())));
         QVERIFY2(r.bottom() <= 218 && r.bottom() >= 212, qPrintable(QString::number(r.bottom())));
         QVERIFY(r.height() > 2 * r.width());
@@ -160,7 +160,7 @@ private Q_SLOTS:
         arm(w, QStringLiteral("Recht"));
         const QImage before = w.image().copy();
         w.stroke(QPoint(100, 100), {}, Qt::RightButton); // the right button places too
-        const QRect r = CanvasWindow::changed(before, w.image());
+        const QRect r = changedRect(before, w.image());
         QVERIFY(r.width() > r.height());
         QVERIFY(r.top() >= 98 && r.left() >= 98);
         QVERIFY(!w.state.TekstPlaatsen);
@@ -178,7 +178,7 @@ private Q_SLOTS:
         w.stroke(QPoint(250, 120), {});
         QCOMPARE(coloursIn(w.image(), at.adjusted(-2, -2, 2, 2)),
                  QSet<QRgb>({qRgb(255, 255, 255), qRgb(0, 0, 0), qRgb(255, 255, 0)}));
-        QVERIFY(at.adjusted(-2, -2, 2, 2).contains(CanvasWindow::changed(before, w.image())));
+        QVERIFY(at.adjusted(-2, -2, 2, 2).contains(changedRect(before, w.image())));
     }
 
     void sizeThatIsNoNumber()

@@ -4,6 +4,7 @@
 #include "app/application_state.h"
 #include "canvas/canvas_document.h"
 #include "canvas/tool_box.h"
+#include "common/pixels.h"
 
 #include <QtTest>
 
@@ -54,23 +55,11 @@ struct Canvas
 
     QRect painted() const
     {
-        QRect r;
-        const QImage& image = document.image();
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                if (image.pixel(x, y) != White)
-                    r |= QRect(x, y, 1, 1);
-        return r;
+        QImage white(document.image().size(), QImage::Format_RGB32);
+        white.fill(White);
+        return changedRect(white, document.image());
     }
-
-    int count(QRgb colour) const
-    {
-        int n = 0;
-        for (int y = 0; y < document.image().height(); ++y)
-            for (int x = 0; x < document.image().width(); ++x)
-                n += document.image().pixel(x, y) == colour;
-        return n;
-    }
+    int count(QRgb colour) const { return countColour(document.image(), colour); }
 };
 
 } // namespace

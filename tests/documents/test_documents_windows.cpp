@@ -7,8 +7,7 @@
 #include "app/ui/double_click_label.h"
 #include "app/ui/main_form.h"
 #include "canvas/ui/pic_edit.h"
-#include "common/scripted_interaction.h"
-#include "common/test_folder.h"
+#include "common/main_window_fixture.h"
 #include "documents/catalogue.h"
 #include "documents/description_lines.h"
 #include "documents/supplement_file.h"
@@ -37,20 +36,10 @@ QImage filled(QSize size, QRgb colour)
     return image;
 }
 
-struct Fixture
+struct Fixture : MainWindowFixture
 {
-    TestFolder folder;
-    ScriptedInteraction interaction;
-    ApplicationState state;
-    std::unique_ptr<Main> main;
-
-    Fixture() { main = std::make_unique<Main>(state, folder.folder(), interaction); }
-    // The undo actions follow the canvas history; it is emptied while the window is still whole.
-    ~Fixture() { main->picEdit()->document().undoStack().clear(); }
-    SupplementCommands& commands() const { return *main->findChild<SupplementCommands*>(); }
-    QString text(const char* label) const { return main->findChild<QLabel*>(QLatin1String(label))->text(); }
+    SupplementCommands& commands() const { return controller<SupplementCommands>(); }
     QString description() const { return main->controls().OmschrijfLabel->toPlainText(); }
-    QImage canvas() const { return main->picEdit()->image(); }
     bool pageHasPicture() const { return !main->controls().PicImage->pixmap().isNull(); }
     QString helpInfo() const { return main->menus().HelpInfo->text(); }
 
@@ -106,18 +95,6 @@ private Q_SLOTS:
         QCOMPARE(f.state.Gereedschap, std::uint8_t(23));
         QCOMPARE(f.state.Jaartal, QStringLiteral(" 2007 "));
         QCOMPARE(f.text("JaartalLabel"), QStringLiteral(" 2007 "));
-    }
-
-    void catalogueNumberGetsItsPrefixOnThePage()
-    {
-        Fixture f;
-        f.script<Invoer>([](Invoer& d) {
-            typeInto(d.Text1, QStringLiteral("1234"));
-            QTest::mouseClick(d.OkKnop, Qt::LeftButton);
-        });
-        f.commands().CatalogusLabel_DblClick();
-        QCOMPARE(f.state.CatalogusNr, QStringLiteral("1234"));
-        QCOMPARE(f.text("CatalogusLabel"), QStringLiteral("Nr.1234"));
     }
 
     void cancelAndDoubleClickOnTheLabel()
@@ -304,36 +281,6 @@ private Q_SLOTS:
         f.commands().FileOpen_Click();
         QCOMPARE(f.state.Gereedschap, std::uint8_t(14));
         QCOMPARE(f.state.Plaatsnaam, QStringLiteral("Plaatsnaam"));
-    }
-
-    void saveThenOpenRestoresTheSupplement()
-    {
-        Fixture f;
-        f.state.Plaatsnaam = QStringLiteral("Delft");
-        f.state.CatalogusNr = QStringLiteral("2308");
-        f.state.Jaartal = QStringLiteral("2007");
-        f.state.PaginaNr = QStringLiteral("3");
-        f.state.OmschrijvingRegels[0] = QStringLiteral("Delfts blauw");
-        f.state.AantalRegels = 1;
-        f.main->picEdit()->setImage(filled({500, 260}, qRgb(0, 120, 0)));
-        f.main->ConvertKnop_Click();
-        f.commands().FileSave_Click();
-        QVERIFY(f.interaction.shown.isEmpty());
-
-        f.interaction.yesNoAnswers.enqueue(true);
-        f.commands().FileNew_Click();
-        f.script<LaadVel>([](LaadVel& d) { selectAndOpen(d, QStringLiteral("Delft")); });
-        f.commands().FileOpen_Click();
-        QCOMPARE(f.text("PlaatsLabel"), QStringLiteral("Delft"));
-        QCOMPARE(f.text("CatalogusLabel"), QStringLiteral("Nr.2308"));
-        QCOMPARE(f.text("JaartalLabel"), QStringLiteral("2007"));
-        QCOMPARE(f.text("PagLabel"), QStringLiteral("3"));
-        QCOMPARE(f.description(), QStringLiteral("Delfts blauw\n"));
-        QCOMPARE(f.state.AantalRegels, std::uint8_t(1));
-        QVERIFY(f.state.AfbeeldingOvergezet);
-        QCOMPARE(f.canvas(), filled({500, 260}, qRgb(0, 120, 0)));
-        QVERIFY(f.pageHasPicture());
-        QCOMPARE(f.helpInfo(), QStringLiteral("Info Delft.nl"));
     }
 
     void supplementWithoutBitmapOrWithTooManyLines()

@@ -13,6 +13,7 @@
 #include "app/ui/main_form.h"
 #include "app/ui/titel.h"
 #include "canvas/ui/pic_edit.h"
+#include "common/pixels.h"
 #include "common/scripted_interaction.h"
 #include "common/test_folder.h"
 #include "documents/ui/invoer.h"
@@ -45,26 +46,6 @@ namespace {
 const QString Sheetlet = QStringLiteral("2007-Delft");
 const QRgb Black = qRgb(0, 0, 0);
 const QRgb Yellow = qRgb(255, 255, 0);   // the fill colour a fresh program starts with
-
-// The smallest rectangle holding every pixel that differs between two pictures.
-QRect changed(const QImage& before, const QImage& after)
-{
-    QRect r;
-    for (int y = 0; y < before.height(); ++y)
-        for (int x = 0; x < before.width(); ++x)
-            if (before.pixel(x, y) != after.pixel(x, y))
-                r |= QRect(x, y, 1, 1);
-    return r;
-}
-
-int count(const QImage& image, const QRect& rect, QRgb colour)
-{
-    int n = 0;
-    for (int y = rect.top(); y <= rect.bottom(); ++y)
-        for (int x = rect.left(); x <= rect.right(); ++x)
-            n += image.pixel(x, y) == colour;
-    return n;
-}
 
 } // namespace
 
@@ -210,22 +191,22 @@ private Q_SLOTS:
         QImage before = image().copy();
         drag(QPoint(20, 240), QPoint(120, 240));
         QCOMPARE(image().pixel(70, 240), Black);
-        QVERIFY(changed(before, image()).contains(QRect(20, 240, 101, 1)));
+        QVERIFY(changedRect(before, image()).contains(QRect(20, 240, 101, 1)));
 
         // A rectangle filled with the fill colour.
         click(controls().Knop[4]);
         before = image().copy();
         drag(QPoint(400, 20), QPoint(460, 60));
         QCOMPARE(image().pixel(430, 40), Yellow);
-        QVERIFY(QRect(398, 18, 65, 45).contains(changed(before, image())));
+        QVERIFY(QRect(398, 18, 65, 45).contains(changedRect(before, image())));
 
         // An ellipse outline: its rim in the drawing colour, its middle untouched.
         click(controls().Knop[5]);
         before = image().copy();
         drag(QPoint(150, 180), QPoint(250, 230));
-        QVERIFY(count(image(), QRect(195, 178, 11, 5), Black) > 0);
+        QVERIFY(countColour(image(), Black, QRect(195, 178, 11, 5)) > 0);
         QCOMPARE(image().pixel(200, 205), before.pixel(200, 205));
-        QVERIFY(QRect(147, 177, 107, 57).contains(changed(before, image())));
+        QVERIFY(QRect(147, 177, 107, 57).contains(changedRect(before, image())));
         m_shots.take(QStringLiteral("drie-gereedschappen"));
     }
 
@@ -243,7 +224,7 @@ private Q_SLOTS:
         const QRect preview = controls().Label19->geometry();
         QImage before = image().copy();
         QTest::mouseClick(canvas(), Qt::LeftButton, {}, QPoint(300, 120));
-        const QRect horizontal = changed(before, image());
+        const QRect horizontal = changedRect(before, image());
         QVERIFY(!horizontal.isEmpty());
         QVERIFY(preview.contains(horizontal));
         QVERIFY(horizontal.width() > horizontal.height());
@@ -260,14 +241,14 @@ private Q_SLOTS:
         hover(QPoint(50, 50));
         before = image().copy();
         QTest::mouseClick(canvas(), Qt::LeftButton, {}, QPoint(40, 200));
-        const QRect rotated = changed(before, image());
+        const QRect rotated = changedRect(before, image());
         QVERIFY(!rotated.isEmpty());
         QVERIFY(rotated.height() > 2 * rotated.width());
         // It starts just up-left of the click and runs upwards from there.
         QVERIFY2(rotated.left() >= 34 && rotated.left() <= 46, qPrintable(QString::number(rotated.left())));
         QVERIFY2(rotated.bottom() >= 190 && rotated.bottom() <= 202, qPrintable(QString::number(rotated.bottom())));
-        QVERIFY(count(image(), rotated, Yellow) > 0);
-        QVERIFY(count(image(), rotated, Black) > 0);
+        QVERIFY(countColour(image(), Yellow, rotated) > 0);
+        QVERIFY(countColour(image(), Black, rotated) > 0);
         m_shots.take(QStringLiteral("tekst-geplaatst"));
 
         click(controls().TekstKnop);   // the panel closes
@@ -283,7 +264,7 @@ private Q_SLOTS:
         menus().PerforatieKleurVel[1]->trigger();
         QCOMPARE(undo.count(), steps + 1);
         QCOMPARE(image().pixel(27, 27), Black);
-        QVERIFY(count(image(), image().rect(), Black) > count(before, before.rect(), Black) + 100);
+        QVERIFY(countColour(image(), Black) > countColour(before, Black) + 100);
         m_shots.take(QStringLiteral("geperforeerd"));
     }
 

@@ -5,8 +5,7 @@
 #include "app/application_state.h"
 #include "app/ui/main_form.h"
 #include "canvas/ui/pic_edit.h"
-#include "common/scripted_interaction.h"
-#include "common/test_folder.h"
+#include "common/main_window_fixture.h"
 #include "filter_pictures.h"
 #include "filters/ui/filter_menu.h"
 
@@ -21,22 +20,15 @@ class TestFilterMenu : public QObject
 {
     Q_OBJECT
 
-    struct Fixture
+    struct Fixture : MainWindowFixture
     {
-        TestFolder folder;
-        ScriptedInteraction interaction;
-        ApplicationState state;
-        std::unique_ptr<Main> main;
         FilterMenu* menu = nullptr;
 
         explicit Fixture(const QImage& canvas)
         {
-            main = std::make_unique<Main>(state, folder.folder(), interaction);
             menu = main->findChild<FilterMenu*>();
             main->picEdit()->setImage(canvas);
         }
-        const QImage& canvas() const { return main->picEdit()->image(); }
-        QUndoStack& undo() const { return main->picEdit()->document().undoStack(); }
         QTimer* barTimer() const { return main->findChild<QTimer*>(QStringLiteral("BarTimer")); }
         QProgressBar* progBar() const { return main->controls().ProgBar; }
     };

@@ -5,6 +5,7 @@
 #include "app/ui/main_form.h"
 #include "common/scripted_interaction.h"
 #include "common/test_folder.h"
+#include "common/url_catcher.h"
 #include "geography/map_picture.h"
 #include "geography/map_places.h"
 #include "geography/place_names.h"
@@ -19,15 +20,6 @@
 #include <QPushButton>
 #include <QtTest>
 
-// Catches the addresses the program hands to the desktop.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-public:
-    QStringList urls;
-public Q_SLOTS:
-    void open(const QUrl& url) { urls << url.toString(QUrl::FullyEncoded); }
-};
 
 namespace {
 

@@ -47,17 +47,6 @@ private Q_SLOTS:
         QVERIFY(pictureMiddle(pdf) != QColor(Qt::white));
     }
 
-    void pageWithoutPicture()
-    {
-        TestFolder folder;
-        QVERIFY(TextFile::writeLines(folder.path(QStringLiteral("Supplementen/Ede.sup")),
-                                     {"Ede", "7", "2020", "5", QString(48, QLatin1Char('-'))}));
-        const QString pdf = folder.root() + QStringLiteral("/ede.pdf");
-        QCOMPARE(cli(folder, {"page", folder.path(QStringLiteral("Supplementen/Ede.sup")), pdf}).status, 0);
-        QCOMPARE(pictureMiddle(pdf), QColor(Qt::white));
-        QVERIFY(hasWords(pdf, QStringLiteral("Nr.7")));
-    }
-
     void pageOfAMissingSupplement()
     {
         TestFolder folder;
@@ -81,17 +70,6 @@ private Q_SLOTS:
         QVERIFY(hasWords(pdf, QStringLiteral("2005-Alkmaar")));
     }
 
-    void contactSheetWithoutImagesFolder()
-    {
-        TestFolder folder;
-        QVERIFY(QDir(folder.path(QStringLiteral("Images"))).removeRecursively());
-        const QString pdf = folder.root() + QStringLiteral("/leeg.pdf");
-        QCOMPARE(cli(folder, {"contact-sheet", pdf}).status, 0);
-        const auto words = PdfWoorden(pdf);
-        QCOMPARE(words.size(), 1);
-        QCOMPARE(words[0].text, QStringLiteral("Velinor"));
-    }
-
     void listOfTheSampleCatalogue()
     {
         TestFolder folder(true);
@@ -101,14 +79,6 @@ private Q_SLOTS:
         QVERIFY(hasWords(pdf, QStringLiteral("Nr. Jaartal Plaats Cat.nr. Oplage Nominaal Cat.prijs")));
         QCOMPARE(PdfRegel(PdfWoorden(pdf), 1, 1500 + 360),
                  QStringList({"1", "2005", "Alkmaar", "2301", "470.000", "0.39", "\u20ac", "6.00"}));
-    }
-
-    void listWithoutCatalogue()
-    {
-        TestFolder folder;
-        const QString pdf = folder.root() + QStringLiteral("/lijst.pdf");
-        QCOMPARE(cli(folder, {"list", pdf}).status, 0);
-        QCOMPARE(PdfWoorden(pdf).size(), 1 + 7);
     }
 
     void unwritableOutputFails()

@@ -1,0 +1,38 @@
+#pragma once
+
+// The real main window offscreen on a temporary program folder, answered by
+// the scripted interaction: the starting point of every window test.
+
+#include "app/application_state.h"
+#include "app/ui/main_form.h"
+#include "canvas/ui/pic_edit.h"
+#include "common/scripted_interaction.h"
+#include "common/test_folder.h"
+
+#include <QLabel>
+
+#include <memory>
+
+struct MainWindowFixture
+{
+    TestFolder folder;
+    ScriptedInteraction interaction;
+    ApplicationState state;
+    std::unique_ptr<Main> main;
+
+    explicit MainWindowFixture(bool withSampleData = false)
+        : folder(withSampleData)
+    {
+        main = std::make_unique<Main>(state, folder.folder(), interaction);
+    }
+    // The undo actions follow the canvas history; it is emptied while the window is still whole.
+    ~MainWindowFixture() { main->picEdit()->document().undoStack().clear(); }
+    MainWindowFixture(const MainWindowFixture&) = delete;
+    MainWindowFixture& operator=(const MainWindowFixture&) = delete;
+
+    template <typename T> T* child(const QString& name) const { return main->findChild<T*>(name); }
+    template <typename T> T& controller() const { return *main->findChild<T*>(); }
+    QString text(const QString& label) const { return child<QLabel>(label)->text(); }
+    const QImage& canvas() const { return main->picEdit()->image(); }
+    QUndoStack& undo() const { return main->picEdit()->document().undoStack(); }
+};
