@@ -1,8 +1,12 @@
 // Data/Informatie.cat: the look-up of a key (the input's first line and a fixed
-// key), and both totals with their message texts.
+// key), both totals with their message texts, and the records of the series
+// list laid out on paper.
 
 #include "documents/catalogue.h"
 #include "fuzz_support.h"
+#include "printing/catalogue_list.h"
+#include "printing/catalogue_records.h"
+#include "recording_surface.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -15,5 +19,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     LeesInformatie(folder, QStringLiteral("2008 Gouda"));
     CatalogusprijsTekst(TotaalCatalogusprijs(folder));
     NominaalTekst(TotaalNominaal(folder));
+
+    const QList<CatalogusRegel> records = LeesCatalogusRegels(folder);
+    if (records.size() > CatalogusLijst::MaxRecords)
+        __builtin_trap();   // the list job is bounded whatever the file holds
+    RecordingSurface paper;
+    PrintLijst(paper, records, 1);
     return 0;
 }
