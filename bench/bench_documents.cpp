@@ -2,9 +2,10 @@
 // alone, and building the whole dialog with its list and instruction text.
 // No picture is decoded to list it.
 
-#include "app/ui/interaction.h"
 #include "documents/open_list.h"
 #include "documents/ui/laadvel.h"
+
+#include "silent_interaction.h"
 
 #include <benchmark/benchmark.h>
 
@@ -36,17 +37,6 @@ public:
 
 private:
     QTemporaryDir m_dir;
-};
-
-class SilentInteraction final : public Interaction
-{
-public:
-    void message(QWidget*, const QString&, const QString&, Icon) override {}
-    bool askYesNo(QWidget*, const QString&, const QString&, Icon) override { return false; }
-    QString openFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-    QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-    bool choosePrinter(QWidget*, QPrinter&) override { return false; }
-    int showModal(QDialog&) override { return 0; }
 };
 
 void BM_ListSheetletNames(benchmark::State& state)

@@ -4,30 +4,18 @@
 // bar control) and the undo step. Runs on the offscreen platform.
 
 #include "app/application_state.h"
-#include "app/ui/interaction.h"
 #include "app/ui/main_form.h"
 #include "canvas/ui/pic_edit.h"
 #include "filters/ui/filter_menu.h"
 
+#include "silent_interaction.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QDialog>
 #include <QTemporaryDir>
 
 namespace {
-
-// Answers nothing; the filter menus ask nothing.
-class SilentInteraction final : public Interaction
-{
-public:
-    void message(QWidget*, const QString&, const QString&, Icon) override {}
-    bool askYesNo(QWidget*, const QString&, const QString&, Icon) override { return false; }
-    QString openFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-    QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-    bool choosePrinter(QWidget*, QPrinter&) override { return false; }
-    int showModal(QDialog&) override { return QDialog::Rejected; }
-};
 
 struct Window
 {

@@ -3,6 +3,7 @@
 #include "app/application_state.h"
 #include "app/web_lookups.h"
 #include "app/ui/main_form.h"
+#include "common/main_window_fixture.h"
 #include "common/scripted_interaction.h"
 #include "common/test_folder.h"
 #include "common/url_catcher.h"
@@ -50,23 +51,21 @@ private Q_SLOTS:
 
     void lookUpsFollowThePlaceName()
     {
-        TestFolder folder;
-        ScriptedInteraction interaction;
-        ApplicationState state;
-        Main main(state, folder.folder(), interaction);
+        MainWindowFixture f;
+        Main& main = *f.main;
         const MainMenus& m = main.menus();
         for (QAction* item : {m.HelpGoogleSearch, m.HelpWikipedia, m.ToolsGoogleMaps, m.HelpInfo})
             item->trigger();
         QVERIFY(m_catcher.urls.isEmpty());   // still "Plaatsnaam"
 
-        state.Plaatsnaam = QStringLiteral("Gouda");
+        f.state.Plaatsnaam = QStringLiteral("Gouda");
         for (QAction* item : {m.HelpGoogleSearch, m.HelpWikipedia, m.ToolsGoogleMaps, m.HelpInfo})
             item->trigger();
         QCOMPARE(m_catcher.urls.size(), 4);
         QVERIFY(m_catcher.urls.at(0).contains(QStringLiteral("q=Gouda&hl=nl")));
         QCOMPARE(m_catcher.urls.at(3), QStringLiteral("http://www.gouda.nl"));
 
-        state.Plaatsnaam.clear();
+        f.state.Plaatsnaam.clear();
         m_catcher.urls.clear();
         m.HelpInfo->trigger();
         m.HelpGoogleSearch->trigger();
@@ -79,12 +78,10 @@ private Q_SLOTS:
 
     void helpPagesShareOneView()
     {
-        TestFolder folder;
-        folder.write(QStringLiteral("help/help.htm"), "<html><body><h1>Handleiding</h1></body></html>");
-        folder.write(QStringLiteral("help/geschiedenis.htm"), "<html><body><h1>Versies</h1></body></html>");
-        ScriptedInteraction interaction;
-        ApplicationState state;
-        Main main(state, folder.folder(), interaction);
+        MainWindowFixture f;
+        f.folder.write(QStringLiteral("help/help.htm"), "<html><body><h1>Handleiding</h1></body></html>");
+        f.folder.write(QStringLiteral("help/geschiedenis.htm"), "<html><body><h1>Versies</h1></body></html>");
+        Main& main = *f.main;
         main.show();
         const MainMenus& m = main.menus();
         auto* view = main.findChild<QTextBrowser*>(QStringLiteral("WebBrowser"));

@@ -5,6 +5,7 @@
 #include "app/settings_file.h"
 #include "app/ui/main_form.h"
 #include "app/ui/page_preview.h"
+#include "common/main_window_fixture.h"
 #include "common/scripted_interaction.h"
 #include "common/test_folder.h"
 #include "config/ui/config.h"
@@ -21,11 +22,9 @@ class TestConfig : public QObject
 private Q_SLOTS:
     void barsRepaintLive()
     {
-        TestFolder folder;
-        ScriptedInteraction interaction;
-        ApplicationState state;
-        Main main(state, folder.folder(), interaction);
-        const QByteArray settingsBefore = folder.read(SettingsFile::FileName);
+        MainWindowFixture f;
+        Main& main = *f.main;
+        const QByteArray settingsBefore = f.folder.read(SettingsFile::FileName);
         Config config(main);
         QCOMPARE(config.hScroll(1)->value(), 190);
         QCOMPARE(config.hScroll1(3)->value(), 230);
@@ -34,7 +33,7 @@ private Q_SLOTS:
         config.hScroll(1)->setValue(0);
         config.hScroll(2)->setValue(5);
         config.hScroll(3)->setValue(0);
-        QCOMPARE(state.VensterG, 5);
+        QCOMPARE(f.state.VensterG, 5);
         QCOMPARE(config.findChild<QLabel*>("Label7")->text(), QStringLiteral("Hex. 000500"));
         QCOMPARE(main.findChild<QWidget*>("Frame1")->palette().color(QPalette::Window), QColor(0, 5, 0));
 
@@ -45,22 +44,20 @@ private Q_SLOTS:
 
         QTest::mouseClick(config.findChild<QPushButton*>("OkKnop"), Qt::LeftButton);
         QCOMPARE(config.result(), int(QDialog::Accepted));
-        QCOMPARE(state.SupplementR, 255);      // Ok keeps the changes ...
-        QCOMPARE(folder.read(SettingsFile::FileName), settingsBefore);   // ... and writes nothing yet
+        QCOMPARE(f.state.SupplementR, 255);      // Ok keeps the changes ...
+        QCOMPARE(f.folder.read(SettingsFile::FileName), settingsBefore);   // ... and writes nothing yet
     }
 
     void resetRestoresDefaultsEverywhere()
     {
-        TestFolder folder;
-        ScriptedInteraction interaction;
-        ApplicationState state;
-        Main main(state, folder.folder(), interaction);
+        MainWindowFixture f;
+        Main& main = *f.main;
         Config config(main);
         config.hScroll(1)->setValue(10);
         config.hScroll1(2)->setValue(10);
         QTest::mouseClick(config.findChild<QPushButton*>("ResetKnop"), Qt::LeftButton);
-        QCOMPARE(state.VensterR, 190);
-        QCOMPARE(state.SupplementG, 220);
+        QCOMPARE(f.state.VensterR, 190);
+        QCOMPARE(f.state.SupplementG, 220);
         QCOMPARE(config.hScroll(1)->value(), 190);
         QCOMPARE(config.hScroll1(2)->value(), 220);
         QCOMPARE(main.findChild<PagePreview*>("Pic")->background(), QColor(220, 220, 230));
@@ -69,19 +66,17 @@ private Q_SLOTS:
 
     void menuOpensTheWindowModally()
     {
-        TestFolder folder;
-        ScriptedInteraction interaction;
-        ApplicationState state;
-        Main main(state, folder.folder(), interaction);
-        interaction.modalScripts.enqueue([](QDialog& dialog) {
+        MainWindowFixture f;
+        Main& main = *f.main;
+        f.interaction.modalScripts.enqueue([](QDialog& dialog) {
             auto& config = static_cast<Config&>(dialog);
             config.hScroll(3)->setValue(7);
             config.OkKnop_Click();
             return dialog.result();
         });
         main.menus().ConfiguratieInstellingen->trigger();
-        QCOMPARE(interaction.texts("modal"), QStringList({"Config"}));
-        QCOMPARE(int(state.VensterB), 7);
+        QCOMPARE(f.interaction.texts("modal"), QStringList({"Config"}));
+        QCOMPARE(int(f.state.VensterB), 7);
     }
 };
 

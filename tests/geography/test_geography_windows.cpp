@@ -3,6 +3,7 @@
 
 #include "app/application_state.h"
 #include "app/ui/main_form.h"
+#include "common/main_window_fixture.h"
 #include "common/scripted_interaction.h"
 #include "common/test_folder.h"
 #include "common/url_catcher.h"
@@ -176,19 +177,17 @@ private Q_SLOTS:
 
     void menuOpensBothWindows()
     {
-        TestFolder folder(true);
-        ScriptedInteraction interaction;
-        ApplicationState state;
-        Main main(state, folder.folder(), interaction);
+        MainWindowFixture f(true);
+        Main& main = *f.main;
         QString mapCounter, firstName;
-        interaction.modalScripts.enqueue([&](QDialog& dialog) {
+        f.interaction.modalScripts.enqueue([&](QDialog& dialog) {
             auto& map = dynamic_cast<Landkaart&>(dialog);
             map.setPause(0);
             map.Form_Activate();
             mapCounter = labelText(map, "Label1");
             return int(QDialog::Accepted);
         });
-        interaction.modalScripts.enqueue([&](QDialog& dialog) {
+        f.interaction.modalScripts.enqueue([&](QDialog& dialog) {
             auto& form = dynamic_cast<StedenForm&>(dialog);
             choose(form, QStringLiteral("'"));
             firstName = listed(form).value(0);
@@ -196,8 +195,8 @@ private Q_SLOTS:
         });
         main.menus().ToolsGeografie->trigger();
         main.menus().GeografieStedenlijst->trigger();
-        QCOMPARE(interaction.texts(QStringLiteral("modal")).size(), 2);
-        QCOMPARE(mapCounter, QString::number(MapPlaces::read(folder.path(MapPlaces::FileName)).size()) + QStringLiteral(" Steden"));
+        QCOMPARE(f.interaction.texts(QStringLiteral("modal")).size(), 2);
+        QCOMPARE(mapCounter, QString::number(MapPlaces::read(f.folder.path(MapPlaces::FileName)).size()) + QStringLiteral(" Steden"));
         QVERIFY(mapCounter != QStringLiteral("0 Steden"));
         QCOMPARE(firstName, QStringLiteral("'s-Graveland"));
     }

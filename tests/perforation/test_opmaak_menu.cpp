@@ -4,6 +4,7 @@
 #include "app/application_state.h"
 #include "app/ui/main_form.h"
 #include "canvas/ui/pic_edit.h"
+#include "common/main_window_fixture.h"
 #include "common/scripted_interaction.h"
 #include "common/test_folder.h"
 #include "perforation/ui/opmaak_menu.h"
@@ -18,11 +19,9 @@ class TestOpmaakMenu : public QObject
 private Q_SLOTS:
     void perforationAndBarcodeFromTheMenu()
     {
-        TestFolder folder;
-        folder.write(QStringLiteral("Data/Perfin.cor"), "100,200\r\n");
-        ScriptedInteraction interaction;
-        ApplicationState state;
-        Main main(state, folder.folder(), interaction);
+        MainWindowFixture f;
+        f.folder.write(QStringLiteral("Data/Perfin.cor"), "100,200\r\n");
+        Main& main = *f.main;
         main.findChild<OpmaakMenu*>()->setHolePause(0);
         QImage white(500, 260, QImage::Format_RGB32);
         white.fill(Qt::white);
@@ -46,7 +45,7 @@ private Q_SLOTS:
 
         main.menus().PerforatieBarcode[1]->trigger();
         QCOMPARE(image.pixel(424, 229), qRgb(0, 0, 0));
-        QVERIFY(interaction.shown.isEmpty());
+        QVERIFY(f.interaction.shown.isEmpty());
         main.picEdit()->document().undoStack().clear();
     }
 };

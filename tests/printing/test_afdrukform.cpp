@@ -6,6 +6,7 @@
 #include "app/ui/double_click_label.h"
 #include "app/ui/main_form.h"
 #include "canvas/ui/pic_edit.h"
+#include "common/main_window_fixture.h"
 #include "common/scripted_interaction.h"
 #include "common/test_folder.h"
 #include "pdf_reader.h"
@@ -183,26 +184,24 @@ private Q_SLOTS:
 
     void fileMenuPrintsThePageOfTheMainWindow()
     {
-        TestFolder folder(true);
-        ScriptedInteraction interaction;
-        ApplicationState state;
-        Main main(state, folder.folder(), interaction);
+        MainWindowFixture f(true);
+        Main& main = *f.main;
         auto* controller = main.findChild<PrintController*>(QStringLiteral("PrintController"));
         QVERIFY(controller);
-        const QString pdf = folder.root() + QStringLiteral("/pagina.pdf");
+        const QString pdf = f.folder.root() + QStringLiteral("/pagina.pdf");
         controller->printer().setOutputFormat(QPrinter::PdfFormat);
         controller->printer().setOutputFileName(pdf);
 
-        state.Plaatsnaam = QStringLiteral("Harderwijk");
-        state.CatalogusNr = QStringLiteral("2320");
-        state.OmschrijvingRegels[0] = QStringLiteral("Hanzestad");
-        state.AantalRegels = 1;
+        f.state.Plaatsnaam = QStringLiteral("Harderwijk");
+        f.state.CatalogusNr = QStringLiteral("2320");
+        f.state.OmschrijvingRegels[0] = QStringLiteral("Hanzestad");
+        f.state.AantalRegels = 1;
         main.controls().PagLabel->setText(QStringLiteral("20"));
         main.picEdit()->image().fill(qRgb(255, 0, 0));
 
         QPrinter* seen = nullptr;
         for (int job = 0; job < 2; ++job) {
-            interaction.modalScripts.enqueue([&](QDialog& dialog) {
+            f.interaction.modalScripts.enqueue([&](QDialog& dialog) {
                 auto& form = dynamic_cast<AfdrukForm&>(dialog);
                 seen = &form.printer();
                 form.setSweepPause(0);
@@ -212,7 +211,7 @@ private Q_SLOTS:
             main.menus().FilePrint->trigger();
             QCOMPARE(seen, &controller->printer());
         }
-        QCOMPARE(interaction.texts(QStringLiteral("modal")), QStringList({"AfdrukForm", "AfdrukForm"}));
+        QCOMPARE(f.interaction.texts(QStringLiteral("modal")), QStringList({"AfdrukForm", "AfdrukForm"}));
 
         const auto words = PdfWoorden(pdf);
         for (const QString& text : {QStringLiteral("Harderwijk"), QStringLiteral("Nr.2320"),
@@ -224,14 +223,12 @@ private Q_SLOTS:
 
     void setupPrinterGoesThroughTheInteraction()
     {
-        TestFolder folder;
-        ScriptedInteraction interaction;
-        ApplicationState state;
-        Main main(state, folder.folder(), interaction);
-        interaction.printerAnswers.enqueue(false);
+        MainWindowFixture f;
+        Main& main = *f.main;
+        f.interaction.printerAnswers.enqueue(false);
         main.menus().FileSetupPrinter->trigger();
-        QCOMPARE(interaction.texts(QStringLiteral("printer")).size(), 1);
-        QVERIFY(interaction.texts(QStringLiteral("message")).isEmpty());
+        QCOMPARE(f.interaction.texts(QStringLiteral("printer")).size(), 1);
+        QVERIFY(f.interaction.texts(QStringLiteral("message")).isEmpty());
     }
 };
 

@@ -13,24 +13,29 @@ void FloodFillTool::press(ToolContext& c, QPointF p)
     c.surface.setFillStyle(CanvasSurface::FillStyle::Transparent);
 }
 
-void ColourPickTool::press(ToolContext& c, QPointF p)
+namespace {
+
+// The colour under the pointer into the given red, green and blue; nothing off the canvas.
+template <typename Blue>
+void pickColour(ToolContext& c, QPointF p, int& red, int& green, Blue& blue)
 {
     const std::int64_t value = c.surface.point(p);
     if (value < 0)
         return;
     const KleurDelen parts = SplitsKleurWaarde(value);
-    c.state.TekenR = parts.r;
-    c.state.TekenG = parts.g;
-    c.state.TekenB = std::uint8_t(parts.b);
+    red = parts.r;
+    green = parts.g;
+    blue = Blue(parts.b);
+}
+
+} // namespace
+
+void ColourPickTool::press(ToolContext& c, QPointF p)
+{
+    pickColour(c, p, c.state.TekenR, c.state.TekenG, c.state.TekenB);
 }
 
 void ColourPickTool::pressRight(ToolContext& c, QPointF p)
 {
-    const std::int64_t value = c.surface.point(p);
-    if (value < 0)
-        return;
-    const KleurDelen parts = SplitsKleurWaarde(value);
-    c.state.VulR = parts.r;
-    c.state.VulG = parts.g;
-    c.state.VulB = std::uint8_t(parts.b);
+    pickColour(c, p, c.state.VulR, c.state.VulG, c.state.VulB);
 }
