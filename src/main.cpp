@@ -68,6 +68,10 @@ int main(int argc, char* argv[])
     }
 
     const ProgramFolder folder = ProgramFolder::choose(line.home, QApplication::applicationDirPath());
+    if (const QString problem = folder.problem(); !problem.isEmpty()) {
+        err << problem << '\n';
+        return 2;
+    }
     QtInteraction interaction;
     ApplicationState state;
     std::unique_ptr<Main> main;

@@ -23,6 +23,13 @@ ProgramFolder ProgramFolder::choose(const QString& homeOption, const QString& ex
     return ProgramFolder(ChooseWorkingFolder(executableDir, userFolder.isEmpty() ? QString() : userFolder + QStringLiteral("/velinor")));
 }
 
+QString ProgramFolder::problem() const
+{
+    if (!QFileInfo(m_root).isDir())
+        return QStringLiteral("De programmamap %1 bestaat niet.").arg(m_root);
+    return QString();
+}
+
 namespace {
 
 // The entry of dir named like name without regard to case; the exact spelling wins.

@@ -18,6 +18,9 @@ public:
 
     const QString& root() const { return m_root; }
 
+    // Why the folder cannot serve, in Dutch ("De programmamap ... bestaat niet."); empty when it can.
+    QString problem() const;
+
     // root + relative path, each part spelled as it exists on disk when a part
     // matches without regard to case; parts that do not exist keep the given spelling.
     QString path(const QString& relative) const;

@@ -42,7 +42,7 @@ bool readColour(Record::FieldReader& reader, int& red, int& green, std::uint8_t&
 
 bool read(const QString& path, ApplicationState& state)
 {
-    const auto lines = TextFile::readLines(path);
+    const auto lines = TextFile::readLines(path, MaximumSize);
     if (!lines)
         return false;
     Record::FieldReader reader(*lines);
@@ -52,7 +52,7 @@ bool read(const QString& path, ApplicationState& state)
         && readColour(reader, state.SupplementR, state.SupplementG, state.SupplementB);
 }
 
-bool write(const QString& path, const ApplicationState& state)
+SafeFile::Result write(const QString& path, const ApplicationState& state)
 {
     using Record::number;
     const QStringList lines = {

@@ -1,9 +1,9 @@
 #include "app/text_file.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -93,37 +93,62 @@ QStringList splitLines(const QString& text)
     return lines;
 }
 
-std::optional<QStringList> readLines(const QString& path)
+std::optional<QByteArray> readBytes(const QString& path, qint64 maximumSize)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > maximumSize)
+        return std::nullopt;
+    // Only as much as the file holds, and one byte more to notice a file that grew since its size was taken.
+    QByteArray bytes = file.read(file.size() + 1);
+    if (file.error() != QFileDevice::NoError || bytes.size() > maximumSize)
+        return std::nullopt;
+    return bytes;
+}
+
+std::optional<QStringList> readLines(const QString& path, qint64 maximumSize)
+{
+    const std::optional<QByteArray> bytes = readBytes(path, maximumSize);
+    if (!bytes)
+        return std::nullopt;
+    return splitLines(decode(*bytes));
+}
+
+std::optional<QStringList> readFirstLines(const QString& path, qint64 maximumSize)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = file.read(std::min(file.size(), maximumSize));
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
     return splitLines(decode(bytes));
 }
 
-bool writeLines(const QString& path, const QStringList& lines)
+QStringList unencodable(const QString& text)
+{
+    QStringList missing;
+    const QByteArray bytes = encode(text);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (bytes.at(i) != '?' || text.at(i) == QLatin1Char('?'))
+            continue;
+        // A character outside the basic plane is two halves; name it whole.
+        const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QString character = text.mid(i, length);
+        if (!missing.contains(character))
+            missing << character;
+        i += length - 1;
+    }
+    return missing;
+}
+
+SafeFile::Result writeLines(const QString& path, const QStringList& lines)
 {
     QByteArray bytes;
     for (const QString& line : lines) {
         bytes += encode(line);
         bytes += "\r\n";
     }
-    return writeBytes(path, bytes);
-}
-
-bool writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return SafeFile::replace(path, bytes);
 }
 
 } // namespace TextFile

@@ -2,6 +2,7 @@
 // collector's block, for a whole folder of sheetlets in one go.
 
 #include "cli/cli_command.h"
+#include "cli/cli_files.h"
 #include "perforation/photo_frames.h"
 #include "perforation/photo_loader.h"
 
@@ -44,6 +45,8 @@ int photos(const QStringList& arguments, CliContext& context)
         context.err << "Onbekend soort uitvoer '" << arguments.at(4) << "': gebruik .bmp, .jpg of .png\n" << Usage;
         return CliUsageError;
     }
+    if (writesOverInput(arguments.at(4), {arguments.at(2), arguments.at(3)}, context))
+        return CliUsageError;
     const PhotoFile photo = PhotoLoader::load(arguments.at(2));
     if (!photo.ok()) {
         context.err << photo.error << '\n';
@@ -60,11 +63,8 @@ int photos(const QStringList& arguments, CliContext& context)
     }
     QImage canvas = sheet.image.convertToFormat(QImage::Format_RGB32);
     PhotoFrames::placeInFrames(canvas, photo.image, *layout, *size);
-    QImageWriter writer(arguments.at(4), format);
-    if (!writer.write(canvas)) {
-        context.err << "Kan " << arguments.at(4) << " niet schrijven: " << writer.errorString() << '\n';
-        return 1;
-    }
+    if (const int status = writePictureOutput(canvas, arguments.at(4), format, context); status != 0)
+        return status;
     context.out << QFileInfo(arguments.at(4)).fileName() << ": vijf foto's geplaatst\n";
     return 0;
 }

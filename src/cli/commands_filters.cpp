@@ -1,13 +1,12 @@
 // velinor-cli filter: one canvas operation (a filter, the sepia tint, the
 // transparency raster, a flip or a border) on a picture file.
 
+#include "app/picture_file.h"
 #include "cli/cli_command.h"
+#include "cli/cli_files.h"
 #include "filters/canvas_operations.h"
 
 #include <QFileInfo>
-#include <QImageReader>
-#include <QImageWriter>
-#include <QSaveFile>
 
 #include <optional>
 
@@ -87,15 +86,6 @@ int usageError(CliContext& context, const QString& message)
     return CliUsageError;
 }
 
-bool writePicture(const QImage& picture, const QString& path, const QByteArray& format)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    QImageWriter writer(&file, format);
-    return writer.write(picture) && file.commit();
-}
-
 int runFilter(const QStringList& list, CliContext& context)
 {
     if (list == QStringList{QStringLiteral("--list")}) {
@@ -116,12 +106,17 @@ int runFilter(const QStringList& list, CliContext& context)
     if (format.isEmpty())
         return usageError(context, QStringLiteral("Het uitvoerbestand moet eindigen op .png of .bmp: %1").arg(output));
 
-    QImageReader reader(input);
-    QImage picture = reader.read();
-    if (picture.isNull()) {
-        context.err << QStringLiteral("Kan de afbeelding %1 niet lezen: het bestand ontbreekt of is geen afbeelding.\n").arg(input);
+    QStringList inputs{input};
+    if (name.startsWith(QLatin1String("perforate")))
+        inputs << context.folder.path(QStringLiteral("Data/Perfin.cor"));
+    if (writesOverInput(output, inputs, context))
+        return CliUsageError;
+    const PictureFile::Picture read = PictureFile::read(input);
+    if (!read.ok()) {
+        context.err << read.error << '\n';
         return 1;
     }
+    QImage picture = read.image;
     if (!operation->anySize && picture.size() != QSize(500, 260)) {
         context.err << QStringLiteral("De bewerking %1 vraagt een afbeelding van 500 x 260 pixels; %2 is %3 x %4 pixels.\n")
                            .arg(name, input)
@@ -133,11 +128,7 @@ int runFilter(const QStringList& list, CliContext& context)
     FilterEngine engine(arguments.seed.value_or(RandomGenerator::clockSeed()));
     CanvasContext canvas{engine, arguments.r, arguments.g, arguments.b, {}, {}, &context.folder};
     operation->run(picture, canvas);
-    if (!writePicture(picture, output, format)) {
-        context.err << QStringLiteral("Kan het bestand %1 niet schrijven.\n").arg(output);
-        return 1;
-    }
-    return 0;
+    return writePictureOutput(picture, output, format, context);
 }
 
 const CliRegistration filterCommand({

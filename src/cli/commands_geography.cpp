@@ -2,11 +2,13 @@
 // a picture, and the place names for a letter.
 
 #include "cli/cli_command.h"
+#include "cli/cli_files.h"
 #include "geography/map_picture.h"
 #include "geography/map_places.h"
 #include "geography/map_plotter.h"
 #include "geography/place_names.h"
 
+#include <QFileInfo>
 #include <QImageWriter>
 
 namespace {
@@ -20,16 +22,21 @@ const CliRegistration mapCommand({
             context.err << "Gebruik: velinor-cli kaart UIT.png\n";
             return CliUsageError;
         }
+        const QString coordinates = context.folder.path(MapPlaces::FileName);
+        if (writesOverInput(arguments.first(), {coordinates}, context))
+            return CliUsageError;
         QImage map = MapPicture::draw();
         MapPlotter plotter(map);
         plotter.start();
-        for (const MapPlace& place : MapPlaces::read(context.folder.path(MapPlaces::FileName)))
+        for (const MapPlace& place : MapPlaces::read(coordinates))
             plotter.plot(place);
-        QImageWriter writer(arguments.first());
-        if (!writer.write(map)) {
-            context.err << "Kan " << arguments.first() << " niet schrijven: " << writer.errorString() << '\n';
-            return 1;
+        const QByteArray format = QFileInfo(arguments.first()).suffix().toLower().toLatin1();
+        if (!QImageWriter::supportedImageFormats().contains(format)) {
+            context.err << "Onbekend soort uitvoer '" << arguments.first() << "': gebruik .png, .bmp of .jpg\n";
+            return CliUsageError;
         }
+        if (const int status = writePictureOutput(map, arguments.first(), format, context); status != 0)
+            return status;
         context.out << plotter.counterText() << '\n';
         return 0;
     },

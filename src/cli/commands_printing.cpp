@@ -2,6 +2,7 @@
 // catalogue list written as PDF files (A4, true scale). No progress sweep here.
 
 #include "cli/cli_command.h"
+#include "cli/cli_files.h"
 #include "printing/catalogue_list.h"
 #include "printing/contact_sheet.h"
 #include "printing/pdf_print_surface.h"
@@ -38,6 +39,8 @@ const CliRegistration pageCommand({
     [](const QStringList& arguments, CliContext& context) {
         if (!usage(arguments, 2, QStringLiteral("page SUPPLEMENT.sup UIT.pdf"), context))
             return CliUsageError;
+        if (writesOverInput(arguments.at(1), {arguments.at(0), supplementPagePicturePath(arguments.at(0))}, context))
+            return CliUsageError;
         const SupplementPaginaBestand read = LeesSupplementPagina(arguments.at(0));
         if (!read.melding.isEmpty())
             context.err << read.melding << '\n';
@@ -56,6 +59,8 @@ const CliRegistration contactSheetCommand({
         if (!usage(arguments, 1, QStringLiteral("contact-sheet UIT.pdf"), context))
             return CliUsageError;
         const QStringList files = VelletjesBestanden(context.folder);
+        if (writesOverInput(arguments.at(0), files, context))
+            return CliUsageError;
         context.out << files.size() << " velletjes\n";
         return writePdf(arguments.at(0), context,
                         [&](PrintSurface& surface) { return PrintVelletjes(surface, files, 1); });
@@ -68,6 +73,8 @@ const CliRegistration listCommand({
     QStringLiteral("druk de lijst van de catalogusgegevens af als PDF"),
     [](const QStringList& arguments, CliContext& context) {
         if (!usage(arguments, 1, QStringLiteral("list UIT.pdf"), context))
+            return CliUsageError;
+        if (writesOverInput(arguments.at(0), {context.folder.path(QString::fromLatin1(CatalogusLijst::Bestand))}, context))
             return CliUsageError;
         const QList<CatalogusRegel> records = LeesCatalogusRegels(context.folder);
         context.out << records.size() << " velletjes in de catalogus\n";

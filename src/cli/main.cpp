@@ -81,6 +81,10 @@ int main(int argc, char* argv[])
         return CliUsageError;
     }
     CliContext context{ProgramFolder::choose(line.home, QCoreApplication::applicationDirPath()), out, err};
+    if (const QString problem = context.folder.problem(); !problem.isEmpty()) {
+        err << problem << '\n';
+        return CliUsageError;
+    }
     const int status = command->run(rest.mid(1), context);
     out.flush();
     err.flush();

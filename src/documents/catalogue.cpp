@@ -5,6 +5,8 @@
 
 #include <QStringList>
 
+#include <cmath>
+
 namespace {
 
 QStringList catalogueLines(const ProgramFolder& folder)
@@ -19,6 +21,15 @@ QString withComma(QString text)
 
 // The panel index each line after the key goes to: the sheetlet's number first, then 0..7.
 constexpr std::array<int, 9> PanelOrder{8, 0, 1, 2, 3, 4, 5, 6, 7};
+
+// An amount of a record: the leading number of the text. No sheetlet is worth a billion
+// euro; a larger number is damage, counted as nothing so the totals stay amounts.
+double amountOf(const QString& text)
+{
+    constexpr double Largest = 1e9;
+    const double value = Record::leadingNumber(text);
+    return std::fabs(value) < Largest ? value : 0.0;
+}
 
 } // namespace
 
@@ -50,7 +61,7 @@ CatalogusTotaal TotaalCatalogusprijs(const ProgramFolder& folder)
     for (qsizetype start = 0; start < lines.size(); start += Catalogus::RecordRegels) {
         const qsizetype priceLine = start + 9;
         if (priceLine < lines.size())
-            result.totaal += Record::leadingNumber(lines.at(priceLine).mid(2));
+            result.totaal += amountOf(lines.at(priceLine).mid(2));
         ++result.aantal;
     }
     return result;
@@ -65,7 +76,7 @@ CatalogusTotaal TotaalNominaal(const ProgramFolder& folder)
         // The amount is the last four characters. A line too short to hold four
         // characters after "5 x" has no amount; its last four would be the prefix's "5".
         if (line.size() >= 7)
-            result.totaal += Record::leadingNumber(line.right(4));
+            result.totaal += amountOf(line.right(4));
         ++result.aantal;
     }
     return result;

@@ -1,6 +1,8 @@
 #include "documents/field_entry.h"
 
 #include "app/application_state.h"
+#include "app/text_file.h"
+#include "documents/supplement_file.h"
 
 std::optional<InvoerVeld> InvoerVeldVan(std::uint8_t gereedschap)
 {
@@ -65,6 +67,22 @@ void ZetVeld(ApplicationState& state, InvoerVeld veld, const QString& text)
 bool IsGeldigJaartal(const QString& text)
 {
     return text.trimmed().size() == 4;
+}
+
+int fieldMaxLength(InvoerVeld veld)
+{
+    return veld == InvoerVeld::Plaatsnaam ? SupplementBestand::MaxNameLength : SupplementBestand::MaxRegelLengte;
+}
+
+QString fieldEntryError(InvoerVeld veld, const QString& text)
+{
+    if (veld == InvoerVeld::Jaartal && !IsGeldigJaartal(text))
+        return JaartalMelding;
+    if (const QStringList characters = TextFile::unencodable(text); !characters.isEmpty())
+        return unstorableCharactersMessage(characters);
+    if (text.size() > fieldMaxLength(veld))
+        return QStringLiteral("De tekst is te lang: ten hoogste %1 tekens.").arg(fieldMaxLength(veld));
+    return QString();
 }
 
 void NieuwSupplement(ApplicationState& state)

@@ -25,6 +25,14 @@ void ZetVeld(ApplicationState& state, InvoerVeld veld, const QString& text);
 bool IsGeldigJaartal(const QString& text);
 inline const QString JaartalMelding = QStringLiteral("Lengte jaartal is 4 tekens!");
 
+// The longest text the field takes: what the supplement file reads back, and for
+// the place name, which is also the file name, what the folder holds.
+int fieldMaxLength(InvoerVeld veld);
+
+// Why the text cannot be stored in the field, in Dutch; empty when it can. Only
+// what the supplement file could not give back unchanged is refused.
+QString fieldEntryError(InvoerVeld veld, const QString& text);
+
 // The fields of a new supplement, the picture flag cleared and the description
 // lines emptied, so that a later save or print carries nothing of the old design.
 void NieuwSupplement(ApplicationState& state);

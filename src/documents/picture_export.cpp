@@ -1,53 +1,34 @@
 #include "documents/picture_export.h"
 
+#include "app/picture_file.h"
+
 #include <QFile>
-#include <QImageReader>
-#include <QImageWriter>
-#include <QSaveFile>
 
-bool SchrijfBmp(const QImage& image, const QString& path)
+SafeFile::Result SchrijfBmp(const QImage& image, const QString& path)
 {
-    if (image.isNull())
-        return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (!image.convertToFormat(QImage::Format_RGB888).save(&file, "BMP")) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return PictureFile::write(image.convertToFormat(QImage::Format_RGB888), path, "BMP");
 }
 
-bool BmpToJpeg(const QString& bmpPath, const QString& jpgPath, int quality)
+SafeFile::Result BmpToJpeg(const QString& bmpPath, const QString& jpgPath, int quality)
 {
-    QImageReader reader(bmpPath, "BMP");
-    const QImage image = reader.read();
-    if (image.isNull())
-        return false;
-    QSaveFile file(jpgPath);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    QImageWriter writer(&file, "JPEG");
-    writer.setQuality(quality);
-    if (!writer.write(image)) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    const PictureFile::Picture bitmap = PictureFile::read(bmpPath);
+    if (!bitmap.ok())
+        return {false, bitmap.error};
+    return PictureFile::write(bitmap.image, jpgPath, "JPEG", quality);
 }
 
-ExportStatus ExporteerBmp(const QImage& image, const QString& path)
+ExportResult ExporteerBmp(const QImage& image, const QString& path)
 {
-    return SchrijfBmp(image, path) ? ExportStatus::Gelukt : ExportStatus::BmpNietGeschreven;
+    const SafeFile::Result written = SchrijfBmp(image, path);
+    return {written ? ExportStatus::Gelukt : ExportStatus::BmpNietGeschreven, written.reason};
 }
 
-ExportStatus ExporteerJpg(const ProgramFolder& folder, const QImage& image, const QString& path)
+ExportResult ExporteerJpg(const ProgramFolder& folder, const QImage& image, const QString& path)
 {
     const QString temporary = folder.path(QString::fromLatin1(PictureExport::TijdelijkBestand));
-    if (!SchrijfBmp(image, temporary) || !QFile::exists(temporary))
-        return ExportStatus::BmpNietGeschreven;
-    const bool written = BmpToJpeg(temporary, path, PictureExport::JpegKwaliteit);
+    if (const SafeFile::Result written = SchrijfBmp(image, temporary); !written || !QFile::exists(temporary))
+        return {ExportStatus::BmpNietGeschreven, written.reason};
+    const SafeFile::Result written = BmpToJpeg(temporary, path, PictureExport::JpegKwaliteit);
     QFile::remove(temporary);
-    return written ? ExportStatus::Gelukt : ExportStatus::JpgNietGeschreven;
+    return {written ? ExportStatus::Gelukt : ExportStatus::JpgNietGeschreven, written.reason};
 }

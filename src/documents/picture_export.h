@@ -4,6 +4,7 @@
 // from the temporary bitmap "mydummy.bmp" in the program folder.
 
 #include "app/program_folder.h"
+#include "app/safe_file.h"
 
 #include <QImage>
 #include <QString>
@@ -21,14 +22,22 @@ enum class ExportStatus {
     JpgNietGeschreven     // the temporary bitmap was written, the JPEG was not
 };
 
+struct ExportResult
+{
+    ExportStatus status = ExportStatus::Gelukt;
+    QString reason; // why not, in Dutch
+
+    bool operator==(ExportStatus other) const { return status == other; }
+};
+
 // Writes the picture as an uncompressed 24-bit Windows bitmap at path; the
-// file is replaced only once complete.
-bool SchrijfBmp(const QImage& image, const QString& path);
+// file is replaced only once complete, and an old file stays whole otherwise.
+SafeFile::Result SchrijfBmp(const QImage& image, const QString& path);
 
 // Converts the bitmap file at bmpPath into a JPEG file at jpgPath with the
-// given quality (0..100). True when the JPEG file was written completely.
-bool BmpToJpeg(const QString& bmpPath, const QString& jpgPath, int quality);
+// given quality (0..100), on the same terms.
+SafeFile::Result BmpToJpeg(const QString& bmpPath, const QString& jpgPath, int quality);
 
-ExportStatus ExporteerBmp(const QImage& image, const QString& path);
+ExportResult ExporteerBmp(const QImage& image, const QString& path);
 // Through the temporary bitmap, which is removed afterwards.
-ExportStatus ExporteerJpg(const ProgramFolder& folder, const QImage& image, const QString& path);
+ExportResult ExporteerJpg(const ProgramFolder& folder, const QImage& image, const QString& path);

@@ -1,10 +1,11 @@
 #include "documents/supplement_commit.h"
 
-#include "app/text_file.h"
+#include "app/safe_file.h"
 
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
 #include <cstdio>
 
 namespace SupplementCommit {
@@ -79,38 +80,45 @@ Result replacePair(const QString& textPath, const QByteArray& text, const QStrin
                    const std::optional<QByteArray>& picture, const std::function<void()>& betweenFiles)
 {
     recover(textPath, picturePath);
-    if (!TextFile::writeBytes(pending(textPath), text))
-        return Result::TekstMislukt;
-    if (picture && !TextFile::writeBytes(pending(picturePath), *picture)) {
-        discardPending(textPath, picturePath);
-        return Result::AfbeeldingMislukt;
+    if (const SafeFile::Result written = SafeFile::replace(pending(textPath), text); !written)
+        return {Outcome::TekstMislukt, written.reason};
+    if (picture) {
+        if (const SafeFile::Result written = SafeFile::replace(pending(picturePath), *picture); !written) {
+            discardPending(textPath, picturePath);
+            return {Outcome::AfbeeldingMislukt, written.reason};
+        }
     }
     const std::optional<QByteArray> oldText = content(textPath);
-    if (!TextFile::writeBytes(marker(textPath), picture ? WithPicture : WithoutPicture)) {
+    if (const SafeFile::Result written = SafeFile::replace(marker(textPath), picture ? WithPicture : WithoutPicture);
+        !written) {
         discardPending(textPath, picturePath);
-        return Result::TekstMislukt;
+        return {Outcome::TekstMislukt, written.reason};
     }
     // From here the new pair is committed: a crash is finished by recover().
     if (!moveOver(pending(textPath), textPath)) {
+        const QString why = SafeFile::reason(errno);
         QFile::remove(marker(textPath));
         discardPending(textPath, picturePath);
-        return Result::TekstMislukt;
+        return {Outcome::TekstMislukt, why};
     }
     if (betweenFiles)
         betweenFiles();
     if (picture && !moveOver(pending(picturePath), picturePath)) {
+        const QString why = SafeFile::reason(errno);
         // Still running, so the old text can go back rather than leave a new text beside an old picture.
         if (oldText)
-            TextFile::writeBytes(textPath, *oldText);
+            SafeFile::replace(textPath, *oldText);
         else
             QFile::remove(textPath);
         QFile::remove(marker(textPath));
         discardPending(textPath, picturePath);
-        return Result::AfbeeldingMislukt;
+        return {Outcome::AfbeeldingMislukt, why};
     }
     const bool removed = picture || !QFileInfo::exists(picturePath) || QFile::remove(picturePath);
     QFile::remove(marker(textPath));
-    return removed ? Result::Gelukt : Result::AfbeeldingNietVerwijderd;
+    if (!removed)
+        return {Outcome::AfbeeldingNietVerwijderd, SafeFile::reason(EACCES)};
+    return {};
 }
 
 } // namespace SupplementCommit

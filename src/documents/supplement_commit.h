@@ -16,11 +16,17 @@
 
 namespace SupplementCommit {
 
-enum class Result {
+enum class Outcome {
     Gelukt,
     TekstMislukt,            // the text file could not be written; nothing changed
     AfbeeldingMislukt,       // the bitmap could not be written or put in place; the old pair is back
     AfbeeldingNietVerwijderd // saved without a picture, but the old bitmap could not be removed
+};
+
+struct Result
+{
+    Outcome outcome = Outcome::Gelukt;
+    QString reason; // why a step failed, in Dutch
 };
 
 // picture empty: the new pair has no bitmap, and an old one is removed.

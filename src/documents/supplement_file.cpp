@@ -1,14 +1,14 @@
 #include "documents/supplement_file.h"
 
 #include "app/application_state.h"
+#include "app/picture_file.h"
 #include "app/text_file.h"
 #include "documents/supplement_commit.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -29,14 +29,10 @@ QByteArray textBytes(const Supplement& supplement)
     return bytes;
 }
 
-std::optional<QByteArray> bitmapBytes(const QImage& image)
+QStringList textLines(const Supplement& supplement)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!image.convertToFormat(QImage::Format_RGB888).save(&buffer, "BMP"))
-        return std::nullopt;
-    return bytes;
+    return QStringList{supplement.Plaatsnaam, supplement.CatalogusNr, supplement.Jaartal, supplement.PaginaNr}
+           + supplement.regels.mid(0, SupplementBestand::MaxRegels);
 }
 
 } // namespace
@@ -83,28 +79,38 @@ Supplement SupplementUitState(const ApplicationState& state, const QImage& canva
     return supplement;
 }
 
-SchrijfStatus SchrijfSupplement(const ProgramFolder& folder, const Supplement& supplement,
-                                const std::function<void()>& betweenFiles)
+SaveResult SchrijfSupplement(const ProgramFolder& folder, const Supplement& supplement,
+                                   const std::function<void()>& betweenFiles)
 {
     const QString& name = supplement.Plaatsnaam;
     if (!IsGeldigeSupplementNaam(name))
-        return SchrijfStatus::OngeldigeNaam;
+        return {SchrijfStatus::OngeldigeNaam, QString()};
+    // Nothing is stored that would come back changed.
+    if (const QStringList characters = unstorableCharacters(supplement); !characters.isEmpty())
+        return {SchrijfStatus::OnbekendeTekens, QString(), characters};
+    const QStringList lines = textLines(supplement);
+    if (std::any_of(lines.begin(), lines.end(),
+                    [](const QString& line) { return line.size() > SupplementBestand::MaxRegelLengte; }))
+        return {SchrijfStatus::TeLangeTekst, QString()};
     if (!QDir().mkpath(folder.path(QString::fromLatin1(SupplementBestand::Map))))
-        return SchrijfStatus::MapNietAangemaakt;
+        return {SchrijfStatus::MapNietAangemaakt, QString()};
     std::optional<QByteArray> picture;
     if (!supplement.afbeelding.isNull()) {
-        picture = bitmapBytes(supplement.afbeelding);
+        picture = PictureFile::encode(supplement.afbeelding.convertToFormat(QImage::Format_RGB888), "BMP");
         if (!picture)
-            return SchrijfStatus::AfbeeldingNietGeschreven;
+            return {SchrijfStatus::AfbeeldingNietGeschreven, QString()};
     }
-    switch (SupplementCommit::replacePair(SupplementTekstPad(folder, name), textBytes(supplement),
-                                          SupplementAfbeeldingPad(folder, name), picture, betweenFiles)) {
-    case SupplementCommit::Result::Gelukt: return SchrijfStatus::Gelukt;
-    case SupplementCommit::Result::TekstMislukt: return SchrijfStatus::TekstNietGeschreven;
-    case SupplementCommit::Result::AfbeeldingMislukt: return SchrijfStatus::AfbeeldingNietGeschreven;
-    case SupplementCommit::Result::AfbeeldingNietVerwijderd: return SchrijfStatus::AfbeeldingNietVerwijderd;
+    const SupplementCommit::Result result =
+        SupplementCommit::replacePair(SupplementTekstPad(folder, name), textBytes(supplement),
+                                      SupplementAfbeeldingPad(folder, name), picture, betweenFiles);
+    switch (result.outcome) {
+    case SupplementCommit::Outcome::Gelukt: return {};
+    case SupplementCommit::Outcome::TekstMislukt: return {SchrijfStatus::TekstNietGeschreven, result.reason};
+    case SupplementCommit::Outcome::AfbeeldingMislukt: return {SchrijfStatus::AfbeeldingNietGeschreven, result.reason};
+    case SupplementCommit::Outcome::AfbeeldingNietVerwijderd:
+        return {SchrijfStatus::AfbeeldingNietVerwijderd, result.reason};
     }
-    return SchrijfStatus::TekstNietGeschreven;
+    return {SchrijfStatus::TekstNietGeschreven, result.reason};
 }
 
 GelezenSupplement LeesSupplement(const ProgramFolder& folder, const QString& name)
@@ -129,7 +135,7 @@ void HerstelSupplementen(const ProgramFolder& folder)
 GelezenSupplement LeesSupplementBestand(const QString& path)
 {
     GelezenSupplement result;
-    std::optional<QStringList> lines = TextFile::readLines(path);
+    std::optional<QStringList> lines = TextFile::readFirstLines(path, SupplementBestand::MaxFileSize);
     if (!lines)
         return result;
     // Reading stops at a line too long to be the program's own, as it stops at any other damage.
@@ -138,6 +144,7 @@ GelezenSupplement LeesSupplementBestand(const QString& path)
         if (lines->at(i).size() > SupplementBestand::MaxRegelLengte) {
             *lines = lines->mid(0, i);
             damaged = true;
+            result.damagedLine = int(i + 1);
             break;
         }
     }
@@ -185,25 +192,76 @@ QString OmschrijvingTekst(const QStringList& regels)
     return text;
 }
 
-QString SchrijfMelding(SchrijfStatus status, const QString& name)
+QStringList unstorableCharacters(const Supplement& supplement)
 {
-    switch (status) {
+    QStringList characters;
+    for (const QString& line : textLines(supplement)) {
+        for (const QString& character : TextFile::unencodable(line)) {
+            if (!characters.contains(character))
+                characters << character;
+        }
+    }
+    return characters;
+}
+
+QString unstorableCharactersMessage(const QStringList& characters)
+{
+    const QString what = characters.size() == 1 ? QStringLiteral("Het teken %1 kan").arg(characters.value(0))
+                                           : QStringLiteral("De tekens %1 kunnen").arg(characters.join(QLatin1Char(' ')));
+    return what + QStringLiteral(" niet in een supplement worden bewaard: het bestand kent alleen West-Europese tekens. "
+                                "Gebruik bijvoorbeeld de letter zonder teken erop.");
+}
+
+QString SchrijfMelding(const SaveResult& result, const QString& name)
+{
+    const QString reason = result.reason.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(result.reason);
+    switch (result.status) {
     case SchrijfStatus::Gelukt:
         return QString();
     case SchrijfStatus::OngeldigeNaam:
         return QStringLiteral("De plaatsnaam '%1' kan geen bestandsnaam zijn. Het supplement is niet opgeslagen.")
             .arg(name);
+    case SchrijfStatus::OnbekendeTekens:
+        return unstorableCharactersMessage(result.characters) + QStringLiteral(" Het supplement is niet opgeslagen.");
+    case SchrijfStatus::TeLangeTekst:
+        return QStringLiteral("Een veld of omschrijvingsregel is langer dan %1 tekens. Het supplement is niet opgeslagen.")
+            .arg(SupplementBestand::MaxRegelLengte);
     case SchrijfStatus::MapNietAangemaakt:
         return QStringLiteral("De map Supplementen kon niet worden aangemaakt. Het supplement is niet opgeslagen.");
     case SchrijfStatus::TekstNietGeschreven:
-        return QStringLiteral("Het bestand '%1.sup' kon niet worden geschreven. Het supplement is niet opgeslagen.")
-            .arg(name);
+        return QStringLiteral("Het bestand '%1.sup' kon niet worden geschreven%2. Het supplement is niet opgeslagen; "
+                              "what er al stond is onveranderd.")
+            .arg(name, reason);
     case SchrijfStatus::AfbeeldingNietGeschreven:
-        return QStringLiteral("Het bestand '%1.bmp' kon niet worden geschreven. Het supplement is niet opgeslagen.")
-            .arg(name);
+        return QStringLiteral("Het bestand '%1.bmp' kon niet worden geschreven%2. Het supplement is niet opgeslagen; "
+                              "what er al stond is onveranderd.")
+            .arg(name, reason);
     case SchrijfStatus::AfbeeldingNietVerwijderd:
         return QStringLiteral("Het supplement is opgeslagen, maar het oude plaatje '%1.bmp' kon niet worden verwijderd.")
             .arg(name);
+    }
+    return QString();
+}
+
+QString supplementReadMessage(const GelezenSupplement& gelezen, const QString& name)
+{
+    switch (gelezen.status) {
+    case LeesStatus::Gelukt:
+        return QString();
+    case LeesStatus::Ontbreekt:
+        return QStringLiteral("Het bestand '%1.sup' ontbreekt of kan niet worden gelezen.").arg(name);
+    case LeesStatus::TeKort:
+        return QStringLiteral("Het bestand '%1.sup' is onvolledig (minder dan vijf regels).").arg(name);
+    case LeesStatus::TeveelRegels:
+        return QStringLiteral("Het bestand '%1.sup' heeft meer dan %2 omschrijvingsregels; de eerste %2 zijn gelezen.")
+            .arg(name)
+            .arg(SupplementBestand::MaxRegels);
+    case LeesStatus::TeLangeRegel:
+        return QStringLiteral("Regel %1 van '%2.sup' is langer dan %3 tekens en kon niet worden gelezen; "
+                              "het bestand is beschadigd. Alleen de regels ervoor zijn gelezen.")
+            .arg(gelezen.damagedLine)
+            .arg(name)
+            .arg(SupplementBestand::MaxRegelLengte);
     }
     return QString();
 }

@@ -22,6 +22,10 @@ inline constexpr auto Map = "Supplementen";
 inline constexpr int MaxRegels = 100;
 // No line the program writes comes near this; a longer one marks a damaged file.
 inline constexpr int MaxRegelLengte = 4096;
+// The place name is also the file name; this leaves room for the longest name the folder gets.
+inline constexpr int MaxNameLength = 64;
+// A hundred lines of the longest kind and more; reading goes no further into a larger file.
+inline constexpr qint64 MaxFileSize = 1024 * 1024;
 QString scheidingsRegel();   // the 48 hyphens of line 5
 
 } // namespace SupplementBestand
@@ -40,7 +44,22 @@ enum class SchrijfStatus {
     MapNietAangemaakt,       // Supplementen is missing and cannot be made
     TekstNietGeschreven,     // place.sup could not be written; the old pair is untouched
     AfbeeldingNietGeschreven,// place.bmp could not be written; the old pair is untouched
-    AfbeeldingNietVerwijderd // saved without a picture, but an old place.bmp could not be removed
+    AfbeeldingNietVerwijderd,// saved without a picture, but an old place.bmp could not be removed
+    OnbekendeTekens,         // a field or line holds characters the file cannot hold; nothing was written
+    TeLangeTekst             // a field or line is longer than the reader takes; nothing was written
+};
+
+struct SaveResult
+{
+    SaveResult(SchrijfStatus status = SchrijfStatus::Gelukt, QString reason = {}, QStringList characters = {})
+        : status(status)
+        , reason(std::move(reason))
+        , characters(std::move(characters))
+    {}
+
+    SchrijfStatus status;
+    QString reason;         // why, in Dutch, as the disk said it
+    QStringList characters; // with OnbekendeTekens: the characters the file cannot hold
 };
 
 enum class LeesStatus {
@@ -58,6 +77,7 @@ struct GelezenSupplement
     std::optional<QString> Plaatsnaam, CatalogusNr, Jaartal, PaginaNr;
     bool regelsGelezen = false;   // reading got past the separator line
     QStringList regels;
+    int damagedLine = 0;            // with TeLangeRegel: the line of the file (from 1) that could not be read
 };
 
 // A place name that names a file inside the folder: not empty or only blanks,
@@ -73,7 +93,7 @@ Supplement SupplementUitState(const ApplicationState& state, const QImage& canva
 
 // betweenFiles runs after the new text file is in place and before the bitmap
 // replaces the old one; tests use it to make the second step fail.
-SchrijfStatus SchrijfSupplement(const ProgramFolder& folder, const Supplement& supplement,
+SaveResult SchrijfSupplement(const ProgramFolder& folder, const Supplement& supplement,
                                 const std::function<void()>& betweenFiles = {});
 GelezenSupplement LeesSupplement(const ProgramFolder& folder, const QString& name);
 // Finishes or discards every save in the folder that a crash interrupted (see supplement_commit.h).
@@ -88,5 +108,13 @@ void ZetGelezenSupplement(ApplicationState& state, const GelezenSupplement& gele
 // The description box text after reading: every line followed by a line break.
 QString OmschrijvingTekst(const QStringList& regels);
 
+// The characters of the supplement's fields and lines that the file cannot hold; empty when all fit.
+QStringList unstorableCharacters(const Supplement& supplement);
+// The message that names them, for the field entry, the description window and the save.
+QString unstorableCharactersMessage(const QStringList& characters);
+
 // The Dutch message for a failed save; empty for Gelukt.
-QString SchrijfMelding(SchrijfStatus status, const QString& name);
+QString SchrijfMelding(const SaveResult& result, const QString& name);
+
+// The Dutch message for a file that could not be read whole; empty for Gelukt.
+QString supplementReadMessage(const GelezenSupplement& gelezen, const QString& name);

@@ -30,7 +30,7 @@ QList<MapPlace> read(const QString& path)
         // A record cut short at the end of the file reads its missing fields as empty.
         const QString x = reader->next().value_or(Record::Field()).text;
         const QString y = reader->next().value_or(Record::Field()).text;
-        const QString name = reader->next().value_or(Record::Field()).text;
+        const QString name = reader->next().value_or(Record::Field()).text.left(PlaceFile::MaximumNameLength);
         if (x.isEmpty())
             continue;
         MapPlace place;

@@ -2,7 +2,6 @@
 
 #include "app/text_file.h"
 
-#include <QFile>
 
 namespace PlaceFile {
 
@@ -18,16 +17,10 @@ bool looksBinary(const QByteArray& bytes)
 
 std::optional<Record::FieldReader> open(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > MaximumSize)
+    const std::optional<QByteArray> bytes = TextFile::readBytes(path, MaximumSize);
+    if (!bytes || looksBinary(*bytes))
         return std::nullopt;
-    // Only as much as the file holds, and one byte more to notice a file that
-    // grew since its size was taken: asking for the whole limit would reserve
-    // 16 MB for every small list.
-    const QByteArray bytes = file.read(file.size() + 1);
-    if (bytes.size() > MaximumSize || looksBinary(bytes))
-        return std::nullopt;
-    QString text = TextFile::decode(bytes);
+    QString text = TextFile::decode(*bytes);
     // What follows an end-of-file mark was never part of the text.
     const qsizetype mark = text.indexOf(QChar(0x1A));
     if (mark >= 0)

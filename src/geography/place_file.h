@@ -13,8 +13,12 @@
 
 namespace PlaceFile {
 
-// Largest file taken as a list of places; the shipped lists are a few tens of kilobytes.
-constexpr qint64 MaximumSize = 16 * 1024 * 1024;
+// Largest file taken as a list of places; the shipped lists are a few tens of kilobytes,
+// and a list of every place in the country would be some hundred.
+constexpr qint64 MaximumSize = 1024 * 1024;
+// Longest name kept: a place name is a few dozen characters; a longer field is cut here so that
+// no list or map has to lay out a text of megabytes.
+constexpr qsizetype MaximumNameLength = 256;
 
 // A reader over the file's fields, or nothing when the file is missing, unreadable, binary or too large.
 std::optional<Record::FieldReader> open(const QString& path);

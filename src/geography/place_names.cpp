@@ -20,7 +20,7 @@ QStringList read(const QString& path)
     if (!reader)
         return names;
     while (std::optional<Record::Field> field = reader->next())
-        names << field->text;
+        names << field->text.left(PlaceFile::MaximumNameLength);
     return names;
 }
 

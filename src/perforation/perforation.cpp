@@ -126,7 +126,7 @@ std::optional<QList<QPointF>> LeesPerfinBestand(const QString& path)
 }
 
 void PerforeerUitBestand(QImage& canvas, const QString& path, std::uint8_t grey, Soort kind,
-                         const std::function<void()>& afterEachHole)
+                         const std::function<bool()>& afterEachHole)
 {
     const auto pairs = LeesPerfinBestand(path);
     if (!pairs)
@@ -136,8 +136,8 @@ void PerforeerUitBestand(QImage& canvas, const QString& path, std::uint8_t grey,
         // A coordinate far outside the canvas draws nothing (and must not overflow on the way).
         if (std::abs(pair.x()) < 1e9 && std::abs(y) < 1e9)
             TekenGaatje(canvas, pair.x(), int(RondAf(y)), grey);
-        if (afterEachHole)
-            afterEachHole();
+        if (afterEachHole && !afterEachHole())
+            return;
     }
 }
 

@@ -40,8 +40,9 @@ void PerforeerBlok(QImage& canvas, std::uint8_t grey);
 std::optional<QList<QPointF>> LeesPerfinBestand(const QString& path);
 
 // The file holes for the kind: y as read for a sheetlet, y - 50 for a block, rounded.
-// afterEachHole runs after every hole (the window lets the holes appear one by one).
+// afterEachHole runs after every hole (the window lets the holes appear one by one);
+// when it returns false, no further hole is drawn.
 void PerforeerUitBestand(QImage& canvas, const QString& path, std::uint8_t grey, Soort kind,
-                         const std::function<void()>& afterEachHole = {});
+                         const std::function<bool()>& afterEachHole = {});
 
 } // namespace Perfins

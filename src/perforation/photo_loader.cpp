@@ -3,9 +3,7 @@
 #include "perforation/metafile_reader.h"
 
 #include <QFile>
-
 #include <QFileInfo>
-#include <QImageReader>
 
 namespace PhotoLoader {
 
@@ -31,26 +29,9 @@ PhotoFile loadMetafile(const QString& path, const QString& name)
 
 PhotoFile load(const QString& path)
 {
-    const QString name = QFileInfo(path).fileName();
-    if (!QFileInfo(path).isFile())
-        return {QImage(), QStringLiteral("Het bestand %1 bestaat niet.").arg(name)};
-    if (isMetafile(path))
-        return loadMetafile(path, name);
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    reader.setAutoTransform(true);
-    if (!reader.canRead())
-        return {QImage(), QStringLiteral("%1 is geen plaatje dat gelezen kan worden.").arg(name)};
-    // Most formats tell their size from the header; Qt's own allocation limit
-    // guards the few that do not.
-    const QSize size = reader.size();
-    if (size.isValid() && qint64(size.width()) * size.height() * 4 > MaximumBytes)
-        return {QImage(),
-                QStringLiteral("%1 is te groot (%2 x %3 pixels).").arg(name).arg(size.width()).arg(size.height())};
-    QImage image;
-    if (!reader.read(&image) || image.isNull())
-        return {QImage(), QStringLiteral("%1 kan niet worden gelezen.").arg(name)};
-    return {image, QString()};
+    if (QFileInfo(path).isFile() && isMetafile(path))
+        return loadMetafile(path, QFileInfo(path).fileName());
+    return PictureFile::read(path, PictureFile::ReadOptions::upright());
 }
 
 QString sizeCaption(const QString& path, QSize size)

@@ -1,23 +1,19 @@
 #pragma once
 
 // Reading a photo for placement on the canvas: JPEG, PNG, BMP and GIF (and
-// whatever else the Qt image readers know). A picture whose decoded size
-// would pass MaximumBytes is refused before it is decoded.
+// whatever else the Qt image readers know), and Windows Metafiles. A picture
+// larger than the one limit of the picture files is refused before it is decoded.
+
+#include "app/picture_file.h"
 
 #include <QImage>
 #include <QString>
 
-struct PhotoFile
-{
-    QImage image;  // null when the file could not be read
-    QString error; // a Dutch explanation when it could not
-
-    bool ok() const { return !image.isNull(); }
-};
+using PhotoFile = PictureFile::Picture;
 
 namespace PhotoLoader {
 
-constexpr qint64 MaximumBytes = 256LL * 1024 * 1024;
+constexpr qint64 MaximumBytes = PictureFile::MaximumPixels * 4;
 
 PhotoFile load(const QString& path);
 

@@ -1,10 +1,10 @@
 #include "printing/contact_sheet.h"
 
+#include "app/picture_file.h"
 #include "printing/print_surface.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QImageReader>
 
 QStringList VelletjesBestanden(const ProgramFolder& folder)
 {
@@ -28,14 +28,9 @@ QString VelletjeOnderschrift(const QString& path)
 
 QImage LeesVelletje(const QString& path)
 {
-    // Twice the printed size at 600 dpi is ample for any printer.
-    constexpr QSize largest(1600, 850);
-    QImageReader reader(path);
-    reader.setAutoTransform(false);
-    const QSize size = reader.size();
-    if (size.width() > largest.width() || size.height() > largest.height())
-        reader.setScaledSize(size.scaled(largest, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)));
-    return reader.read();
+    // Twice the printed size at 600 dpi is ample for any printer. A picture that
+    // cannot be read leaves its frame empty, with its caption below.
+    return PictureFile::read(path, PictureFile::ReadOptions::within(QSize(1600, 850))).image;
 }
 
 bool PrintVelletjes(PrintSurface& surface, const QStringList& files, int copies)

@@ -1,13 +1,15 @@
 #include "printing/pdf_print_surface.h"
 
+#include "app/safe_file.h"
+
 #include <QPageLayout>
 #include <QPageSize>
 
-detail::PdfBestand::PdfBestand(const QString& path)
-    : file(path)
-    , writer(&file)
+detail::PdfDocument::PdfDocument()
+    : buffer(&bytes)
+    , writer(&buffer)
 {
-    file.open(QIODevice::WriteOnly);
+    buffer.open(QIODevice::WriteOnly);
     writer.setResolution(1440);
     writer.setCreator(QStringLiteral("Velinor"));
     writer.setTitle(QStringLiteral("Velinor"));
@@ -16,16 +18,18 @@ detail::PdfBestand::PdfBestand(const QString& path)
                                      QMarginsF(margin, margin, margin, margin), QPageLayout::Point));
 }
 
-PdfPrintSurface::PdfPrintSurface(const QString& path)
-    : detail::PdfBestand(path)
-    , PainterPrintSurface(writer)
+PdfPrintSurface::PdfPrintSurface(QString path)
+    : PainterPrintSurface(writer)
+    , m_path(std::move(path))
 {}
 
 bool PdfPrintSurface::completeDocument(bool painted)
 {
-    if (!painted || !file.isOpen()) {
-        file.cancelWriting();
+    if (!painted) {
+        m_error = QStringLiteral("het document kon niet worden opgemaakt");
         return false;
     }
-    return file.commit();
+    const SafeFile::Result written = SafeFile::replace(m_path, bytes);
+    m_error = written.reason;
+    return written.ok;
 }

@@ -1,6 +1,8 @@
 #include "printing/supplement_page_file.h"
 
 #include "app/application_state.h"
+#include "app/picture_file.h"
+#include "documents/supplement_commit.h"
 #include "documents/supplement_file.h"
 
 #include <QDir>
@@ -9,9 +11,9 @@
 
 namespace {
 
-QString leesMelding(LeesStatus status, const QString& path)
+QString leesMelding(const GelezenSupplement& gelezen, const QString& path)
 {
-    switch (status) {
+    switch (gelezen.status) {
     case LeesStatus::Gelukt:
         return {};
     case LeesStatus::Ontbreekt:
@@ -21,27 +23,41 @@ QString leesMelding(LeesStatus status, const QString& path)
     case LeesStatus::TeveelRegels:
         return QStringLiteral("Meer dan 100 omschrijvingsregels; alleen de eerste 100 worden afgedrukt.");
     case LeesStatus::TeLangeRegel:
-        return QStringLiteral("Supplement beschadigd (een te lange regel); alleen de regels ervoor worden afgedrukt.");
+        return QStringLiteral("Supplement beschadigd: regel %1 is te lang; alleen de regels ervoor worden afgedrukt.")
+            .arg(gelezen.damagedLine);
     }
     return {};
 }
 
 } // namespace
 
+QString supplementPagePicturePath(const QString& supPath)
+{
+    const QFileInfo info(supPath);
+    return ProgramFolder(info.absolutePath()).path(info.completeBaseName() + QStringLiteral(".bmp"));
+}
+
 SupplementPaginaBestand LeesSupplementPagina(const QString& supPath)
 {
     const QFileInfo info(supPath);
     const QString name = info.completeBaseName();
     if (!info.isFile() || !IsGeldigeSupplementNaam(name))
-        return {std::nullopt, leesMelding(LeesStatus::Ontbreekt, supPath)};
+        return {std::nullopt, leesMelding({}, supPath)};
+    const QString bitmap = supplementPagePicturePath(supPath);
+    SupplementCommit::recover(info.absoluteFilePath(), bitmap);
     const GelezenSupplement gelezen = LeesSupplementBestand(info.absoluteFilePath());
     if (gelezen.status == LeesStatus::Ontbreekt || gelezen.status == LeesStatus::TeKort)
-        return {std::nullopt, leesMelding(gelezen.status, supPath)};
-
+        return {std::nullopt, leesMelding(gelezen, supPath)};
+    // The picture is optional: a supplement saved without one has no bitmap.
+    QImage picture;
+    if (QFileInfo::exists(bitmap)) {
+        const PictureFile::Picture read = PictureFile::read(bitmap);
+        if (!read.ok())
+            return {std::nullopt, read.error};
+        picture = read.image;
+    }
     ApplicationState state;
     ZetGelezenSupplement(state, gelezen);
-    // The page preview shows the page number as read; the picture is optional.
-    // The bitmap beside the text file, its name matched without regard to case.
-    const QImage picture(ProgramFolder(info.absolutePath()).path(name + QStringLiteral(".bmp")));
-    return {SupplementPaginaUitState(state, picture, state.PaginaNr), leesMelding(gelezen.status, supPath)};
+    // The page preview shows the page number as read.
+    return {SupplementPaginaUitState(state, picture, state.PaginaNr), leesMelding(gelezen, supPath)};
 }

@@ -52,11 +52,11 @@ private Q_SLOTS:
     void supplementPairIsAlwaysWhole()
     {
         TestFolder folder;
-        QCOMPARE(SchrijfSupplement(folder.folder(), CrashVersions::supplement(false)), SchrijfStatus::Gelukt);
+        QCOMPARE(SchrijfSupplement(folder.folder(), CrashVersions::supplement(false)).status, SchrijfStatus::Gelukt);
         const QByteArray textA = folder.read(QStringLiteral("Supplementen/Delft.sup"));
         // The child process may stamp another resolution into the file header; the pixels must be A's.
         const QImage pictureA = CrashVersions::supplement(false).afbeelding;
-        QCOMPARE(SchrijfSupplement(folder.folder(), CrashVersions::supplement(true)), SchrijfStatus::Gelukt);
+        QCOMPARE(SchrijfSupplement(folder.folder(), CrashVersions::supplement(true)).status, SchrijfStatus::Gelukt);
         const QByteArray textB = folder.read(QStringLiteral("Supplementen/Delft.sup"));
         QVERIFY(!QFile::exists(folder.path(QStringLiteral("Supplementen/Delft.bmp"))));
 

@@ -113,7 +113,7 @@ private Q_SLOTS:
         for (const QString& input : {path("kapot.png"), path("ontbreekt.png")}) {
             const CliRun run = runCli({"filter", "negative", input, path("uit.png")});
             QCOMPARE(run.status, 1);
-            QVERIFY(run.err.contains(QStringLiteral("Kan de afbeelding")));
+            QVERIFY(run.err.contains(QFileInfo(input).fileName()));
         }
         QVERIFY(!QFile::exists(path("uit.png")));
         const QString input = writePicture("goed.png", QSize(4, 4), qRgb(1, 2, 3));

@@ -109,11 +109,16 @@ private Q_SLOTS:
 
         QImage sheet = canvas();
         int pauses = 0;
-        Perfins::PerforeerUitBestand(sheet, path, 0, Perfins::Soort::Velletje, [&pauses] { ++pauses; });
+        Perfins::PerforeerUitBestand(sheet, path, 0, Perfins::Soort::Velletje, [&pauses] { return ++pauses > 0; });
         QCOMPARE(pauses, 2);
         QCOMPARE(sheet.pixel(100, 200), Black);
         QCOMPARE(sheet.pixel(300, 2), Black);      // 2.5 rounds to even
         QCOMPARE(countCores(sheet, Black), 2);
+
+        // A pause that says stop (the program is ending) draws no further hole.
+        QImage stopped = canvas();
+        Perfins::PerforeerUitBestand(stopped, path, 0, Perfins::Soort::Velletje, [] { return false; });
+        QCOMPARE(countCores(stopped, Black), 1);
 
         QImage block = canvas();
         Perfins::PerforeerUitBestand(block, path, 0, Perfins::Soort::Blok);
@@ -135,9 +140,9 @@ private Q_SLOTS:
         QImage untouched = canvas();
         int pauses = 0;
         Perfins::PerforeerUitBestand(untouched, folder.path(QStringLiteral("Data/Leeg.cor")), 0, Perfins::Soort::Velletje,
-                                     [&pauses] { ++pauses; });
+                                     [&pauses] { return ++pauses > 0; });
         Perfins::PerforeerUitBestand(untouched, folder.path(QStringLiteral("Data/Missing.cor")), 0,
-                                     Perfins::Soort::Velletje, [&pauses] { ++pauses; });
+                                     Perfins::Soort::Velletje, [&pauses] { return ++pauses > 0; });
         QCOMPARE(pauses, 0);
         QCOMPARE(untouched, canvas());
     }

@@ -9,6 +9,7 @@
 #include "common/main_window_fixture.h"
 #include "common/scripted_interaction.h"
 #include "common/test_folder.h"
+#include "common/write_failure.h"
 #include "pdf_reader.h"
 #include "printing/progress_sweep.h"
 #include "printing/ui/afdrukform.h"
@@ -146,13 +147,17 @@ private Q_SLOTS:
         QVERIFY(f.interaction.shown.isEmpty());
     }
 
-    void copiesFromTheBox()
+    void pdfOnAFullDiskKeepsTheOldFileAndSaysSo()
     {
         Fixture f;
-        f.child<QComboBox>("Combo1")->setCurrentIndex(2);
-        f.click("OkKnop");
-        QCOMPARE(f.printer.copyCount(), 3);
-        QCOMPARE(f.printer.pageLayout().orientation(), QPageLayout::Portrait);
+        QVERIFY(f.folder.write(QStringLiteral("uit.pdf"), "oud"));
+        {
+            const FileSizeLimit limit(100);
+            f.click("OkKnop");
+        }
+        QCOMPARE(f.folder.read(QStringLiteral("uit.pdf")), QByteArray("oud"));
+        QCOMPARE(f.interaction.texts("message").size(), 1);
+        QVERIFY(f.interaction.texts("message").first().contains(QStringLiteral("uit.pdf kon niet worden geschreven")));
     }
 
     void contactSheetAndListJobs()

@@ -8,6 +8,7 @@
 #include "app/ui/double_click_label.h"
 #include "app/ui/interaction.h"
 #include "app/ui/page_preview.h"
+#include "app/wacht.h"
 #include "canvas/ui/pic_edit.h"
 
 #include <QAction>
@@ -129,6 +130,8 @@ void Main::closeEvent(QCloseEvent* event)
         return;
     }
     event->accept();
+    // A command still waiting between its steps stops now, so the program really ends.
+    endWaiting();
     QCoreApplication::quit();
 }
 
@@ -137,8 +140,13 @@ bool Main::Form_Unload()
     if (!m_interaction.askYesNo(this, QStringLiteral("Wilt u dit programma nu afsluiten?"), QStringLiteral(" Exit"),
                                 Interaction::Icon::Question))
         return true;
-    // A folder that cannot be written must not keep the program from ending.
-    SettingsFile::write(settingsPath(), m_state);
+    // A folder that cannot be written must not keep the program from ending, but the user hears of it.
+    if (const SafeFile::Result written = SettingsFile::write(settingsPath(), m_state); !written)
+        m_interaction.message(this,
+                              QStringLiteral("De kleuren konden niet worden bewaard in %1: %2. "
+                                             "Bij de volgende start gelden de vorige kleuren.")
+                                  .arg(SettingsFile::FileName, written.reason),
+                              QStringLiteral(" Exit"), Interaction::Icon::Warning);
     return false;
 }
 

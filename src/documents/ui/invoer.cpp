@@ -53,6 +53,7 @@ void Invoer::Form_Load(const ApplicationState& state)
     if (!veld)
         return;
     Label1->setText(InvoerPrompt(*veld));
+    Text1->setMaxLength(fieldMaxLength(*veld));
     Text1->setText(VeldWaarde(state, *veld));
     Text1->selectAll();
 }
@@ -64,8 +65,9 @@ QString Invoer::text() const
 
 void Invoer::OkKnop_Click()
 {
-    if (InvoerVeldVan(m_mode) == InvoerVeld::Jaartal && !IsGeldigJaartal(text())) {
-        m_interaction.message(this, JaartalMelding, QStringLiteral("Velinor"), Interaction::Icon::Information);
+    const auto veld = InvoerVeldVan(m_mode);
+    if (const QString fout = veld ? fieldEntryError(*veld, text()) : QString(); !fout.isEmpty()) {
+        m_interaction.message(this, fout, QStringLiteral("Velinor"), Interaction::Icon::Information);
         return;
     }
     accept();

@@ -1,8 +1,8 @@
 #include "documents/ui/laadvel.h"
 
+#include "app/picture_file.h"
 #include "app/ui/interaction.h"
 
-#include <QImageReader>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -67,12 +67,11 @@ void LaadVel::List1_Click()
     if (!item)
         return;
     Image1->resize(Image1->width(), 54);
-    QImageReader reader(LaadVelAfbeeldingPad(m_folder, m_modus, item->text()));
-    reader.setScaledSize(Image1->size());
-    const QImage preview = reader.read();
+    const PictureFile::Picture preview =
+        PictureFile::read(LaadVelAfbeeldingPad(m_folder, m_modus, item->text()), PictureFile::ReadOptions::scaledTo(Image1->size()));
     // A supplement saved without a picture has no bitmap: the preview keeps what it showed.
-    if (!preview.isNull())
-        Image1->setPixmap(QPixmap::fromImage(preview));
+    if (preview.ok())
+        Image1->setPixmap(QPixmap::fromImage(preview.image));
 }
 
 void LaadVel::List1_DblClick()

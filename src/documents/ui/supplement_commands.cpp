@@ -89,7 +89,7 @@ void SupplementCommands::FileSave_Click()
     const Supplement snapshot = SupplementUitState(state, m_main.picEdit()->image());
     const QString& name = snapshot.Plaatsnaam;
     if (!IsGeldigeSupplementNaam(name)) {
-        m_main.interaction().message(&m_main, SchrijfMelding(SchrijfStatus::OngeldigeNaam, name), Titel,
+        m_main.interaction().message(&m_main, SchrijfMelding({SchrijfStatus::OngeldigeNaam}, name), Titel,
                                      Interaction::Icon::Warning);
         return;
     }
@@ -97,13 +97,13 @@ void SupplementCommands::FileSave_Click()
         && !m_main.interaction().askYesNo(&m_main, QStringLiteral("Bestand '%1' bestaat reeds, overschrijven?").arg(name),
                                           QStringLiteral(" File exist"), Interaction::Icon::Question))
         return;
-    SchrijfStatus status;
+    SaveResult result;
     {
         BusyPointer busy;
-        status = SchrijfSupplement(m_main.folder(), snapshot);
+        result = SchrijfSupplement(m_main.folder(), snapshot);
     }
-    if (status != SchrijfStatus::Gelukt)
-        m_main.interaction().message(&m_main, SchrijfMelding(status, name), Titel, Interaction::Icon::Warning);
+    if (result.status != SchrijfStatus::Gelukt)
+        m_main.interaction().message(&m_main, SchrijfMelding(result, name), Titel, Interaction::Icon::Warning);
 }
 
 void SupplementCommands::FileSaveAs_Click(int index)
@@ -116,22 +116,14 @@ void SupplementCommands::FileSaveAs_Click(int index)
     if (path.isEmpty())
         return;
     const QImage picture = m_main.picEdit()->image().copy();
-    const ExportStatus status =
-        index == 1 ? ExporteerBmp(picture, path) : ExporteerJpg(m_main.folder(), picture, path);
-    switch (status) {
-    case ExportStatus::Gelukt:
+    const ExportResult result = index == 1 ? ExporteerBmp(picture, path) : ExporteerJpg(m_main.folder(), picture, path);
+    if (result == ExportStatus::Gelukt)
         return;
-    case ExportStatus::BmpNietGeschreven:
-        m_main.interaction().message(&m_main,
-                                     index == 2 ? QStringLiteral("File save not as JPG!")
-                                                : QStringLiteral("Het plaatje kon niet worden opgeslagen als '%1'.").arg(path),
-                                     Titel, Interaction::Icon::Warning);
-        return;
-    case ExportStatus::JpgNietGeschreven:
-        m_main.interaction().message(&m_main, QStringLiteral("Het plaatje kon niet worden opgeslagen als '%1'.").arg(path),
-                                     Titel, Interaction::Icon::Warning);
-        return;
-    }
+    // The old program's own message when not even the temporary bitmap could be written.
+    const QString text = index == 2 && result == ExportStatus::BmpNietGeschreven
+                             ? QStringLiteral("File save not as JPG!")
+                             : QStringLiteral("Het plaatje kon niet worden opgeslagen als '%1': %2.").arg(path, result.reason);
+    m_main.interaction().message(&m_main, text, Titel, Interaction::Icon::Warning);
 }
 
 void SupplementCommands::BerekenTotaal_Click(int index)

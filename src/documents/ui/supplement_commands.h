@@ -5,6 +5,7 @@
 // "Berekeningen" menu, and the double clicks on the page's fields and
 // description box. Handlers run a dialog, call the core and update the page.
 
+#include <QImage>
 #include <QObject>
 
 class Main;
@@ -40,6 +41,7 @@ private:
     void showLaadVel(std::uint8_t mode);
     void openVelletje(const QString& name);
     void openSupplement(const QString& name);
+    QImage leesSupplementAfbeelding(const QString& name);
 
     // The only places these commands change the canvas picture; each is one undo step.
     void canvasLeegmaken();

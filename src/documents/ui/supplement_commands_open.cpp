@@ -2,6 +2,7 @@
 // canvas changes those commands and New make.
 
 #include "app/application_state.h"
+#include "app/picture_file.h"
 #include "app/ui/interaction.h"
 #include "app/ui/main_form.h"
 #include "canvas/ui/pic_edit.h"
@@ -11,6 +12,7 @@
 #include "documents/ui/laadvel.h"
 #include "documents/ui/supplement_commands.h"
 
+#include <QFileInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
 
@@ -40,7 +42,7 @@ void SupplementCommands::showLaadVel(std::uint8_t mode)
 void SupplementCommands::openVelletje(const QString& name)
 {
     ApplicationState& state = m_main.state();
-    const QImage picture(LaadVelAfbeeldingPad(m_main.folder(), LaadVelModus::Velletjes, name));
+    const QImage picture = PictureFile::read(LaadVelAfbeeldingPad(m_main.folder(), LaadVelModus::Velletjes, name)).image;
     m_main.ToonInfo(name, 0);
     if (const auto key = SplitsSleutel(name)) {
         state.Plaatsnaam = key->Plaatsnaam;
@@ -55,17 +57,34 @@ void SupplementCommands::openVelletje(const QString& name)
 void SupplementCommands::openSupplement(const QString& name)
 {
     ApplicationState& state = m_main.state();
+    // The text first: reading it finishes or discards a save that was interrupted, bitmap included.
+    const GelezenSupplement read = LeesSupplement(m_main.folder(), name);
     state.Plaatsnaam = name;
     state.AfbeeldingOvergezet = true;
-    canvasVanSupplement(QImage(SupplementAfbeeldingPad(m_main.folder(), name)));
-    const GelezenSupplement read = LeesSupplement(m_main.folder(), name);
+    canvasVanSupplement(leesSupplementAfbeelding(name));
     ZetGelezenSupplement(state, read);
+    if (read.status == LeesStatus::TeLangeRegel)
+        m_main.interaction().message(&m_main, supplementReadMessage(read, name), QStringLiteral("Velinor"),
+                                     Interaction::Icon::Warning);
     if (read.status != LeesStatus::Gelukt) {
         toonStandaardVelden();
         return;
     }
     toonVelden();
     m_main.controls().OmschrijfLabel->setPlainText(OmschrijvingTekst(read.regels));
+}
+
+QImage SupplementCommands::leesSupplementAfbeelding(const QString& name)
+{
+    // A supplement saved without a picture has no bitmap; one that is there but cannot be read is reported.
+    const QString path = SupplementAfbeeldingPad(m_main.folder(), name);
+    if (!QFileInfo::exists(path))
+        return QImage();
+    const PictureFile::Picture picture = PictureFile::read(path);
+    if (!picture.ok())
+        m_main.interaction().message(&m_main, picture.error + QStringLiteral(" Het supplement wordt zonder plaatje geopend."),
+                                     QStringLiteral("Velinor"), Interaction::Icon::Warning);
+    return picture.image;
 }
 
 namespace {

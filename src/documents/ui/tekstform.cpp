@@ -1,7 +1,9 @@
 #include "documents/ui/tekstform.h"
 
+#include "app/text_file.h"
 #include "app/ui/interaction.h"
 #include "documents/description_lines.h"
+#include "documents/supplement_file.h"
 
 #include <QLabel>
 #include <QTextEdit>
@@ -83,6 +85,11 @@ void TekstForm::OkKnop_Click()
                                   .arg(lines.size())
                                   .arg(TekstBox::MaxRegels),
                               QStringLiteral("Velinor"), Interaction::Icon::Warning);
+        return;
+    }
+    if (const QStringList characters = TextFile::unencodable(text()); !characters.isEmpty()) {
+        m_interaction.message(this, unstorableCharactersMessage(characters), QStringLiteral("Velinor"),
+                              Interaction::Icon::Warning);
         return;
     }
     m_regels = lines;

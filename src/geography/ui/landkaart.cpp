@@ -74,8 +74,7 @@ void Landkaart::Form_Activate()
         plotter.plot(place);
         m_picture1->setPixmap(QPixmap::fromImage(m_map));
         m_label1->setText(plotter.counterText());
-        Wacht(m_pause);
-        if (m_stop)
+        if (!Wacht(m_pause) || m_stop)
             break;
     }
     // Without any place the counter still tells the result.

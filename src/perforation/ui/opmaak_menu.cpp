@@ -46,7 +46,7 @@ void OpmaakMenu::perforate(int index, bool block)
         // The holes of the file appear one after the other, so the canvas is shown after each.
         const auto showHole = [canvas, pause] {
             canvas->update();
-            Wacht(pause);
+            return Wacht(pause);
         };
         document.change(QStringLiteral("Perforatie"), [&](QImage& image) {
             if (block)

@@ -12,7 +12,6 @@
 #include <optional>
 
 class Main;
-struct PhotoFile;
 
 class PhotoMenu : public QObject
 {

@@ -4,6 +4,7 @@
 #include "app/wacht.h"
 #include "printing/catalogue_list.h"
 #include "printing/contact_sheet.h"
+#include "printing/pdf_print_surface.h"
 #include "printing/print_surface.h"
 #include "printing/progress_sweep.h"
 #include "printing/ui/printer_print_surface.h"
@@ -13,6 +14,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
+#include <QPrinter>
 #include <QPushButton>
 
 namespace {
@@ -176,26 +178,39 @@ void AfdrukForm::CancelKnop_Click()
     reject();
 }
 
-void AfdrukForm::voortgang()
+bool AfdrukForm::voortgang()
 {
     m_balk = Voortgang::legeBalk();
     for (int i = 0; i < Voortgang::Kolommen; ++i) {
         Voortgang::tekenKolom(m_balk, i);
         m_barPic->setPixmap(QPixmap::fromImage(m_balk));
-        Wacht(float(m_pauze));
+        if (!Wacht(float(m_pauze)))
+            return false;
     }
+    return true;
 }
 
 void AfdrukForm::afdrukken(const Taak& taak)
 {
-    bool gelukt = false;
+    QString melding;
     {
         BusyPointer busy;
-        voortgang();
-        PrinterPrintSurface surface(m_printer);
-        gelukt = taak(surface, AantalKopieen(m_combo1->currentText()));
+        if (!voortgang())
+            return;
+        const int copies = AantalKopieen(m_combo1->currentText());
+        // Printing to a PDF file goes through the program's own safe writer, so a full disk cannot
+        // leave half a file or take an older one away.
+        if (m_printer.outputFormat() == QPrinter::PdfFormat && !m_printer.outputFileName().isEmpty()) {
+            PdfPrintSurface surface(m_printer.outputFileName());
+            if (!taak(surface, copies))
+                melding = QStringLiteral("Het PDF-bestand %1 kon niet worden geschreven: %2.")
+                              .arg(m_printer.outputFileName(), surface.errorString());
+        } else {
+            PrinterPrintSurface surface(m_printer);
+            if (!taak(surface, copies))
+                melding = QStringLiteral("Afdrukken is mislukt: de printer nam de opdracht niet aan.");
+        }
     }
-    if (!gelukt)
-        m_interaction.message(this, QStringLiteral("Afdrukken is mislukt: de printer nam de opdracht niet aan."),
-                              QStringLiteral(" Afdrukken"), Interaction::Icon::Warning);
+    if (!melding.isEmpty())
+        m_interaction.message(this, melding, QStringLiteral(" Afdrukken"), Interaction::Icon::Warning);
 }

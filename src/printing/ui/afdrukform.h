@@ -48,7 +48,7 @@ private:
     void connectSignals();
     QLabel* addLabel(const QString& name, const QString& text, int left, int top);
     QPushButton* addButton(const QString& name, const QString& text, QRect twips);
-    void voortgang();
+    bool voortgang();   // false when the program is ending
     void afdrukken(const Taak& taak);
     QStringList velletjes() const;
 
