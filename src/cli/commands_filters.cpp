@@ -106,10 +106,7 @@ int runFilter(const QStringList& list, CliContext& context)
     if (format.isEmpty())
         return usageError(context, QStringLiteral("Het uitvoerbestand moet eindigen op .png of .bmp: %1").arg(output));
 
-    QStringList inputs{input};
-    if (name.startsWith(QLatin1String("perforate")))
-        inputs << context.folder.path(QStringLiteral("Data/Perfin.cor"));
-    if (writesOverInput(output, inputs, context))
+    if (writesOverInput(output, {input}, context))
         return CliUsageError;
     const PictureFile::Picture read = PictureFile::read(input);
     if (!read.ok()) {

@@ -8,6 +8,7 @@
 #include "app/ui/page_preview.h"
 #include "canvas/ui/pic_edit.h"
 #include "common/main_window_fixture.h"
+#include "common/write_failure.h"
 
 #include <QAction>
 #include <QLabel>
@@ -144,14 +145,21 @@ private Q_SLOTS:
         QVERIFY(f.folder.read(SettingsFile::FileName).contains("\r\n77,200,240\r\n"));
     }
 
-    void exitInUnwritableFolderStillCloses()
+    void exitOnAFullDiskKeepsTheSettingsAndSaysSo()
     {
-        ScriptedInteraction interaction;
-        interaction.yesNoAnswers.enqueue(true);
-        ApplicationState state;
-        Main main(state, ProgramFolder(QStringLiteral("/nonexistent/velinor")), interaction);
-        main.show();
-        QVERIFY(main.close());
+        Fixture f;
+        f.main->show();
+        QVERIFY(f.folder.write(SettingsFile::FileName, "oud"));
+        f.interaction.yesNoAnswers.enqueue(true);
+        {
+            const FileSizeLimit limit(10);
+            QVERIFY(f.main->close());
+        }
+        endWaiting(false);
+        QCOMPARE(f.folder.read(SettingsFile::FileName), QByteArray("oud"));
+        QCOMPARE(f.interaction.texts("message"),
+                 QStringList{"De kleuren konden niet worden bewaard in Velinor.ini: het bestand wordt groter dan "
+                             "toegestaan. Bij de volgende start gelden de vorige kleuren."});
     }
 
     void clockAndProgressBar()

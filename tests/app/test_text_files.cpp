@@ -1,8 +1,10 @@
 // The text-file layer every data file relies on: Windows-1252 with CR LF,
 // LF and UTF-8 accepted, the record notation, and case-blind program paths.
 
+#include "app/application_state.h"
 #include "app/program_folder.h"
 #include "app/record.h"
+#include "app/settings_file.h"
 #include "app/text_file.h"
 #include "app/user_folder.h"
 #include "common/test_folder.h"
@@ -49,6 +51,32 @@ private Q_SLOTS:
         QCOMPARE(*TextFile::readLines(path), QStringList({"één", "", "€"}));
         QVERIFY(!TextFile::readLines(folder.path(QStringLiteral("missing.txt"))));
         QVERIFY(!TextFile::writeLines(folder.path(QStringLiteral("no/such/folder/x.txt")), {}));
+    }
+
+    // A file larger than the reader's limit is not taken in at all; the settings file has a small one.
+    void sizeLimits()
+    {
+        TestFolder folder;
+        const QString path = folder.path(QStringLiteral("x.txt"));
+        QVERIFY(folder.write(QStringLiteral("x.txt"), QByteArray(TextFile::MaximumSize, 'a')));
+        QCOMPARE(TextFile::readLines(path)->first().size(), TextFile::MaximumSize);
+        QVERIFY(folder.write(QStringLiteral("x.txt"), QByteArray(TextFile::MaximumSize + 1, 'a')));
+        QVERIFY(!TextFile::readLines(path));
+        QCOMPARE(TextFile::readFirstLines(path, 5), QStringList{QStringLiteral("aaaaa")});
+
+        const QByteArray settings = "\"kop\"\r\n\"--\"\r\n1,2,3\r\n4,5,6\r\n";
+        const QByteArray padding(SettingsFile::MaximumSize - settings.size(), ' ');
+        ApplicationState state;
+        QVERIFY(folder.write(SettingsFile::FileName, settings + padding));
+        QVERIFY(SettingsFile::read(folder.path(SettingsFile::FileName), state));
+        QVERIFY(folder.write(SettingsFile::FileName, settings + padding + ' '));
+        QVERIFY(!SettingsFile::read(folder.path(SettingsFile::FileName), state));
+    }
+
+    void charactersWindows1252Lacks()
+    {
+        QCOMPARE(TextFile::unencodable(QStringLiteral("Łódź ‘€’ ? Ł 😀")), QStringList({"Ł", "ź", "😀"}));
+        QVERIFY(TextFile::unencodable(QStringLiteral("'s-Hertogenbosch café ŒŽ™")).isEmpty());
     }
 
     void recordFields_data()

@@ -5,6 +5,7 @@
 
 #include "app/application_state.h"
 #include "app/ui/main_form.h"
+#include "app/wacht.h"
 #include "canvas/ui/pic_edit.h"
 #include "common/scripted_interaction.h"
 #include "common/test_folder.h"
@@ -23,6 +24,8 @@ struct MainWindowFixture
     explicit MainWindowFixture(bool withSampleData = false)
         : folder(withSampleData)
     {
+        // A test before may have ended "the program" by closing its window; this one runs afresh.
+        endWaiting(false);
         main = std::make_unique<Main>(state, folder.folder(), interaction);
     }
     // The undo actions follow the canvas history; it is emptied while the window is still whole.

@@ -98,11 +98,14 @@ private Q_SLOTS:
     {
         TestFolder folder;
         writeCatalogue(folder, record("a", "1", "x", "€  1 2.5 euro") + record("b", "2", "x", "€ geen")
-                                   + record("c", "3", "x", "12.75"));
+                                   + record("c", "3", "x", "12.75") + record("d", "4", "x", "€ 1e308")
+                                   + record("e", "5", "x", "€ 1e308") + record("f", "6", "x", "€ 999999999")
+                                   + record("g", "7", "x", "€ 1000000000"));
         const CatalogusTotaal total = TotaalCatalogusprijs(folder.folder());
-        // "12.75" loses "12" with the two characters of the currency sign and blank.
-        QCOMPARE(total.aantal, 3);
-        QCOMPARE(total.totaal, 12.5 + 0.0 + 0.75);
+        // "12.75" loses "12" with the two characters of the currency sign and blank; a billion or more is
+        // damage, not a price, and counts as nothing, so the total stays an amount.
+        QCOMPARE(total.aantal, 7);
+        QCOMPARE(total.totaal, 12.5 + 0.0 + 0.75 + 999999999);
     }
 
     void nominalTakesTheLastFourCharacters()

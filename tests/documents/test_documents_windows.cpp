@@ -97,6 +97,40 @@ private Q_SLOTS:
         QCOMPARE(f.text("JaartalLabel"), QStringLiteral(" 2007 "));
     }
 
+    // The file is Windows-1252 with lines the reader takes: what it cannot give back is refused at entry.
+    void entryRefusesWhatTheFileCannotHold()
+    {
+        Fixture f;
+        const QString description = f.description();
+        f.script<Invoer>([](Invoer& d) {
+            QCOMPARE(d.Text1->maxLength(), SupplementBestand::MaxNameLength);
+            d.Text1->setText(QStringLiteral("Łódź"));
+            QTest::mouseClick(d.OkKnop, Qt::LeftButton);
+            QCOMPARE(d.result(), int(QDialog::Rejected));
+            d.Text1->setText(QStringLiteral("Lodz"));
+            QTest::mouseClick(d.OkKnop, Qt::LeftButton);
+        });
+        f.commands().PlaatsLabel_DblClick();
+        f.script<Invoer>([](Invoer& d) {
+            QCOMPARE(d.Text1->maxLength(), SupplementBestand::MaxRegelLengte);
+            d.reject();
+        });
+        f.commands().CatalogusLabel_DblClick();
+        f.script<TekstForm>([](TekstForm& d) {
+            d.Text1->setPlainText(QStringLiteral("Gdańsk"));
+            QTest::mouseClick(d.OkKnop, Qt::LeftButton);
+            QCOMPARE(d.result(), int(QDialog::Rejected));
+            d.reject();
+        });
+        f.commands().OmschrijfLabel_DblClick();
+        const QStringList messages = f.interaction.texts("message");
+        QCOMPARE(messages.size(), 2);
+        QVERIFY(messages[0].startsWith(QStringLiteral("De tekens Ł ź kunnen niet in een supplement worden bewaard")));
+        QVERIFY(messages[1].startsWith(QStringLiteral("Het teken ń kan niet")));
+        QCOMPARE(f.state.Plaatsnaam, QStringLiteral("Lodz"));
+        QCOMPARE(f.description(), description);
+    }
+
     void cancelAndDoubleClickOnTheLabel()
     {
         Fixture f;
@@ -381,8 +415,12 @@ private Q_SLOTS:
         }
         f.main->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.main.get()));
-        // Damaged files: the fields read before the damage, the page at its defaults.
+        // Damaged files: the fields read before the damage, the page at its defaults, and the damaged line named.
         QCOMPARE(f.state.CatalogusNr, QStringLiteral("1"));
+        const QStringList messages = f.interaction.texts("message");
+        QCOMPARE(messages.size(), 2);
+        QVERIFY(messages[0].startsWith(QStringLiteral("Regel 1 van 'Rommel.sup'")));
+        QVERIFY(messages[1].startsWith(QStringLiteral("Regel 6 van 'Lang.sup'")));
         QCOMPARE(f.text("PlaatsLabel"), QStringLiteral("Plaatsnaam"));
         QCOMPARE(f.description(), QStringLiteral("Omschrijving"));
         QVERIFY2(timer.elapsed() < 30000, qPrintable(QString::number(timer.elapsed())));

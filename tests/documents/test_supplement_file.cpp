@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QtTest>
 
+#include <functional>
+
 namespace {
 
 QImage pattern()
@@ -213,6 +215,38 @@ private Q_SLOTS:
         QCOMPARE(LeesSupplement(folder.folder(), QStringLiteral("../Data/x")).status, LeesStatus::Ontbreekt);
     }
 
+    // What the file could not give back unchanged is refused whole, before anything is written.
+    void whatTheFileCannotHoldIsNotWritten()
+    {
+        TestFolder folder;
+        const QString longest(SupplementBestand::MaxRegelLengte, QLatin1Char('x'));
+        const struct
+        {
+            std::function<void(Supplement&)> change;
+            SchrijfStatus status;
+            QStringList characters;
+        } cases[] = {
+            {[](Supplement& s) { s.Plaatsnaam = QStringLiteral("Łódź"); }, SchrijfStatus::OnbekendeTekens, {"Ł", "ź"}},
+            {[](Supplement& s) { s.regels << QStringLiteral("Gdańsk 😀"); }, SchrijfStatus::OnbekendeTekens, {"ń", "😀"}},
+            {[&](Supplement& s) { s.CatalogusNr = longest + QLatin1Char('x'); }, SchrijfStatus::TeLangeTekst, {}},
+            {[&](Supplement& s) { s.regels << longest; }, SchrijfStatus::Gelukt, {}},
+            {[](Supplement& s) { s.Plaatsnaam = QStringLiteral("Café ‘€’"); }, SchrijfStatus::Gelukt, {}},
+        };
+        for (const auto& c : cases) {
+            Supplement supplement = sample("Delft");
+            c.change(supplement);
+            const SaveResult result = SchrijfSupplement(folder.folder(), supplement);
+            QCOMPARE(result.status, c.status);
+            QCOMPARE(result.characters, c.characters);
+            const QStringList written = QDir(folder.path("Supplementen")).entryList(QDir::Files);
+            QCOMPARE(written.isEmpty(), c.status != SchrijfStatus::Gelukt);
+            for (const QString& file : written)
+                QVERIFY(QFile::remove(folder.path("Supplementen/" + file)));
+        }
+        QVERIFY(SchrijfMelding({SchrijfStatus::OnbekendeTekens, {}, {"Ł", "ź"}}, "Łódź")
+                    .startsWith(QStringLiteral("De tekens Ł ź kunnen niet in een supplement worden bewaard")));
+    }
+
     void binaryFileWithoutLineEnds()
     {
         TestFolder folder;
@@ -221,6 +255,7 @@ private Q_SLOTS:
         QVERIFY(folder.write("Supplementen/Rommel.sup", junk));
         const GelezenSupplement read = LeesSupplement(folder.folder(), QStringLiteral("Rommel"));
         QCOMPARE(read.status, LeesStatus::TeLangeRegel);
+        QCOMPARE(read.damagedLine, 1);
         QVERIFY(!read.Plaatsnaam.has_value());
     }
 
@@ -233,6 +268,8 @@ private Q_SLOTS:
         const GelezenSupplement read = LeesSupplement(folder.folder(), QStringLiteral("Lang"));
         QCOMPARE(read.status, LeesStatus::TeLangeRegel);
         QCOMPARE(read.regels, QStringList{QStringLiteral("regel")});
+        QCOMPARE(read.damagedLine, 7);
+        QVERIFY(supplementReadMessage(read, "Lang").startsWith(QStringLiteral("Regel 7 van 'Lang.sup' is langer dan 4096")));
         ApplicationState state;
         ZetGelezenSupplement(state, read);
         QCOMPARE(state.AantalRegels, std::uint8_t(1));

@@ -57,6 +57,38 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(pdf));
     }
 
+    // A save killed after its commit is finished first, as the windows do: the new text with the new picture.
+    void pageFinishesAnInterruptedSave()
+    {
+        TestFolder folder;
+        QImage red(500, 260, QImage::Format_RGB32), blue(500, 260, QImage::Format_RGB32);
+        red.fill(Qt::red);
+        blue.fill(Qt::blue);
+        QVERIFY(folder.write("Supplementen/Delft.sup", "Delft\r\n1\r\n2007\r\n1\r\n---\r\noud\r\n"));
+        QVERIFY(red.save(folder.path("Supplementen/Delft.bmp")));
+        QVERIFY(folder.write("Supplementen/Delft.sup.nieuw", "Delft\r\n2\r\n2007\r\n1\r\n---\r\nnieuw\r\n"));
+        QVERIFY(blue.save(folder.path("Supplementen/Delft.bmp.nieuw"), "BMP"));
+        QVERIFY(folder.write("Supplementen/Delft.sup.klaar", "afbeelding\r\n"));
+        const QString pdf = folder.root() + QStringLiteral("/pagina.pdf");
+        QCOMPARE(cli(folder, {"page", folder.path("Supplementen/Delft.sup"), pdf}).status, 0);
+        QVERIFY(hasWords(pdf, QStringLiteral("nieuw")));
+        const QColor middle = pictureMiddle(pdf);
+        QVERIFY(middle.blue() > 200 && middle.red() < 50);
+        QCOMPARE(QDir(folder.path("Supplementen")).entryList(QDir::Files), QStringList({"Delft.bmp", "Delft.sup"}));
+    }
+
+    void pageWithAPictureThatCannotBeReadPrintsNothing()
+    {
+        TestFolder folder;
+        QVERIFY(folder.write("Supplementen/Delft.sup", "Delft\r\n1\r\n2007\r\n1\r\n---\r\n"));
+        QVERIFY(folder.write("Supplementen/Delft.bmp", "BM kapot"));
+        const QString pdf = folder.root() + QStringLiteral("/pagina.pdf");
+        const CliRun run = cli(folder, {"page", folder.path("Supplementen/Delft.sup"), pdf});
+        QCOMPARE(run.status, 1);
+        QVERIFY(run.err.contains(QStringLiteral("Delft.bmp")));
+        QVERIFY(!QFile::exists(pdf));
+    }
+
     void contactSheetOfTheSampleImages()
     {
         TestFolder folder(true);
