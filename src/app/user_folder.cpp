@@ -1,5 +1,7 @@
 #include "app/user_folder.h"
 
+#include "app/safe_file.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -17,7 +19,11 @@ void copyMissing(const QString& from, const QString& to)
         if (QFileInfo::exists(target))
             continue;
         QDir().mkpath(QFileInfo(target).path());
-        QFile::copy(source, target);
+        // Through the safe writer: a copy cut short by a full disk would otherwise stay, since
+        // only missing files are copied.
+        QFile in(source);
+        if (in.open(QIODevice::ReadOnly))
+            SafeFile::replace(target, in.readAll());
     }
 }
 
