@@ -47,18 +47,6 @@ QList<QRect> blocks(const QImage& image, QRgb colour)
     return result;
 }
 
-// The CRC of a PNG chunk.
-quint32 crc32(const QByteArray& bytes)
-{
-    quint32 crc = 0xffffffffu;
-    for (char byte : bytes) {
-        crc ^= quint8(byte);
-        for (int k = 0; k < 8; ++k)
-            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
-    }
-    return crc ^ 0xffffffffu;
-}
-
 // A one-pixel GIF: Qt reads GIF but does not write it.
 const QByteArray OnePixelGif =
     QByteArray::fromHex("47494638396101000100800000000000ffffff21f90401000000002c00000000010001000002024401003b");
@@ -173,51 +161,12 @@ private Q_SLOTS:
         write(QStringLiteral("leeg.jpg"), QByteArray());
         write(QStringLiteral("tekst.bmp"), QByteArray("geen plaatje\r\n"));
         write(QStringLiteral("tekening.wmf"), QByteArray::fromHex("d7cdc69a0000") + QByteArray(60, '\0'));
-        QByteArray jpeg;
-        {
-            QBuffer buffer(&jpeg);
-            buffer.open(QIODevice::WriteOnly);
-            picture(64, 64).save(&buffer, "JPG");
-        }
-        write(QStringLiteral("kapot.jpg"), jpeg.left(jpeg.size() / 3));
+
         for (const char* name : {"leeg.jpg", "tekst.bmp", "tekening.wmf", "ontbreekt.png"}) {
             const PhotoFile photo = PhotoLoader::load(dir.filePath(QString::fromLatin1(name)));
             QVERIFY2(!photo.ok(), name);
             QVERIFY(!photo.error.isEmpty());
         }
-        // A cut-off JPEG may decode partly; it must not crash either way.
-        PhotoLoader::load(dir.filePath(QStringLiteral("kapot.jpg")));
-    }
-
-    void refusesGiantPicturesBeforeDecoding()
-    {
-        // A PNG whose header promises 30000 x 30000 pixels (3.6 GB decoded), with no picture data behind it.
-        const auto be32 = [](QByteArray& to, quint32 v) {
-            for (int i = 3; i >= 0; --i)
-                to.append(char((v >> (8 * i)) & 0xff));
-        };
-        QByteArray ihdr("IHDR");
-        be32(ihdr, 30000);
-        be32(ihdr, 30000);
-        ihdr.append(QByteArray::fromHex("0806000000"));
-        QByteArray png = QByteArray::fromHex("89504e470d0a1a0a");
-        be32(png, 13);
-        png.append(ihdr);
-        be32(png, crc32(ihdr));
-        QByteArray idat("IDAT");
-        idat.append(QByteArray::fromHex("789c"));
-        be32(png, 2);
-        png.append(idat);
-        be32(png, crc32(idat));
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("reus.png"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(png);
-        file.close();
-        const PhotoFile photo = PhotoLoader::load(path);
-        QVERIFY(!photo.ok());
-        QVERIFY2(photo.error.contains(QStringLiteral("te groot")), qPrintable(photo.error));
     }
 };
 

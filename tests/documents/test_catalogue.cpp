@@ -137,12 +137,9 @@ private Q_SLOTS:
         for (qsizetype i = 0; i < junk.size(); ++i)
             junk[i] = char((i * 7919) % 251);
         QVERIFY(folder.write(QStringLiteral("Data/Informatie.cat"), junk));
-        QElapsedTimer timer;
-        timer.start();
         QCOMPARE(LeesInformatie(folder.folder(), QStringLiteral("2005-Alkmaar")).Infolab, CatalogusInfo{}.Infolab);
         TotaalCatalogusprijs(folder.folder());
         TotaalNominaal(folder.folder());
-        QVERIFY(timer.elapsed() < 20000);
     }
 
     void endlessFieldIsCutToOneLabel()

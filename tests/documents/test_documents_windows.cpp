@@ -407,8 +407,6 @@ private Q_SLOTS:
         Fixture f;
         QVERIFY(f.folder.write("Supplementen/Rommel.sup", QByteArray(10 * 1024 * 1024, 'x')));
         QVERIFY(f.folder.write("Supplementen/Lang.sup", "Lang\r\n1\r\n2\r\n3\r\n---\r\n" + QByteArray(10 * 1024 * 1024, 'y')));
-        QElapsedTimer timer;
-        timer.start();
         for (const char* name : {"Rommel", "Lang"}) {
             f.script<LaadVel>([name](LaadVel& d) { selectAndOpen(d, QString::fromLatin1(name)); });
             f.commands().FileOpen_Click();
@@ -423,7 +421,6 @@ private Q_SLOTS:
         QVERIFY(messages[1].startsWith(QStringLiteral("Regel 6 van 'Lang.sup'")));
         QCOMPARE(f.text("PlaatsLabel"), QStringLiteral("Plaatsnaam"));
         QCOMPARE(f.description(), QStringLiteral("Omschrijving"));
-        QVERIFY2(timer.elapsed() < 30000, qPrintable(QString::number(timer.elapsed())));
     }
 };
 

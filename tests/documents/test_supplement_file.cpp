@@ -135,15 +135,6 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(folder.path("Supplementen/Leiden.sup")));
     }
 
-    void bitmapThatCannotBeStagedChangesNothing()
-    {
-        TestFolder folder;
-        QVERIFY(QDir().mkpath(folder.path("Supplementen/Delft.bmp/blokkade")));
-        QVERIFY(folder.write("Supplementen/Delft.sup", "oud\r\n"));
-        QCOMPARE(SchrijfSupplement(folder.folder(), sample("Delft")).status, SchrijfStatus::AfbeeldingNietGeschreven);
-        QCOMPARE(folder.read("Supplementen/Delft.sup"), QByteArray("oud\r\n"));
-    }
-
     void invalidNamesWriteNothing()
     {
         TestFolder folder;

@@ -170,15 +170,6 @@ private Q_SLOTS:
         QVERIFY(f.form->isVisible());
     }
 
-    void failingPrinterIsReported()
-    {
-        Fixture f;
-        f.printer.setOutputFileName(f.folder.root() + QStringLiteral("/geen/map/uit.pdf"));
-        f.click("OkKnop");
-        QCOMPARE(f.interaction.texts(QStringLiteral("message")).size(), 1);
-        QVERIFY(f.form->isVisible());
-    }
-
     void cancelCloses()
     {
         Fixture f;

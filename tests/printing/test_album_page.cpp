@@ -264,6 +264,32 @@ private Q_SLOTS:
         const SupplementPaginaBestand shortFile = LeesSupplementPagina(dir.filePath(QStringLiteral("Kort.sup")));
         QVERIFY(!shortFile.pagina);
         QVERIFY(shortFile.melding.contains(QStringLiteral("onvolledig")));
+        // A page without the picture that was saved with it is not the saved page.
+        QVERIFY(TextFile::writeLines(dir.filePath(QStringLiteral("Kort.sup")), {"Kort", "1", "2", "3", "-"}));
+        QVERIFY(QFile(dir.filePath(QStringLiteral("Kort.bmp"))).open(QIODevice::WriteOnly));
+        const SupplementPaginaBestand broken = LeesSupplementPagina(dir.filePath(QStringLiteral("Kort.sup")));
+        QVERIFY(!broken.pagina);
+        QVERIFY(broken.melding.startsWith(QStringLiteral("Kort.bmp")));
+    }
+
+    // A save killed after its commit is finished first, as the windows do: the new text with the new picture.
+    void interruptedSaveIsFinishedFirst()
+    {
+        QTemporaryDir dir;
+        const auto path = [&](const char* name) { return dir.filePath(QString::fromLatin1(name)); };
+        QImage picture(500, 260, QImage::Format_RGB32);
+        picture.fill(qRgb(255, 0, 0));
+        QVERIFY(picture.save(path("Delft.bmp")));
+        picture.fill(qRgb(0, 0, 255));
+        QVERIFY(picture.save(path("Delft.bmp.nieuw"), "BMP"));
+        QVERIFY(TextFile::writeLines(path("Delft.sup"), {"Delft", "1", "2007", "1", "-", "oud"}));
+        QVERIFY(TextFile::writeLines(path("Delft.sup.nieuw"), {"Delft", "2", "2007", "1", "-", "nieuw"}));
+        QVERIFY(TextFile::writeLines(path("Delft.sup.klaar"), {"afbeelding"}));
+        const SupplementPaginaBestand read = LeesSupplementPagina(path("Delft.sup"));
+        QVERIFY(read.pagina);
+        QCOMPARE(read.pagina->regels, QStringList{QStringLiteral("nieuw")});
+        QCOMPARE(read.pagina->afbeelding.pixel(0, 0), qRgb(0, 0, 255));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({"Delft.bmp", "Delft.sup"}));
     }
 };
 

@@ -157,17 +157,6 @@ private Q_SLOTS:
         QCOMPARE(at(3600, 4360), QColor(255, 255, 255));
     }
 
-    void unwritablePdfFailsAndLeavesNoFile()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("geen/map/c.pdf"));
-        PdfPrintSurface surface(path);
-        surface.startJob(1);
-        surface.print(QStringLiteral("x"));
-        QVERIFY(!surface.endDoc());
-        QVERIFY(!QFile::exists(path));
-    }
-
     void failedJobKeepsTheOldFile()
     {
         QTemporaryDir dir;
