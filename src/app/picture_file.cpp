@@ -61,6 +61,10 @@ Picture read(const QString& path, const ReadOptions& options)
     QImage image;
     if (!reader.read(&image) || image.isNull())
         return {QImage(), QStringLiteral("%1 kan niet worden gelezen.").arg(name)};
+    // Some headers understate: a GIF reports its first frame, yet decodes to its whole
+    // screen. The allocation limit bounded the decoding; what came out is held to the limit too.
+    if (isTooLarge(image.size()))
+        return {QImage(), tooLargeText(name, image.size())};
     return {image, QString()};
 }
 
