@@ -7,6 +7,7 @@
 #include "app/ui/main_form.h"
 #include "app/ui/qt_interaction.h"
 #include "app/ui/titel.h"
+#include "documents/supplement_model.h"
 
 #include <QApplication>
 #include <QFont>
@@ -74,9 +75,10 @@ int main(int argc, char* argv[])
     }
     QtInteraction interaction;
     ApplicationState state;
+    SupplementModel model;
     std::unique_ptr<Main> main;
     auto openMain = [&] {
-        main = std::make_unique<Main>(state, folder, interaction);
+        main = std::make_unique<Main>(state, model, folder, interaction);
         main->show();
         if (line.has(QStringLiteral("--quit-when-shown")))
             QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); });   // after the first paint; no exit question

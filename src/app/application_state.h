@@ -1,28 +1,16 @@
 #pragma once
 
-// The application state: every value the windows share while the program runs.
-// One object, owned by the application and handed around by reference; the
-// members carry the names the program's windows have always used for them.
+// The application state: the values the windows share while the program runs,
+// beside the supplement being designed (documents/supplement_model.h). One
+// object, owned by the application and handed around by reference; the members
+// carry the names the program's windows have always used for them.
 
 #include <QString>
 
-#include <array>
 #include <cstdint>
 
 struct ApplicationState
 {
-    static constexpr int MaxRegels = 100;
-
-    // The current supplement.
-    QString Plaatsnaam = QStringLiteral("Plaatsnaam");
-    QString CatalogusNr = QStringLiteral("Nr.");
-    QString Jaartal = QStringLiteral("Jaar");
-    QString PaginaNr = QStringLiteral("1");
-    QString Omschrijving = QStringLiteral("Omschrijving");
-    std::array<QString, MaxRegels> OmschrijvingRegels{};
-    std::uint8_t AantalRegels = 0;
-    bool AfbeeldingOvergezet = false;
-
     // Colours: red and green are general whole numbers, blue is a byte.
     int TekenR = 0, TekenG = 0;
     std::uint8_t TekenB = 0;

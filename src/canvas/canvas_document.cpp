@@ -93,33 +93,41 @@ QImage CanvasDocument::fitted(const QImage& picture)
     return sized;
 }
 
-void CanvasDocument::change(const QString& name, const std::function<void(QImage&)>& edit)
+bool CanvasDocument::change(const QString& name, const std::function<void(QImage&)>& edit)
 {
-    // A command run from inside another one belongs to the outer step.
-    if (m_changeDepth > 0) {
-        edit(m_image);
-        return;
-    }
+    // A long command lets events through while it runs; one started meanwhile, or an undo,
+    // would be overwritten when the running one writes its result back, so none is accepted.
+    if (m_busy)
+        return false;
     endStroke();
     recordUnrecorded();
-    ++m_changeDepth;
+    setBusy(true);
     edit(m_image);
-    --m_changeDepth;
+    setBusy(false);
     m_surface.resetState();
     if (m_image.size() != Size || m_image.format() != QImage::Format_RGB32)
         m_image = fitted(m_image);
     record(name);
     Q_EMIT changed();
+    return true;
 }
 
-void CanvasDocument::replace(const QString& name, const QImage& picture)
+bool CanvasDocument::replace(const QString& name, const QImage& picture)
 {
     const QImage fittedPicture = fitted(picture);
-    change(name, [&](QImage& image) { image = fittedPicture; });
+    return change(name, [&](QImage& image) { image = fittedPicture; });
+}
+
+void CanvasDocument::setBusy(bool busy)
+{
+    m_busy = busy;
+    Q_EMIT busyChanged(busy);
 }
 
 void CanvasDocument::reset(const QImage& picture)
 {
+    if (m_busy)
+        return;
     m_strokeOpen = false;
     m_undoStack.clear();
     m_image = fitted(picture);
@@ -160,6 +168,8 @@ void CanvasDocument::record(const QString& name)
 
 void CanvasDocument::undo()
 {
+    if (m_busy)
+        return;
     endStroke();
     recordUnrecorded();
     m_undoStack.undo();
@@ -168,6 +178,8 @@ void CanvasDocument::undo()
 
 void CanvasDocument::redo()
 {
+    if (m_busy)
+        return;
     endStroke();
     recordUnrecorded();
     m_undoStack.redo();

@@ -36,10 +36,12 @@ public:
 
     // One undoable command: edit changes the picture in place (its size and format
     // must stay). Nothing is recorded when the picture did not change. Leaves the
-    // surface in its resting state.
-    void change(const QString& name, const std::function<void(QImage&)>& edit);
+    // surface in its resting state. Refused (false) while another command runs.
+    bool change(const QString& name, const std::function<void(QImage&)>& edit);
     // An undoable new picture (an opened sheetlet, "Nieuw"), fitted to 500 x 260.
-    void replace(const QString& name, const QImage& picture);
+    bool replace(const QString& name, const QImage& picture);
+    // A command is running: change, replace, reset, undo and redo are refused until it ends.
+    bool busy() const { return m_busy; }
     // A new picture that starts a new history (the picture at start-up).
     void reset(const QImage& picture);
 
@@ -49,6 +51,7 @@ public:
     bool inStroke() const { return m_strokeOpen; }
 
     QUndoStack& undoStack() { return m_undoStack; }
+    const QUndoStack& undoStack() const { return m_undoStack; }
     void undo();
     void redo();
 
@@ -60,11 +63,13 @@ public:
 
 Q_SIGNALS:
     void changed();
+    void busyChanged(bool busy);
 
 private:
     // Pushes the difference between the picture as last recorded and now as one step.
     void record(const QString& name);
     void recordUnrecorded();
+    void setBusy(bool busy);
 
     QImage m_image;
     QImage m_recorded; // the picture as the history last left it
@@ -72,5 +77,5 @@ private:
     QUndoStack m_undoStack;
     QString m_strokeName;
     bool m_strokeOpen = false;
-    int m_changeDepth = 0;
+    bool m_busy = false;
 };

@@ -1,7 +1,5 @@
 #include "documents/description_lines.h"
 
-#include "app/application_state.h"
-
 #include <QTextLayout>
 #include <QTextOption>
 
@@ -48,13 +46,4 @@ QStringList GetTextBoxZeilen(const QString& text, const QFont& font, int width)
     for (const QString& paragraph : normalised.split(QLatin1Char('\n')))
         appendWrapped(paragraph, font, width, lines);
     return lines;
-}
-
-void ZetOmschrijvingRegels(ApplicationState& state, const QStringList& lines)
-{
-    const int count = int(std::min<qsizetype>(lines.size(), TekstBox::MaxRegels));
-    state.OmschrijvingRegels.fill(QString());
-    for (int i = 0; i < count; ++i)
-        state.OmschrijvingRegels[i] = lines.at(i);
-    state.AantalRegels = std::uint8_t(count);
 }

@@ -8,8 +8,6 @@
 #include <QSize>
 #include <QStringList>
 
-struct ApplicationState;
-
 namespace TekstBox {
 
 inline constexpr QSize Maat{399, 228};
@@ -30,5 +28,3 @@ QFont Lettertype();
 QStringList GetTextBoxZeilen(const QString& text, const QFont& font = TekstBox::Lettertype(),
                              int width = TekstBox::RegelBreedte);
 
-// Stores the lines as the description (at most MaxRegels of them) and their count.
-void ZetOmschrijvingRegels(ApplicationState& state, const QStringList& lines);

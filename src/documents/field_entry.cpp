@@ -1,6 +1,5 @@
 #include "documents/field_entry.h"
 
-#include "app/application_state.h"
 #include "app/text_file.h"
 #include "documents/supplement_file.h"
 
@@ -26,42 +25,20 @@ QString InvoerPrompt(InvoerVeld veld)
     return QString();
 }
 
-QString VeldWaarde(const ApplicationState& state, InvoerVeld veld)
+SupplementModel::Field modelField(InvoerVeld veld)
 {
     switch (veld) {
-    case InvoerVeld::Plaatsnaam:
-        return state.Plaatsnaam;
-    case InvoerVeld::CatalogusNr:
-        return state.CatalogusNr;
-    case InvoerVeld::Jaartal:
-        return state.Jaartal;
-    case InvoerVeld::PaginaNr:
-        return state.PaginaNr;
+    case InvoerVeld::Plaatsnaam: return SupplementModel::Field::Plaatsnaam;
+    case InvoerVeld::CatalogusNr: return SupplementModel::Field::CatalogusNr;
+    case InvoerVeld::Jaartal: return SupplementModel::Field::Jaartal;
+    case InvoerVeld::PaginaNr: return SupplementModel::Field::PaginaNr;
     }
-    return QString();
+    return SupplementModel::Field::Plaatsnaam;
 }
 
 QString VeldLabelTekst(InvoerVeld veld, const QString& text)
 {
     return veld == InvoerVeld::CatalogusNr ? QStringLiteral("Nr.") + text : text;
-}
-
-void ZetVeld(ApplicationState& state, InvoerVeld veld, const QString& text)
-{
-    switch (veld) {
-    case InvoerVeld::Plaatsnaam:
-        state.Plaatsnaam = text;
-        break;
-    case InvoerVeld::CatalogusNr:
-        state.CatalogusNr = text;
-        break;
-    case InvoerVeld::Jaartal:
-        state.Jaartal = text;
-        break;
-    case InvoerVeld::PaginaNr:
-        state.PaginaNr = text;
-        break;
-    }
 }
 
 bool IsGeldigJaartal(const QString& text)
@@ -83,16 +60,4 @@ QString fieldEntryError(InvoerVeld veld, const QString& text)
     if (text.size() > fieldMaxLength(veld))
         return QStringLiteral("De tekst is te lang: ten hoogste %1 tekens.").arg(fieldMaxLength(veld));
     return QString();
-}
-
-void NieuwSupplement(ApplicationState& state)
-{
-    state.Plaatsnaam = QStringLiteral("Plaatsnaam");
-    state.CatalogusNr = QStringLiteral("Nr.");
-    state.Jaartal = QStringLiteral("Jaar");
-    state.Omschrijving = QStringLiteral("Omschrijving");
-    state.PaginaNr = QStringLiteral("1");
-    state.AfbeeldingOvergezet = false;
-    state.OmschrijvingRegels.fill(QString());
-    state.AantalRegels = 0;
 }

@@ -1,14 +1,14 @@
 #pragma once
 
 // The four fields of a supplement as the field entry edits them (modes 21 to
-// 24 of Gereedschap), and the fresh state of a new supplement.
+// 24 of Gereedschap).
+
+#include "documents/supplement_model.h"
 
 #include <QString>
 
 #include <cstdint>
 #include <optional>
-
-struct ApplicationState;
 
 enum class InvoerVeld : std::uint8_t { Plaatsnaam = 21, CatalogusNr = 22, Jaartal = 23, PaginaNr = 24 };
 
@@ -16,10 +16,10 @@ enum class InvoerVeld : std::uint8_t { Plaatsnaam = 21, CatalogusNr = 22, Jaarta
 std::optional<InvoerVeld> InvoerVeldVan(std::uint8_t gereedschap);
 
 QString InvoerPrompt(InvoerVeld veld);
-QString VeldWaarde(const ApplicationState& state, InvoerVeld veld);
+// The supplement's field that the entry mode edits.
+SupplementModel::Field modelField(InvoerVeld veld);
 // What the page label shows for an entered text: "Nr." before the catalogue number.
 QString VeldLabelTekst(InvoerVeld veld, const QString& text);
-void ZetVeld(ApplicationState& state, InvoerVeld veld, const QString& text);
 
 // A year is four characters once blanks around it are left out.
 bool IsGeldigJaartal(const QString& text);
@@ -33,6 +33,3 @@ int fieldMaxLength(InvoerVeld veld);
 // what the supplement file could not give back unchanged is refused.
 QString fieldEntryError(InvoerVeld veld, const QString& text);
 
-// The fields of a new supplement, the picture flag cleared and the description
-// lines emptied, so that a later save or print carries nothing of the old design.
-void NieuwSupplement(ApplicationState& state);

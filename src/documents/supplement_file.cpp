@@ -1,6 +1,5 @@
 #include "documents/supplement_file.h"
 
-#include "app/application_state.h"
 #include "app/picture_file.h"
 #include "app/text_file.h"
 #include "documents/supplement_commit.h"
@@ -67,16 +66,6 @@ QString SupplementAfbeeldingPad(const ProgramFolder& folder, const QString& name
 bool SupplementBestaat(const ProgramFolder& folder, const QString& name)
 {
     return IsGeldigeSupplementNaam(name) && QFileInfo(SupplementTekstPad(folder, name)).isFile();
-}
-
-Supplement SupplementUitState(const ApplicationState& state, const QImage& canvas)
-{
-    Supplement supplement{state.Plaatsnaam, state.CatalogusNr, state.Jaartal, state.PaginaNr, {}, {}};
-    for (int i = 0; i < state.AantalRegels && i < ApplicationState::MaxRegels; ++i)
-        supplement.regels.append(state.OmschrijvingRegels[i]);
-    if (state.AfbeeldingOvergezet)
-        supplement.afbeelding = canvas.copy();
-    return supplement;
 }
 
 SaveResult SchrijfSupplement(const ProgramFolder& folder, const Supplement& supplement,
@@ -162,34 +151,6 @@ GelezenSupplement LeesSupplementBestand(const QString& path)
     else
         result.status = damaged ? LeesStatus::TeLangeRegel : LeesStatus::Gelukt;
     return result;
-}
-
-void ZetGelezenSupplement(ApplicationState& state, const GelezenSupplement& gelezen)
-{
-    const std::pair<const std::optional<QString>&, QString&> fields[] = {
-        {gelezen.Plaatsnaam, state.Plaatsnaam},
-        {gelezen.CatalogusNr, state.CatalogusNr},
-        {gelezen.Jaartal, state.Jaartal},
-        {gelezen.PaginaNr, state.PaginaNr}};
-    for (const auto& [read, field] : fields) {
-        if (read)
-            field = *read;
-    }
-    if (!gelezen.regelsGelezen)
-        return;
-    // The lines and their count always agree, also when a too long file was cut at 100.
-    state.OmschrijvingRegels.fill(QString());
-    for (qsizetype i = 0; i < gelezen.regels.size() && i < ApplicationState::MaxRegels; ++i)
-        state.OmschrijvingRegels[i] = gelezen.regels.at(i);
-    state.AantalRegels = std::uint8_t(std::min<qsizetype>(gelezen.regels.size(), ApplicationState::MaxRegels));
-}
-
-QString OmschrijvingTekst(const QStringList& regels)
-{
-    QString text;
-    for (const QString& line : regels)
-        text += line + QLatin1Char('\n');
-    return text;
 }
 
 QStringList unstorableCharacters(const Supplement& supplement)

@@ -14,8 +14,6 @@
 #include <functional>
 #include <optional>
 
-struct ApplicationState;
-
 namespace SupplementBestand {
 
 inline constexpr auto Map = "Supplementen";
@@ -89,8 +87,6 @@ QString SupplementTekstPad(const ProgramFolder& folder, const QString& name);
 QString SupplementAfbeeldingPad(const ProgramFolder& folder, const QString& name);
 bool SupplementBestaat(const ProgramFolder& folder, const QString& name);
 
-Supplement SupplementUitState(const ApplicationState& state, const QImage& canvas);
-
 // betweenFiles runs after the new text file is in place and before the bitmap
 // replaces the old one; tests use it to make the second step fail.
 SaveResult SchrijfSupplement(const ProgramFolder& folder, const Supplement& supplement,
@@ -100,13 +96,6 @@ GelezenSupplement LeesSupplement(const ProgramFolder& folder, const QString& nam
 void HerstelSupplementen(const ProgramFolder& folder);
 // The same for a supplement text file anywhere, given by its path.
 GelezenSupplement LeesSupplementBestand(const QString& path);
-
-// Puts what was read into the state: the fields that were read, and the
-// description lines with their count (those read, also after a failure).
-void ZetGelezenSupplement(ApplicationState& state, const GelezenSupplement& gelezen);
-
-// The description box text after reading: every line followed by a line break.
-QString OmschrijvingTekst(const QStringList& regels);
 
 // The characters of the supplement's fields and lines that the file cannot hold; empty when all fit.
 QStringList unstorableCharacters(const Supplement& supplement);

@@ -1,18 +1,14 @@
 #include "printing/album_page.h"
 
-#include "app/application_state.h"
+#include "documents/supplement_file.h"
 #include "printing/print_surface.h"
 
 #include <algorithm>
 
-SupplementPagina SupplementPaginaUitState(const ApplicationState& state, const QImage& canvas,
-                                          const QString& paginaTekst)
+SupplementPagina albumPageOf(const Supplement& supplement, const QImage& picture)
 {
-    SupplementPagina pagina{state.Plaatsnaam, state.CatalogusNr, state.Jaartal, {}, paginaTekst, canvas};
-    const int count = std::min<int>(state.AantalRegels, ApplicationState::MaxRegels);
-    for (int i = 0; i < count; ++i)
-        pagina.regels.append(state.OmschrijvingRegels[std::size_t(i)]);
-    return pagina;
+    return {supplement.Plaatsnaam, supplement.CatalogusNr, supplement.Jaartal,
+            supplement.regels.mid(0, SupplementBestand::MaxRegels), supplement.PaginaNr, picture};
 }
 
 bool PrintSupplement(PrintSurface& surface, const SupplementPagina& pagina, int copies)
@@ -44,7 +40,7 @@ bool PrintSupplement(PrintSurface& surface, const SupplementPagina& pagina, int 
 
     surface.setFontSize(11);
     surface.setColour(QColor(40, 40, 40));
-    const int count = std::min<int>(int(pagina.regels.size()), ApplicationState::MaxRegels);
+    const int count = std::min<int>(int(pagina.regels.size()), SupplementBestand::MaxRegels);
     for (int i = 0; i < count; ++i) {
         surface.setPosition(RegelX, RegelY + RegelAfstand * i);
         surface.print(pagina.regels.at(i));

@@ -7,10 +7,10 @@
 #include <QString>
 #include <QStringList>
 
-struct ApplicationState;
 class PrintSurface;
+struct Supplement;
 
-// What the album page shows, taken from the document state and the main window.
+// What the album page shows.
 struct SupplementPagina
 {
     QString Plaatsnaam;
@@ -32,10 +32,8 @@ inline constexpr double PaginaX = 10590, PaginaY = 15450;
 
 } // namespace AlbumPagina
 
-// The page data from the state: the description lines 0 to AantalRegels - 1,
-// never more than the 100 the state holds.
-SupplementPagina SupplementPaginaUitState(const ApplicationState& state, const QImage& canvas,
-                                          const QString& paginaTekst);
+// The page of a supplement with the given picture (the canvas, which is what the page prints).
+SupplementPagina albumPageOf(const Supplement& supplement, const QImage& picture);
 
 // Prints the album page as one document; false when the device failed.
 bool PrintSupplement(PrintSurface& surface, const SupplementPagina& pagina, int copies);

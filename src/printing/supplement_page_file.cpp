@@ -1,6 +1,5 @@
 #include "printing/supplement_page_file.h"
 
-#include "app/application_state.h"
 #include "app/picture_file.h"
 #include "documents/supplement_commit.h"
 #include "documents/supplement_file.h"
@@ -56,8 +55,8 @@ SupplementPaginaBestand LeesSupplementPagina(const QString& supPath)
             return {std::nullopt, read.error};
         picture = read.image;
     }
-    ApplicationState state;
-    ZetGelezenSupplement(state, gelezen);
-    // The page preview shows the page number as read.
-    return {SupplementPaginaUitState(state, picture, state.PaginaNr), leesMelding(gelezen, supPath)};
+    const SupplementPagina pagina{gelezen.Plaatsnaam.value_or(name), gelezen.CatalogusNr.value_or(QString()),
+                                  gelezen.Jaartal.value_or(QString()), gelezen.regels,
+                                  gelezen.PaginaNr.value_or(QString()), picture};
+    return {pagina, leesMelding(gelezen, supPath)};
 }

@@ -58,14 +58,14 @@ private Q_SLOTS:
             item->trigger();
         QVERIFY(m_catcher.urls.isEmpty());   // still "Plaatsnaam"
 
-        f.state.Plaatsnaam = QStringLiteral("Gouda");
+        f.model.setPlaatsnaam(QStringLiteral("Gouda"));
         for (QAction* item : {m.HelpGoogleSearch, m.HelpWikipedia, m.ToolsGoogleMaps, m.HelpInfo})
             item->trigger();
         QCOMPARE(m_catcher.urls.size(), 4);
         QVERIFY(m_catcher.urls.at(0).contains(QStringLiteral("q=Gouda&hl=nl")));
         QCOMPARE(m_catcher.urls.at(3), QStringLiteral("http://www.gouda.nl"));
 
-        f.state.Plaatsnaam.clear();
+        f.model.setPlaatsnaam(QString());
         m_catcher.urls.clear();
         m.HelpInfo->trigger();
         m.HelpGoogleSearch->trigger();

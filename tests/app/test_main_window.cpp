@@ -37,7 +37,8 @@ private Q_SLOTS:
     void layoutAndStartValues()
     {
         Fixture f;
-        QCOMPARE(f.main->windowTitle(), QStringLiteral("Velinor"));
+        QCOMPARE(f.main->windowTitle(), QStringLiteral("Velinor[*]"));
+        QVERIFY(!f.main->isWindowModified());
         QCOMPARE(f.main->centralWidget()->size(), Main::ClientSize);
         QCOMPARE(f.child<QWidget>("Frame1")->geometry(), QRect(0, 0, 412, 574));
         QCOMPARE(f.child<QWidget>("Frame2")->size(), QSize(529, 437));
@@ -121,7 +122,8 @@ private Q_SLOTS:
         folder.write(QStringLiteral("Velinor.ini"), "\"x\"\r\n\"-\"\r\n10,20,30\r\n40,50,60\r\n");
         ScriptedInteraction interaction;
         ApplicationState state;
-        Main main(state, folder.folder(), interaction);
+        SupplementModel model;
+        Main main(state, model, folder.folder(), interaction);
         QCOMPARE(state.VensterR, 10);
         QCOMPARE(main.findChild<QWidget*>("Frame2")->palette().color(QPalette::Window), QColor(10, 20, 30));
         QCOMPARE(main.findChild<PagePreview*>("Pic")->background(), QColor(40, 50, 60));
@@ -135,6 +137,10 @@ private Q_SLOTS:
         f.state.VensterR = 77;      // as the colour configuration would leave it
         f.main->menus().FileExit->trigger();
         QCOMPARE(f.interaction.texts("question"), QStringList({"Wilt u dit programma nu afsluiten?"}));
+        f.model.setPaginaNr(QStringLiteral("3")); // an unsaved design is named in the question
+        f.main->menus().FileExit->trigger();
+        QCOMPARE(f.interaction.texts("question").last(),
+                 QStringLiteral("Het ontwerp is nog niet bewaard. Wilt u dit programma nu afsluiten?"));
         QCOMPARE(f.interaction.shown.last().title, QStringLiteral(" Exit"));
         QVERIFY(f.main->isVisible());
         QVERIFY(!f.folder.read(SettingsFile::FileName).contains("77,"));
@@ -188,9 +194,9 @@ private Q_SLOTS:
     {
         Fixture f;
         f.main->picEdit()->image().fill(QColor(1, 2, 3));
-        QVERIFY(!f.state.AfbeeldingOvergezet);
+        QVERIFY(!f.model.AfbeeldingOvergezet());
         QTest::mouseClick(f.child<QToolButton>("ConvertKnop"), Qt::LeftButton);
-        QVERIFY(f.state.AfbeeldingOvergezet);
+        QVERIFY(f.model.AfbeeldingOvergezet());
         const QImage page = f.child<QLabel>("PicImage")->pixmap().toImage();
         QCOMPARE(page.pixelColor(10, 10), QColor(1, 2, 3));
     }

@@ -205,6 +205,19 @@ private Q_SLOTS:
         QVERIFY(!undo->isEnabled());
         redo->trigger();
         QCOMPARE(w.image(), afterStroke);
+
+        // While a command runs, nothing that changes the canvas can be chosen, and an undo arriving anyway is refused.
+        w.canvas->document().change(QStringLiteral("Negative"), [&](QImage& image) {
+            QVERIFY(!undo->isEnabled());
+            QVERIFY(!edit->menuAction()->isEnabled());
+            QVERIFY(!w.main->menus().FileNew->isEnabled());
+            undo->trigger();
+            image.invertPixels();
+        });
+        QVERIFY(undo->isEnabled() && edit->menuAction()->isEnabled() && w.main->menus().FileNew->isEnabled());
+        QCOMPARE(w.canvas->document().undoStack().count(), 2);
+        undo->trigger();
+        QCOMPARE(w.image(), afterStroke);
     }
 
     void handlersWithoutToolAnswerOnlyTheReadOut()

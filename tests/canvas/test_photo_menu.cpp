@@ -44,6 +44,8 @@ private Q_SLOTS:
         QCOMPARE(w.image().pixel(10, 20), qRgb(200, 10, 10));
         QCOMPARE(w.image().pixel(109, 69), qRgb(200, 10, 10));
         QCOMPARE(int(w.state.Gereedschap), 0);
+        QVERIFY(w.child<QWidget>("KnopPijl")->isHidden());
+        QCOMPARE(w.child<QLabel>("InfoLabel")->text(), QStringLiteral("Informatie..."));
         QCOMPARE(w.state.BeeldBestand, m_photo);
         QCOMPARE(w.state.BeeldBreedte, 64);
         QCOMPARE(w.state.BeeldHoogte, 48);

@@ -47,6 +47,7 @@ private Q_SLOTS:
         QCOMPARE(w.child<QWidget>("Frame3")->y(), 537);
         QVERIFY(w.child<QWidget>("Frame4")->isHidden());
         QCOMPARE(int(w.state.Gereedschap), 15);
+        QVERIFY(w.child<QWidget>("KnopPijl")->isHidden()); // the marker shows no tool that does not draw
         QCOMPARE(w.child<QWidget>("TekstKnop")->toolTip(), QStringLiteral(" Tekstblad sluiten "));
         // No tool draws while the panel is open.
         const QImage before = w.image().copy();
@@ -61,6 +62,8 @@ private Q_SLOTS:
         QCOMPARE(int(w.state.Gereedschap), 0);
         QVERIFY(!w.state.TekstPlaatsen);
         QVERIFY(w.child<QWidget>("Label19")->isHidden());
+        QVERIFY(w.child<QWidget>("KnopPijl")->isHidden());
+        QCOMPARE(w.child<QLabel>("InfoLabel")->text(), QStringLiteral("Informatie..."));
         QCOMPARE(w.child<QWidget>("TekstKnop")->toolTip(), QStringLiteral(" Tekstblad openen "));
     }
 

@@ -9,6 +9,7 @@
 #include "canvas/ui/pic_edit.h"
 #include "common/scripted_interaction.h"
 #include "common/test_folder.h"
+#include "documents/supplement_model.h"
 
 #include <QLabel>
 
@@ -19,6 +20,7 @@ struct MainWindowFixture
     TestFolder folder;
     ScriptedInteraction interaction;
     ApplicationState state;
+    SupplementModel model;
     std::unique_ptr<Main> main;
 
     explicit MainWindowFixture(bool withSampleData = false)
@@ -26,7 +28,7 @@ struct MainWindowFixture
     {
         // A test before may have ended "the program" by closing its window; this one runs afresh.
         endWaiting(false);
-        main = std::make_unique<Main>(state, folder.folder(), interaction);
+        main = std::make_unique<Main>(state, model, folder.folder(), interaction);
     }
     // The undo actions follow the canvas history; it is emptied while the window is still whole.
     ~MainWindowFixture() { main->picEdit()->document().undoStack().clear(); }

@@ -1,7 +1,6 @@
 // The open dialog's list logic, the picture export and the displayed lines of
 // the description box.
 
-#include "app/application_state.h"
 #include "common/test_folder.h"
 #include "documents/catalogue.h"
 #include "documents/description_lines.h"
@@ -156,17 +155,6 @@ private Q_SLOTS:
         QCOMPARE(broken.join(QString()), longWord);
     }
 
-    void storingAtMostNinetyNineLines()
-    {
-        ApplicationState state;
-        state.OmschrijvingRegels[5] = QStringLiteral("oud");
-        ZetOmschrijvingRegels(state, {"een", "twee"});
-        QCOMPARE(state.AantalRegels, std::uint8_t(2));
-        QCOMPARE(state.OmschrijvingRegels[1], QStringLiteral("twee"));
-        QCOMPARE(state.OmschrijvingRegels[2], QString());
-        QCOMPARE(state.OmschrijvingRegels[5], QString());
-    }
-
     void sampleSeriesIsComplete()
     {
         TestFolder folder(true);
@@ -200,22 +188,8 @@ private Q_SLOTS:
                  std::optional<QSize>(VelletjeMaat));
     }
 
-    void newSupplementAndFields()
+    void fieldRules()
     {
-        ApplicationState state;
-        state.Plaatsnaam = QStringLiteral("Delft");
-        state.AfbeeldingOvergezet = true;
-        state.OmschrijvingRegels[0] = QStringLiteral("oud");
-        state.AantalRegels = 1;
-        NieuwSupplement(state);
-        QCOMPARE(state.Plaatsnaam, QStringLiteral("Plaatsnaam"));
-        QCOMPARE(state.CatalogusNr, QStringLiteral("Nr."));
-        QCOMPARE(state.Jaartal, QStringLiteral("Jaar"));
-        QCOMPARE(state.PaginaNr, QStringLiteral("1"));
-        QVERIFY(!state.AfbeeldingOvergezet);
-        QCOMPARE(state.AantalRegels, std::uint8_t(0));
-        QCOMPARE(state.OmschrijvingRegels[0], QString());
-
         QVERIFY(IsGeldigJaartal(QStringLiteral(" 2007 ")));
         QVERIFY(!IsGeldigJaartal(QStringLiteral("207")));
         QVERIFY(!IsGeldigJaartal(QStringLiteral("20071")));

@@ -4,6 +4,7 @@
 
 #include "app/application_state.h"
 #include "app/text_file.h"
+#include "documents/supplement_model.h"
 #include "app/ui/double_click_label.h"
 #include "app/ui/main_form.h"
 #include "canvas/ui/pic_edit.h"
@@ -38,6 +39,7 @@ QImage filled(QSize size, QRgb colour)
 
 struct Fixture : MainWindowFixture
 {
+    using MainWindowFixture::MainWindowFixture;
     SupplementCommands& commands() const { return controller<SupplementCommands>(); }
     QString description() const { return main->controls().OmschrijfLabel->toPlainText(); }
     bool pageHasPicture() const { return !main->controls().PicImage->pixmap().isNull(); }
@@ -93,7 +95,7 @@ private Q_SLOTS:
         f.commands().JaartalLabel_DblClick();
         QCOMPARE(f.interaction.texts("message"), QStringList{QStringLiteral("Lengte jaartal is 4 tekens!")});
         QCOMPARE(f.state.Gereedschap, std::uint8_t(23));
-        QCOMPARE(f.state.Jaartal, QStringLiteral(" 2007 "));
+        QCOMPARE(f.model.Jaartal(), QStringLiteral(" 2007 "));
         QCOMPARE(f.text("JaartalLabel"), QStringLiteral(" 2007 "));
     }
 
@@ -127,7 +129,7 @@ private Q_SLOTS:
         QCOMPARE(messages.size(), 2);
         QVERIFY(messages[0].startsWith(QStringLiteral("De tekens Ł ź kunnen niet in een supplement worden bewaard")));
         QVERIFY(messages[1].startsWith(QStringLiteral("Het teken ń kan niet")));
-        QCOMPARE(f.state.Plaatsnaam, QStringLiteral("Lodz"));
+        QCOMPARE(f.model.Plaatsnaam(), QStringLiteral("Lodz"));
         QCOMPARE(f.description(), description);
     }
 
@@ -141,45 +143,53 @@ private Q_SLOTS:
         });
         QTest::mouseDClick(f.main->controls().PlaatsLabel, Qt::LeftButton);
         QCOMPARE(f.interaction.texts("modal"), QStringList{QStringLiteral("Invoer")});
-        QCOMPARE(f.state.Plaatsnaam, QStringLiteral("Plaatsnaam"));
+        QCOMPARE(f.model.Plaatsnaam(), QStringLiteral("Plaatsnaam"));
         QCOMPARE(f.text("PlaatsLabel"), QStringLiteral("Plaatsnaam"));
+
+        // An emptied field stays a target for the next double click.
+        for (int i = 0; i < 2; ++i)
+            f.script<Invoer>([](Invoer& d) {
+                d.Text1->clear();
+                QTest::mouseClick(d.OkKnop, Qt::LeftButton);
+            });
+        QTest::mouseDClick(f.main->controls().PlaatsLabel, Qt::LeftButton);
+        QCOMPARE(f.model.Plaatsnaam(), QString());
+        QVERIFY(f.main->controls().PlaatsLabel->width() >= 20);
+        QTest::mouseDClick(f.main->controls().PlaatsLabel, Qt::LeftButton, {}, QPoint(10, 5));
+        QCOMPARE(f.interaction.texts("modal").size(), 3);
     }
 
+    // The page, the catalogue panel, the help entry and the title follow the model through New.
     void newAnsweredNoThenYes()
     {
-        Fixture f;
-        f.state.Plaatsnaam = QStringLiteral("Delft");
-        f.state.AfbeeldingOvergezet = true;
-        f.state.OmschrijvingRegels[0] = QStringLiteral("oud");
-        f.state.AantalRegels = 1;
-        f.main->controls().Infolab[3]->setText(QStringLiteral("450.000"));
-        f.main->menus().HelpInfo->setText(QStringLiteral("Info Delft.nl"));
-        f.main->picEdit()->setImage(filled({500, 260}, qRgb(9, 9, 9)));
-        f.main->ConvertKnop_Click();
+        Fixture f(true);
+        f.model.openVelletje(f.folder.folder(), QStringLiteral("2007-Delft"));
+        f.model.transferPicture();
+        f.model.setOmschrijving(QStringLiteral("oud"), {QStringLiteral("oud")});
+        QCOMPARE(f.main->windowTitle(), QStringLiteral("Velinor[*]"));
+        QVERIFY(f.main->isWindowModified());
 
         f.commands().FileNew_Click();
-        QCOMPARE(f.interaction.texts("question"), QStringList{QStringLiteral("Wilt u een nieuw Velletje ontwerpen?")});
+        QCOMPARE(f.interaction.texts("question"),
+                 QStringList{QStringLiteral("Het ontwerp is nog niet bewaard. Wilt u een nieuw Velletje ontwerpen?")});
         QCOMPARE(f.interaction.shown.last().title, QStringLiteral(" Nieuw"));
-        QCOMPARE(f.state.Plaatsnaam, QStringLiteral("Delft"));
-        QCOMPARE(f.canvas().pixel(0, 0), qRgb(9, 9, 9));
+        QCOMPARE(f.text("PlaatsLabel"), QStringLiteral("Delft"));
 
         f.interaction.yesNoAnswers.enqueue(true);
         f.commands().FileNew_Click();
-        QCOMPARE(f.state.Plaatsnaam, QStringLiteral("Plaatsnaam"));
-        QVERIFY(!f.state.AfbeeldingOvergezet);
-        QCOMPARE(f.state.AantalRegels, std::uint8_t(0));
-        QCOMPARE(f.text("PlaatsLabel"), QStringLiteral("Plaatsnaam"));
-        QCOMPARE(f.text("CatalogusLabel"), QStringLiteral("Nr.Nr."));
-        QCOMPARE(f.text("PagLabel"), QStringLiteral("1"));
+        const QList<std::pair<const char*, QString>> page = {
+            {"PlaatsLabel", "Plaatsnaam"}, {"CatalogusLabel", "Nr."}, {"JaartalLabel", "Jaar"}, {"PagLabel", "1"},
+            {"Infolab3", "0"},             {"InfoLabel", "Informatie"}};
+        for (const auto& [label, text] : page)
+            QCOMPARE(f.text(QString::fromLatin1(label)), text);
         QCOMPARE(f.description(), QStringLiteral("Omschrijving"));
-        QCOMPARE(f.text("Infolab3"), QStringLiteral("0"));
         QCOMPARE(f.helpInfo(), QStringLiteral("Info..."));
         QCOMPARE(f.canvas(), filled({500, 260}, qRgb(255, 255, 255)));
         QVERIFY(!f.pageHasPicture());
-        // Clearing the canvas is one step that undo takes back.
-        QCOMPARE(f.main->picEdit()->document().undoStack().count(), 1);
-        f.main->picEdit()->document().undo();
-        QCOMPARE(f.canvas().pixel(0, 0), qRgb(9, 9, 9));
+        QVERIFY(!f.main->isWindowModified());
+        // Nothing changed since New: no warning before the next question.
+        f.commands().FileNew_Click();
+        QCOMPARE(f.interaction.texts("question").last(), QStringLiteral("Wilt u een nieuw Velletje ontwerpen?"));
     }
 
     void descriptionStoresTheDisplayedLines()
@@ -203,10 +213,7 @@ private Q_SLOTS:
         // The box on screen wraps exactly where the stored lines break.
         QCOMPARE(displayed, int(expected.size()));
         QCOMPARE(labelText, QStringLiteral("Regels : %1").arg(expected.size()));
-        QCOMPARE(int(f.state.AantalRegels), int(expected.size()));
-        for (int i = 0; i < expected.size(); ++i)
-            QCOMPARE(f.state.OmschrijvingRegels[i], expected[i]);
-        QCOMPARE(f.state.OmschrijvingRegels[expected.size()], QString());
+        QCOMPARE(f.model.OmschrijvingRegels(), expected);
         QCOMPARE(f.description(), paragraph + QStringLiteral("\nslot"));
     }
 
@@ -223,7 +230,7 @@ private Q_SLOTS:
         f.commands().OmschrijfLabel_DblClick();
         QCOMPARE(f.interaction.texts("question"), QStringList{QStringLiteral("Wilt u een nieuwe tekst invoeren?")});
         QCOMPARE(f.description(), before);
-        QCOMPARE(f.state.AantalRegels, std::uint8_t(0));
+        QCOMPARE(f.model.AantalRegels(), 0);
 
         f.interaction.yesNoAnswers.enqueue(true);
         f.script<TekstForm>([](TekstForm& d) {
@@ -238,7 +245,7 @@ private Q_SLOTS:
         });
         f.commands().OmschrijfLabel_DblClick();
         QVERIFY(f.interaction.texts("message").first().contains(QStringLiteral("100 regels")));
-        QCOMPARE(f.state.AantalRegels, std::uint8_t(99));
+        QCOMPARE(f.model.AantalRegels(), 99);
     }
 
     void openDialogRefusesWrongSizesAndOpensASheetlet()
@@ -250,7 +257,6 @@ private Q_SLOTS:
         QVERIFY(TextFile::writeLines(f.folder.path("Data/Informatie.cat"),
                                      {"2008-Verzamelblokje Noord", "14", "2314", "Studio", "01-02-2008", "300.000",
                                       "5 x € 0.44", "14", "150 x 72 mm", "€ 5.25", "---"}));
-        f.main->picEdit()->setImage(filled({500, 260}, qRgb(9, 9, 9)));
         f.script<LaadVel>([](LaadVel& d) {
             QCOMPARE(d.size(), QSize(293, 223));
             QCOMPARE(d.Label2->text(),
@@ -268,26 +274,26 @@ private Q_SLOTS:
         QCOMPARE(f.interaction.texts("message"),
                  QStringList({QStringLiteral("Géén Velinor velletje!"), QStringLiteral("Géén Velinor velletje!")}));
         QCOMPARE(f.state.Gereedschap, std::uint8_t(13));
-        QCOMPARE(f.state.Plaatsnaam, QStringLiteral("Verzamelblokje Noord"));
-        QCOMPARE(f.state.Jaartal, QStringLiteral("2008"));
-        QCOMPARE(f.state.CatalogusNr, QStringLiteral("2314"));
+        QCOMPARE(f.model.Plaatsnaam(), QStringLiteral("Verzamelblokje Noord"));
+        QCOMPARE(f.model.Jaartal(), QStringLiteral("2008"));
+        QCOMPARE(f.model.CatalogusNr(), QStringLiteral("2314"));
         QCOMPARE(f.text("Infolab7"), QStringLiteral("€ 5,25"));
         QCOMPARE(f.text("Infolab8"), QStringLiteral("14"));
         QCOMPARE(f.text("InfoLabel"), QStringLiteral("2008-Verzamelblokje Noord"));
         QCOMPARE(f.helpInfo(), QStringLiteral("Info..."));
         QVERIFY(qBlue(f.canvas().pixel(250, 130)) > 190);
-        QCOMPARE(f.main->picEdit()->document().undoStack().count(), 1);
-        // The sheetlet reaches the page only through the transfer button; the page labels stay.
+        QCOMPARE(f.undo().count(), 1);
+        // The page shows what a save would write; the sheetlet reaches it only through the transfer button.
+        QCOMPARE(f.text("PlaatsLabel"), QStringLiteral("Verzamelblokje Noord"));
+        QCOMPARE(f.text("JaartalLabel"), QStringLiteral("2008"));
+        QCOMPARE(f.text("CatalogusLabel"), QStringLiteral("Nr.2314"));
         QVERIFY(!f.pageHasPicture());
-        QCOMPARE(f.text("PlaatsLabel"), QStringLiteral("Plaatsnaam"));
-        QVERIFY(!f.state.AfbeeldingOvergezet);
     }
 
     void refusedPictureLeavesTheCanvasAndDoubleClickOpens()
     {
         Fixture f;
         QVERIFY(filled({500, 260}, qRgb(200, 0, 0)).save(f.folder.path("Images/2009-Leiden.jpg"), "JPEG"));
-        f.main->picEdit()->setImage(filled({500, 260}, qRgb(9, 9, 9)));
         f.script<LaadVel>([](LaadVel& d) {
             QListWidgetItem* item = d.List1->item(0);
             const QRect rect = d.List1->visualItemRect(item);
@@ -295,9 +301,9 @@ private Q_SLOTS:
             QTest::mouseDClick(d.List1->viewport(), Qt::LeftButton, {}, rect.center());
         });
         f.commands().OpenKnop_Click();
-        QCOMPARE(f.state.Plaatsnaam, QStringLiteral("Leiden"));
+        QCOMPARE(f.model.Plaatsnaam(), QStringLiteral("Leiden"));
         QCOMPARE(f.helpInfo(), QStringLiteral("Info Leiden.nl"));
-        QCOMPARE(f.state.CatalogusNr, QStringLiteral("0"));
+        QCOMPARE(f.model.CatalogusNr(), QStringLiteral("0"));
         QVERIFY(qRed(f.canvas().pixel(10, 10)) > 190);
     }
 
@@ -314,25 +320,29 @@ private Q_SLOTS:
         });
         f.commands().FileOpen_Click();
         QCOMPARE(f.state.Gereedschap, std::uint8_t(14));
-        QCOMPARE(f.state.Plaatsnaam, QStringLiteral("Plaatsnaam"));
+        QCOMPARE(f.model.Plaatsnaam(), QStringLiteral("Plaatsnaam"));
     }
 
+    // A supplement of too many lines opens with what was read, and the page shows just that; the
+    // catalogue panel and the status line turn to the opened supplement's sheetlet.
     void supplementWithoutBitmapOrWithTooManyLines()
     {
-        Fixture f;
+        Fixture f(true);
+        f.model.openVelletje(f.folder.folder(), QStringLiteral("2005-Alkmaar"));
         QByteArray text = "Zwolle\r\n1\r\n2006\r\n2\r\n" + QByteArray(48, '-') + "\r\n";
         for (int i = 0; i < 105; ++i)
             text += "regel\r\n";
         QVERIFY(f.folder.write("Supplementen/Zwolle.sup", text));
         f.script<LaadVel>([](LaadVel& d) { selectAndOpen(d, QStringLiteral("Zwolle")); });
         f.commands().FileOpen_Click();
-        QVERIFY(f.state.AfbeeldingOvergezet);
-        QCOMPARE(f.state.Jaartal, QStringLiteral("2006"));
-        QCOMPARE(f.text("PlaatsLabel"), QStringLiteral("Plaatsnaam"));
-        QCOMPARE(f.text("JaartalLabel"), QStringLiteral("Jaar"));
-        QCOMPARE(f.description(), QStringLiteral("Omschrijving"));
+        QCOMPARE(f.text("PlaatsLabel"), QStringLiteral("Zwolle"));
+        QCOMPARE(f.text("JaartalLabel"), QStringLiteral("2006"));
+        QCOMPARE(f.description().count(QStringLiteral("regel")), 100);
+        QCOMPARE(f.text("InfoLabel"), QStringLiteral("2006-Zwolle"));
+        QCOMPARE(f.text("Infolab0"), LeesInformatie(f.folder.folder(), QStringLiteral("2006-Zwolle")).Infolab[0]);
         QCOMPARE(f.canvas(), filled({500, 260}, qRgb(255, 255, 255)));
         QVERIFY(!f.pageHasPicture());
+        QVERIFY(!f.model.AfbeeldingOvergezet());
     }
 
     void overwriteQuestionAndRefusedNames()
@@ -340,8 +350,8 @@ private Q_SLOTS:
         Fixture f;
         QVERIFY(f.folder.write("Supplementen/Delft.sup", "oud"));
         QVERIFY(f.folder.write("Supplementen/Delft.bmp", "oud plaatje"));
-        f.state.Plaatsnaam = QStringLiteral("DELFT");
-        f.state.AfbeeldingOvergezet = true;
+        f.model.setPlaatsnaam(QStringLiteral("DELFT"));
+        f.model.transferPicture();
         f.commands().FileSave_Click();
         QCOMPARE(f.interaction.texts("question"),
                  QStringList{QStringLiteral("Bestand 'DELFT' bestaat reeds, overschrijven?")});
@@ -355,7 +365,7 @@ private Q_SLOTS:
         QCOMPARE(QImage(f.folder.path("Supplementen/Delft.bmp")).size(), QSize(500, 260));
 
         f.interaction.shown.clear();
-        f.state.Plaatsnaam = QStringLiteral("../Data/Informatie");
+        f.model.setPlaatsnaam(QStringLiteral("../Data/Informatie"));
         f.commands().FileSave_Click();
         QCOMPARE(f.interaction.texts("message").size(), 1);
         QVERIFY(f.interaction.texts("message").first().contains(QStringLiteral("kan geen bestandsnaam zijn")));
@@ -365,7 +375,7 @@ private Q_SLOTS:
     void exportAsBmpAndJpg()
     {
         Fixture f;
-        f.main->picEdit()->setImage(filled({500, 260}, qRgb(30, 60, 90)));
+        f.model.canvas().reset(filled({500, 260}, qRgb(30, 60, 90)));
         f.commands().FileSaveAs_Click(3);
         QVERIFY(f.interaction.shown.isEmpty());
         f.commands().FileSaveAs_Click(1);   // cancelled
@@ -414,13 +424,13 @@ private Q_SLOTS:
         f.main->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.main.get()));
         // Damaged files: the fields read before the damage, the page at its defaults, and the damaged line named.
-        QCOMPARE(f.state.CatalogusNr, QStringLiteral("1"));
+        QCOMPARE(f.model.CatalogusNr(), QStringLiteral("1"));
         const QStringList messages = f.interaction.texts("message");
         QCOMPARE(messages.size(), 2);
         QVERIFY(messages[0].startsWith(QStringLiteral("Regel 1 van 'Rommel.sup'")));
         QVERIFY(messages[1].startsWith(QStringLiteral("Regel 6 van 'Lang.sup'")));
-        QCOMPARE(f.text("PlaatsLabel"), QStringLiteral("Plaatsnaam"));
-        QCOMPARE(f.description(), QStringLiteral("Omschrijving"));
+        QCOMPARE(f.text("PlaatsLabel"), QStringLiteral("Lang"));
+        QCOMPARE(f.text("PagLabel"), QStringLiteral("3"));
     }
 };
 

@@ -16,6 +16,7 @@
 #include "common/pixels.h"
 #include "common/scripted_interaction.h"
 #include "common/test_folder.h"
+#include "documents/supplement_model.h"
 #include "documents/ui/invoer.h"
 #include "documents/ui/laadvel.h"
 #include "documents/ui/tekstform.h"
@@ -56,6 +57,7 @@ class TestTypicalUse : public QObject
     TestFolder m_folder{true};
     ScriptedInteraction m_interaction;
     ApplicationState m_state;
+    SupplementModel m_model;
     std::unique_ptr<Titel> m_titel;
     std::unique_ptr<Main> m_main;
     QImage m_savedCanvas;
@@ -140,7 +142,7 @@ private Q_SLOTS:
         m_titel = std::make_unique<Titel>(m_folder.folder(), m_interaction);
         m_titel->setAnimationPause(0.0f, 0.0f);
         connect(m_titel.get(), &Titel::started, this, [this] {
-            m_main = std::make_unique<Main>(m_state, m_folder.folder(), m_interaction);
+            m_main = std::make_unique<Main>(m_state, m_model, m_folder.folder(), m_interaction);
             m_main->show();
         });
         m_titel->show();
@@ -150,7 +152,7 @@ private Q_SLOTS:
         QVERIFY(!m_titel->isVisible());
         QVERIFY(m_main);
         QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
-        QCOMPARE(m_main->windowTitle(), QStringLiteral("Velinor"));
+        QCOMPARE(m_main->windowTitle(), QStringLiteral("Velinor[*]"));
         m_shots.take(QStringLiteral("hoofdvenster"));
         m_main->findChild<OpmaakMenu*>()->setHolePause(0);
         // A first start leaves a settings file with the default colours.
@@ -168,9 +170,9 @@ private Q_SLOTS:
         click(controls().OpenKnop);
         QCOMPARE(m_interaction.texts(QStringLiteral("modal")), QStringList{QStringLiteral("LaadVel")});
         QCOMPARE(controls().InfoLabel->text(), Sheetlet);
-        QCOMPARE(m_state.Plaatsnaam, QStringLiteral("Delft"));
-        QCOMPARE(m_state.Jaartal, QStringLiteral("2007"));
-        QCOMPARE(m_state.CatalogusNr, QStringLiteral("2308"));
+        QCOMPARE(m_model.Plaatsnaam(), QStringLiteral("Delft"));
+        QCOMPARE(m_model.Jaartal(), QStringLiteral("2007"));
+        QCOMPARE(m_model.CatalogusNr(), QStringLiteral("2308"));
         QCOMPARE(controls().Infolab[0]->text(), QStringLiteral("2308"));
         QCOMPARE(controls().Infolab[7]->text(), QStringLiteral("€ 6,75"));
         QCOMPARE(image().size(), QSize(500, 260));
@@ -293,9 +295,9 @@ private Q_SLOTS:
 
     void transferThePictureToThePage()
     {
-        QVERIFY(!m_state.AfbeeldingOvergezet);
+        QVERIFY(!m_model.AfbeeldingOvergezet());
         click(controls().ConvertKnop);
-        QVERIFY(m_state.AfbeeldingOvergezet);
+        QVERIFY(m_model.AfbeeldingOvergezet());
         const QImage page = controls().PicImage->pixmap().toImage();
         QVERIFY(!page.isNull());
         QCOMPARE(page.pixelColor(0, 0), QColor(image().pixel(0, 0)));
@@ -318,9 +320,9 @@ private Q_SLOTS:
         QTest::mouseDClick(controls().PagLabel, Qt::LeftButton);
         QCOMPARE(controls().PagLabel->text(), QStringLiteral("12"));
 
-        QCOMPARE(m_state.CatalogusNr, QStringLiteral("2308"));
-        QCOMPARE(m_state.Jaartal, QStringLiteral("2007"));
-        QCOMPARE(m_state.PaginaNr, QStringLiteral("12"));
+        QCOMPARE(m_model.CatalogusNr(), QStringLiteral("2308"));
+        QCOMPARE(m_model.Jaartal(), QStringLiteral("2007"));
+        QCOMPARE(m_model.PaginaNr(), QStringLiteral("12"));
         QCOMPARE(m_interaction.texts(QStringLiteral("modal")).count(QStringLiteral("Invoer")), 3);
         QVERIFY(m_interaction.texts(QStringLiteral("message")).isEmpty());
         m_shots.take(QStringLiteral("nummer-jaar-pagina"));
@@ -339,8 +341,8 @@ private Q_SLOTS:
             return dialog.result();
         });
         QTest::mouseDClick(controls().OmschrijfLabel->viewport(), Qt::LeftButton);
-        QCOMPARE(int(m_state.AantalRegels), 2);
-        m_savedLines = {m_state.OmschrijvingRegels[0], m_state.OmschrijvingRegels[1]};
+        QCOMPARE(m_model.AantalRegels(), 2);
+        m_savedLines = m_model.OmschrijvingRegels();
         QCOMPARE(m_savedLines, QStringList({QStringLiteral("Delft, de stad van Vermeer en het blauwe aardewerk."),
                                             QStringLiteral("Het velletje verscheen in april 2007.")}));
         QVERIFY(controls().OmschrijfLabel->toPlainText().startsWith(m_savedLines.join(QLatin1Char('\n'))));
@@ -360,7 +362,7 @@ private Q_SLOTS:
         QCOMPARE(m_interaction.texts(QStringLiteral("question")).last(),
                  QStringLiteral("Wilt u een nieuw Velletje ontwerpen?"));
         QCOMPARE(controls().PagLabel->text(), QStringLiteral("1"));
-        QCOMPARE(controls().CatalogusLabel->text(), QStringLiteral("Nr.Nr."));
+        QCOMPARE(controls().CatalogusLabel->text(), QStringLiteral("Nr."));
         QCOMPARE(controls().OmschrijfLabel->toPlainText(), QStringLiteral("Omschrijving"));
         QVERIFY(controls().PicImage->pixmap().isNull());
         QCOMPARE(image().pixel(27, 27), qRgb(255, 255, 255));
@@ -372,11 +374,11 @@ private Q_SLOTS:
         QCOMPARE(controls().CatalogusLabel->text(), QStringLiteral("Nr.2308"));
         QCOMPARE(controls().JaartalLabel->text(), QStringLiteral("2007"));
         QCOMPARE(controls().PagLabel->text(), QStringLiteral("12"));
-        QCOMPARE(int(m_state.AantalRegels), 2);
-        QCOMPARE(QStringList({m_state.OmschrijvingRegels[0], m_state.OmschrijvingRegels[1]}), m_savedLines);
+        QCOMPARE(m_model.AantalRegels(), 2);
+        QCOMPARE(m_model.OmschrijvingRegels(), m_savedLines);
         QVERIFY(controls().OmschrijfLabel->toPlainText().startsWith(m_savedLines.join(QLatin1Char('\n'))));
         QCOMPARE(image(), m_savedCanvas);
-        QVERIFY(m_state.AfbeeldingOvergezet);
+        QVERIFY(m_model.AfbeeldingOvergezet());
         QVERIFY(!controls().PicImage->pixmap().isNull());
         m_shots.take(QStringLiteral("supplement-geopend"));
     }

@@ -188,11 +188,10 @@ private Q_SLOTS:
         controller->printer().setOutputFormat(QPrinter::PdfFormat);
         controller->printer().setOutputFileName(pdf);
 
-        f.state.Plaatsnaam = QStringLiteral("Harderwijk");
-        f.state.CatalogusNr = QStringLiteral("2320");
-        f.state.OmschrijvingRegels[0] = QStringLiteral("Hanzestad");
-        f.state.AantalRegels = 1;
-        main.controls().PagLabel->setText(QStringLiteral("20"));
+        f.model.setPlaatsnaam(QStringLiteral("Harderwijk"));
+        f.model.setCatalogusNr(QStringLiteral("2320"));
+        f.model.setOmschrijving(QStringLiteral("Hanzestad"), {QStringLiteral("Hanzestad")});
+        f.model.setPaginaNr(QStringLiteral("20"));
         main.picEdit()->image().fill(qRgb(255, 0, 0));
 
         QPrinter* seen = nullptr;

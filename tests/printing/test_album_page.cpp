@@ -2,7 +2,7 @@
 // the description lines, the centred place name, and the page as a PDF
 // measured at true scale.
 
-#include "app/application_state.h"
+#include "documents/supplement_file.h"
 #include "pdf_reader.h"
 #include "printing/album_page.h"
 #include "printing/pdf_print_surface.h"
@@ -100,30 +100,20 @@ private Q_SLOTS:
 
     void noDescriptionStillPrintsThePageNumber()
     {
-        ApplicationState state;
-        state.AantalRegels = 0;
-        state.OmschrijvingRegels[0] = QStringLiteral("niet afdrukken");
         RecordingSurface s;
-        PrintSupplement(s, SupplementPaginaUitState(state, QImage(), QStringLiteral("4")), 1);
-        QVERIFY(!s.texts().contains(QStringLiteral("niet afdrukken")));
+        PrintSupplement(s, albumPageOf({"Delft", "1", "2007", "4", {}, {}}, QImage()), 1);
         QCOMPARE(s.text(QStringLiteral("4")).at, QPointF(10590, 15450));
         // Without a picture the frames still print.
         QVERIFY(s.of(Kind::Picture).isEmpty());
         QCOMPARE(s.of(Kind::Line).size(), 8);
     }
 
-    void descriptionFromTheState()
+    void atMostAHundredDescriptionLines()
     {
-        ApplicationState state;
-        for (int i = 0; i < ApplicationState::MaxRegels; ++i)
-            state.OmschrijvingRegels[std::size_t(i)] = QStringLiteral("regel %1").arg(i);
-        state.AantalRegels = 3;
-        QCOMPARE(SupplementPaginaUitState(state, QImage(), QString()).regels,
-                 QStringList({"regel 0", "regel 1", "regel 2"}));
-
-        // A count beyond the hundred lines the state holds prints those hundred and no more.
-        state.AantalRegels = 255;
-        const SupplementPagina page = SupplementPaginaUitState(state, QImage(), QStringLiteral("1"));
+        QStringList lines;
+        for (int i = 0; i < 120; ++i)
+            lines << QStringLiteral("regel %1").arg(i);
+        const SupplementPagina page = albumPageOf({"Delft", "1", "2007", "4", lines, {}}, QImage());
         QCOMPARE(page.regels.size(), 100);
         RecordingSurface s;
         PrintSupplement(s, page, 1);

@@ -1,9 +1,10 @@
 #include "app/ui/help_menu.h"
 
-#include "app/application_state.h"
 #include "app/web_lookups.h"
 #include "app/ui/main_form.h"
 #include "app/ui/web_address.h"
+#include "documents/open_list.h"
+#include "documents/supplement_model.h"
 
 #include <QAction>
 #include <QFrame>
@@ -30,6 +31,14 @@ HelpMenu::HelpMenu(Main& main)
     connect(m.HelpInfo, &QAction::triggered, this, &HelpMenu::HelpInfo_Click);
     connect(m.HelpMeerSoftware, &QAction::triggered, this, &HelpMenu::HelpMeerSoftware_Click);
     connect(m.HelpZegora, &QAction::triggered, this, &HelpMenu::HelpZegora_Click);
+    // The entry names the place it looks up.
+    connect(&main.model(), &SupplementModel::changed, this, [this](SupplementModel::Field field) {
+        if (field != SupplementModel::Field::Plaatsnaam)
+            return;
+        const QString& place = m_main.model().Plaatsnaam();
+        m_main.menus().HelpInfo->setText(place == SupplementModel::StandaardPlaatsnaam ? QStringLiteral("Info...")
+                                                                                      : HelpInfoTitel(place));
+    });
 }
 
 void HelpMenu::togglePage(QAction* item, const QString& file, const QString& hint)
@@ -69,22 +78,22 @@ void HelpMenu::open(const std::optional<QString>& address)
 
 void HelpMenu::HelpGoogleSearch_Click()
 {
-    open(WebLookups::searchAddress(m_main.state().Plaatsnaam));
+    open(WebLookups::searchAddress(m_main.model().Plaatsnaam()));
 }
 
 void HelpMenu::HelpWikipedia_Click()
 {
-    open(WebLookups::encyclopediaAddress(m_main.state().Plaatsnaam));
+    open(WebLookups::encyclopediaAddress(m_main.model().Plaatsnaam()));
 }
 
 void HelpMenu::ToolsGoogleMaps_Click()
 {
-    open(WebLookups::mapAddress(m_main.state().Plaatsnaam));
+    open(WebLookups::mapAddress(m_main.model().Plaatsnaam()));
 }
 
 void HelpMenu::HelpInfo_Click()
 {
-    open(WebLookups::municipalityAddress(m_main.state().Plaatsnaam));
+    open(WebLookups::municipalityAddress(m_main.model().Plaatsnaam()));
 }
 
 void HelpMenu::HelpMeerSoftware_Click()

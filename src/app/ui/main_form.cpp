@@ -9,6 +9,7 @@
 #include "app/ui/interaction.h"
 #include "app/ui/page_preview.h"
 #include "app/wacht.h"
+#include "documents/supplement_model.h"
 #include "canvas/ui/pic_edit.h"
 
 #include <QAction>
@@ -16,7 +17,9 @@
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QCoreApplication>
+#include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QPainter>
 #include <QTimer>
 #include <QToolButton>
@@ -34,14 +37,17 @@ void setBackground(QWidget* widget, const QColor& colour)
 
 } // namespace
 
-Main::Main(ApplicationState& state, ProgramFolder folder, Interaction& interaction, QWidget* parent)
+Main::Main(ApplicationState& state, SupplementModel& model, ProgramFolder folder, Interaction& interaction,
+           QWidget* parent)
     : QMainWindow(parent)
     , m_state(state)
+    , m_model(model)
     , m_folder(std::move(folder))
     , m_interaction(interaction)
 {
     setObjectName(QStringLiteral("Main"));
-    setWindowTitle(QStringLiteral("Velinor"));
+    // The title marks a design that is not saved yet, as desktop programs do.
+    setWindowTitle(QStringLiteral("Velinor[*]"));
     setCentralWidget(new QWidget(this));
     createMenus();
     createPageArea();
@@ -70,6 +76,31 @@ void Main::connectSignals()
     connect(m_klokTimer, &QTimer::timeout, this, &Main::KlokTimer_Timer);
     connect(m_barTimer, &QTimer::timeout, this, &Main::BarTimer_Timer);
     connect(m_controls.ConvertKnop, &QToolButton::clicked, this, &Main::ConvertKnop_Click);
+    connect(&m_model, &SupplementModel::modifiedChanged, this, &QWidget::setWindowModified);
+    connect(&m_model.canvas(), &CanvasDocument::busyChanged, this, &Main::updateActions);
+    connect(&m_model, &SupplementModel::changed, this, [this](SupplementModel::Field field) {
+        if (field == SupplementModel::Field::Catalogus)
+            showCatalogue();
+    });
+}
+
+void Main::updateActions()
+{
+    const bool idle = !m_model.canvas().busy();
+    for (const char* menu : {"Bewerken", "Perforaties"})
+        findChild<QMenu*>(QString::fromLatin1(menu))->menuAction()->setEnabled(idle);
+    for (QAction* action : {m_menus.FileNew, m_menus.FileOpen})
+        action->setEnabled(idle);
+    m_controls.OpenKnop->setEnabled(idle);
+    m_controls.ConvertKnop->setEnabled(idle);
+}
+
+// The catalogue panel and the status line show the record of the supplement's sheetlet.
+void Main::showCatalogue()
+{
+    for (int i = 0; i < int(m_controls.Infolab.size()); ++i)
+        m_controls.Infolab[i]->setText(m_model.catalogus().Infolab[std::size_t(i)]);
+    ToonInfo(m_model.catalogusSleutel().isEmpty() ? QStringLiteral("Informatie") : m_model.catalogusSleutel(), 0);
 }
 
 QString Main::settingsPath() const
@@ -82,7 +113,9 @@ void Main::Form_Load()
     // The client area is fixed; the menu bar comes on top of it.
     centralWidget()->setFixedSize(ClientSize);
     setFixedSize(ClientSize.width(), ClientSize.height() + menuBar()->sizeHint().height());
-    m_controls.PicEdit->setImage(QImage(QStringLiteral(":/pictures/titel.png")));
+    m_model.canvas().reset(QImage(QStringLiteral(":/pictures/titel.png")));
+    m_model.setOmschrijving(startupHelpText(), {});
+    m_model.markUnmodified();
 
     m_state = ApplicationState{};
     SettingsFile::load(settingsPath(), m_state);
@@ -137,8 +170,8 @@ void Main::closeEvent(QCloseEvent* event)
 
 bool Main::Form_Unload()
 {
-    if (!m_interaction.askYesNo(this, QStringLiteral("Wilt u dit programma nu afsluiten?"), QStringLiteral(" Exit"),
-                                Interaction::Icon::Question))
+    if (!m_interaction.askYesNo(this, unsavedWarning(m_model) + QStringLiteral("Wilt u dit programma nu afsluiten?"),
+                                QStringLiteral(" Exit"), Interaction::Icon::Question))
         return true;
     // A folder that cannot be written must not keep the program from ending, but the user hears of it.
     if (const SafeFile::Result written = SettingsFile::write(settingsPath(), m_state); !written)
@@ -184,6 +217,5 @@ void Main::paintBar()
 
 void Main::ConvertKnop_Click()
 {
-    m_state.AfbeeldingOvergezet = true;
-    m_controls.PicImage->setPixmap(QPixmap::fromImage(m_controls.PicEdit->image()));
+    m_model.transferPicture();
 }

@@ -16,6 +16,7 @@
 
 struct ApplicationState;
 class Interaction;
+class SupplementModel;
 class PicEdit;
 class QAction;
 class QMenu;
@@ -27,10 +28,12 @@ class Main : public QMainWindow
 public:
     static constexpr QSize ClientSize{957, 574};
 
-    Main(ApplicationState& state, ProgramFolder folder, Interaction& interaction, QWidget* parent = nullptr);
+    Main(ApplicationState& state, SupplementModel& model, ProgramFolder folder, Interaction& interaction,
+         QWidget* parent = nullptr);
     ~Main() override;
 
     ApplicationState& state() { return m_state; }
+    SupplementModel& model() { return m_model; }
     const ProgramFolder& folder() const { return m_folder; }
     Interaction& interaction() { return m_interaction; }
     PicEdit* picEdit() const { return m_controls.PicEdit; }
@@ -53,6 +56,8 @@ public Q_SLOTS:
     // Filters set Voortgang while they run; the bar follows it until it reaches 100.
     void startBarTimer();
     void ConvertKnop_Click();
+    // What may be chosen now: nothing that changes the canvas while a command runs on it.
+    void updateActions();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -62,6 +67,7 @@ private:
     void Form_Load();
     bool Form_Unload();   // true keeps the window open (the cancel flag)
     void paintBar();
+    void showCatalogue();
 
     // main_form_layout.cpp
     void createPageArea();
@@ -81,6 +87,7 @@ private:
     void createControllers();
 
     ApplicationState& m_state;
+    SupplementModel& m_model;
     ProgramFolder m_folder;
     Interaction& m_interaction;
     MainMenus m_menus;

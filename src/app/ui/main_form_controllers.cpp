@@ -14,12 +14,22 @@
 #include "perforation/ui/opmaak_menu.h"
 #include "printing/ui/print_controller.h"
 
+#include <QPushButton>
+
 void Main::createControllers()
 {
     new CanvasTools(*this);
     new HelpMenu(*this);
     new ConfigMenu(*this);
-    new SupplementCommands(*this);
+    SupplementControls supplement;
+    supplement.FileNew = m_menus.FileNew;
+    supplement.FileOpen = m_menus.FileOpen;
+    supplement.FileSave = m_menus.FileSave;
+    supplement.FileSaveAs = m_menus.FileSaveAs;
+    supplement.BerekenTotaal = m_menus.BerekenTotaal;
+    supplement.OpenKnop = m_controls.OpenKnop;
+    supplement.Pic = m_controls.Pic;
+    new SupplementCommands(m_model, m_state, m_folder, m_interaction, supplement, this);
     new FilterMenu(*this);
     new GeographyMenu(*this);
     new OpmaakMenu(*this);

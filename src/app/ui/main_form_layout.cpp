@@ -7,13 +7,13 @@
 #include "app/ui/page_preview.h"
 #include "canvas/tool_icons.h"
 #include "canvas/ui/pic_edit.h"
+#include "documents/supplement_model.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
@@ -22,7 +22,6 @@
 namespace {
 
 constexpr int EditAreaLeft = 428;
-const QString EditHint = QStringLiteral(" Dubbelklik voor Bewerken ");
 
 QLabel* caption(QWidget* parent, const QString& text, int x, int y, const QString& name = QString())
 {
@@ -31,19 +30,6 @@ QLabel* caption(QWidget* parent, const QString& text, int x, int y, const QStrin
     label->adjustSize();
     if (!name.isEmpty())
         label->setObjectName(name);
-    return label;
-}
-
-DoubleClickLabel* pageLabel(QWidget* page, const QString& name, const QString& text, QPoint at, int pointSize, bool bold)
-{
-    auto* label = new DoubleClickLabel(text, page);
-    label->setObjectName(name);
-    QFont font(QStringLiteral("Arial"), pointSize);
-    font.setBold(bold);
-    label->setFont(font);
-    label->move(at);
-    label->adjustSize();
-    label->setToolTip(EditHint);
     return label;
 }
 
@@ -68,37 +54,14 @@ void Main::createPageArea()
 
     auto* ring = new RingBinder(m_controls.Frame1);
     ring->move(17, 24);
-    m_controls.Pic = new PagePreview(m_controls.Frame1);
+    m_controls.Pic = new PagePreview(m_model, m_controls.Frame1);
     m_controls.Pic->move(38, 24);
-
-    auto* titel = new QLabel(QStringLiteral("Velinor"), m_controls.Pic);
-    titel->setObjectName(QStringLiteral("TitelLabel"));
-    titel->setFont(QFont(QStringLiteral("Arial"), 20, QFont::Bold));
-    titel->move(100, 35);
-    titel->adjustSize();
-
-    m_controls.PlaatsLabel = pageLabel(m_controls.Pic, QStringLiteral("PlaatsLabel"), QStringLiteral("Plaatsnaam"), {130, 66}, 12, true);
-    m_controls.PicImage = new QLabel(m_controls.Pic);
-    m_controls.PicImage->setObjectName(QStringLiteral("PicImage"));
-    m_controls.PicImage->setGeometry(44, 104, 263, 143);
-    m_controls.PicImage->setScaledContents(true);
-    m_controls.CatalogusLabel = pageLabel(m_controls.Pic, QStringLiteral("CatalogusLabel"), QStringLiteral("Nr."), {43, 253}, 8, false);
-    m_controls.JaartalLabel = pageLabel(m_controls.Pic, QStringLiteral("JaartalLabel"), QStringLiteral("Jaar"), {287, 253}, 8, false);
-    m_controls.PagLabel = pageLabel(m_controls.Pic, QStringLiteral("PagLabel"), QStringLiteral("1"), {335, 510}, 8, false);
-
-    m_controls.OmschrijfLabel = new QPlainTextEdit(m_controls.Pic);
-    m_controls.OmschrijfLabel->setObjectName(QStringLiteral("OmschrijfLabel"));
-    m_controls.OmschrijfLabel->setGeometry(44, 290, 264, 210);
-    m_controls.OmschrijfLabel->setReadOnly(true);
-    m_controls.OmschrijfLabel->setFrameShape(QFrame::NoFrame);
-    m_controls.OmschrijfLabel->setFont(QFont(QStringLiteral("Arial"), 6));
-    m_controls.OmschrijfLabel->setToolTip(EditHint);
-    m_controls.OmschrijfLabel->viewport()->setCursor(Qt::ArrowCursor);
-    QPalette palette = m_controls.OmschrijfLabel->palette();
-    palette.setColor(QPalette::Text, QColor(90, 90, 90));
-    palette.setColor(QPalette::Base, Qt::transparent);
-    m_controls.OmschrijfLabel->setPalette(palette);
-    m_controls.OmschrijfLabel->setPlainText(startupHelpText());
+    m_controls.PlaatsLabel = m_controls.Pic->PlaatsLabel;
+    m_controls.CatalogusLabel = m_controls.Pic->CatalogusLabel;
+    m_controls.JaartalLabel = m_controls.Pic->JaartalLabel;
+    m_controls.PagLabel = m_controls.Pic->PagLabel;
+    m_controls.PicImage = m_controls.Pic->PicImage;
+    m_controls.OmschrijfLabel = m_controls.Pic->OmschrijfLabel;
 
     m_controls.ConvertKnop = new QToolButton(centralWidget());
     m_controls.ConvertKnop->setObjectName(QStringLiteral("ConvertKnop"));
@@ -124,7 +87,7 @@ void Main::createEditingArea()
     auto* canvasFrame = new QFrame(m_controls.Frame2);
     canvasFrame->setFrameShape(QFrame::Box);
     canvasFrame->setGeometry(12, 14, 504, 264);
-    m_controls.PicEdit = new PicEdit(m_controls.Frame2);
+    m_controls.PicEdit = new PicEdit(m_model.canvas(), m_controls.Frame2);
     m_controls.PicEdit->move(14, 16);
 
     createToolRow(m_controls.Frame2);

@@ -1,12 +1,115 @@
 #include "app/ui/page_preview.h"
 
-#include <QPainter>
+#include "app/ui/double_click_label.h"
+#include "documents/field_entry.h"
+#include "documents/supplement_model.h"
 
-PagePreview::PagePreview(QWidget* parent)
+#include <QEvent>
+#include <QPainter>
+#include <QPlainTextEdit>
+
+namespace {
+
+const QString EditHint = QStringLiteral(" Dubbelklik voor Bewerken ");
+
+DoubleClickLabel* pageLabel(QWidget* page, const QString& name, QPoint at, int pointSize, bool bold)
+{
+    auto* label = new DoubleClickLabel(page);
+    label->setObjectName(name);
+    QFont font(QStringLiteral("Arial"), pointSize);
+    font.setBold(bold);
+    label->setFont(font);
+    label->move(at);
+    // An emptied field keeps a target to double-click.
+    label->setMinimumSize(24, label->fontMetrics().height());
+    label->setToolTip(EditHint);
+    return label;
+}
+
+void setText(QLabel* label, const QString& text)
+{
+    label->setText(text);
+    label->adjustSize();
+}
+
+} // namespace
+
+PagePreview::PagePreview(const SupplementModel& model, QWidget* parent)
     : QWidget(parent)
+    , m_model(model)
 {
     setObjectName(QStringLiteral("Pic"));
     setFixedSize(PageSize);
+    createLabels();
+    showAll();
+    connect(&model, &SupplementModel::changed, this, [this](SupplementModel::Field field) { showField(int(field)); });
+}
+
+void PagePreview::createLabels()
+{
+    auto* titel = new QLabel(QStringLiteral("Velinor"), this);
+    titel->setObjectName(QStringLiteral("TitelLabel"));
+    titel->setFont(QFont(QStringLiteral("Arial"), 20, QFont::Bold));
+    titel->move(100, 35);
+    titel->adjustSize();
+
+    PlaatsLabel = pageLabel(this, QStringLiteral("PlaatsLabel"), {130, 66}, 12, true);
+    PicImage = new QLabel(this);
+    PicImage->setObjectName(QStringLiteral("PicImage"));
+    PicImage->setGeometry(44, 104, 263, 143);
+    PicImage->setScaledContents(true);
+    CatalogusLabel = pageLabel(this, QStringLiteral("CatalogusLabel"), {43, 253}, 8, false);
+    JaartalLabel = pageLabel(this, QStringLiteral("JaartalLabel"), {287, 253}, 8, false);
+    PagLabel = pageLabel(this, QStringLiteral("PagLabel"), {335, 510}, 8, false);
+
+    OmschrijfLabel = new QPlainTextEdit(this);
+    OmschrijfLabel->setObjectName(QStringLiteral("OmschrijfLabel"));
+    OmschrijfLabel->setGeometry(44, 290, 264, 210);
+    OmschrijfLabel->setReadOnly(true);
+    OmschrijfLabel->setFrameShape(QFrame::NoFrame);
+    OmschrijfLabel->setFont(QFont(QStringLiteral("Arial"), 6));
+    OmschrijfLabel->setToolTip(EditHint);
+    OmschrijfLabel->viewport()->setCursor(Qt::ArrowCursor);
+    OmschrijfLabel->viewport()->installEventFilter(this);
+    QPalette palette = OmschrijfLabel->palette();
+    palette.setColor(QPalette::Text, QColor(90, 90, 90));
+    palette.setColor(QPalette::Base, Qt::transparent);
+    OmschrijfLabel->setPalette(palette);
+}
+
+void PagePreview::showField(int field)
+{
+    using Field = SupplementModel::Field;
+    switch (Field(field)) {
+    case Field::Plaatsnaam: return setText(PlaatsLabel, m_model.Plaatsnaam());
+    case Field::CatalogusNr:
+        return setText(CatalogusLabel, VeldLabelTekst(InvoerVeld::CatalogusNr, m_model.CatalogusNr()));
+    case Field::Jaartal: return setText(JaartalLabel, m_model.Jaartal());
+    case Field::PaginaNr: return setText(PagLabel, m_model.PaginaNr());
+    case Field::Omschrijving: return OmschrijfLabel->setPlainText(m_model.Omschrijving());
+    case Field::Afbeelding:
+        if (m_model.AfbeeldingOvergezet())
+            PicImage->setPixmap(QPixmap::fromImage(m_model.paginaAfbeelding()));
+        else
+            PicImage->clear();
+        return;
+    case Field::Catalogus: return;
+    }
+}
+
+void PagePreview::showAll()
+{
+    for (int field = 0; field <= int(SupplementModel::Field::Afbeelding); ++field)
+        showField(field);
+}
+
+bool PagePreview::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonDblClick && watched == OmschrijfLabel->viewport()) {
+        Q_EMIT descriptionDoubleClicked();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void PagePreview::setBackground(const QColor& colour)

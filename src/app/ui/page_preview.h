@@ -1,11 +1,18 @@
 #pragma once
 
 // The miniature of the A4 album page (Pic) and the ring-binder strip beside it.
-// The page paints its background and the frame around the sheetlet picture;
-// the labels and the picture on it are ordinary child widgets.
+// The page is a view of the supplement: its labels, its sheetlet picture and
+// its description box show what the model holds, and follow every change, so
+// the page never shows anything but what a save would write. A double click
+// on a label or the description box is reported; the page changes nothing.
 
 #include <QColor>
 #include <QWidget>
+
+class DoubleClickLabel;
+class QLabel;
+class QPlainTextEdit;
+class SupplementModel;
 
 class PagePreview : public QWidget
 {
@@ -14,15 +21,31 @@ public:
     static constexpr QSize PageSize{360, 540};
     static constexpr QRect PictureFrame{QPoint(40, 100), QPoint(310, 250)};
 
-    explicit PagePreview(QWidget* parent = nullptr);
+    PagePreview(const SupplementModel& model, QWidget* parent = nullptr);
 
     QColor background() const { return m_background; }
     void setBackground(const QColor& colour);
 
+    DoubleClickLabel* PlaatsLabel = nullptr;
+    DoubleClickLabel* CatalogusLabel = nullptr;
+    DoubleClickLabel* JaartalLabel = nullptr;
+    DoubleClickLabel* PagLabel = nullptr;
+    QLabel* PicImage = nullptr;
+    QPlainTextEdit* OmschrijfLabel = nullptr;
+
+Q_SIGNALS:
+    void descriptionDoubleClicked();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void createLabels();
+    void showField(int field);
+    void showAll();
+
+    const SupplementModel& m_model;
     QColor m_background{220, 220, 230};
 };
 

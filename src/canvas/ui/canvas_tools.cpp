@@ -41,6 +41,8 @@ CanvasTools::CanvasTools(Main& main)
     m_photos = new PhotoMenu(main);
     m_textPanel = new TextPanel(main, *m_photos);
     m_toolBox.setFotoLaden([this](double x1, double y1, double x2, double y2) { m_photos->FotoLaden(x1, y1, x2, y2); });
+    connect(m_photos, &PhotoMenu::photoPlaced, this, [this] { selectTool(0); });
+    connect(m_textPanel, &TextPanel::panelToggled, this, [this](bool open) { selectTool(open ? 15 : 0); });
     m_gum = new CanvasOverlay(QStringLiteral("Gum"), main.picEdit());
     m_layer = new CanvasOverlay(QStringLiteral("Layer"), main.picEdit());
     createUndoActions();
@@ -64,9 +66,17 @@ void CanvasTools::connectControls()
     connect(m_undo, &QAction::triggered, this, &CanvasTools::EditOngedaan_Click);
     connect(m_redo, &QAction::triggered, this, &CanvasTools::EditOpnieuw_Click);
     // Straight to the entries: the history also signals while the window is taken down.
-    QUndoStack& stack = m_main.picEdit()->document().undoStack();
-    connect(&stack, &QUndoStack::canUndoChanged, m_undo, &QAction::setEnabled);
-    connect(&stack, &QUndoStack::canRedoChanged, m_redo, &QAction::setEnabled);
+    CanvasDocument& document = m_main.picEdit()->document();
+    QUndoStack& stack = document.undoStack();
+    QAction* undo = m_undo;
+    QAction* redo = m_redo;
+    const auto update = [&document, undo, redo] {
+        undo->setEnabled(!document.busy() && document.undoStack().canUndo());
+        redo->setEnabled(!document.busy() && document.undoStack().canRedo());
+    };
+    connect(&stack, &QUndoStack::canUndoChanged, m_undo, update);
+    connect(&stack, &QUndoStack::canRedoChanged, m_redo, update);
+    connect(&document, &CanvasDocument::busyChanged, m_undo, update);
     connect(&stack, &QUndoStack::undoTextChanged, m_undo, &QAction::setToolTip);
     connect(&stack, &QUndoStack::redoTextChanged, m_redo, &QAction::setToolTip);
 }
@@ -98,18 +108,26 @@ void CanvasTools::EditOpnieuw_Click()
 
 void CanvasTools::Knop_Click(int index)
 {
-    ApplicationState& state = m_main.state();
+    selectTool(index);
+}
+
+void CanvasTools::selectTool(int mode)
+{
     const MainControls& c = m_main.controls();
-    state.Gereedschap = std::uint8_t(index);
-    c.KnopPijl->move(27 + 42 * (index - 1), c.KnopPijl->y());
-    c.KnopPijl->show();
-    m_main.ToonInfo(ToolBox::hint(index), 0);
-    m_gum->resize(state.GumMaat, state.GumMaat);
+    m_main.state().Gereedschap = std::uint8_t(mode);
+    const bool drawing = mode >= 1 && mode <= ToolBox::ToolCount;
+    if (drawing)
+        c.KnopPijl->move(27 + 42 * (mode - 1), c.KnopPijl->y());
+    c.KnopPijl->setVisible(drawing);
+    m_main.ToonInfo(drawing ? ToolBox::hint(mode) : QStringLiteral("Informatie..."), 0);
     updateOverlays();
 }
 
 void CanvasTools::PicEdit_MouseDown(Qt::MouseButton button, QPointF at)
 {
+    // A long command lets events through; the picture it works on is not to be drawn on meanwhile.
+    if (m_main.picEdit()->document().busy())
+        return;
     m_toolBox.mouseDown(button, at, m_main.controls().Slider1->value());
     updateSwatches();
     updateOverlays();

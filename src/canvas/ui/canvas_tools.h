@@ -28,6 +28,10 @@ public:
     TextPanel& textPanel() { return *m_textPanel; }
     PhotoMenu& photos() { return *m_photos; }
 
+    // The one place a tool is chosen: the mode, the marker under its button, the hint and the
+    // eraser outline always agree. 0 and 15 (text panel open) select no drawing tool.
+    void selectTool(int mode);
+
 public Q_SLOTS:
     void Knop_Click(int index);
     void PicEdit_MouseDown(Qt::MouseButton button, QPointF at);

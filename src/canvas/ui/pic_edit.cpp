@@ -12,8 +12,9 @@ QPointF canvasPoint(const QMouseEvent* event)
 }
 } // namespace
 
-PicEdit::PicEdit(QWidget* parent)
+PicEdit::PicEdit(CanvasDocument& document, QWidget* parent)
     : QWidget(parent)
+    , m_document(document)
 {
     setObjectName(QStringLiteral("PicEdit"));
     setFixedSize(CanvasSize);

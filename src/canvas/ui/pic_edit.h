@@ -2,8 +2,9 @@
 
 // The editing canvas PicEdit: shows the canvas picture (500 x 260 pixels) and
 // passes mouse presses, moves and releases on in canvas pixels. The picture
-// and its undo history live in its CanvasDocument; every command that changes
-// the picture goes through document().change(...) so that it can be undone.
+// and its undo history live in the supplement's CanvasDocument, which the
+// widget only draws; every command that changes the picture goes through
+// document().change(...) so that it can be undone.
 
 #include "canvas/canvas_document.h"
 
@@ -16,7 +17,7 @@ class PicEdit : public QWidget
 public:
     static constexpr QSize CanvasSize = CanvasDocument::Size;
 
-    explicit PicEdit(QWidget* parent = nullptr);
+    explicit PicEdit(CanvasDocument& document, QWidget* parent = nullptr);
 
     const QImage& image() const { return m_document.image(); }
     // The picture to draw on directly (call update() afterwards). Such drawing
@@ -24,6 +25,7 @@ public:
     // command of its own gets its name through document().change(name, edit).
     QImage& image() { return m_document.surface().image(); }
     CanvasDocument& document() { return m_document; }
+    const CanvasDocument& document() const { return m_document; }
     // Replaces the picture and starts a new undo history (the picture at start-up).
     // A user command that replaces the picture uses document().replace() instead.
     void setImage(const QImage& image);
@@ -40,5 +42,5 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    CanvasDocument m_document;
+    CanvasDocument& m_document;
 };

@@ -47,12 +47,12 @@ void TextPanel::TekstKnop_Click()
     c.Frame4->setVisible(!opening);
     c.TekstKnop->setIcon(QIcon(QPixmap::fromImage(ToolIcons::textPanel(!opening))));
     c.TekstKnop->setToolTip(opening ? QStringLiteral(" Tekstblad sluiten ") : QStringLiteral(" Tekstblad openen "));
-    // While the panel is open no drawing tool answers; closing it ends a pending placement.
-    state.Gereedschap = opening ? 15 : 0;
+    // Closing the panel ends a pending placement.
     if (!opening) {
         state.TekstPlaatsen = false;
         c.Label19->hide();
     }
+    Q_EMIT panelToggled(opening);
 }
 
 void TextPanel::CheckVer_Click()

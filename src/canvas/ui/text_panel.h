@@ -32,6 +32,10 @@ public:
     // The placement branch of the canvas mouse-up: the armed text goes on the canvas.
     void place(Qt::MouseButton button, QPointF at);
 
+Q_SIGNALS:
+    // The panel opened (no drawing tool answers while it is open) or closed (no tool is selected).
+    void panelToggled(bool open);
+
 public Q_SLOTS:
     void TekstKnop_Click();
     void CheckVer_Click();

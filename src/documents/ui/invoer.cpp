@@ -1,6 +1,5 @@
 #include "documents/ui/invoer.h"
 
-#include "app/application_state.h"
 #include "app/ui/interaction.h"
 #include "documents/field_entry.h"
 
@@ -9,10 +8,10 @@
 #include <QPushButton>
 #include <QStyle>
 
-Invoer::Invoer(const ApplicationState& state, Interaction& interaction, QWidget* parent)
+Invoer::Invoer(std::uint8_t gereedschap, const QString& value, Interaction& interaction, QWidget* parent)
     : QDialog(parent)
     , m_interaction(interaction)
-    , m_mode(state.Gereedschap)
+    , m_mode(gereedschap)
 {
     setObjectName(QStringLiteral("Invoer"));
     setWindowTitle(QStringLiteral(" Invoer"));
@@ -44,17 +43,17 @@ Invoer::Invoer(const ApplicationState& state, Interaction& interaction, QWidget*
 
     connect(OkKnop, &QPushButton::clicked, this, &Invoer::OkKnop_Click);
     connect(CancelKnop, &QPushButton::clicked, this, &Invoer::CancelKnop_Click);
-    Form_Load(state);
+    Form_Load(value);
 }
 
-void Invoer::Form_Load(const ApplicationState& state)
+void Invoer::Form_Load(const QString& value)
 {
     const auto veld = InvoerVeldVan(m_mode);
     if (!veld)
         return;
     Label1->setText(InvoerPrompt(*veld));
     Text1->setMaxLength(fieldMaxLength(*veld));
-    Text1->setText(VeldWaarde(state, *veld));
+    Text1->setText(value);
     Text1->selectAll();
 }
 

@@ -1,14 +1,13 @@
 #pragma once
 
 // The field entry window Invoer: one text line for the place name, catalogue
-// number, year or page, chosen by the mode byte (21 to 24). It checks the year
-// itself and hands the entered text back; the caller stores it.
+// number, year or page, chosen by the mode byte (21 to 24). It checks the
+// entry itself and hands the entered text back; the caller stores it.
 
 #include <QDialog>
 
 #include <cstdint>
 
-struct ApplicationState;
 class Interaction;
 class QLabel;
 class QLineEdit;
@@ -18,7 +17,8 @@ class Invoer : public QDialog
 {
     Q_OBJECT
 public:
-    Invoer(const ApplicationState& state, Interaction& interaction, QWidget* parent = nullptr);
+    // value: the field's current value, which the text line starts with.
+    Invoer(std::uint8_t gereedschap, const QString& value, Interaction& interaction, QWidget* parent = nullptr);
 
     // The entered text, as typed (blanks included).
     QString text() const;
@@ -33,7 +33,7 @@ public Q_SLOTS:
     void CancelKnop_Click();
 
 private:
-    void Form_Load(const ApplicationState& state);
+    void Form_Load(const QString& value);
 
     Interaction& m_interaction;
     std::uint8_t m_mode = 0;

@@ -1,23 +1,45 @@
 #pragma once
 
-// The main window's supplement commands: New, Open, Save and the picture
-// export of the File menu, the "Open Velletje" button, the totals of the
-// "Berekeningen" menu, and the double clicks on the page's fields and
-// description box. Handlers run a dialog, call the core and update the page.
+// The supplement commands: New, Open, Save and the picture export of the File
+// menu, the "Open Velletje" button, the totals of the "Berekeningen" menu, and
+// the double clicks on the page's fields and description box. Handlers ask
+// what they must ask, then change the supplement model; the page, the
+// catalogue panel and the title follow the model by themselves.
 
-#include <QImage>
+#include "app/program_folder.h"
+
 #include <QObject>
 
-class Main;
-class QLabel;
-struct CatalogusInfo;
+#include <array>
+#include <cstdint>
+
+struct ApplicationState;
+class Interaction;
+class PagePreview;
+class QAction;
+class QAbstractButton;
+class SupplementModel;
 enum class InvoerVeld : std::uint8_t;
+
+// The entries and controls the commands answer to.
+struct SupplementControls
+{
+    QAction* FileNew = nullptr;
+    QAction* FileOpen = nullptr;
+    QAction* FileSave = nullptr;
+    std::array<QAction*, 3> FileSaveAs{};   // 1 Bmp, 2 Jpg
+    std::array<QAction*, 3> BerekenTotaal{}; // 1, 2
+    QAbstractButton* OpenKnop = nullptr;
+    PagePreview* Pic = nullptr;
+};
 
 class SupplementCommands : public QObject
 {
     Q_OBJECT
 public:
-    explicit SupplementCommands(Main& main);
+    // window is the parent of the dialogs and message boxes (and of this object).
+    SupplementCommands(SupplementModel& model, ApplicationState& state, ProgramFolder folder,
+                       Interaction& interaction, const SupplementControls& controls, QWidget* window);
 
 public Q_SLOTS:
     void FileNew_Click();
@@ -32,28 +54,15 @@ public Q_SLOTS:
     void PagLabel_DblClick();
     void OmschrijfLabel_DblClick();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    void connectSignals();
-    void editField(InvoerVeld veld, QLabel* label);
+    void connectControls(const SupplementControls& controls);
+    void editField(InvoerVeld veld);
     void showLaadVel(std::uint8_t mode);
-    void openVelletje(const QString& name);
-    void openSupplement(const QString& name);
-    QImage leesSupplementAfbeelding(const QString& name);
+    void warn(const QString& text);
 
-    // The only places these commands change the canvas picture; each is one undo step.
-    void canvasLeegmaken();
-    void canvasVanVelletje(const QImage& picture);
-    void canvasVanSupplement(const QImage& picture);
-
-    // Page and panel updates.
-    void toonVelden();
-    void toonStandaardVelden();
-    void toonCatalogusInfo(const CatalogusInfo& info);
-    void zetLabel(QLabel* label, const QString& text);
-    void zetHelpInfo(const QString& caption);
-
-    Main& m_main;
+    SupplementModel& m_model;
+    ApplicationState& m_state;
+    ProgramFolder m_folder;
+    Interaction& m_interaction;
+    QWidget* m_window;
 };

@@ -82,7 +82,7 @@ void PhotoMenu::FotoLaden(double x1, double y1, double x2, double y2)
     BusyPointer busy;
     m_main.picEdit()->document().change(
         QStringLiteral("Foto"), [&](QImage& canvas) { PhotoFrames::stretchInto(canvas, x1, y1, x2, y2, *picture); });
-    m_main.state().Gereedschap = 0;
+    Q_EMIT photoPlaced();
 }
 
 void PhotoMenu::placeInFrames(PhotoLayout layout, int index)

@@ -25,6 +25,10 @@ public:
     // Asks for a picture and stretches it into (x1, y1)-(x2, y2); afterwards no tool is selected.
     void FotoLaden(double x1, double y1, double x2, double y2);
 
+Q_SIGNALS:
+    // A photo was stretched into a rectangle; afterwards no tool is selected.
+    void photoPlaced();
+
 public Q_SLOTS:
     void PerforatieVelFotos_Click(int index);
     void PerforatieBlokFotos_Click(int index);

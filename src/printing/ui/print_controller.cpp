@@ -1,13 +1,11 @@
 #include "printing/ui/print_controller.h"
 
-#include "app/ui/double_click_label.h"
 #include "app/ui/interaction.h"
 #include "app/ui/main_form.h"
-#include "canvas/ui/pic_edit.h"
+#include "documents/supplement_model.h"
 #include "printing/ui/afdrukform.h"
 
 #include <QAction>
-#include <QLabel>
 #include <QPrinter>
 
 PrintController::PrintController(Main& main)
@@ -31,7 +29,7 @@ QPrinter& PrintController::printer()
 void PrintController::FilePrint_Click()
 {
     const auto pagina = [this] {
-        return SupplementPaginaUitState(m_main.state(), m_main.picEdit()->image(), m_main.controls().PagLabel->text());
+        return albumPageOf(m_main.model().snapshot(), m_main.model().canvas().image());
     };
     AfdrukForm form(pagina, m_main.folder(), printer(), m_main.interaction(), &m_main);
     m_main.interaction().showModal(form);

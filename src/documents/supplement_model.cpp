@@ -1,0 +1,229 @@
+#include "documents/supplement_model.h"
+
+#include "app/picture_file.h"
+#include "documents/open_list.h"
+
+#include <QFileInfo>
+
+const QString SupplementModel::StandaardPlaatsnaam = QStringLiteral("Plaatsnaam");
+const QString SupplementModel::StandaardJaartal = QStringLiteral("Jaar");
+const QString SupplementModel::StandaardPaginaNr = QStringLiteral("1");
+const QString SupplementModel::StandaardOmschrijving = QStringLiteral("Omschrijving");
+
+namespace {
+
+QImage emptyCanvas()
+{
+    QImage empty(CanvasDocument::Size, QImage::Format_RGB32);
+    empty.fill(Qt::white);
+    return empty;
+}
+
+} // namespace
+
+QString unsavedWarning(const SupplementModel& model)
+{
+    return model.isModified() ? QStringLiteral("Het ontwerp is nog niet bewaard. ") : QString();
+}
+
+SupplementModel::SupplementModel(QObject* parent)
+    : QObject(parent)
+    , m_plaatsnaam(StandaardPlaatsnaam)
+    , m_jaartal(StandaardJaartal)
+    , m_paginaNr(StandaardPaginaNr)
+    , m_omschrijving(StandaardOmschrijving)
+{
+    m_canvas.reset(emptyCanvas());
+    connect(&m_canvas.undoStack(), &QUndoStack::cleanChanged, this, &SupplementModel::touch);
+}
+
+void SupplementModel::setText(QString& member, const QString& text, Field field)
+{
+    if (member == text)
+        return;
+    member = text;
+    m_fieldsModified = true;
+    Q_EMIT changed(field);
+    touch();
+}
+
+void SupplementModel::setPlaatsnaam(const QString& text)
+{
+    setText(m_plaatsnaam, text, Field::Plaatsnaam);
+}
+
+void SupplementModel::setCatalogusNr(const QString& text)
+{
+    setText(m_catalogusNr, text, Field::CatalogusNr);
+}
+
+void SupplementModel::setJaartal(const QString& text)
+{
+    setText(m_jaartal, text, Field::Jaartal);
+}
+
+void SupplementModel::setPaginaNr(const QString& text)
+{
+    setText(m_paginaNr, text, Field::PaginaNr);
+}
+
+void SupplementModel::setField(Field field, const QString& text)
+{
+    switch (field) {
+    case Field::Plaatsnaam: return setPlaatsnaam(text);
+    case Field::CatalogusNr: return setCatalogusNr(text);
+    case Field::Jaartal: return setJaartal(text);
+    case Field::PaginaNr: return setPaginaNr(text);
+    default: return;
+    }
+}
+
+QString SupplementModel::field(Field field) const
+{
+    switch (field) {
+    case Field::Plaatsnaam: return m_plaatsnaam;
+    case Field::CatalogusNr: return m_catalogusNr;
+    case Field::Jaartal: return m_jaartal;
+    case Field::PaginaNr: return m_paginaNr;
+    default: return QString();
+    }
+}
+
+void SupplementModel::setOmschrijving(const QString& text, const QStringList& lines)
+{
+    const QStringList kept = lines.mid(0, SupplementBestand::MaxRegels);
+    if (text == m_omschrijving && kept == m_regels)
+        return;
+    m_omschrijving = text;
+    m_regels = kept;
+    m_fieldsModified = true;
+    Q_EMIT changed(Field::Omschrijving);
+    touch();
+}
+
+void SupplementModel::transferPicture()
+{
+    m_paginaAfbeelding = m_canvas.image().copy();
+    m_afbeeldingOvergezet = true;
+    m_fieldsModified = true;
+    Q_EMIT changed(Field::Afbeelding);
+    touch();
+}
+
+void SupplementModel::setCatalogus(const QString& sleutel, const CatalogusInfo& info)
+{
+    m_catalogusSleutel = sleutel;
+    m_catalogus = info;
+    Q_EMIT changed(Field::Catalogus);
+}
+
+bool SupplementModel::isModified() const
+{
+    return m_fieldsModified || !m_canvas.undoStack().isClean();
+}
+
+void SupplementModel::touch()
+{
+    const bool modified = isModified();
+    if (modified == m_lastModified)
+        return;
+    m_lastModified = modified;
+    Q_EMIT modifiedChanged(modified);
+}
+
+void SupplementModel::markUnmodified()
+{
+    m_fieldsModified = false;
+    m_canvas.undoStack().setClean();
+    touch();
+}
+
+void SupplementModel::nieuw()
+{
+    setPlaatsnaam(StandaardPlaatsnaam);
+    setCatalogusNr(QString());
+    setJaartal(StandaardJaartal);
+    setPaginaNr(StandaardPaginaNr);
+    setOmschrijving(StandaardOmschrijving, {});
+    m_afbeeldingOvergezet = false;
+    m_paginaAfbeelding = QImage();
+    Q_EMIT changed(Field::Afbeelding);
+    setCatalogus(QString(), CatalogusInfo{});
+    m_canvas.replace(QStringLiteral("Nieuw"), emptyCanvas());
+    markUnmodified();
+}
+
+QString SupplementModel::openVelletje(const ProgramFolder& folder, const QString& key)
+{
+    const PictureFile::Picture picture = PictureFile::read(LaadVelAfbeeldingPad(folder, LaadVelModus::Velletjes, key));
+    if (const auto parts = SplitsSleutel(key)) {
+        setPlaatsnaam(parts->Plaatsnaam);
+        setJaartal(parts->Jaartal);
+    }
+    const CatalogusInfo info = LeesInformatie(folder, key);
+    setCatalogus(key, info);
+    setCatalogusNr(info.Infolab[0]);
+    // The sheetlet goes to the canvas only; the page gets it through the transfer button.
+    m_afbeeldingOvergezet = false;
+    m_paginaAfbeelding = QImage();
+    Q_EMIT changed(Field::Afbeelding);
+    m_canvas.replace(QStringLiteral("Open Velletje"), picture.ok() ? picture.image : emptyCanvas());
+    markUnmodified();
+    return picture.error;
+}
+
+QStringList SupplementModel::openSupplement(const ProgramFolder& folder, const QString& name)
+{
+    QStringList messages;
+    // The text first: reading it finishes or discards a save that was interrupted, bitmap included.
+    const GelezenSupplement read = LeesSupplement(folder, name);
+    if (read.status == LeesStatus::TeLangeRegel)
+        messages << supplementReadMessage(read, name);
+    setPlaatsnaam(read.Plaatsnaam.value_or(name));
+    // The old program stored its placeholder "Nr." when no number was ever entered.
+    const QString nummer = read.CatalogusNr.value_or(QString());
+    setCatalogusNr(nummer == QLatin1String("Nr.") ? QString() : nummer);
+    setJaartal(read.Jaartal.value_or(StandaardJaartal));
+    setPaginaNr(read.PaginaNr.value_or(StandaardPaginaNr));
+    // The box shows the lines as they are stored, so an unchanged description is stored unchanged.
+    setOmschrijving(read.regelsGelezen ? read.regels.join(QLatin1Char('\n')) : StandaardOmschrijving, read.regels);
+
+    QImage picture;
+    const QString bitmap = SupplementAfbeeldingPad(folder, name);
+    if (QFileInfo::exists(bitmap)) {
+        const PictureFile::Picture loaded = PictureFile::read(bitmap);
+        if (!loaded.ok())
+            messages << loaded.error + QStringLiteral(" Het supplement wordt zonder plaatje geopend.");
+        picture = loaded.ok() ? CanvasDocument::fitted(loaded.image) : QImage();
+    }
+    m_afbeeldingOvergezet = !picture.isNull();
+    m_paginaAfbeelding = picture;
+    Q_EMIT changed(Field::Afbeelding);
+    m_canvas.replace(QStringLiteral("Open Supplement"), picture.isNull() ? emptyCanvas() : picture);
+    lookUpCatalogue(folder);
+    markUnmodified();
+    return messages;
+}
+
+void SupplementModel::lookUpCatalogue(const ProgramFolder& folder)
+{
+    // The sheetlet's key as the open dialog lists it: the year, a hyphen and the place.
+    const QString key = m_jaartal + QLatin1Char('-') + m_plaatsnaam;
+    const CatalogusInfo info = LeesInformatie(folder, key);
+    const bool found = info.Infolab != CatalogusInfo{}.Infolab;
+    setCatalogus(found ? key : QString(), info);
+}
+
+SaveResult SupplementModel::save(const ProgramFolder& folder)
+{
+    const SaveResult result = SchrijfSupplement(folder, snapshot());
+    if (result.status == SchrijfStatus::Gelukt || result.status == SchrijfStatus::AfbeeldingNietVerwijderd)
+        markUnmodified();
+    return result;
+}
+
+Supplement SupplementModel::snapshot() const
+{
+    return {m_plaatsnaam, m_catalogusNr, m_jaartal, m_paginaNr, m_regels,
+            m_afbeeldingOvergezet ? m_canvas.image().copy() : QImage()};
+}

@@ -1,0 +1,105 @@
+#pragma once
+
+// The supplement being designed: its four fields, its description, the
+// picture transferred to the page, the catalogue record of its sheetlet, and
+// the canvas with its undo history. It is the one place these live: the page
+// preview, the catalogue panel and the window title follow its signals, and
+// saving and printing take what it holds, so what the page shows is what Save
+// writes. Every change goes through a setter that emits changed(field); the
+// model knows whether it changed since it was last saved or opened.
+
+#include "app/program_folder.h"
+#include "canvas/canvas_document.h"
+#include "documents/catalogue.h"
+#include "documents/supplement_file.h"
+
+#include <QImage>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+class SupplementModel;
+
+// The sentence put before the " Nieuw" and " Exit" questions when the design is not saved; empty otherwise.
+QString unsavedWarning(const SupplementModel& model);
+
+class SupplementModel : public QObject
+{
+    Q_OBJECT
+public:
+    enum class Field { Plaatsnaam, CatalogusNr, Jaartal, PaginaNr, Omschrijving, Afbeelding, Catalogus };
+    Q_ENUM(Field)
+
+    // The defaults of a new supplement. The catalogue number is empty: the page shows "Nr." before it.
+    static const QString StandaardPlaatsnaam, StandaardJaartal, StandaardPaginaNr, StandaardOmschrijving;
+
+    explicit SupplementModel(QObject* parent = nullptr);
+
+    const QString& Plaatsnaam() const { return m_plaatsnaam; }
+    const QString& CatalogusNr() const { return m_catalogusNr; }
+    const QString& Jaartal() const { return m_jaartal; }
+    const QString& PaginaNr() const { return m_paginaNr; }
+    // The text of the description box, and the lines it displays, which are what is saved and printed.
+    const QString& Omschrijving() const { return m_omschrijving; }
+    const QStringList& OmschrijvingRegels() const { return m_regels; }
+    int AantalRegels() const { return int(m_regels.size()); }
+    // Whether the page holds a picture, and the picture as it was transferred.
+    bool AfbeeldingOvergezet() const { return m_afbeeldingOvergezet; }
+    const QImage& paginaAfbeelding() const { return m_paginaAfbeelding; }
+    const CatalogusInfo& catalogus() const { return m_catalogus; }
+    // The sheetlet key of the catalogue record shown; empty when none was found.
+    const QString& catalogusSleutel() const { return m_catalogusSleutel; }
+
+    CanvasDocument& canvas() { return m_canvas; }
+    const CanvasDocument& canvas() const { return m_canvas; }
+
+    void setPlaatsnaam(const QString& text);
+    void setCatalogusNr(const QString& text);
+    void setJaartal(const QString& text);
+    void setPaginaNr(const QString& text);
+    void setField(Field field, const QString& text);
+    QString field(Field field) const;
+    // The box text and its displayed lines (at most the box's maximum are kept).
+    void setOmschrijving(const QString& text, const QStringList& lines);
+    // The canvas as it is now goes onto the page ("Afbeelding overzetten").
+    void transferPicture();
+    void setCatalogus(const QString& sleutel, const CatalogusInfo& info);
+
+    // Changed since the last save or open: a field, the description, the page picture or the canvas.
+    bool isModified() const;
+    // What is there now counts as saved (after a save or an open, and for the start-up design).
+    void markUnmodified();
+
+    // A new, empty supplement; the canvas is cleared as one undo step.
+    void nieuw();
+    // The sheetlet picture Images/key.jpg on the canvas, its year and place from the key and its
+    // catalogue record; the page has no picture until it is transferred. Returns an error, or empty.
+    QString openVelletje(const ProgramFolder& folder, const QString& key);
+    // The saved supplement: fields, description, page picture and canvas from its pair, the catalogue
+    // record of its sheetlet looked up by year and place. Returns the messages to show (none: empty).
+    QStringList openSupplement(const ProgramFolder& folder, const QString& name);
+    // Writes the pair; on success the model counts as unmodified.
+    SaveResult save(const ProgramFolder& folder);
+
+    // What a save writes: the fields, the lines and, when a picture was transferred, the canvas.
+    Supplement snapshot() const;
+
+Q_SIGNALS:
+    void changed(SupplementModel::Field field);
+    void modifiedChanged(bool modified);
+
+private:
+    void setText(QString& member, const QString& text, Field field);
+    void touch();
+    void lookUpCatalogue(const ProgramFolder& folder);
+
+    QString m_plaatsnaam, m_catalogusNr, m_jaartal, m_paginaNr, m_omschrijving;
+    QStringList m_regels;
+    bool m_afbeeldingOvergezet = false;
+    QImage m_paginaAfbeelding;
+    CatalogusInfo m_catalogus;
+    QString m_catalogusSleutel;
+    CanvasDocument m_canvas;
+    bool m_fieldsModified = false;
+    bool m_lastModified = false;
+};
