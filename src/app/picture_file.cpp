@@ -1,6 +1,7 @@
 #include "app/picture_file.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
@@ -16,6 +17,24 @@ void prepare(QImageReader& reader)
 {
     reader.setDecideFormatFromContent(true);
     reader.setAllocationLimit(AllocationLimitMegabytes);
+}
+
+// The size the picture decodes to. Qt reports a GIF's first frame, but decodes it onto
+// the GIF's logical screen, whose size is bytes 6 to 9 of the file (little-endian).
+QSize decodedSize(QImageReader& reader, const QString& path)
+{
+    const QSize size = reader.size();
+    if (reader.format() != "gif")
+        return size;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return size;
+    const QByteArray head = file.read(10);
+    if (head.size() < 10)
+        return size;
+    const auto byte = [&head](int i) { return int(static_cast<unsigned char>(head.at(i))); };
+    const QSize screen(byte(6) | byte(7) << 8, byte(8) | byte(9) << 8);
+    return size.isValid() ? size.expandedTo(screen) : screen;
 }
 
 } // namespace
@@ -51,8 +70,8 @@ Picture read(const QString& path, const ReadOptions& options)
     if (!reader.canRead())
         return {QImage(), QStringLiteral("%1 is geen plaatje dat gelezen kan worden.").arg(name)};
     const QSize size = reader.size();
-    if (size.isValid() && isTooLarge(size))
-        return {QImage(), tooLargeText(name, size)};
+    if (const QSize decoded = decodedSize(reader, path); decoded.isValid() && isTooLarge(decoded))
+        return {QImage(), tooLargeText(name, decoded)};
     if (options.scaledSize.isValid())
         reader.setScaledSize(options.scaledSize);
     else if (options.largest.isValid() && size.isValid()
@@ -61,8 +80,8 @@ Picture read(const QString& path, const ReadOptions& options)
     QImage image;
     if (!reader.read(&image) || image.isNull())
         return {QImage(), QStringLiteral("%1 kan niet worden gelezen.").arg(name)};
-    // Some headers understate: a GIF reports its first frame, yet decodes to its whole
-    // screen. The allocation limit bounded the decoding; what came out is held to the limit too.
+    // Should another reader understate what it decodes to, the allocation limit bounded the
+    // decoding, and what came out is held to the limit too.
     if (isTooLarge(image.size()))
         return {QImage(), tooLargeText(name, image.size())};
     return {image, QString()};

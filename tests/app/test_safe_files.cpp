@@ -174,6 +174,10 @@ private Q_SLOTS:
             QVERIFY(!read.ok()); // a header without pixels
             QCOMPARE(read.error.contains(QStringLiteral("te groot")), tooLarge);
         }
+        // A GIF's header states its first frame (163 x 520) while it decodes onto its screen.
+        QVERIFY(folder.write("scherm.gif", QByteArray::fromHex("474946383961250800"
+                                                                 "8d000e002c9d00080006000002000900")));
+        QVERIFY(PictureFile::read(folder.path("scherm.gif")).error.endsWith(QStringLiteral("(2085 x 36096 pixels).")));
     }
 };
 
