@@ -25,7 +25,7 @@ private Q_SLOTS:
         MainWindowFixture f;
         Main& main = *f.main;
         const QByteArray settingsBefore = f.folder.read(SettingsFile::FileName);
-        Config config(main);
+        Config config(f.state, [&main] { main.showColours(); });
         QCOMPARE(config.hScroll(1)->value(), 190);
         QCOMPARE(config.hScroll1(3)->value(), 230);
         QCOMPARE(config.findChild<QLabel*>("Label7")->text(), QStringLiteral("Hex. BEC8F0"));
@@ -52,7 +52,7 @@ private Q_SLOTS:
     {
         MainWindowFixture f;
         Main& main = *f.main;
-        Config config(main);
+        Config config(f.state, [&main] { main.showColours(); });
         config.hScroll(1)->setValue(10);
         config.hScroll1(2)->setValue(10);
         QTest::mouseClick(config.findChild<QPushButton*>("ResetKnop"), Qt::LeftButton);

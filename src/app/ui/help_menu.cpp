@@ -1,7 +1,6 @@
 #include "app/ui/help_menu.h"
 
 #include "app/web_lookups.h"
-#include "app/ui/main_form.h"
 #include "app/ui/web_address.h"
 #include "documents/open_list.h"
 #include "documents/supplement_model.h"
@@ -11,18 +10,22 @@
 #include <QTextBrowser>
 #include <QUrl>
 
-HelpMenu::HelpMenu(Main& main)
-    : QObject(&main)
-    , m_main(main)
+HelpMenu::HelpMenu(const SupplementModel& model, ProgramFolder folder, StatusLine status,
+                   const HelpControls& controls, QWidget* area, QObject* parent)
+    : QObject(parent)
+    , m_model(model)
+    , m_folder(std::move(folder))
+    , m_status(status)
+    , m_controls(controls)
 {
     // The view covers the canvas and its frame in the editing area.
-    m_webBrowser = new QTextBrowser(main.controls().Frame2);
+    m_webBrowser = new QTextBrowser(area);
     m_webBrowser->setObjectName(QStringLiteral("WebBrowser"));
     m_webBrowser->setGeometry(12, 14, 504, 264);
     m_webBrowser->setOpenExternalLinks(true);
     m_webBrowser->hide();
 
-    const MainMenus& m = main.menus();
+    const HelpControls& m = controls;
     connect(m.HelpHelp, &QAction::triggered, this, &HelpMenu::HelpHelp_Click);
     connect(m.HelpGeschiedenis, &QAction::triggered, this, &HelpMenu::HelpGeschiedenis_Click);
     connect(m.HelpGoogleSearch, &QAction::triggered, this, &HelpMenu::HelpGoogleSearch_Click);
@@ -32,12 +35,12 @@ HelpMenu::HelpMenu(Main& main)
     connect(m.HelpMeerSoftware, &QAction::triggered, this, &HelpMenu::HelpMeerSoftware_Click);
     connect(m.HelpZegora, &QAction::triggered, this, &HelpMenu::HelpZegora_Click);
     // The entry names the place it looks up.
-    connect(&main.model(), &SupplementModel::changed, this, [this](SupplementModel::Field field) {
+    connect(&model, &SupplementModel::changed, this, [this](SupplementModel::Field field) {
         if (field != SupplementModel::Field::Plaatsnaam)
             return;
-        const QString& place = m_main.model().Plaatsnaam();
-        m_main.menus().HelpInfo->setText(place == SupplementModel::StandaardPlaatsnaam ? QStringLiteral("Info...")
-                                                                                      : HelpInfoTitel(place));
+        const QString& place = m_model.Plaatsnaam();
+        m_controls.HelpInfo->setText(place == SupplementModel::StandaardPlaatsnaam ? QStringLiteral("Info...")
+                                                                                    : HelpInfoTitel(place));
     });
 }
 
@@ -48,25 +51,25 @@ void HelpMenu::togglePage(QAction* item, const QString& file, const QString& hin
     if (m_webBrowser->isVisible()) {
         m_webBrowser->hide();
         item->setChecked(false);
-        m_main.ToonInfo(QStringLiteral("Informatie..."), 0);
+        m_status.ToonInfo(QStringLiteral("Informatie..."), 0);
         return;
     }
     item->setChecked(true);
-    m_webBrowser->setSource(QUrl::fromLocalFile(m_main.folder().path(file)));
+    m_webBrowser->setSource(QUrl::fromLocalFile(m_folder.path(file)));
     m_webBrowser->show();
     m_webBrowser->raise();
-    m_main.ToonInfo(hint, 0);
+    m_status.ToonInfo(hint, 0);
 }
 
 void HelpMenu::HelpHelp_Click()
 {
-    togglePage(m_main.menus().HelpHelp, QStringLiteral("help/help.htm"),
+    togglePage(m_controls.HelpHelp, QStringLiteral("help/help.htm"),
                QStringLiteral("Klik nogmaals op Help om het scherm te verlaten"));
 }
 
 void HelpMenu::HelpGeschiedenis_Click()
 {
-    togglePage(m_main.menus().HelpGeschiedenis, QStringLiteral("help/geschiedenis.htm"),
+    togglePage(m_controls.HelpGeschiedenis, QStringLiteral("help/geschiedenis.htm"),
                QStringLiteral("Klik nogmaals op Geschiedenis om het scherm te verlaten"));
 }
 
@@ -78,22 +81,22 @@ void HelpMenu::open(const std::optional<QString>& address)
 
 void HelpMenu::HelpGoogleSearch_Click()
 {
-    open(WebLookups::searchAddress(m_main.model().Plaatsnaam()));
+    open(WebLookups::searchAddress(m_model.Plaatsnaam()));
 }
 
 void HelpMenu::HelpWikipedia_Click()
 {
-    open(WebLookups::encyclopediaAddress(m_main.model().Plaatsnaam()));
+    open(WebLookups::encyclopediaAddress(m_model.Plaatsnaam()));
 }
 
 void HelpMenu::ToolsGoogleMaps_Click()
 {
-    open(WebLookups::mapAddress(m_main.model().Plaatsnaam()));
+    open(WebLookups::mapAddress(m_model.Plaatsnaam()));
 }
 
 void HelpMenu::HelpInfo_Click()
 {
-    open(WebLookups::municipalityAddress(m_main.model().Plaatsnaam()));
+    open(WebLookups::municipalityAddress(m_model.Plaatsnaam()));
 }
 
 void HelpMenu::HelpMeerSoftware_Click()

@@ -3,19 +3,36 @@
 // The "Help" menu and the map look-up of the "Geografie" menu: the two help
 // pages in a view laid over the canvas, and the web look-ups of the current place.
 
+#include "app/program_folder.h"
+#include "app/ui/status_line.h"
+
 #include <QObject>
 
 #include <optional>
 
-class Main;
 class QAction;
 class QTextBrowser;
+class SupplementModel;
+
+struct HelpControls
+{
+    QAction* HelpHelp = nullptr;
+    QAction* HelpGeschiedenis = nullptr;
+    QAction* HelpGoogleSearch = nullptr;
+    QAction* HelpWikipedia = nullptr;
+    QAction* ToolsGoogleMaps = nullptr;
+    QAction* HelpInfo = nullptr;
+    QAction* HelpMeerSoftware = nullptr;
+    QAction* HelpZegora = nullptr;
+};
 
 class HelpMenu : public QObject
 {
     Q_OBJECT
 public:
-    explicit HelpMenu(Main& main);
+    // The help view lies over the canvas in area; the entries look up the supplement's place.
+    HelpMenu(const SupplementModel& model, ProgramFolder folder, StatusLine status, const HelpControls& controls,
+             QWidget* area, QObject* parent);
 
     QTextBrowser* webBrowser() const { return m_webBrowser; }
 
@@ -33,6 +50,9 @@ private:
     void togglePage(QAction* item, const QString& file, const QString& hint);
     void open(const std::optional<QString>& address);
 
-    Main& m_main;
+    const SupplementModel& m_model;
+    ProgramFolder m_folder;
+    StatusLine m_status;
+    HelpControls m_controls;
     QTextBrowser* m_webBrowser = nullptr;
 };

@@ -8,6 +8,7 @@
 #include "app/ui/double_click_label.h"
 #include "app/ui/interaction.h"
 #include "app/ui/page_preview.h"
+#include "app/ui/status_line.h"
 #include "app/wacht.h"
 #include "documents/supplement_model.h"
 #include "canvas/ui/pic_edit.h"
@@ -122,8 +123,7 @@ void Main::Form_Load()
 
     setBackground(m_controls.TekenLabel, KleurNaarQColor(m_state.TekenR, m_state.TekenG, m_state.TekenB));
     setBackground(m_controls.VulLabel, KleurNaarQColor(m_state.VulR, m_state.VulG, m_state.VulB));
-    ZetVensterKleur(m_state.VensterR, m_state.VensterG, m_state.VensterB);
-    ZetSupplementKleur(m_state.SupplementR, m_state.SupplementG, m_state.SupplementB);
+    showColours();
 }
 
 void Main::ZetVensterKleur(int r, int g, int b)
@@ -138,6 +138,12 @@ void Main::ZetVensterKleur(int r, int g, int b)
         setBackground(box, colour);
 }
 
+void Main::showColours()
+{
+    ZetVensterKleur(m_state.VensterR, m_state.VensterG, m_state.VensterB);
+    ZetSupplementKleur(m_state.SupplementR, m_state.SupplementG, m_state.SupplementB);
+}
+
 void Main::ZetSupplementKleur(int r, int g, int b)
 {
     m_controls.Pic->setBackground(KleurNaarQColor(r, g, b));
@@ -145,10 +151,7 @@ void Main::ZetSupplementKleur(int r, int g, int b)
 
 void Main::ToonInfo(const QString& text, int warning)
 {
-    m_controls.InfoLabel->setText(text);
-    QPalette palette = m_controls.InfoLabel->palette();
-    palette.setColor(QPalette::WindowText, warning == 1 ? QColor(155, 0, 0) : QColor(0, 0, 0));
-    m_controls.InfoLabel->setPalette(palette);
+    StatusLine(m_controls.InfoLabel).ToonInfo(text, warning);
 }
 
 void Main::FileExit_Click()

@@ -44,6 +44,8 @@ public:
     void ToonInfo(const QString& text, int warning);
     void ZetVensterKleur(int r, int g, int b);
     void ZetSupplementKleur(int r, int g, int b);
+    // The panel and page colours of the state on the window.
+    void showColours();
 
     QString settingsPath() const;
     // The width in pixels of the progress bar's blue box (100 percent is 240 pixels).
@@ -85,6 +87,7 @@ private:
 
     // main_form_controllers.cpp: the controllers that own the other menus and areas.
     void createControllers();
+    void showTextPanel(bool open);
 
     ApplicationState& m_state;
     SupplementModel& m_model;

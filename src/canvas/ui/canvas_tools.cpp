@@ -2,9 +2,10 @@
 
 #include "app/application_state.h"
 #include "app/colour.h"
+#include "app/colour_settings.h"
 #include "app/ui/double_click_label.h"
 #include "app/ui/interaction.h"
-#include "app/ui/main_form.h"
+#include "canvas/canvas_document.h"
 #include "canvas/ui/canvas_overlay.h"
 #include "canvas/ui/colorkeuze.h"
 #include "canvas/ui/pic_edit.h"
@@ -18,7 +19,6 @@
 #include <QScrollBar>
 #include <QToolButton>
 
-#include <cstdlib>
 
 namespace {
 
@@ -32,19 +32,26 @@ void setBackground(QWidget* widget, const QColor& colour)
 
 } // namespace
 
-CanvasTools::CanvasTools(Main& main)
-    : QObject(&main)
-    , m_main(main)
-    , m_toolBox(main.state(), main.picEdit()->document())
+CanvasTools::CanvasTools(CanvasDocument& canvas, ApplicationState& state, Interaction& interaction,
+                         StatusLine status, const CanvasControls& controls, TextPanel& textPanel, PhotoMenu& photos,
+                         QWidget* window)
+    : QObject(window)
+    , m_canvas(canvas)
+    , m_state(state)
+    , m_interaction(interaction)
+    , m_status(status)
+    , m_controls(controls)
+    , m_textPanel(textPanel)
+    , m_photos(photos)
+    , m_window(window)
+    , m_toolBox(state, canvas)
 {
     setObjectName(QStringLiteral("CanvasTools"));
-    m_photos = new PhotoMenu(main);
-    m_textPanel = new TextPanel(main, *m_photos);
-    m_toolBox.setFotoLaden([this](double x1, double y1, double x2, double y2) { m_photos->FotoLaden(x1, y1, x2, y2); });
-    connect(m_photos, &PhotoMenu::photoPlaced, this, [this] { selectTool(0); });
-    connect(m_textPanel, &TextPanel::panelToggled, this, [this](bool open) { selectTool(open ? 15 : 0); });
-    m_gum = new CanvasOverlay(QStringLiteral("Gum"), main.picEdit());
-    m_layer = new CanvasOverlay(QStringLiteral("Layer"), main.picEdit());
+    m_toolBox.setFotoLaden([this](double x1, double y1, double x2, double y2) { m_photos.FotoLaden(x1, y1, x2, y2); });
+    connect(&m_photos, &PhotoMenu::photoPlaced, this, [this] { selectTool(0); });
+    connect(&m_textPanel, &TextPanel::panelToggled, this, [this](bool open) { selectTool(open ? 15 : 0); });
+    m_gum = new CanvasOverlay(QStringLiteral("Gum"), controls.PicEdit);
+    m_layer = new CanvasOverlay(QStringLiteral("Layer"), controls.PicEdit);
     createUndoActions();
     connectControls();
 }
@@ -53,20 +60,20 @@ CanvasTools::~CanvasTools() = default;
 
 void CanvasTools::connectControls()
 {
-    const MainControls& c = m_main.controls();
+    const CanvasControls& c = m_controls;
     for (int i = 1; i <= ToolBox::ToolCount; ++i)
         connect(c.Knop[i], &QToolButton::clicked, this, [this, i] { Knop_Click(i); });
     connect(c.PicEdit, &PicEdit::mousePressed, this, &CanvasTools::PicEdit_MouseDown);
     connect(c.PicEdit, &PicEdit::mouseMoved, this, &CanvasTools::PicEdit_MouseMove);
     connect(c.PicEdit, &PicEdit::mouseReleased, this, &CanvasTools::PicEdit_MouseUp);
     connect(c.Slider1, &QScrollBar::valueChanged, this, &CanvasTools::Slider1_Change);
-    connect(m_main.menus().EditKnoppen, &QAction::triggered, this, &CanvasTools::EditKnoppen_Click);
+    connect(c.EditKnoppen, &QAction::triggered, this, &CanvasTools::EditKnoppen_Click);
     connect(c.TekenLabel, &DoubleClickLabel::clicked, this, &CanvasTools::TekenLabel_Click);
     connect(c.VulLabel, &DoubleClickLabel::clicked, this, &CanvasTools::VulLabel_Click);
     connect(m_undo, &QAction::triggered, this, &CanvasTools::EditOngedaan_Click);
     connect(m_redo, &QAction::triggered, this, &CanvasTools::EditOpnieuw_Click);
     // Straight to the entries: the history also signals while the window is taken down.
-    CanvasDocument& document = m_main.picEdit()->document();
+    CanvasDocument& document = m_canvas;
     QUndoStack& stack = document.undoStack();
     QAction* undo = m_undo;
     QAction* redo = m_redo;
@@ -83,7 +90,7 @@ void CanvasTools::connectControls()
 
 void CanvasTools::createUndoActions()
 {
-    QMenu* edit = m_main.findChild<QMenu*>(QStringLiteral("Bewerken"));
+    QMenu* edit = m_controls.Bewerken;
     edit->addSeparator();
     m_undo = edit->addAction(QStringLiteral("Ongedaan maken"));
     m_undo->setObjectName(QStringLiteral("EditOngedaan"));
@@ -91,19 +98,19 @@ void CanvasTools::createUndoActions()
     m_redo = edit->addAction(QStringLiteral("Opnieuw"));
     m_redo->setObjectName(QStringLiteral("EditOpnieuw"));
     m_redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    const QUndoStack& stack = m_main.picEdit()->document().undoStack();
+    const QUndoStack& stack = m_canvas.undoStack();
     m_undo->setEnabled(stack.canUndo());
     m_redo->setEnabled(stack.canRedo());
 }
 
 void CanvasTools::EditOngedaan_Click()
 {
-    m_main.picEdit()->document().undo();
+    m_canvas.undo();
 }
 
 void CanvasTools::EditOpnieuw_Click()
 {
-    m_main.picEdit()->document().redo();
+    m_canvas.redo();
 }
 
 void CanvasTools::Knop_Click(int index)
@@ -113,31 +120,31 @@ void CanvasTools::Knop_Click(int index)
 
 void CanvasTools::selectTool(int mode)
 {
-    const MainControls& c = m_main.controls();
-    m_main.state().Gereedschap = std::uint8_t(mode);
+    const CanvasControls& c = m_controls;
+    m_state.Gereedschap = std::uint8_t(mode);
     const bool drawing = mode >= 1 && mode <= ToolBox::ToolCount;
     if (drawing)
         c.KnopPijl->move(27 + 42 * (mode - 1), c.KnopPijl->y());
     c.KnopPijl->setVisible(drawing);
-    m_main.ToonInfo(drawing ? ToolBox::hint(mode) : QStringLiteral("Informatie..."), 0);
+    m_status.ToonInfo(drawing ? ToolBox::hint(mode) : QStringLiteral("Informatie..."), 0);
     updateOverlays();
 }
 
 void CanvasTools::PicEdit_MouseDown(Qt::MouseButton button, QPointF at)
 {
     // A long command lets events through; the picture it works on is not to be drawn on meanwhile.
-    if (m_main.picEdit()->document().busy())
+    if (m_canvas.busy())
         return;
-    m_toolBox.mouseDown(button, at, m_main.controls().Slider1->value());
+    m_toolBox.mouseDown(button, at, m_controls.Slider1->value());
     updateSwatches();
     updateOverlays();
 }
 
 void CanvasTools::PicEdit_MouseMove(Qt::MouseButtons buttons, QPointF at)
 {
-    const MainControls& c = m_main.controls();
-    const ApplicationState& state = m_main.state();
-    c.Label19->move(int(at.x()) - c.Label19->width() - 5, int(at.y()) - c.Label19->height() - 5);
+    const CanvasControls& c = m_controls;
+    const ApplicationState& state = m_state;
+    m_textPanel.movePreview(at);
     c.CoorLabel->setText(QStringLiteral("Coördinaten : X = %1, Y = %2").arg(at.x()).arg(at.y()));
     if (state.Gereedschap == 9)
         m_gum->move(int(at.x()) - state.GumMaat, int(at.y()) - state.GumMaat);
@@ -147,9 +154,9 @@ void CanvasTools::PicEdit_MouseMove(Qt::MouseButtons buttons, QPointF at)
 
 void CanvasTools::PicEdit_MouseUp(Qt::MouseButton button, QPointF at)
 {
-    if (m_main.state().TekstPlaatsen) {
+    if (m_state.TekstPlaatsen) {
         m_toolBox.endWithoutToolWork();
-        m_textPanel->place(button, at);
+        m_textPanel.place(button, at);
     } else {
         m_toolBox.mouseUp(button, at);
     }
@@ -160,37 +167,36 @@ void CanvasTools::updateOverlays()
 {
     const std::optional<QRect>& layer = m_toolBox.layer();
     m_layer->showAt(layer ? *layer : QRect());
-    const ApplicationState& state = m_main.state();
+    const ApplicationState& state = m_state;
     m_gum->resize(state.GumMaat, state.GumMaat);
     m_gum->setVisible(state.Gereedschap == 9);
 }
 
 void CanvasTools::updateSwatches()
 {
-    const ApplicationState& s = m_main.state();
-    setBackground(m_main.controls().TekenLabel, KleurNaarQColor(s.TekenR, s.TekenG, s.TekenB));
-    setBackground(m_main.controls().VulLabel, KleurNaarQColor(s.VulR, s.VulG, s.VulB));
+    const ApplicationState& s = m_state;
+    setBackground(m_controls.TekenLabel, KleurNaarQColor(s.TekenR, s.TekenG, s.TekenB));
+    setBackground(m_controls.VulLabel, KleurNaarQColor(s.VulR, s.VulG, s.VulB));
 }
 
 void CanvasTools::Slider1_Change()
 {
-    const MainControls& c = m_main.controls();
+    const CanvasControls& c = m_controls;
     c.Label12->setText(QStringLiteral("Lijndikte : %1 pixel").arg(c.Slider1->value()));
 }
 
 void CanvasTools::EditKnoppen_Click()
 {
     // The entry is checkable: the trigger has already turned its check mark.
-    QAction* entry = m_main.menus().EditKnoppen;
+    QAction* entry = m_controls.EditKnoppen;
     const bool on = entry->isChecked();
     entry->setText(on ? QStringLiteral("Tekenknoppen Uit") : QStringLiteral("Tekenknoppen Aan"));
-    const MainControls& c = m_main.controls();
+    const CanvasControls& c = m_controls;
     c.KnopPijl->setEnabled(on);
     for (int i = 1; i <= ToolBox::ToolCount; ++i)
         c.Knop[i]->setEnabled(on);
-    for (QWidget* control : {static_cast<QWidget*>(c.Slider1), static_cast<QWidget*>(c.TekstKnop),
-                             static_cast<QWidget*>(c.AchtergrondKnop), static_cast<QWidget*>(c.PlaatsKnop)})
-        control->setEnabled(on);
+    c.Slider1->setEnabled(on);
+    m_textPanel.setButtonsEnabled(on);
 }
 
 void CanvasTools::TekenLabel_Click()
@@ -205,20 +211,9 @@ void CanvasTools::VulLabel_Click()
 
 void CanvasTools::chooseColour(bool drawColour)
 {
-    ApplicationState& s = m_main.state();
-    ColorKeuze keuze({s.KeuzeR, s.KeuzeG, s.KeuzeB}, &m_main);
-    keuze.move(m_main.pos() + QPoint(800, drawColour ? 406 : 450));
-    m_main.interaction().showModal(keuze);
-    const KleurDelen k = keuze.keuze();
-    s.KeuzeR = k.r;
-    s.KeuzeG = k.g;
-    s.KeuzeB = k.b;
-    // The palette's extremes are kept one step inside: 0 becomes 1 and 255 becomes 254.
-    const int r = std::abs(k.r - 1), g = std::abs(k.g - 1), b = std::abs(k.b - 1);
-    if (drawColour) {
-        s.TekenR = r, s.TekenG = g, s.TekenB = std::uint8_t(b);
-    } else {
-        s.VulR = r, s.VulG = g, s.VulB = std::uint8_t(b);
-    }
+    ColorKeuze keuze({m_state.KeuzeR, m_state.KeuzeG, m_state.KeuzeB}, m_window);
+    keuze.move(m_window->pos() + QPoint(800, drawColour ? 406 : 450));
+    m_interaction.showModal(keuze);
+    applyPickedColour(m_state, keuze.keuze(), drawColour);
     updateSwatches();
 }

@@ -4,29 +4,55 @@
 // marker, the mouse handlers of PicEdit with the coordinate read-out, the
 // eraser outline and the rubber band, the line-width slider, the drawing
 // buttons switch, the colour swatches, and undo and redo in "Bewerken".
-// It also creates the text panel and the photo placement it hands work to.
+// The text panel and the photo placement it hands work to are its neighbours.
 
+#include "app/ui/status_line.h"
 #include "canvas/tool_box.h"
 
 #include <QObject>
 #include <QPointF>
 
+#include <array>
+
+class CanvasDocument;
 class CanvasOverlay;
-class Main;
+class DoubleClickLabel;
+class Interaction;
 class PhotoMenu;
+class PicEdit;
 class QAction;
+class QLabel;
+class QMenu;
+class QScrollBar;
+class QToolButton;
 class TextPanel;
+
+struct CanvasControls
+{
+    ::PicEdit* PicEdit = nullptr;
+    std::array<QToolButton*, 13> Knop{}; // index 1..12
+    QLabel* KnopPijl = nullptr;
+    QScrollBar* Slider1 = nullptr;
+    QLabel* Label12 = nullptr;
+    QLabel* CoorLabel = nullptr;
+    DoubleClickLabel* TekenLabel = nullptr;
+    DoubleClickLabel* VulLabel = nullptr;
+    QAction* EditKnoppen = nullptr;
+    QMenu* Bewerken = nullptr; // gets the undo and redo entries
+};
 
 class CanvasTools : public QObject
 {
     Q_OBJECT
 public:
-    explicit CanvasTools(Main& main);
+    // window parents the colour chooser and this object.
+    CanvasTools(CanvasDocument& canvas, ApplicationState& state, Interaction& interaction, StatusLine status,
+                const CanvasControls& controls, TextPanel& textPanel, PhotoMenu& photos, QWidget* window);
     ~CanvasTools() override;
 
     ToolBox& toolBox() { return m_toolBox; }
-    TextPanel& textPanel() { return *m_textPanel; }
-    PhotoMenu& photos() { return *m_photos; }
+    TextPanel& textPanel() { return m_textPanel; }
+    PhotoMenu& photos() { return m_photos; }
 
     // The one place a tool is chosen: the mode, the marker under its button, the hint and the
     // eraser outline always agree. 0 and 15 (text panel open) select no drawing tool.
@@ -51,10 +77,15 @@ private:
     void updateSwatches();
     void chooseColour(bool drawColour);
 
-    Main& m_main;
+    CanvasDocument& m_canvas;
+    ApplicationState& m_state;
+    Interaction& m_interaction;
+    StatusLine m_status;
+    CanvasControls m_controls;
+    TextPanel& m_textPanel;
+    PhotoMenu& m_photos;
+    QWidget* m_window;
     ToolBox m_toolBox;
-    PhotoMenu* m_photos = nullptr;
-    TextPanel* m_textPanel = nullptr;
     CanvasOverlay* m_gum = nullptr;
     CanvasOverlay* m_layer = nullptr;
     QAction* m_undo = nullptr;

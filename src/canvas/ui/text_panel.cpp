@@ -3,10 +3,9 @@
 #include "app/application_state.h"
 #include "app/colour.h"
 #include "app/rounding.h"
-#include "app/ui/main_form.h"
+#include "canvas/canvas_document.h"
 #include "canvas/canvas_text.h"
 #include "canvas/tool_icons.h"
-#include "canvas/ui/pic_edit.h"
 #include "perforation/ui/photo_menu.h"
 
 #include <QCheckBox>
@@ -16,12 +15,16 @@
 #include <QPushButton>
 #include <QToolButton>
 
-TextPanel::TextPanel(Main& main, PhotoMenu& photos)
-    : QObject(&main)
-    , m_main(main)
+TextPanel::TextPanel(CanvasDocument& canvas, ApplicationState& state, StatusLine status,
+                     const TextPanelControls& controls, PhotoMenu& photos, QObject* parent)
+    : QObject(parent)
+    , m_canvas(canvas)
+    , m_state(state)
+    , m_status(status)
+    , m_controls(controls)
     , m_photos(photos)
 {
-    const MainControls& c = main.controls();
+    const TextPanelControls& c = controls;
     m_lastSize = CanvasText::parseSize(c.ComboSize->currentText()).value_or(16);
     c.Label19->setAttribute(Qt::WA_TransparentForMouseEvents);
     connect(c.TekstKnop, &QToolButton::clicked, this, &TextPanel::TekstKnop_Click);
@@ -32,32 +35,36 @@ TextPanel::TextPanel(Main& main, PhotoMenu& photos)
     connect(c.AchtergrondKnop, &QToolButton::clicked, this, &TextPanel::AchtergrondKnop_Click);
 }
 
-bool TextPanel::isOpen() const
+void TextPanel::setButtonsEnabled(bool on)
 {
-    return m_main.controls().Frame2->height() != ClosedHeight;
+    for (QWidget* button : {static_cast<QWidget*>(m_controls.TekstKnop), static_cast<QWidget*>(m_controls.AchtergrondKnop),
+                            static_cast<QWidget*>(m_controls.PlaatsKnop)})
+        button->setEnabled(on);
+}
+
+void TextPanel::movePreview(QPointF at)
+{
+    QLabel* preview = m_controls.Label19;
+    preview->move(int(at.x()) - preview->width() - 5, int(at.y()) - preview->height() - 5);
 }
 
 void TextPanel::TekstKnop_Click()
 {
-    const MainControls& c = m_main.controls();
-    ApplicationState& state = m_main.state();
-    const bool opening = !isOpen();
-    c.Frame2->resize(c.Frame2->width(), opening ? OpenHeight : ClosedHeight);
-    c.Frame3->move(c.Frame3->x(), opening ? 537 : 438);
-    c.Frame4->setVisible(!opening);
-    c.TekstKnop->setIcon(QIcon(QPixmap::fromImage(ToolIcons::textPanel(!opening))));
-    c.TekstKnop->setToolTip(opening ? QStringLiteral(" Tekstblad sluiten ") : QStringLiteral(" Tekstblad openen "));
+    const TextPanelControls& c = m_controls;
+    m_open = !m_open;
+    c.TekstKnop->setIcon(QIcon(QPixmap::fromImage(ToolIcons::textPanel(!m_open))));
+    c.TekstKnop->setToolTip(m_open ? QStringLiteral(" Tekstblad sluiten ") : QStringLiteral(" Tekstblad openen "));
     // Closing the panel ends a pending placement.
-    if (!opening) {
-        state.TekstPlaatsen = false;
+    if (!m_open) {
+        m_state.TekstPlaatsen = false;
         c.Label19->hide();
     }
-    Q_EMIT panelToggled(opening);
+    Q_EMIT panelToggled(m_open);
 }
 
 void TextPanel::CheckVer_Click()
 {
-    const MainControls& c = m_main.controls();
+    const TextPanelControls& c = m_controls;
     const bool on = c.CheckVer->isChecked();
     for (QToolButton* button : c.AngleKnop)
         button->setEnabled(on);
@@ -71,15 +78,15 @@ void TextPanel::AngleKnop_Click(int index)
 {
     if (index < 0 || index > 8)
         return;
-    const MainControls& c = m_main.controls();
-    m_main.state().TekstHoek = Richtingen[index];
+    const TextPanelControls& c = m_controls;
+    m_state.TekstHoek = Richtingen[index];
     c.AngleLabel->setText(QString::number(Richtingen[index] / 10) + QChar(0xB0));
     c.AngleImg->setPixmap(QPixmap::fromImage(ToolIcons::direction(index)));
 }
 
 std::optional<TextFont> TextPanel::panelFont()
 {
-    const MainControls& c = m_main.controls();
+    const TextPanelControls& c = m_controls;
     const std::optional<double> size = CanvasText::parseSize(c.ComboSize->currentText());
     if (!size) {
         c.ComboSize->setCurrentText(QString::number(m_lastSize));
@@ -92,7 +99,7 @@ std::optional<TextFont> TextPanel::panelFont()
 
 void TextPanel::PlaatsKnop_Click()
 {
-    const MainControls& c = m_main.controls();
+    const TextPanelControls& c = m_controls;
     if (c.Text1->text().trimmed().isEmpty())
         return;
     // A size that is no number falls back to the last good one, which the size box shows again.
@@ -101,7 +108,7 @@ void TextPanel::PlaatsKnop_Click()
         font = panelFont();
     if (!font)
         return;
-    const ApplicationState& state = m_main.state();
+    const ApplicationState& state = m_state;
     c.Label19->setFont(CanvasSurface::canvasFont(*font));
     QPalette palette = c.Label19->palette();
     palette.setColor(QPalette::WindowText, KleurNaarQColor(state.TekenR, state.TekenG, state.TekenB));
@@ -110,27 +117,27 @@ void TextPanel::PlaatsKnop_Click()
     c.Label19->adjustSize();
     c.Label19->show();
     c.Label19->raise();
-    m_main.state().TekstPlaatsen = true;
-    m_main.ToonInfo(QStringLiteral("Kies positie en klik links om de tekst te plaatsen"), 0);
+    m_state.TekstPlaatsen = true;
+    m_status.ToonInfo(QStringLiteral("Kies positie en klik links om de tekst te plaatsen"), 0);
 }
 
 void TextPanel::place(Qt::MouseButton, QPointF at)
 {
-    const MainControls& c = m_main.controls();
+    const TextPanelControls& c = m_controls;
     bool placed = false;
     if (c.CheckVer->isChecked()) {
         const QPointF start(double(RondAf(at.x())) - 2, double(RondAf(at.y())) - 2);
-        placed = drawText(start, c.Text1->text(), m_main.state().TekstHoek);
+        placed = drawText(start, c.Text1->text(), m_state.TekstHoek);
     } else {
         const QSize preview = c.Label19->size();
         placed = MaakTekst(at.x() - preview.width() - 5, int(RondAf(at.y() - preview.height() - 5)), c.Text1->text());
     }
     c.Label19->hide();
-    m_main.state().TekstPlaatsen = false;
+    m_state.TekstPlaatsen = false;
     if (placed)
-        m_main.ToonInfo(QStringLiteral("Informatie..."), 0);
+        m_status.ToonInfo(QStringLiteral("Informatie..."), 0);
     else
-        m_main.ToonInfo(QStringLiteral("De lettergrootte is geen getal: de tekst is niet geplaatst."), 1);
+        m_status.ToonInfo(QStringLiteral("De lettergrootte is geen getal: de tekst is niet geplaatst."), 1);
 }
 
 bool TextPanel::MaakTekst(double cX, int cY, const QString& Cs)
@@ -143,12 +150,12 @@ bool TextPanel::drawText(QPointF at, const QString& text, std::optional<int> ang
     const std::optional<TextFont> font = panelFont();
     if (!font)
         return false;
-    const MainControls& c = m_main.controls();
-    const ApplicationState& s = m_main.state();
+    const TextPanelControls& c = m_controls;
+    const ApplicationState& s = m_state;
     const bool halo = c.Check1->isChecked();
     const QColor drawColour = KleurNaarQColor(s.TekenR, s.TekenG, s.TekenB);
     const QColor fillColour = KleurNaarQColor(s.VulR, s.VulG, s.VulB);
-    CanvasDocument& document = m_main.picEdit()->document();
+    CanvasDocument& document = m_canvas;
     document.change(QStringLiteral("Tekst"), [&](QImage&) {
         CanvasText::draw(document.surface(), at, text, *font, angleTenths, halo, drawColour, fillColour);
     });

@@ -2,7 +2,7 @@
 
 #include "app/application_state.h"
 #include "app/colour.h"
-#include "app/ui/main_form.h"
+#include "app/colour_settings.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -37,10 +37,10 @@ QPixmap decoration()
 
 } // namespace
 
-Config::Config(Main& main, QWidget* parent)
+Config::Config(ApplicationState& state, std::function<void()> coloursChanged, QWidget* parent)
     : QDialog(parent)
-    , m_main(main)
-    , m_state(main.state())
+    , m_state(state)
+    , m_coloursChanged(std::move(coloursChanged))
 {
     setObjectName(QStringLiteral("Config"));
     setWindowTitle(QStringLiteral(" Kleuren"));
@@ -96,12 +96,13 @@ Config::Config(Main& main, QWidget* parent)
 
 void Config::Form_Load()
 {
-    m_hScroll[1]->setValue(m_state.VensterR);
-    m_hScroll[2]->setValue(m_state.VensterG);
-    m_hScroll[3]->setValue(m_state.VensterB);
-    m_hScroll1[1]->setValue(m_state.SupplementR);
-    m_hScroll1[2]->setValue(m_state.SupplementG);
-    m_hScroll1[3]->setValue(m_state.SupplementB);
+    const KleurDelen venster = colourOf(m_state, ColourArea::Window);
+    const KleurDelen supplement = colourOf(m_state, ColourArea::Page);
+    const int values[2][3] = {{venster.r, venster.g, venster.b}, {supplement.r, supplement.g, supplement.b}};
+    for (int i = 1; i <= 3; ++i) {
+        m_hScroll[i]->setValue(values[0][i - 1]);
+        m_hScroll1[i]->setValue(values[1][i - 1]);
+    }
     showHex();
 }
 
@@ -113,41 +114,22 @@ void Config::showHex()
 
 void Config::HScroll_Change(int index)
 {
-    const int value = m_hScroll[index]->value();
-    switch (index) {
-    case 1: m_state.VensterR = value; break;
-    case 2: m_state.VensterG = value; break;
-    case 3: m_state.VensterB = std::uint8_t(value); break;
-    default: return;
-    }
-    m_main.ZetVensterKleur(m_state.VensterR, m_state.VensterG, m_state.VensterB);
+    setColourComponent(m_state, ColourArea::Window, index, m_hScroll[index]->value());
+    m_coloursChanged();
     showHex();
 }
 
 void Config::HScroll1_Change(int index)
 {
-    const int value = m_hScroll1[index]->value();
-    switch (index) {
-    case 1: m_state.SupplementR = value; break;
-    case 2: m_state.SupplementG = value; break;
-    case 3: m_state.SupplementB = std::uint8_t(value); break;
-    default: return;
-    }
-    m_main.ZetSupplementKleur(m_state.SupplementR, m_state.SupplementG, m_state.SupplementB);
+    setColourComponent(m_state, ColourArea::Page, index, m_hScroll1[index]->value());
+    m_coloursChanged();
     showHex();
 }
 
 void Config::ResetKnop_Click()
 {
-    const ApplicationState defaults;
-    m_state.VensterR = defaults.VensterR;
-    m_state.VensterG = defaults.VensterG;
-    m_state.VensterB = defaults.VensterB;
-    m_main.ZetVensterKleur(m_state.VensterR, m_state.VensterG, m_state.VensterB);
-    m_state.SupplementR = defaults.SupplementR;
-    m_state.SupplementG = defaults.SupplementG;
-    m_state.SupplementB = defaults.SupplementB;
-    m_main.ZetSupplementKleur(m_state.SupplementR, m_state.SupplementG, m_state.SupplementB);
+    resetColours(m_state);
+    m_coloursChanged();
     Form_Load();
 }
 

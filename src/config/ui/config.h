@@ -6,9 +6,9 @@
 #include <QDialog>
 
 #include <array>
+#include <functional>
 
 struct ApplicationState;
-class Main;
 class QLabel;
 class QScrollBar;
 
@@ -16,7 +16,8 @@ class Config : public QDialog
 {
     Q_OBJECT
 public:
-    Config(Main& main, QWidget* parent = nullptr);
+    // coloursChanged shows the state's colours on the main window.
+    Config(ApplicationState& state, std::function<void()> coloursChanged, QWidget* parent = nullptr);
 
     QScrollBar* hScroll(int index) const { return m_hScroll.at(index); }    // 1..3
     QScrollBar* hScroll1(int index) const { return m_hScroll1.at(index); }  // 1..3
@@ -31,8 +32,8 @@ private:
     void Form_Load();
     void showHex();
 
-    Main& m_main;
     ApplicationState& m_state;
+    std::function<void()> m_coloursChanged;
     std::array<QScrollBar*, 4> m_hScroll{};
     std::array<QScrollBar*, 4> m_hScroll1{};
     QLabel* m_label7 = nullptr;

@@ -1,20 +1,29 @@
 #pragma once
 
-// The "Kleuren" menu of the main window.
+// The "Kleuren" menu of the main window: the colour configuration window.
 
 #include <QObject>
 
-class Main;
+#include <functional>
+
+struct ApplicationState;
+class Interaction;
+class QAction;
 
 class ConfigMenu : public QObject
 {
     Q_OBJECT
 public:
-    explicit ConfigMenu(Main& main);
+    // coloursChanged shows the state's colours on the main window; window parents the dialog and this object.
+    ConfigMenu(ApplicationState& state, Interaction& interaction, QAction* ConfiguratieInstellingen,
+               std::function<void()> coloursChanged, QWidget* window);
 
 public Q_SLOTS:
     void ConfiguratieInstellingen_Click();
 
 private:
-    Main& m_main;
+    ApplicationState& m_state;
+    Interaction& m_interaction;
+    std::function<void()> m_coloursChanged;
+    QWidget* m_window;
 };

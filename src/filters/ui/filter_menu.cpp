@@ -1,8 +1,7 @@
 #include "filters/ui/filter_menu.h"
 
 #include "app/application_state.h"
-#include "app/ui/main_form.h"
-#include "canvas/ui/pic_edit.h"
+#include "canvas/canvas_document.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -37,17 +36,21 @@ struct BusyPointer
 
 } // namespace
 
-FilterMenu::FilterMenu(Main& main)
-    : QObject(&main)
-    , m_main(main)
+FilterMenu::FilterMenu(CanvasDocument& canvas, ApplicationState& state, ProgramFolder folder,
+                       const FilterControls& controls, std::function<void()> startBar, QObject* parent)
+    : QObject(parent)
+    , m_canvas(canvas)
+    , m_state(state)
+    , m_folder(std::move(folder))
+    , m_controls(controls)
+    , m_startBar(std::move(startBar))
 {
     setObjectName(QStringLiteral("FilterMenu"));
-    connectMenus();
+    connectMenus(controls);
 }
 
-void FilterMenu::connectMenus()
+void FilterMenu::connectMenus(const FilterControls& menus)
 {
-    const MainMenus& menus = m_main.menus();
     connectArray(menus.EditConvert, this, &FilterMenu::EditConvert_Click);
     connectArray(menus.EditContrastConvert, this, &FilterMenu::EditContrastConvert_Click);
     connectArray(menus.EditSwap, this, &FilterMenu::EditSwap_Click);
@@ -58,32 +61,32 @@ void FilterMenu::connectMenus()
 void FilterMenu::EditConvert_Click(int index)
 {
     if (const auto command = EditConvertCommand(index))
-        runWithProgress(*command, caption(m_main.menus().EditConvert, index));
+        runWithProgress(*command, caption(m_controls.EditConvert, index));
 }
 
 // "Contrast" and "Swap Colors" start no progress display of their own.
 void FilterMenu::EditContrastConvert_Click(int index)
 {
     if (const auto command = EditContrastConvertCommand(index))
-        applyToCanvas(*command, caption(m_main.menus().EditContrastConvert, index));
+        applyToCanvas(*command, caption(m_controls.EditContrastConvert, index));
 }
 
 void FilterMenu::EditSwap_Click(int index)
 {
     if (const auto command = EditSwapCommand(index))
-        applyToCanvas(*command, caption(m_main.menus().EditSwap, index));
+        applyToCanvas(*command, caption(m_controls.EditSwap, index));
 }
 
 void FilterMenu::EditFlipConvert_Click(int index)
 {
     if (const auto command = EditFlipConvertCommand(index))
-        runWithProgress(*command, caption(m_main.menus().EditFlipConvert, index));
+        runWithProgress(*command, caption(m_controls.EditFlipConvert, index));
 }
 
 void FilterMenu::EditBordersBreedte_Click(int index)
 {
     if (const auto command = EditBordersBreedteCommand(index))
-        applyToCanvas(*command, caption(m_main.menus().EditBordersBreedte, index));
+        applyToCanvas(*command, caption(m_controls.EditBordersBreedte, index));
 }
 
 void FilterMenu::runWithProgress(const CanvasCommand& command, const QString& name)
@@ -92,8 +95,8 @@ void FilterMenu::runWithProgress(const CanvasCommand& command, const QString& na
         return;
     const BusyPointer busy;
     if (usesEngine(command))
-        m_main.startBarTimer();
-    QProgressBar* progBar = m_main.controls().ProgBar;
+        m_startBar();
+    QProgressBar* progBar = m_controls.ProgBar;
     const bool showBar = usesProgBar(command) && progBar;
     if (showBar)
         progBar->show();
@@ -108,8 +111,8 @@ void FilterMenu::applyToCanvas(const CanvasCommand& command, const QString& name
     // ends: a command accepted meanwhile would be lost, so none is accepted.
     if (m_engine.bezig())
         return;
-    ApplicationState& state = m_main.state();
-    QProgressBar* progBar = m_main.controls().ProgBar;
+    ApplicationState& state = m_state;
+    QProgressBar* progBar = m_controls.ProgBar;
     CanvasContext context{m_engine, state.TekenR, state.TekenG, state.TekenB,
                           [&state](int value) {
                               state.Voortgang = value;
@@ -119,7 +122,7 @@ void FilterMenu::applyToCanvas(const CanvasCommand& command, const QString& name
                               if (progBar)
                                   progBar->setValue(value);
                           },
-                          &m_main.folder()};
+                          &m_folder};
     // One undo step; the document refreshes the canvas.
-    m_main.picEdit()->document().change(name, [&](QImage& picture) { runCanvasCommand(command, picture, context); });
+    m_canvas.change(name, [&](QImage& picture) { runCanvasCommand(command, picture, context); });
 }

@@ -1,28 +1,30 @@
 #include "geography/ui/geography_menu.h"
 
 #include "app/ui/interaction.h"
-#include "app/ui/main_form.h"
 #include "geography/ui/landkaart.h"
 #include "geography/ui/stedenform.h"
 
 #include <QAction>
 
-GeographyMenu::GeographyMenu(Main& main)
-    : QObject(&main)
-    , m_main(main)
+GeographyMenu::GeographyMenu(ProgramFolder folder, Interaction& interaction, QAction* ToolsGeografie,
+                             QAction* GeografieStedenlijst, QWidget* window)
+    : QObject(window)
+    , m_folder(std::move(folder))
+    , m_interaction(interaction)
+    , m_window(window)
 {
-    connect(main.menus().ToolsGeografie, &QAction::triggered, this, &GeographyMenu::ToolsGeografie_Click);
-    connect(main.menus().GeografieStedenlijst, &QAction::triggered, this, &GeographyMenu::GeografieStedenlijst_Click);
+    connect(ToolsGeografie, &QAction::triggered, this, &GeographyMenu::ToolsGeografie_Click);
+    connect(GeografieStedenlijst, &QAction::triggered, this, &GeographyMenu::GeografieStedenlijst_Click);
 }
 
 void GeographyMenu::ToolsGeografie_Click()
 {
-    Landkaart landkaart(m_main.folder(), &m_main);
-    m_main.interaction().showModal(landkaart);
+    Landkaart landkaart(m_folder, m_window);
+    m_interaction.showModal(landkaart);
 }
 
 void GeographyMenu::GeografieStedenlijst_Click()
 {
-    StedenForm stedenForm(m_main.folder(), &m_main);
-    m_main.interaction().showModal(stedenForm);
+    StedenForm stedenForm(m_folder, m_window);
+    m_interaction.showModal(stedenForm);
 }

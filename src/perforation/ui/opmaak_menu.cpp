@@ -1,21 +1,20 @@
 #include "perforation/ui/opmaak_menu.h"
 
-#include "app/ui/main_form.h"
 #include "app/wacht.h"
 #include "canvas/canvas_document.h"
-#include "canvas/ui/pic_edit.h"
 #include "perforation/barcode.h"
 #include "perforation/perforation.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QScrollBar>
 
-OpmaakMenu::OpmaakMenu(Main& main)
-    : QObject(&main)
-    , m_main(main)
+OpmaakMenu::OpmaakMenu(CanvasDocument& canvas, ProgramFolder folder, const OpmaakControls& m,
+                       std::function<int()> lineWidth, QObject* parent)
+    : QObject(parent)
+    , m_canvas(canvas)
+    , m_folder(std::move(folder))
+    , m_lineWidth(std::move(lineWidth))
 {
-    const MainMenus& m = main.menus();
     for (int i = 1; i <= 2; ++i) {
         connect(m.PerforatieKleurVel[i], &QAction::triggered, this, [this, i] { PerforatieKleurVel_Click(i); });
         connect(m.PerforatieKleurBlok[i], &QAction::triggered, this, [this, i] { PerforatieKleurBlok_Click(i); });
@@ -36,16 +35,15 @@ void OpmaakMenu::PerforatieKleurBlok_Click(int index)
 
 void OpmaakMenu::perforate(int index, bool block)
 {
-    PicEdit* canvas = m_main.picEdit();
-    CanvasDocument& document = canvas->document();
+    CanvasDocument& document = m_canvas;
     document.surface().setDrawWidth(1);
     if (index == 1 || index == 2) {
         const std::uint8_t grey = index == 1 ? 0 : 255;
-        const QString perfin = m_main.folder().path(QStringLiteral("Data/Perfin.cor"));
+        const QString perfin = m_folder.path(QStringLiteral("Data/Perfin.cor"));
         const float pause = m_holePause;
         // The holes of the file appear one after the other, so the canvas is shown after each.
-        const auto showHole = [canvas, pause] {
-            canvas->update();
+        const auto showHole = [&document, pause] {
+            document.refresh();
             return Wacht(pause);
         };
         document.change(QStringLiteral("Perforatie"), [&](QImage& image) {
@@ -53,21 +51,21 @@ void OpmaakMenu::perforate(int index, bool block)
                 Perfins::PerforeerBlok(image, grey);
             else
                 Perfins::PerforeerVel(image, grey);
-            canvas->update();
+            document.refresh();
             QApplication::setOverrideCursor(Qt::WaitCursor);
             Perfins::PerforeerUitBestand(image, perfin, grey, block ? Perfins::Soort::Blok : Perfins::Soort::Velletje,
                                          showHole);
             QApplication::restoreOverrideCursor();
         });
     }
-    document.surface().setDrawWidth(m_main.controls().Slider1->value());
+    document.surface().setDrawWidth(m_lineWidth());
 }
 
 void OpmaakMenu::PerforatieBarcode_Click(int index)
 {
     if (index < 1 || index > 3)
         return;
-    m_main.picEdit()->document().change(QStringLiteral("Barcode"), [index](QImage& image) {
+    m_canvas.change(QStringLiteral("Barcode"), [index](QImage& image) {
         Barcode::plaatsBarcode(image, static_cast<Barcode::Plaats>(index));
     });
 }

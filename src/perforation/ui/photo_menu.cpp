@@ -2,8 +2,7 @@
 
 #include "app/application_state.h"
 #include "app/ui/interaction.h"
-#include "app/ui/main_form.h"
-#include "canvas/ui/pic_edit.h"
+#include "canvas/canvas_document.h"
 #include "perforation/photo_loader.h"
 
 #include <QAction>
@@ -41,11 +40,16 @@ const QString PhotoMenu::FramePhotoFilter =
         .arg(patterns({QStringLiteral("jpg"), QStringLiteral("bmp"), QStringLiteral("gif"), QStringLiteral("wmf"),
                        QStringLiteral("png")}));
 
-PhotoMenu::PhotoMenu(Main& main)
-    : QObject(&main)
-    , m_main(main)
+PhotoMenu::PhotoMenu(CanvasDocument& canvas, ApplicationState& state, Interaction& interaction, StatusLine status,
+                     const PhotoControls& m, QWidget* window)
+    : QObject(window)
+    , m_canvas(canvas)
+    , m_state(state)
+    , m_interaction(interaction)
+    , m_status(status)
+    , m_bestandsnaam(m.Bestandsnaam)
+    , m_window(window)
 {
-    const MainMenus& m = main.menus();
     for (int index : {1, 2}) {
         connect(m.PerforatieVelFotos[index], &QAction::triggered, this,
                 [this, index] { PerforatieVelFotos_Click(index); });
@@ -56,21 +60,21 @@ PhotoMenu::PhotoMenu(Main& main)
 
 std::optional<QImage> PhotoMenu::askPicture(const QString& filter)
 {
-    ApplicationState& state = m_main.state();
+    ApplicationState& state = m_state;
     const QString folder = state.BeeldBestand.isEmpty() ? QString() : QFileInfo(state.BeeldBestand).absolutePath();
-    const QString path = m_main.interaction().openFileName(&m_main, QStringLiteral("Foto openen"), folder, filter);
+    const QString path = m_interaction.openFileName(m_window, QStringLiteral("Foto openen"), folder, filter);
     if (path.isEmpty())
         return std::nullopt;
     BusyPointer busy;
     const PhotoFile photo = PhotoLoader::load(path);
     if (!photo.ok()) {
-        m_main.ToonInfo(photo.error, 1);
+        m_status.ToonInfo(photo.error, 1);
         return std::nullopt;
     }
     state.BeeldBestand = path;
     state.BeeldBreedte = photo.image.width();
     state.BeeldHoogte = photo.image.height();
-    m_main.menus().Bestandsnaam->setTitle(PhotoLoader::sizeCaption(path, photo.image.size()));
+    m_bestandsnaam->setTitle(PhotoLoader::sizeCaption(path, photo.image.size()));
     return photo.image;
 }
 
@@ -80,7 +84,7 @@ void PhotoMenu::FotoLaden(double x1, double y1, double x2, double y2)
     if (!picture)
         return;
     BusyPointer busy;
-    m_main.picEdit()->document().change(
+    m_canvas.change(
         QStringLiteral("Foto"), [&](QImage& canvas) { PhotoFrames::stretchInto(canvas, x1, y1, x2, y2, *picture); });
     Q_EMIT photoPlaced();
 }
@@ -94,7 +98,7 @@ void PhotoMenu::placeInFrames(PhotoLayout layout, int index)
         return;
     BusyPointer busy;
     const auto size = PhotoSize(index);
-    m_main.picEdit()->document().change(QStringLiteral("Foto's invoegen"), [&](QImage& canvas) {
+    m_canvas.change(QStringLiteral("Foto's invoegen"), [&](QImage& canvas) {
         PhotoFrames::placeInFrames(canvas, *picture, layout, size);
     });
 }

@@ -4,14 +4,27 @@
 // the background button, and the "Foto's Invoegen" entries of the sheetlet
 // and collector's block menus. Each placed photo is one undo step.
 
+#include "app/ui/status_line.h"
 #include "perforation/photo_frames.h"
 
 #include <QObject>
 #include <QString>
 
+#include <array>
 #include <optional>
 
-class Main;
+struct ApplicationState;
+class CanvasDocument;
+class Interaction;
+class QAction;
+class QMenu;
+
+struct PhotoControls
+{
+    std::array<QAction*, 3> PerforatieVelFotos{};  // 1 Groot, 2 Klein
+    std::array<QAction*, 3> PerforatieBlokFotos{}; // 1 Groot, 2 Klein
+    QMenu* Bestandsnaam = nullptr;                 // the "*.*" menu that names the loaded picture
+};
 
 class PhotoMenu : public QObject
 {
@@ -20,7 +33,9 @@ public:
     static const QString FotoFilter;
     static const QString FramePhotoFilter;
 
-    explicit PhotoMenu(Main& main);
+    // window parents the file dialog and this object.
+    PhotoMenu(CanvasDocument& canvas, ApplicationState& state, Interaction& interaction, StatusLine status,
+              const PhotoControls& controls, QWidget* window);
 
     // Asks for a picture and stretches it into (x1, y1)-(x2, y2); afterwards no tool is selected.
     void FotoLaden(double x1, double y1, double x2, double y2);
@@ -38,5 +53,10 @@ private:
     std::optional<QImage> askPicture(const QString& filter);
     void placeInFrames(PhotoLayout layout, int index);
 
-    Main& m_main;
+    CanvasDocument& m_canvas;
+    ApplicationState& m_state;
+    Interaction& m_interaction;
+    StatusLine m_status;
+    QMenu* m_bestandsnaam;
+    QWidget* m_window;
 };

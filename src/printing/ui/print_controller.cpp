@@ -1,20 +1,23 @@
 #include "printing/ui/print_controller.h"
 
 #include "app/ui/interaction.h"
-#include "app/ui/main_form.h"
 #include "documents/supplement_model.h"
 #include "printing/ui/afdrukform.h"
 
 #include <QAction>
 #include <QPrinter>
 
-PrintController::PrintController(Main& main)
-    : QObject(&main)
-    , m_main(main)
+PrintController::PrintController(const SupplementModel& model, ProgramFolder folder, Interaction& interaction,
+                                 QAction* FilePrint, QAction* FileSetupPrinter, QWidget* window)
+    : QObject(window)
+    , m_model(model)
+    , m_folder(std::move(folder))
+    , m_interaction(interaction)
+    , m_window(window)
 {
     setObjectName(QStringLiteral("PrintController"));
-    connect(main.menus().FilePrint, &QAction::triggered, this, &PrintController::FilePrint_Click);
-    connect(main.menus().FileSetupPrinter, &QAction::triggered, this, &PrintController::FileSetupPrinter_Click);
+    connect(FilePrint, &QAction::triggered, this, &PrintController::FilePrint_Click);
+    connect(FileSetupPrinter, &QAction::triggered, this, &PrintController::FileSetupPrinter_Click);
 }
 
 PrintController::~PrintController() = default;
@@ -28,15 +31,14 @@ QPrinter& PrintController::printer()
 
 void PrintController::FilePrint_Click()
 {
-    const auto pagina = [this] {
-        return albumPageOf(m_main.model().snapshot(), m_main.model().canvas().image());
-    };
-    AfdrukForm form(pagina, m_main.folder(), printer(), m_main.interaction(), &m_main);
-    m_main.interaction().showModal(form);
+    // The page as it is when a job starts: the supplement's fields with the canvas picture.
+    const auto pagina = [this] { return albumPageOf(m_model.snapshot(), m_model.canvas().image()); };
+    AfdrukForm form(pagina, m_folder, printer(), m_interaction, m_window);
+    m_interaction.showModal(form);
 }
 
 void PrintController::FileSetupPrinter_Click()
 {
     // The dialog changes the printer only when the user confirms it.
-    m_main.interaction().choosePrinter(&m_main, printer());
+    m_interaction.choosePrinter(m_window, printer());
 }

@@ -1,0 +1,18 @@
+#pragma once
+
+// The status line's message label: every area writes its hints and warnings
+// here, in black or, as a warning, in dark red.
+
+class QLabel;
+class QString;
+
+class StatusLine
+{
+public:
+    explicit StatusLine(QLabel* infoLabel);
+
+    void ToonInfo(const QString& text, int warning) const;
+
+private:
+    QLabel* m_infoLabel;
+};
