@@ -5,6 +5,8 @@
 // object, owned by the application and handed around by reference; the members
 // carry the names the program's windows have always used for them.
 
+#include "app/tool_mode.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -21,9 +23,8 @@ struct ApplicationState
     int SupplementR = 220, SupplementG = 220;
     std::uint8_t SupplementB = 230;
 
-    // Modes: the selected tool (0..12), 13/14 for the open dialog,
-    // 15 while the text panel is open, 21..24 for the field entry.
-    std::uint8_t Gereedschap = 0;
+    // The mode byte: the selected tool, the open dialog's list, the text panel, the field entry.
+    ToolMode Gereedschap = ToolMode::None;
     bool TekstPlaatsen = false;
     int TekstHoek = 900;
     std::uint8_t GumMaat = 10;

@@ -48,7 +48,7 @@ QString ToolBox::hint(int tool)
 
 CanvasTool* ToolBox::selectedTool() const
 {
-    const int number = m_state.Gereedschap;
+    const int number = int(m_state.Gereedschap);
     return number >= 1 && number <= ToolCount ? m_tools[number].get() : nullptr;
 }
 

@@ -93,7 +93,7 @@ private Q_SLOTS:
     void backgroundCoversTheCanvas()
     {
         CanvasWindow w;
-        w.state.Gereedschap = 15;
+        w.state.Gereedschap = ToolMode::TextPanel;
         w.interaction.fileAnswers.enqueue(m_photo);
         w.tools->textPanel().AchtergrondKnop_Click();
         QCOMPARE(changedRect(filled(500, 260, Qt::white), w.image()), QRect(0, 0, 500, 260));

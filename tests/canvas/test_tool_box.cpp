@@ -38,7 +38,7 @@ struct Canvas
 
     explicit Canvas(int tool, QList<double> random = {})
     {
-        state.Gereedschap = std::uint8_t(tool);
+        state.Gereedschap = ToolMode(tool);
         tools.setFotoLaden([this](double x1, double y1, double x2, double y2) {
             photoCalls.append(QRectF(QPointF(x1, y1), QPointF(x2, y2)));
         });

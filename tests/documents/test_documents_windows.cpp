@@ -94,7 +94,7 @@ private Q_SLOTS:
         });
         f.commands().JaartalLabel_DblClick();
         QCOMPARE(f.interaction.texts("message"), QStringList{QStringLiteral("Lengte jaartal is 4 tekens!")});
-        QCOMPARE(f.state.Gereedschap, std::uint8_t(23));
+        QCOMPARE(f.state.Gereedschap, ToolMode::FieldJaartal);
         QCOMPARE(f.model.Jaartal(), QStringLiteral(" 2007 "));
         QCOMPARE(f.text("JaartalLabel"), QStringLiteral(" 2007 "));
     }
@@ -273,7 +273,7 @@ private Q_SLOTS:
         f.commands().OpenKnop_Click();
         QCOMPARE(f.interaction.texts("message"),
                  QStringList({QStringLiteral("Géén Velinor velletje!"), QStringLiteral("Géén Velinor velletje!")}));
-        QCOMPARE(f.state.Gereedschap, std::uint8_t(13));
+        QCOMPARE(f.state.Gereedschap, ToolMode::OpenSheetlet);
         QCOMPARE(f.model.Plaatsnaam(), QStringLiteral("Verzamelblokje Noord"));
         QCOMPARE(f.model.Jaartal(), QStringLiteral("2008"));
         QCOMPARE(f.model.CatalogusNr(), QStringLiteral("2314"));
@@ -319,7 +319,7 @@ private Q_SLOTS:
             QTest::mouseClick(d.CancelKnop, Qt::LeftButton);
         });
         f.commands().FileOpen_Click();
-        QCOMPARE(f.state.Gereedschap, std::uint8_t(14));
+        QCOMPARE(f.state.Gereedschap, ToolMode::OpenSupplement);
         QCOMPARE(f.model.Plaatsnaam(), QStringLiteral("Plaatsnaam"));
     }
 

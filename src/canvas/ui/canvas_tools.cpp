@@ -48,8 +48,9 @@ CanvasTools::CanvasTools(CanvasDocument& canvas, ApplicationState& state, Intera
 {
     setObjectName(QStringLiteral("CanvasTools"));
     m_toolBox.setFotoLaden([this](double x1, double y1, double x2, double y2) { m_photos.FotoLaden(x1, y1, x2, y2); });
-    connect(&m_photos, &PhotoMenu::photoPlaced, this, [this] { selectTool(0); });
-    connect(&m_textPanel, &TextPanel::panelToggled, this, [this](bool open) { selectTool(open ? 15 : 0); });
+    connect(&m_photos, &PhotoMenu::photoPlaced, this, [this] { selectTool(ToolMode::None); });
+    connect(&m_textPanel, &TextPanel::panelToggled, this,
+            [this](bool open) { selectTool(open ? ToolMode::TextPanel : ToolMode::None); });
     m_gum = new CanvasOverlay(QStringLiteral("Gum"), controls.PicEdit);
     m_layer = new CanvasOverlay(QStringLiteral("Layer"), controls.PicEdit);
     createUndoActions();
@@ -115,18 +116,19 @@ void CanvasTools::EditOpnieuw_Click()
 
 void CanvasTools::Knop_Click(int index)
 {
-    selectTool(index);
+    if (index >= 1 && index <= DrawingToolCount)
+        selectTool(ToolMode(index));
 }
 
-void CanvasTools::selectTool(int mode)
+void CanvasTools::selectTool(ToolMode mode)
 {
     const CanvasControls& c = m_controls;
-    m_state.Gereedschap = std::uint8_t(mode);
-    const bool drawing = mode >= 1 && mode <= ToolBox::ToolCount;
+    m_state.Gereedschap = mode;
+    const bool drawing = isDrawingTool(mode);
     if (drawing)
-        c.KnopPijl->move(27 + 42 * (mode - 1), c.KnopPijl->y());
+        c.KnopPijl->move(27 + 42 * (int(mode) - 1), c.KnopPijl->y());
     c.KnopPijl->setVisible(drawing);
-    m_status.ToonInfo(drawing ? ToolBox::hint(mode) : QStringLiteral("Informatie..."), 0);
+    m_status.ToonInfo(drawing ? ToolBox::hint(int(mode)) : QStringLiteral("Informatie..."), 0);
     updateOverlays();
 }
 
@@ -146,7 +148,7 @@ void CanvasTools::PicEdit_MouseMove(Qt::MouseButtons buttons, QPointF at)
     const ApplicationState& state = m_state;
     m_textPanel.movePreview(at);
     c.CoorLabel->setText(QStringLiteral("Coördinaten : X = %1, Y = %2").arg(at.x()).arg(at.y()));
-    if (state.Gereedschap == 9)
+    if (state.Gereedschap == ToolMode::Eraser)
         m_gum->move(int(at.x()) - state.GumMaat, int(at.y()) - state.GumMaat);
     m_toolBox.mouseMove(buttons, at);
     updateOverlays();
@@ -169,7 +171,7 @@ void CanvasTools::updateOverlays()
     m_layer->showAt(layer ? *layer : QRect());
     const ApplicationState& state = m_state;
     m_gum->resize(state.GumMaat, state.GumMaat);
-    m_gum->setVisible(state.Gereedschap == 9);
+    m_gum->setVisible(state.Gereedschap == ToolMode::Eraser);
 }
 
 void CanvasTools::updateSwatches()

@@ -6,6 +6,7 @@
 // buttons switch, the colour swatches, and undo and redo in "Bewerken".
 // The text panel and the photo placement it hands work to are its neighbours.
 
+#include "app/tool_mode.h"
 #include "app/ui/status_line.h"
 #include "canvas/tool_box.h"
 
@@ -55,8 +56,8 @@ public:
     PhotoMenu& photos() { return m_photos; }
 
     // The one place a tool is chosen: the mode, the marker under its button, the hint and the
-    // eraser outline always agree. 0 and 15 (text panel open) select no drawing tool.
-    void selectTool(int mode);
+    // eraser outline always agree. Any mode but a drawing tool selects none.
+    void selectTool(ToolMode mode);
 
 public Q_SLOTS:
     void Knop_Click(int index);

@@ -88,7 +88,7 @@ void SupplementCommands::FileOpen_Click()
 
 void SupplementCommands::showLaadVel(std::uint8_t mode)
 {
-    m_state.Gereedschap = mode;
+    m_state.Gereedschap = ToolMode(mode);
     LaadVel dialog(m_folder, LaadVelModusVan(mode), m_interaction, m_window);
     if (m_interaction.showModal(dialog) != QDialog::Accepted || dialog.gekozenNaam().isEmpty())
         return;
@@ -178,8 +178,8 @@ void SupplementCommands::PagLabel_DblClick()
 
 void SupplementCommands::editField(InvoerVeld veld)
 {
-    m_state.Gereedschap = std::uint8_t(veld);
-    Invoer dialog(m_state.Gereedschap, m_model.field(modelField(veld)), m_interaction, m_window);
+    m_state.Gereedschap = ToolMode(veld);
+    Invoer dialog(std::uint8_t(m_state.Gereedschap), m_model.field(modelField(veld)), m_interaction, m_window);
     if (m_interaction.showModal(dialog) == QDialog::Accepted)
         m_model.setField(modelField(veld), dialog.text());
 }
