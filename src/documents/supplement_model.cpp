@@ -5,10 +5,10 @@
 
 #include <QFileInfo>
 
-const QString SupplementModel::StandaardPlaatsnaam = QStringLiteral("Plaatsnaam");
-const QString SupplementModel::StandaardJaartal = QStringLiteral("Jaar");
-const QString SupplementModel::StandaardPaginaNr = QStringLiteral("1");
-const QString SupplementModel::StandaardOmschrijving = QStringLiteral("Omschrijving");
+const QString SupplementModel::DefaultPlaatsnaam = QStringLiteral("Plaatsnaam");
+const QString SupplementModel::DefaultJaartal = QStringLiteral("Jaar");
+const QString SupplementModel::DefaultPaginaNr = QStringLiteral("1");
+const QString SupplementModel::DefaultOmschrijving = QStringLiteral("Omschrijving");
 
 namespace {
 
@@ -28,10 +28,10 @@ QString unsavedWarning(const SupplementModel& model)
 
 SupplementModel::SupplementModel(QObject* parent)
     : QObject(parent)
-    , m_plaatsnaam(StandaardPlaatsnaam)
-    , m_jaartal(StandaardJaartal)
-    , m_paginaNr(StandaardPaginaNr)
-    , m_omschrijving(StandaardOmschrijving)
+    , m_plaatsnaam(DefaultPlaatsnaam)
+    , m_jaartal(DefaultJaartal)
+    , m_paginaNr(DefaultPaginaNr)
+    , m_omschrijving(DefaultOmschrijving)
 {
     m_canvas.reset(emptyCanvas());
     connect(&m_canvas.undoStack(), &QUndoStack::cleanChanged, this, &SupplementModel::touch);
@@ -92,10 +92,10 @@ QString SupplementModel::field(Field field) const
 void SupplementModel::setOmschrijving(const QString& text, const QStringList& lines)
 {
     const QStringList kept = lines.mid(0, SupplementBestand::MaxRegels);
-    if (text == m_omschrijving && kept == m_regels)
+    if (text == m_omschrijving && kept == m_lines)
         return;
     m_omschrijving = text;
-    m_regels = kept;
+    m_lines = kept;
     m_fieldsModified = true;
     Q_EMIT changed(Field::Omschrijving);
     touch();
@@ -103,18 +103,18 @@ void SupplementModel::setOmschrijving(const QString& text, const QStringList& li
 
 void SupplementModel::transferPicture()
 {
-    m_paginaAfbeelding = m_canvas.image().copy();
+    m_pagePicture = m_canvas.image().copy();
     m_afbeeldingOvergezet = true;
     m_fieldsModified = true;
-    Q_EMIT changed(Field::Afbeelding);
+    Q_EMIT changed(Field::Picture);
     touch();
 }
 
-void SupplementModel::setCatalogus(const QString& sleutel, const CatalogusInfo& info)
+void SupplementModel::setCatalogueRecord(const QString& key, const CatalogusInfo& info)
 {
-    m_catalogusSleutel = sleutel;
-    m_catalogus = info;
-    Q_EMIT changed(Field::Catalogus);
+    m_catalogueKey = key;
+    m_catalogueRecord = info;
+    Q_EMIT changed(Field::CatalogueRecord);
 }
 
 bool SupplementModel::isModified() const
@@ -138,22 +138,22 @@ void SupplementModel::markUnmodified()
     touch();
 }
 
-void SupplementModel::nieuw()
+void SupplementModel::startNew()
 {
-    setPlaatsnaam(StandaardPlaatsnaam);
+    setPlaatsnaam(DefaultPlaatsnaam);
     setCatalogusNr(QString());
-    setJaartal(StandaardJaartal);
-    setPaginaNr(StandaardPaginaNr);
-    setOmschrijving(StandaardOmschrijving, {});
+    setJaartal(DefaultJaartal);
+    setPaginaNr(DefaultPaginaNr);
+    setOmschrijving(DefaultOmschrijving, {});
     m_afbeeldingOvergezet = false;
-    m_paginaAfbeelding = QImage();
-    Q_EMIT changed(Field::Afbeelding);
-    setCatalogus(QString(), CatalogusInfo{});
+    m_pagePicture = QImage();
+    Q_EMIT changed(Field::Picture);
+    setCatalogueRecord(QString(), CatalogusInfo{});
     m_canvas.replace(QStringLiteral("Nieuw"), emptyCanvas());
     markUnmodified();
 }
 
-QString SupplementModel::openVelletje(const ProgramFolder& folder, const QString& key)
+QString SupplementModel::openSheetlet(const ProgramFolder& folder, const QString& key)
 {
     const PictureFile::Picture picture = PictureFile::read(LaadVelAfbeeldingPad(folder, LaadVelModus::Velletjes, key));
     if (const auto parts = SplitsSleutel(key)) {
@@ -161,12 +161,12 @@ QString SupplementModel::openVelletje(const ProgramFolder& folder, const QString
         setJaartal(parts->Jaartal);
     }
     const CatalogusInfo info = LeesInformatie(folder, key);
-    setCatalogus(key, info);
+    setCatalogueRecord(key, info);
     setCatalogusNr(info.Infolab[0]);
     // The sheetlet goes to the canvas only; the page gets it through the transfer button.
     m_afbeeldingOvergezet = false;
-    m_paginaAfbeelding = QImage();
-    Q_EMIT changed(Field::Afbeelding);
+    m_pagePicture = QImage();
+    Q_EMIT changed(Field::Picture);
     m_canvas.replace(QStringLiteral("Open Velletje"), picture.ok() ? picture.image : emptyCanvas());
     markUnmodified();
     return picture.error;
@@ -183,10 +183,10 @@ QStringList SupplementModel::openSupplement(const ProgramFolder& folder, const Q
     // The old program stored its placeholder "Nr." when no number was ever entered.
     const QString nummer = read.CatalogusNr.value_or(QString());
     setCatalogusNr(nummer == QLatin1String("Nr.") ? QString() : nummer);
-    setJaartal(read.Jaartal.value_or(StandaardJaartal));
-    setPaginaNr(read.PaginaNr.value_or(StandaardPaginaNr));
+    setJaartal(read.Jaartal.value_or(DefaultJaartal));
+    setPaginaNr(read.PaginaNr.value_or(DefaultPaginaNr));
     // The box shows the lines as they are stored, so an unchanged description is stored unchanged.
-    setOmschrijving(read.regelsGelezen ? read.regels.join(QLatin1Char('\n')) : StandaardOmschrijving, read.regels);
+    setOmschrijving(read.regelsGelezen ? read.regels.join(QLatin1Char('\n')) : DefaultOmschrijving, read.regels);
 
     QImage picture;
     const QString bitmap = SupplementAfbeeldingPad(folder, name);
@@ -197,8 +197,8 @@ QStringList SupplementModel::openSupplement(const ProgramFolder& folder, const Q
         picture = loaded.ok() ? CanvasDocument::fitted(loaded.image) : QImage();
     }
     m_afbeeldingOvergezet = !picture.isNull();
-    m_paginaAfbeelding = picture;
-    Q_EMIT changed(Field::Afbeelding);
+    m_pagePicture = picture;
+    Q_EMIT changed(Field::Picture);
     m_canvas.replace(QStringLiteral("Open Supplement"), picture.isNull() ? emptyCanvas() : picture);
     lookUpCatalogue(folder);
     markUnmodified();
@@ -211,7 +211,7 @@ void SupplementModel::lookUpCatalogue(const ProgramFolder& folder)
     const QString key = m_jaartal + QLatin1Char('-') + m_plaatsnaam;
     const CatalogusInfo info = LeesInformatie(folder, key);
     const bool found = info.Infolab != CatalogusInfo{}.Infolab;
-    setCatalogus(found ? key : QString(), info);
+    setCatalogueRecord(found ? key : QString(), info);
 }
 
 SaveResult SupplementModel::save(const ProgramFolder& folder)
@@ -224,6 +224,6 @@ SaveResult SupplementModel::save(const ProgramFolder& folder)
 
 Supplement SupplementModel::snapshot() const
 {
-    return {m_plaatsnaam, m_catalogusNr, m_jaartal, m_paginaNr, m_regels,
+    return {m_plaatsnaam, m_catalogusNr, m_jaartal, m_paginaNr, m_lines,
             m_afbeeldingOvergezet ? m_canvas.image().copy() : QImage()};
 }

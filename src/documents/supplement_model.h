@@ -27,11 +27,11 @@ class SupplementModel : public QObject
 {
     Q_OBJECT
 public:
-    enum class Field { Plaatsnaam, CatalogusNr, Jaartal, PaginaNr, Omschrijving, Afbeelding, Catalogus };
+    enum class Field { Plaatsnaam, CatalogusNr, Jaartal, PaginaNr, Omschrijving, Picture, CatalogueRecord };
     Q_ENUM(Field)
 
     // The defaults of a new supplement. The catalogue number is empty: the page shows "Nr." before it.
-    static const QString StandaardPlaatsnaam, StandaardJaartal, StandaardPaginaNr, StandaardOmschrijving;
+    static const QString DefaultPlaatsnaam, DefaultJaartal, DefaultPaginaNr, DefaultOmschrijving;
 
     explicit SupplementModel(QObject* parent = nullptr);
 
@@ -41,14 +41,14 @@ public:
     const QString& PaginaNr() const { return m_paginaNr; }
     // The text of the description box, and the lines it displays, which are what is saved and printed.
     const QString& Omschrijving() const { return m_omschrijving; }
-    const QStringList& OmschrijvingRegels() const { return m_regels; }
-    int AantalRegels() const { return int(m_regels.size()); }
+    const QStringList& OmschrijvingRegels() const { return m_lines; }
+    int AantalRegels() const { return int(m_lines.size()); }
     // Whether the page holds a picture, and the picture as it was transferred.
     bool AfbeeldingOvergezet() const { return m_afbeeldingOvergezet; }
-    const QImage& paginaAfbeelding() const { return m_paginaAfbeelding; }
-    const CatalogusInfo& catalogus() const { return m_catalogus; }
+    const QImage& pagePicture() const { return m_pagePicture; }
+    const CatalogusInfo& catalogueRecord() const { return m_catalogueRecord; }
     // The sheetlet key of the catalogue record shown; empty when none was found.
-    const QString& catalogusSleutel() const { return m_catalogusSleutel; }
+    const QString& catalogueKey() const { return m_catalogueKey; }
 
     CanvasDocument& canvas() { return m_canvas; }
     const CanvasDocument& canvas() const { return m_canvas; }
@@ -63,7 +63,7 @@ public:
     void setOmschrijving(const QString& text, const QStringList& lines);
     // The canvas as it is now goes onto the page ("Afbeelding overzetten").
     void transferPicture();
-    void setCatalogus(const QString& sleutel, const CatalogusInfo& info);
+    void setCatalogueRecord(const QString& key, const CatalogusInfo& info);
 
     // Changed since the last save or open: a field, the description, the page picture or the canvas.
     bool isModified() const;
@@ -71,10 +71,10 @@ public:
     void markUnmodified();
 
     // A new, empty supplement; the canvas is cleared as one undo step.
-    void nieuw();
+    void startNew();
     // The sheetlet picture Images/key.jpg on the canvas, its year and place from the key and its
     // catalogue record; the page has no picture until it is transferred. Returns an error, or empty.
-    QString openVelletje(const ProgramFolder& folder, const QString& key);
+    QString openSheetlet(const ProgramFolder& folder, const QString& key);
     // The saved supplement: fields, description, page picture and canvas from its pair, the catalogue
     // record of its sheetlet looked up by year and place. Returns the messages to show (none: empty).
     QStringList openSupplement(const ProgramFolder& folder, const QString& name);
@@ -94,11 +94,11 @@ private:
     void lookUpCatalogue(const ProgramFolder& folder);
 
     QString m_plaatsnaam, m_catalogusNr, m_jaartal, m_paginaNr, m_omschrijving;
-    QStringList m_regels;
+    QStringList m_lines;
     bool m_afbeeldingOvergezet = false;
-    QImage m_paginaAfbeelding;
-    CatalogusInfo m_catalogus;
-    QString m_catalogusSleutel;
+    QImage m_pagePicture;
+    CatalogusInfo m_catalogueRecord;
+    QString m_catalogueKey;
     CanvasDocument m_canvas;
     bool m_fieldsModified = false;
     bool m_lastModified = false;

@@ -163,7 +163,7 @@ private Q_SLOTS:
     void newAnsweredNoThenYes()
     {
         Fixture f(true);
-        f.model.openVelletje(f.folder.folder(), QStringLiteral("2007-Delft"));
+        f.model.openSheetlet(f.folder.folder(), QStringLiteral("2007-Delft"));
         f.model.transferPicture();
         f.model.setOmschrijving(QStringLiteral("oud"), {QStringLiteral("oud")});
         QCOMPARE(f.main->windowTitle(), QStringLiteral("Velinor[*]"));
@@ -328,7 +328,7 @@ private Q_SLOTS:
     void supplementWithoutBitmapOrWithTooManyLines()
     {
         Fixture f(true);
-        f.model.openVelletje(f.folder.folder(), QStringLiteral("2005-Alkmaar"));
+        f.model.openSheetlet(f.folder.folder(), QStringLiteral("2005-Alkmaar"));
         QByteArray text = "Zwolle\r\n1\r\n2006\r\n2\r\n" + QByteArray(48, '-') + "\r\n";
         for (int i = 0; i < 105; ++i)
             text += "regel\r\n";

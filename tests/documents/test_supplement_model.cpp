@@ -58,7 +58,7 @@ private Q_SLOTS:
         QCOMPARE(opened.Omschrijving(), model.Omschrijving());
         QVERIFY(opened.AfbeeldingOvergezet());
         QCOMPARE(opened.canvas().image(), colourful());
-        QCOMPARE(opened.paginaAfbeelding(), colourful());
+        QCOMPARE(opened.pagePicture(), colourful());
     }
 
     // A new supplement has no catalogue number (the page shows "Nr." before it), so none is
@@ -68,7 +68,7 @@ private Q_SLOTS:
         TestFolder folder;
         SupplementModel model;
         model.setCatalogusNr(QStringLiteral("2301"));
-        model.nieuw();
+        model.startNew();
         QCOMPARE(model.CatalogusNr(), QString());
         QCOMPARE(model.Plaatsnaam(), QStringLiteral("Plaatsnaam"));
         QCOMPARE(model.Omschrijving(), QStringLiteral("Omschrijving"));
@@ -88,11 +88,11 @@ private Q_SLOTS:
     {
         TestFolder folder(true);
         SupplementModel model;
-        QVERIFY(model.openVelletje(folder.folder(), QStringLiteral("2005-Deventer")).isEmpty());
+        QVERIFY(model.openSheetlet(folder.folder(), QStringLiteral("2005-Deventer")).isEmpty());
         QCOMPARE(model.Plaatsnaam(), QStringLiteral("Deventer"));
         QCOMPARE(model.Jaartal(), QStringLiteral("2005"));
         QCOMPARE(model.snapshot().Plaatsnaam, QStringLiteral("Deventer"));
-        QCOMPARE(model.CatalogusNr(), model.catalogus().Infolab[0]);
+        QCOMPARE(model.CatalogusNr(), model.catalogueRecord().Infolab[0]);
 
         QList<QByteArray> many;
         for (int i = 0; i < 105; ++i)
@@ -109,18 +109,18 @@ private Q_SLOTS:
         TestFolder folder(true);
         SupplementModel model;
         QSignalSpy spy(&model, &SupplementModel::changed);
-        model.openVelletje(folder.folder(), QStringLiteral("2005-Alkmaar"));
-        QCOMPARE(model.catalogusSleutel(), QStringLiteral("2005-Alkmaar"));
-        QVERIFY(spy.contains(QVariantList{QVariant::fromValue(SupplementModel::Field::Catalogus)}));
+        model.openSheetlet(folder.folder(), QStringLiteral("2005-Alkmaar"));
+        QCOMPARE(model.catalogueKey(), QStringLiteral("2005-Alkmaar"));
+        QVERIFY(spy.contains(QVariantList{QVariant::fromValue(SupplementModel::Field::CatalogueRecord)}));
         // A supplement of a listed sheetlet shows its record; one of no sheetlet the start values.
         QVERIFY(folder.write("Supplementen/Delft.sup", supFile("2308", "2007", {})));
         model.openSupplement(folder.folder(), QStringLiteral("Delft"));
-        QCOMPARE(model.catalogusSleutel(), QStringLiteral("2007-Delft"));
-        QCOMPARE(model.catalogus().Infolab, LeesInformatie(folder.folder(), QStringLiteral("2007-Delft")).Infolab);
+        QCOMPARE(model.catalogueKey(), QStringLiteral("2007-Delft"));
+        QCOMPARE(model.catalogueRecord().Infolab, LeesInformatie(folder.folder(), QStringLiteral("2007-Delft")).Infolab);
         QVERIFY(folder.write("Supplementen/Delft.sup", supFile("2308", "1999", {})));
         model.openSupplement(folder.folder(), QStringLiteral("Delft"));
-        QCOMPARE(model.catalogusSleutel(), QString());
-        QCOMPARE(model.catalogus().Infolab, CatalogusInfo{}.Infolab);
+        QCOMPARE(model.catalogueKey(), QString());
+        QCOMPARE(model.catalogueRecord().Infolab, CatalogusInfo{}.Infolab);
     }
 
     // The box shows the stored lines; taken back through the description window unchanged, they are
@@ -149,7 +149,7 @@ private Q_SLOTS:
         QCOMPARE(model.save(folder.folder()).status, SchrijfStatus::Gelukt);
         QVERIFY(!QFile::exists(folder.path("Supplementen/Delft.bmp")));
 
-        model.openVelletje(folder.folder(), QStringLiteral("2007-Delft"));
+        model.openSheetlet(folder.folder(), QStringLiteral("2007-Delft"));
         QVERIFY(!model.AfbeeldingOvergezet());
         QVERIFY(model.snapshot().afbeelding.isNull());
         model.transferPicture();
@@ -201,7 +201,7 @@ private Q_SLOTS:
         QCOMPARE(spy.count(), 4);
         model.setPlaatsnaam(QStringLiteral("Delft")); // the same value changes nothing
         QVERIFY(!model.isModified());
-        model.nieuw();
+        model.startNew();
         QVERIFY(!model.isModified());
     }
 };

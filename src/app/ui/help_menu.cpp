@@ -39,7 +39,7 @@ HelpMenu::HelpMenu(const SupplementModel& model, ProgramFolder folder, StatusLin
         if (field != SupplementModel::Field::Plaatsnaam)
             return;
         const QString& place = m_model.Plaatsnaam();
-        m_controls.HelpInfo->setText(place == SupplementModel::StandaardPlaatsnaam ? QStringLiteral("Info...")
+        m_controls.HelpInfo->setText(place == SupplementModel::DefaultPlaatsnaam ? QStringLiteral("Info...")
                                                                                     : HelpInfoTitel(place));
     });
 }

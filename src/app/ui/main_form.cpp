@@ -80,7 +80,7 @@ void Main::connectSignals()
     connect(&m_model, &SupplementModel::modifiedChanged, this, &QWidget::setWindowModified);
     connect(&m_model.canvas(), &CanvasDocument::busyChanged, this, &Main::updateActions);
     connect(&m_model, &SupplementModel::changed, this, [this](SupplementModel::Field field) {
-        if (field == SupplementModel::Field::Catalogus)
+        if (field == SupplementModel::Field::CatalogueRecord)
             showCatalogue();
     });
 }
@@ -100,8 +100,8 @@ void Main::updateActions()
 void Main::showCatalogue()
 {
     for (int i = 0; i < int(m_controls.Infolab.size()); ++i)
-        m_controls.Infolab[i]->setText(m_model.catalogus().Infolab[std::size_t(i)]);
-    ToonInfo(m_model.catalogusSleutel().isEmpty() ? QStringLiteral("Informatie") : m_model.catalogusSleutel(), 0);
+        m_controls.Infolab[i]->setText(m_model.catalogueRecord().Infolab[std::size_t(i)]);
+    ToonInfo(m_model.catalogueKey().isEmpty() ? QStringLiteral("Informatie") : m_model.catalogueKey(), 0);
 }
 
 QString Main::settingsPath() const

@@ -87,19 +87,19 @@ void PagePreview::showField(int field)
     case Field::Jaartal: return setText(JaartalLabel, m_model.Jaartal());
     case Field::PaginaNr: return setText(PagLabel, m_model.PaginaNr());
     case Field::Omschrijving: return OmschrijfLabel->setPlainText(m_model.Omschrijving());
-    case Field::Afbeelding:
+    case Field::Picture:
         if (m_model.AfbeeldingOvergezet())
-            PicImage->setPixmap(QPixmap::fromImage(m_model.paginaAfbeelding()));
+            PicImage->setPixmap(QPixmap::fromImage(m_model.pagePicture()));
         else
             PicImage->clear();
         return;
-    case Field::Catalogus: return;
+    case Field::CatalogueRecord: return;
     }
 }
 
 void PagePreview::showAll()
 {
-    for (int field = 0; field <= int(SupplementModel::Field::Afbeelding); ++field)
+    for (int field = 0; field <= int(SupplementModel::Field::Picture); ++field)
         showField(field);
 }
 

@@ -73,7 +73,7 @@ void SupplementCommands::FileNew_Click()
     if (!m_interaction.askYesNo(m_window, unsavedWarning(m_model) + QStringLiteral("Wilt u een nieuw Velletje ontwerpen?"),
                                 QStringLiteral(" Nieuw"), Interaction::Icon::Question))
         return;
-    m_model.nieuw();
+    m_model.startNew();
 }
 
 void SupplementCommands::OpenKnop_Click()
@@ -100,7 +100,7 @@ void SupplementCommands::showLaadVel(std::uint8_t mode)
     if (dialog.modus() == LaadVelModus::Supplementen) {
         for (const QString& message : m_model.openSupplement(m_folder, dialog.gekozenNaam()))
             warn(message);
-    } else if (const QString error = m_model.openVelletje(m_folder, dialog.gekozenNaam()); !error.isEmpty()) {
+    } else if (const QString error = m_model.openSheetlet(m_folder, dialog.gekozenNaam()); !error.isEmpty()) {
         warn(error);
     }
 }
