@@ -14,9 +14,9 @@ namespace {
 // byte of source row r, bytes 4 .. 4W - 5.
 void boxRow(const FilterRun& run, int r, std::int16_t* mean, std::int16_t* deviation)
 {
-    const std::uint8_t* up = run.bronRow(r - 1);
-    const std::uint8_t* mid = run.bronRow(r);
-    const std::uint8_t* down = run.bronRow(r + 1);
+    const std::uint8_t* up = run.sourceRow(r - 1);
+    const std::uint8_t* mid = run.sourceRow(r);
+    const std::uint8_t* down = run.sourceRow(r + 1);
     const int end = 4 * (run.width - 1);
     for (int i = 4; i < end; ++i) {
         const int v[9] = {up[i - 4], up[i], up[i + 4], mid[i - 4], mid[i], mid[i + 4], down[i - 4], down[i], down[i + 4]};
@@ -56,7 +56,7 @@ void aquarelFilter(FilterRun& run)
         const std::int16_t* meanBelow = mean(y + 1);
         const std::int16_t* devAbove = deviation(y - 1);
         const std::int16_t* devBelow = deviation(y + 1);
-        std::uint8_t* out = run.beeldRow(y);
+        std::uint8_t* out = run.targetRow(y);
         for (int i = 8; i < end; ++i) {
             // Quadrants 1..4: up-left, up-right, down-left, down-right; a tie keeps the lower number.
             int best = meanAbove[i - 4], bestDev = devAbove[i - 4];
@@ -65,7 +65,7 @@ void aquarelFilter(FilterRun& run)
             if (devBelow[i + 4] < bestDev) { best = meanBelow[i + 4]; }
             out[i] = std::uint8_t(best);
         }
-        const std::uint8_t* source = run.bronRow(y);
+        const std::uint8_t* source = run.sourceRow(y);
         for (int i = 8 + FilterRun::Fourth; i < end; i += 4)
             out[i] = source[i];
         run.rowDone(y + 1);

@@ -20,7 +20,7 @@ void blockRowMeans(const FilterRun& run, int by, int p, int* columnSums, std::ui
     const int bottom = std::min(by + p, run.height);
     std::fill(columnSums, columnSums + rowLength, 0);
     for (int y = by; y < bottom; ++y) {
-        const std::uint8_t* row = run.bronRow(y);
+        const std::uint8_t* row = run.sourceRow(y);
         for (int i = 0; i < rowLength; ++i)
             columnSums[i] += row[i];
     }
@@ -53,7 +53,7 @@ void pixelizeFilter(FilterRun& run, int p)
         blockRowMeans(run, by, p, columnSums, means);
         const int bottom = std::min(by + p, run.height);
         for (int y = by; y < bottom; ++y) {
-            std::uint32_t* row = run.beeldPixels(y);
+            std::uint32_t* row = run.targetPixels(y);
             for (int x = 0; x < w; ++x)
                 row[x] = (row[x] & ~ChannelMask) | means[x];
             run.rowDone(y + 1);
@@ -69,7 +69,7 @@ void defuseFilter(FilterRun& run, int p)
     RandomGenerator random = run.random; // a local copy keeps its state in registers
     const int w = run.width, h = run.height;
     for (int y = 0; y < h; ++y) {
-        std::uint32_t* row = run.beeldPixels(y);
+        std::uint32_t* row = run.targetPixels(y);
         for (int x = 0; x < w; ++x) {
             int dx = int(RondAf(random.fraction() * p - half));
             int dy = int(RondAf(random.fraction() * p - half));
@@ -77,7 +77,7 @@ void defuseFilter(FilterRun& run, int p)
                 dx = 0;
             if (y + dy < 0 || y + dy >= h)
                 dy = 0;
-            const std::uint32_t from = run.beeldPixels(y + dy)[x + dx];
+            const std::uint32_t from = run.targetPixels(y + dy)[x + dx];
             row[x] = (row[x] & ~ChannelMask) | (from & ChannelMask);
         }
         run.random = random; // others may draw while the row's progress is reported

@@ -48,10 +48,10 @@ struct FilterRun
     // FilterBeeld: one 32-bit pixel 0xXXRRGGBB each, so in memory the bytes blue,
     // green, red and a fourth byte no filter touches; rows top to bottom without
     // padding. What the filter writes.
-    std::uint32_t* beeld = nullptr;
+    std::uint32_t* FilterBeeld = nullptr;
     // FilterBron: the same pixels as they were before the filter.
-    const std::uint32_t* bron = nullptr;
-    FilterTabelArray& tabel;
+    const std::uint32_t* FilterBron = nullptr;
+    FilterTabelArray& FilterTabel;
     FilterScratch& scratch;
     RandomGenerator& random;
     const ProgressCallback& progress;
@@ -59,10 +59,10 @@ struct FilterRun
     qsizetype rowBytes() const { return qsizetype(width) * 4; }
     qsizetype pixelCount() const { return qsizetype(width) * height; }
     // Row y (from 0) as pixels, and as bytes: channel c of pixel x is byte 4x + c.
-    std::uint32_t* beeldPixels(int y) const { return beeld + qsizetype(y) * width; }
-    const std::uint32_t* bronPixels(int y) const { return bron + qsizetype(y) * width; }
-    std::uint8_t* beeldRow(int y) const { return reinterpret_cast<std::uint8_t*>(beeldPixels(y)); }
-    const std::uint8_t* bronRow(int y) const { return reinterpret_cast<const std::uint8_t*>(bronPixels(y)); }
+    std::uint32_t* targetPixels(int y) const { return FilterBeeld + qsizetype(y) * width; }
+    const std::uint32_t* sourcePixels(int y) const { return FilterBron + qsizetype(y) * width; }
+    std::uint8_t* targetRow(int y) const { return reinterpret_cast<std::uint8_t*>(targetPixels(y)); }
+    const std::uint8_t* sourceRow(int y) const { return reinterpret_cast<const std::uint8_t*>(sourcePixels(y)); }
 
     void report(int value) const
     {

@@ -83,9 +83,9 @@ void runningFilter(FilterRun& run, int a, int b, int d)
     const int lastRow = w >= 3 ? run.height - 1 : 0; // a picture without interior columns has no interior
     for (int y = 1; y < lastRow; ++y) {
         if (tabled)
-            runningRow(run.beeldRow(y), run.rowBytes(), w, a, b, prepared, table);
+            runningRow(run.targetRow(y), run.rowBytes(), w, a, b, prepared, table);
         else
-            runningRow(run.beeldRow(y), run.rowBytes(), w, a, b, prepared, DirectQuotient{d});
+            runningRow(run.targetRow(y), run.rowBytes(), w, a, b, prepared, DirectQuotient{d});
         run.rowDone(y + 1);
     }
     run.report(100);
@@ -99,10 +99,10 @@ void sourceFilter(FilterRun& run, Value value)
     run.report(0);
     const int end = 4 * (run.width - 1);
     for (int y = 1; y < run.height - 1; ++y) {
-        const std::uint8_t* up = run.bronRow(y - 1);
-        const std::uint8_t* mid = run.bronRow(y);
-        const std::uint8_t* down = run.bronRow(y + 1);
-        std::uint8_t* out = run.beeldRow(y);
+        const std::uint8_t* up = run.sourceRow(y - 1);
+        const std::uint8_t* mid = run.sourceRow(y);
+        const std::uint8_t* down = run.sourceRow(y + 1);
+        std::uint8_t* out = run.targetRow(y);
         for (int i = 4; i < end; ++i)
             out[i] = clampByte(value(up, mid, down, i));
         for (int i = 4 + FilterRun::Fourth; i < end; i += 4)

@@ -34,11 +34,11 @@ void fillGrayTable(FilterTabelArray& tabel)
 void grayscaleFilter(FilterRun& run)
 {
     run.report(0);
-    fillGrayTable(run.tabel);
-    const int* tabel = run.tabel.data();
+    fillGrayTable(run.FilterTabel);
+    const int* tabel = run.FilterTabel.data();
     const int w = run.width; // a local: stores through the rows could otherwise alias the width
     for (int y = 0; y < run.height; ++y) {
-        std::uint32_t* row = run.beeldPixels(y);
+        std::uint32_t* row = run.targetPixels(y);
         for (int x = 0; x < w; ++x) {
             const std::uint32_t p = row[x];
             const std::uint32_t g = std::uint32_t(tabel[(p & 0xFF) + (p >> 8 & 0xFF) + (p >> 16 & 0xFF)]);
@@ -54,7 +54,7 @@ void negativeFilter(FilterRun& run)
     run.report(0);
     const int w = run.width;
     for (int y = 0; y < run.height; ++y) {
-        std::uint32_t* row = run.beeldPixels(y);
+        std::uint32_t* row = run.targetPixels(y);
         for (int x = 0; x < w; ++x)
             row[x] ^= ChannelMask; // 255 - c for blue, green and red
         run.rowDone(y + 1);
@@ -68,13 +68,13 @@ void brightnessFilter(FilterRun& run, int p)
     const double f = percentFactor(p);
     std::uint8_t lut[256];
     for (int i = 0; i < 256; ++i) {
-        run.tabel[i] = clampByte(RondAf(f * i));
-        lut[i] = std::uint8_t(run.tabel[i]);
+        run.FilterTabel[i] = clampByte(RondAf(f * i));
+        lut[i] = std::uint8_t(run.FilterTabel[i]);
     }
     const int w = run.width;
     for (int y = 0; y < run.height; ++y) {
-        const std::uint8_t* from = run.bronRow(y);
-        std::uint8_t* to = run.beeldRow(y);
+        const std::uint8_t* from = run.sourceRow(y);
+        std::uint8_t* to = run.targetRow(y);
         for (int x = 0; x < w; ++x) {
             to[4 * x] = lut[from[4 * x]];
             to[4 * x + 1] = lut[from[4 * x + 1]];
@@ -90,11 +90,11 @@ namespace {
 // The mean gray of the source: the average over all pixels of (b + g + r) \ 3.
 int meanGray(const FilterRun& run)
 {
-    const int* tabel = run.tabel.data();
+    const int* tabel = run.FilterTabel.data();
     long long sum = 0;
     const int w = run.width;
     for (int y = 0; y < run.height; ++y) {
-        const std::uint32_t* row = run.bronPixels(y);
+        const std::uint32_t* row = run.sourcePixels(y);
         for (int x = 0; x < w; ++x)
             sum += tabel[(row[x] & 0xFF) + (row[x] >> 8 & 0xFF) + (row[x] >> 16 & 0xFF)];
     }
@@ -136,18 +136,18 @@ void balance(int v[3])
 void contrastFilter(FilterRun& run, int p)
 {
     run.report(0);
-    fillGrayTable(run.tabel);
+    fillGrayTable(run.FilterTabel);
     const int m = meanGray(run);
     const double f = percentFactor(p);
     for (int i = 0; i < 256; ++i)
-        run.tabel[i] = int(RondAf(f * (i - m) + m)); // deliberately not clamped
+        run.FilterTabel[i] = int(RondAf(f * (i - m) + m)); // deliberately not clamped
     run.report(5);
 
-    const int* tabel = run.tabel.data();
+    const int* tabel = run.FilterTabel.data();
     const int w = run.width;
     for (int y = 0; y < run.height; ++y) {
-        const std::uint32_t* from = run.bronPixels(y);
-        std::uint32_t* to = run.beeldPixels(y);
+        const std::uint32_t* from = run.sourcePixels(y);
+        std::uint32_t* to = run.targetPixels(y);
         for (int x = 0; x < w; ++x) {
             const std::uint32_t p = from[x];
             int v[3] = {tabel[p & 0xFF], tabel[p >> 8 & 0xFF], tabel[p >> 16 & 0xFF]};
@@ -169,8 +169,8 @@ void swapRows(FilterRun& run)
 {
     const int w = run.width;
     for (int y = 0; y < run.height; ++y) {
-        const std::uint32_t* from = run.bronPixels(y);
-        std::uint32_t* to = run.beeldPixels(y);
+        const std::uint32_t* from = run.sourcePixels(y);
+        std::uint32_t* to = run.targetPixels(y);
         for (int x = 0; x < w; ++x) {
             const std::uint32_t s = from[x];
             to[x] = (s & ~ChannelMask) | (((s >> NewRed) & 0xFF) << 16) | (((s >> NewGreen) & 0xFF) << 8)
@@ -208,8 +208,8 @@ void noiseFilter(FilterRun& run, int p)
     RandomGenerator random = run.random; // a local copy keeps its state in registers
     const int w = run.width;
     for (int y = 0; y < run.height; ++y) {
-        const std::uint8_t* from = run.bronRow(y);
-        std::uint8_t* to = run.beeldRow(y);
+        const std::uint8_t* from = run.sourceRow(y);
+        std::uint8_t* to = run.targetRow(y);
         for (int i = 0; i < w * 4; i += 4) {
             for (int c = 0; c < 3; ++c)
                 to[i + c] = std::uint8_t(clampByte(RondAf(random.fraction() * span - p + from[i + c])));

@@ -29,10 +29,10 @@ void fillShares(int* shares)
 int meanGray(const FilterRun& run)
 {
     long long sum = 0;
-    const int* tabel = run.tabel.data();
+    const int* tabel = run.FilterTabel.data();
     const int w = run.width;
     for (int y = 0; y < run.height; ++y) {
-        const std::uint8_t* row = run.bronRow(y);
+        const std::uint8_t* row = run.sourceRow(y);
         for (int x = 0; x < w; ++x)
             sum += tabel[row[4 * x] + row[4 * x + 1] + row[4 * x + 2]];
     }
@@ -67,16 +67,16 @@ void scatteredFilter(FilterRun& run, int p)
     for (int e = -MaxError; e <= MaxError; ++e)
         carried[e + MaxError] = e * 10 / p;
     std::fill(rows[0], rows[0] + 3 * rowLength, 0);
-    fillGrayTable(run.tabel);
+    fillGrayTable(run.FilterTabel);
     run.report(3);
     const int t = meanGray(run);
     run.report(10);
 
-    const int* tabel = run.tabel.data();
+    const int* tabel = run.FilterTabel.data();
     const int w = run.width;
     for (int y = 0; y < run.height; ++y) {
-        const std::uint8_t* from = run.bronRow(y);
-        std::uint32_t* to = run.beeldPixels(y);
+        const std::uint8_t* from = run.sourceRow(y);
+        std::uint32_t* to = run.targetPixels(y);
         int* row1 = rows[0] + Margin;
         for (int x = 0; x < w; ++x) {
             const int gray = tabel[from[4 * x] + from[4 * x + 1] + from[4 * x + 2]];
