@@ -66,10 +66,10 @@ QString InformationBlock(const Facts& facts, const QLocale& locale)
 
 QString DpiWarning(int dpi)
 {
-    return QStringLiteral("Uw beeldscherm is ingesteld op ") + QString::number(dpi) + QStringLiteral(" DPI (Dots Per Inch)") + CrLf
-        + QStringLiteral("wijzig dit naar 96 DPI. Klik met de rechtermuisknop op het") + CrLf
-        + QStringLiteral("bureaublad van uw scherm, klik op Eigenschappen / Instellingen") + CrLf
-        + QStringLiteral("dan geavanceerd en wijzig de DPI instelling.");
+    return QStringLiteral("Uw beeldscherm is ingesteld op ") + QString::number(dpi) + QStringLiteral(" DPI (Dots Per Inch);") + CrLf
+        + QStringLiteral("de vensters van Velinor zijn gemaakt voor 96 DPI.") + CrLf
+        + QStringLiteral("Zet in de beeldscherminstellingen van uw bureaublad de schaal") + CrLf
+        + QStringLiteral("op 100%, of start Velinor met QT_FONT_DPI=96 in de omgeving.");
 }
 
 } // namespace SplashInfo

@@ -21,14 +21,14 @@ bool usage(const QStringList& arguments, qsizetype count, const QString& text, C
 }
 
 // Runs one layout into the PDF file and reports the outcome.
-int writePdf(const QString& path, CliContext& context, const std::function<bool(PrintSurface&)>& layout)
+int writePdf(const QString& path, CliContext& context, const PrintLayout& layout)
 {
-    PdfPrintSurface surface(path);
-    if (!layout(surface)) {
-        context.err << "Kan " << path << " niet schrijven: " << surface.errorString() << '\n';
+    const PdfResult result = printPdf(path, 1, layout);
+    if (!result.ok) {
+        context.err << "Kan " << path << " niet schrijven: " << result.error << '\n';
         return 1;
     }
-    context.out << path << ": " << surface.pageCount() << (surface.pageCount() == 1 ? " pagina" : " pagina's") << '\n';
+    context.out << path << ": " << result.pages << (result.pages == 1 ? " pagina" : " pagina's") << '\n';
     return 0;
 }
 
@@ -47,7 +47,7 @@ const CliRegistration pageCommand({
         if (!read.pagina)
             return 1;
         return writePdf(arguments.at(1), context,
-                        [&](PrintSurface& surface) { return PrintSupplement(surface, *read.pagina, 1); });
+                        [&](PrintSurface& surface, int copies) { return PrintSupplement(surface, *read.pagina, copies); });
     },
 });
 
@@ -63,7 +63,7 @@ const CliRegistration contactSheetCommand({
             return CliUsageError;
         context.out << files.size() << " velletjes\n";
         return writePdf(arguments.at(0), context,
-                        [&](PrintSurface& surface) { return PrintVelletjes(surface, files, 1); });
+                        [&](PrintSurface& surface, int copies) { return PrintVelletjes(surface, files, copies); });
     },
 });
 
@@ -79,7 +79,7 @@ const CliRegistration listCommand({
         const QList<CatalogusRegel> records = LeesCatalogusRegels(context.folder);
         context.out << records.size() << " velletjes in de catalogus\n";
         return writePdf(arguments.at(0), context,
-                        [&](PrintSurface& surface) { return PrintLijst(surface, records, 1); });
+                        [&](PrintSurface& surface, int copies) { return PrintLijst(surface, records, copies); });
     },
 });
 

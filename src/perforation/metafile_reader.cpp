@@ -33,7 +33,7 @@ QImage read(const QString& path, qint64 maximumBytes)
     std::call_once(initialised, [] { Magick::InitializeMagick(nullptr); });
     try {
         Magick::Image picture;
-        picture.density(Magick::Point(96, 96));
+        picture.density(Magick::Geometry(96, 96));
         picture.ping(path.toStdString());
         const qint64 width = qint64(picture.columns()), height = qint64(picture.rows());
         if (width <= 0 || height <= 0 || width * height * 4 > maximumBytes)

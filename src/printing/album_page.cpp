@@ -11,6 +11,16 @@ SupplementPagina albumPageOf(const Supplement& supplement, const QImage& picture
             supplement.regels.mid(0, SupplementBestand::MaxRegels), supplement.PaginaNr, picture};
 }
 
+QString overflowQuestion(const SupplementPagina& pagina)
+{
+    if (pagina.regels.size() <= AlbumPagina::FittingLines)
+        return QString();
+    return QStringLiteral("De omschrijving telt %1 regels; op het albumblad passen er %2. De overige regels vallen "
+                          "over het paginanummer en van het blad. Toch afdrukken?")
+        .arg(pagina.regels.size())
+        .arg(AlbumPagina::FittingLines);
+}
+
 bool PrintSupplement(PrintSurface& surface, const SupplementPagina& pagina, int copies)
 {
     using namespace AlbumPagina;

@@ -29,11 +29,16 @@ inline constexpr double AfbeeldingX = 1725, AfbeeldingY = 2325, AfbeeldingB = 81
 inline constexpr double NummerX = 1620, JaartalX = 9390, NummerY = 6810;
 inline constexpr double RegelX = 1560, RegelY = 7800, RegelAfstand = 300;
 inline constexpr double PaginaX = 10590, PaginaY = 15450;
+// The description lines the page holds above the page number; more run into it and off the page.
+inline constexpr int FittingLines = int((PaginaY - RegelY) / RegelAfstand);
 
 } // namespace AlbumPagina
 
 // The page of a supplement with the given picture (the canvas, which is what the page prints).
 SupplementPagina albumPageOf(const Supplement& supplement, const QImage& picture);
+
+// The question to ask before printing a description longer than the page holds; empty when it fits.
+QString overflowQuestion(const SupplementPagina& pagina);
 
 // Prints the album page as one document; false when the device failed.
 bool PrintSupplement(PrintSurface& surface, const SupplementPagina& pagina, int copies);

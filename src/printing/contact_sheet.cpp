@@ -26,6 +26,17 @@ QString VelletjeOnderschrift(const QString& path)
     return name.left(std::max<qsizetype>(0, name.size() - 4));
 }
 
+QString fittedCaption(const PrintSurface& surface, const QString& caption)
+{
+    if (surface.textWidth(caption) <= Velletjes::OnderschriftB)
+        return caption;
+    const QChar ellipsis(0x2026);
+    QString cut = caption;
+    while (!cut.isEmpty() && surface.textWidth(cut + ellipsis) > Velletjes::OnderschriftB)
+        cut.chop(1);
+    return cut + ellipsis;
+}
+
 QImage LeesVelletje(const QString& path)
 {
     // Twice the printed size at 600 dpi is ample for any printer. A picture that
@@ -51,7 +62,7 @@ bool PrintVelletjes(PrintSurface& surface, const QStringList& files, int copies)
     for (qsizetype i = 0; i < files.size(); ++i) {
         surface.paintPicture(LeesVelletje(files.at(i)), QRectF(x, y, PlaatjeB, PlaatjeH));
         surface.setPosition(x, y + OnderschriftY);
-        surface.print(VelletjeOnderschrift(files.at(i)));
+        surface.print(fittedCaption(surface, VelletjeOnderschrift(files.at(i))));
         x += KolomAfstand;
         if (x > LaatsteX) {
             x = BeginX;

@@ -17,6 +17,7 @@ inline constexpr double BeginX = 300, BeginY = 1200, VolgendePaginaY = 600;
 inline constexpr double KolomAfstand = 2190, RijAfstand = 1470, OnderschriftY = 1050;
 inline constexpr double LaatsteX = 9900, LaatsteY = 15000;
 inline constexpr double PlaatjeB = 1890, PlaatjeH = 990;
+inline constexpr double OnderschriftB = PlaatjeB; // a caption is no wider than its picture
 
 } // namespace Velletjes
 
@@ -26,6 +27,10 @@ QStringList VelletjesBestanden(const ProgramFolder& folder);
 
 // The caption of a sheetlet picture: its file name without the last four characters.
 QString VelletjeOnderschrift(const QString& path);
+
+// The caption as wide as the picture at most: a longer one is cut and ends in "…",
+// so that it does not run into the caption of the next column.
+QString fittedCaption(const PrintSurface& surface, const QString& caption);
 
 // One sheetlet picture, read from the file; a huge picture is read already scaled
 // down to about the printed size, so memory stays small. Null when it cannot be read.

@@ -33,3 +33,11 @@ bool PdfPrintSurface::completeDocument(bool painted)
     m_error = written.reason;
     return written.ok;
 }
+
+PdfResult printPdf(const QString& path, int copies, const PrintLayout& layout)
+{
+    PdfPrintSurface surface(path);
+    if (!printCopies(surface, copies, layout))
+        return {false, surface.pageCount(), surface.errorString()};
+    return {true, surface.pageCount(), QString()};
+}

@@ -43,3 +43,15 @@ private:
     QString m_path;
     QString m_error;
 };
+
+// What writing a PDF file gave.
+struct PdfResult
+{
+    bool ok = false;
+    int pages = 0;
+    QString error; // why not, in Dutch, when not ok
+};
+
+// The layout's document, copies times, as a PDF file at path: the one way every PDF of the
+// program is made (the print dialog, "Opslaan als PDF" and velinor-cli).
+PdfResult printPdf(const QString& path, int copies, const PrintLayout& layout);

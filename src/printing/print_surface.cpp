@@ -1,11 +1,18 @@
 #include "printing/print_surface.h"
 
+#include <algorithm>
+
 void PrintSurface::startJob(int copies)
 {
     m_font = PrintLettertype{};
     m_font.naam = QStringLiteral("Arial");
     m_colour = Qt::black;
     m_x = m_y = 0;
+    // A further copy in the same document goes on from the page break its predecessor ended with.
+    if (m_continuing) {
+        m_continuing = false;
+        return;
+    }
     m_pages = 1;
     beginJob(copies);
 }
@@ -49,7 +56,23 @@ void PrintSurface::newPage()
 
 bool PrintSurface::endDoc()
 {
+    if (m_endsHeld > 0) {
+        --m_endsHeld;
+        newPage();
+        m_continuing = true;
+        return true;
+    }
     return finish();
+}
+
+bool printCopies(PrintSurface& surface, int copies, const PrintLayout& layout)
+{
+    copies = std::max(1, copies);
+    surface.holdEnds(copies - 1);
+    bool printed = true;
+    for (int i = 0; i < copies; ++i)
+        printed = layout(surface, 1) && printed;
+    return printed;
 }
 
 void PrintKader(PrintSurface& surface, float x1, float y1, float x2, float y2)

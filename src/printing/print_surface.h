@@ -12,6 +12,8 @@
 #include <QRectF>
 #include <QString>
 
+#include <functional>
+
 struct PrintLettertype
 {
     QString naam = QStringLiteral("Arial");
@@ -54,6 +56,8 @@ public:
     void newPage();
     // Ends the document and sends it; false when the device failed somewhere in the job.
     bool endDoc();
+    // The next count ends of a document become page breaks within it (see printCopies).
+    void holdEnds(int count) { m_endsHeld = count; }
 
     int pageCount() const { return m_pages; }
 
@@ -73,6 +77,8 @@ private:
     PrintLettertype m_font;
     QColor m_colour = Qt::black;
     int m_pages = 1;
+    int m_endsHeld = 0;
+    bool m_continuing = false;
 };
 
 // A rectangle outline as four black lines: top, right side, bottom, left side.
@@ -81,3 +87,10 @@ void PrintKader(PrintSurface& surface, float x1, float y1, float x2, float y2);
 // The number of copies from the copies box: a whole number from 1 to 10 as
 // given; any other text prints one copy.
 int AantalKopieen(const QString& text);
+
+// A layout run as one document: it starts the job with the copies it is given and ends the document.
+using PrintLayout = std::function<bool(PrintSurface& surface, int copies)>;
+
+// Copies of a document on a device that cannot repeat one itself (a PDF file): the layout runs
+// once per copy into one document, each copy starting on a new page.
+bool printCopies(PrintSurface& surface, int copies, const PrintLayout& layout);

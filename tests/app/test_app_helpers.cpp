@@ -75,11 +75,9 @@ private Q_SLOTS:
         QCOMPARE(SplashInfo::TwipsPerPixel(120), 12);
         QCOMPARE(SplashInfo::Resolution(15), 96);
         QCOMPARE(SplashInfo::Resolution(12), 120);
-        QCOMPARE(SplashInfo::DpiWarning(120),
-                 QStringLiteral("Uw beeldscherm is ingesteld op 120 DPI (Dots Per Inch)\r\n"
-                                "wijzig dit naar 96 DPI. Klik met de rechtermuisknop op het\r\n"
-                                "bureaublad van uw scherm, klik op Eigenschappen / Instellingen\r\n"
-                                "dan geavanceerd en wijzig de DPI instelling."));
+        // What to do on this desktop, not on the old system.
+        QVERIFY(SplashInfo::DpiWarning(120).startsWith(QStringLiteral("Uw beeldscherm is ingesteld op 120 DPI")));
+        QVERIFY(SplashInfo::DpiWarning(120).contains(QStringLiteral("QT_FONT_DPI=96")));
     }
 
     void splashStrip()

@@ -108,6 +108,14 @@ private Q_SLOTS:
         m.HelpGeschiedenis->trigger();
         QVERIFY(!view->isVisible());
         QVERIFY(!m.HelpGeschiedenis->isChecked());
+
+        // A missing page is said, not shown as an empty view.
+        QVERIFY(QFile::remove(f.folder.path(QStringLiteral("help/help.htm"))));
+        m.HelpHelp->setChecked(false);
+        m.HelpHelp->trigger();
+        QVERIFY(!view->isVisible());
+        QVERIFY(!m.HelpHelp->isChecked());
+        QCOMPARE(info->text(), QStringLiteral("Het helpbestand help/help.htm ontbreekt in de programmamap."));
     }
 };
 

@@ -88,8 +88,14 @@ private Q_SLOTS:
 
         const MainMenus& m = f.main->menus();
         QCOMPARE(captions(f.child<QMenu>("File")),
-                 QStringList({"Nieuw", "Open Supplement", "Save Supplement", "-", "Velletje Opslaan als...", "-",
-                              "Afdrukken", "Setup Printer", "-", "Exit"}));
+                 QStringList({"Nieuw", "Open Supplement", "Save Supplement", "-", "Velletje Opslaan als...",
+                              "Opslaan als PDF", "-", "Afdrukken", "Setup Printer", "-", "Exit"}));
+        QCOMPARE(captions(f.child<QMenu>("FilePdf")), QStringList({"Supplement", "Velletjes", "Lijst gegevens"}));
+        const QList<std::pair<QAction*, QKeySequence>> keys = {
+            {m.FileNew, QKeySequence::New},   {m.FileOpen, QKeySequence::Open},  {m.FileSave, QKeySequence::Save},
+            {m.FilePrint, QKeySequence::Print}, {m.FileExit, QKeySequence::Quit}, {m.HelpHelp, QKeySequence::HelpContents}};
+        for (const auto& [action, key] : keys)
+            QCOMPARE(action->shortcut(), QKeySequence(key));
         QCOMPARE(captions(m.FileSaveAls), QStringList({"Bmp", "Jpg"}));
         QCOMPARE(captions(f.child<QMenu>("Tools")), QStringList({"Op de kaart", "Google Maps", "Plaatsnamen"}));
         QCOMPARE(captions(f.child<QMenu>("Bewerken")),
@@ -114,6 +120,26 @@ private Q_SLOTS:
         QCOMPARE(help.mid(4), QStringList({"Meer Software", "Info...", "Google Search", "Wikipedia"}));
         QVERIFY(m.EditKnoppen->isCheckable());
         QVERIFY(!m.EditKnoppen->isChecked());
+    }
+
+    // What a user reads: every tool button names its tool, the progress control shows only while a command
+    // drives it, a long status message is read whole, and a dark panel colour leaves the menu bar and the
+    // buttons readable.
+    void readableMainWindow()
+    {
+        Fixture f;
+        QCOMPARE(f.child<QToolButton>("Knop1")->toolTip(), QStringLiteral(" Potlood "));
+        for (int i = 2; i <= 12; ++i)
+            QVERIFY(!f.child<QToolButton>(QStringLiteral("Knop%1").arg(i))->toolTip().trimmed().isEmpty());
+        QVERIFY(f.child<QWidget>("ProgBar")->isHidden());
+        f.main->ToonInfo(QStringLiteral("foto.wmf is een Windows Metafile; die kan deze uitgave niet lezen."), 1);
+        auto* info = f.child<QLabel>("InfoLabel");
+        QVERIFY(info->wordWrap() && info->heightForWidth(info->width()) <= info->height());
+        f.main->ZetVensterKleur(10, 10, 10);
+        QCOMPARE(f.child<QWidget>("Frame2")->palette().color(QPalette::Window), QColor(10, 10, 10));
+        QCOMPARE(f.main->menuBar()->palette().color(QPalette::Window), QApplication::palette().color(QPalette::Window));
+        QCOMPARE(f.child<QWidget>("OpenKnop")->palette().color(QPalette::Button),
+                 QApplication::palette().color(QPalette::Button));
     }
 
     void settingsColoursReachTheWindow()

@@ -48,6 +48,22 @@ private Q_SLOTS:
         QCOMPARE(f.folder.read(SettingsFile::FileName), settingsBefore);   // ... and writes nothing yet
     }
 
+    // A settings file may hold any whole number; the window shows, and from then on holds, what its bars can.
+    void valuesBeyondTheBarsAreClamped()
+    {
+        MainWindowFixture f;
+        Main& main = *f.main;
+        f.state.VensterR = 3000;
+        f.state.SupplementG = -5;
+        Config config(f.state, [&main] { main.showColours(); });
+        QCOMPARE(f.state.VensterR, 255);
+        QCOMPARE(f.state.SupplementG, 0);
+        QCOMPARE(config.findChild<QLabel*>("Label7")->text(), QStringLiteral("Hex. FFC8F0"));
+        QCOMPARE(config.findChild<QLabel*>("Label8")->text(), QStringLiteral("Hex. DC00E6"));
+        QCOMPARE(config.findChild<QLabel*>("Kleur7")->palette().color(QPalette::Window), QColor(255, 200, 240));
+        QCOMPARE(main.findChild<QWidget*>("Frame1")->palette().color(QPalette::Window), QColor(255, 200, 240));
+    }
+
     void resetRestoresDefaultsEverywhere()
     {
         MainWindowFixture f;

@@ -241,6 +241,9 @@ private Q_SLOTS:
             QTest::mouseClick(d.OkKnop, Qt::LeftButton);
             QCOMPARE(d.result(), int(QDialog::Rejected));
             d.Text1->setPlainText(QString(98, QLatin1Char('\n')));   // 99 lines
+            // Stored whole, but more than the printed page holds, which the window says.
+            QCOMPARE(d.PasLabel->text(), QStringLiteral("Op het albumblad passen 25 regels."));
+            QCOMPARE(d.PasLabel->palette().color(QPalette::WindowText), QColor(155, 0, 0));
             QTest::mouseClick(d.OkKnop, Qt::LeftButton);
         });
         f.commands().OmschrijfLabel_DblClick();

@@ -160,6 +160,14 @@ private Q_SLOTS:
         choose(form, QStringLiteral("Q"));
         QVERIFY(listed(form).isEmpty());
         QCOMPARE(labelText(form, "Label2"), QStringLiteral("0 Plaatsnamen"));
+
+        // From the keyboard: a letter typed in the list chooses it, Enter looks the name up.
+        auto* list = form.findChild<QListWidget*>(QStringLiteral("List1"));
+        QTest::keyClick(list, Qt::Key_A);
+        QCOMPARE(listed(form), QStringList({"Aalten", "Amen"}));
+        list->setCurrentRow(1);
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(m_catcher.urls, QStringList{QStringLiteral("https://maps.google.nl/maps?hl=nl&tab=wl&q=Amen")});
     }
 
     void doubleClickLooksTheNameUpOnTheMap()

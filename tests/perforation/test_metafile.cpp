@@ -1,5 +1,6 @@
 // Windows Metafiles for photo placement: a small hand-made metafile is drawn
-// when the build reads metafiles, and refused with a message when it does not.
+// in a build with Magick++ (which the scripts install), and refused with a
+// message in a build without it.
 
 #include "perforation/metafile_reader.h"
 #include "perforation/photo_loader.h"
@@ -95,16 +96,24 @@ private Q_SLOTS:
         file.close();
 
         const PhotoFile photo = PhotoLoader::load(path);
-        if (!MetafileReader::available()) {
-            QVERIFY(!photo.ok());
-            QVERIFY(photo.error.contains(QStringLiteral("Windows Metafile")));
-            return;
-        }
+#ifndef VELINOR_HAVE_MAGICK
+        QVERIFY(!MetafileReader::available());
+        QVERIFY(!photo.ok());
+        QVERIFY(photo.error.contains(QStringLiteral("Windows Metafile")));
+        QSKIP("built without Magick++: metafiles are refused with a message");
+#endif
+        // A build with Magick++ must read them.
+        QVERIFY(MetafileReader::available());
         QVERIFY2(photo.ok(), qPrintable(photo.error));
+        // Rendered at 96 dots per inch: the placeable header's 96 x 48 units of 1/96 inch, with the red box drawn.
         const QImage& image = photo.image;
-        QVERIFY(image.width() >= 40 && image.height() >= 20);
-        QCOMPARE(image.pixelColor(image.width() / 4, image.height() / 2), QColor(255, 0, 0));
-        QCOMPARE(image.pixelColor(image.width() * 3 / 4, image.height() / 2), QColor(255, 255, 255));
+        QCOMPARE(image.size(), QSize(96, 48));
+        int red = 0;
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, image.height() / 2);
+            red += c.red() > 200 && c.green() < 100 && c.blue() < 100;
+        }
+        QVERIFY(red > 0);
     }
 };
 

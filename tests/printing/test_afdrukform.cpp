@@ -16,7 +16,10 @@
 #include "printing/ui/print_controller.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QPrintPreviewWidget>
+#include <QTimer>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QListWidget>
@@ -42,12 +45,12 @@ struct Fixture
     std::unique_ptr<AfdrukForm> form;
     QString pdf;
 
-    Fixture()
+    explicit Fixture(std::function<SupplementPagina()> pagina = page)
     {
         pdf = folder.root() + QStringLiteral("/uit.pdf");
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
-        form = std::make_unique<AfdrukForm>(page, folder.folder(), printer, interaction);
+        form = std::make_unique<AfdrukForm>(pagina, folder.folder(), printer, interaction);
         form->setSweepPause(0);
         form->show();
     }
@@ -151,6 +154,7 @@ private Q_SLOTS:
     {
         Fixture f;
         QVERIFY(f.folder.write(QStringLiteral("uit.pdf"), "oud"));
+        f.interaction.yesNoAnswers.enqueue(true); // replace it
         {
             const FileSizeLimit limit(100);
             f.click("OkKnop");
@@ -160,14 +164,76 @@ private Q_SLOTS:
         QVERIFY(f.interaction.texts("message").first().contains(QStringLiteral("uit.pdf kon niet worden geschreven")));
     }
 
-    void contactSheetAndListJobs()
+    // A printer that writes PDF replaces no file unasked: No asks another name. Every copy is in the file.
+    void pdfJobsAskBeforeReplacingAndHoldEveryCopy()
     {
         Fixture f;
+        f.child<QComboBox>("Combo1")->setCurrentIndex(2);
         f.click("VelKnop");
-        QVERIFY(!PdfZoek(PdfWoorden(f.pdf), QStringLiteral("2014-Heusden")).isEmpty());
+        QCOMPARE(PdfInformatie(f.pdf).pages, 3);
+        QCOMPARE(PdfZoek(PdfWoorden(f.pdf), QStringLiteral("2014-Heusden")).size(), 1);
+        QCOMPARE(PdfZoek(PdfWoorden(f.pdf), QStringLiteral("2014-Heusden"), 3).size(), 1);
+
+        const QString other = f.folder.root() + QStringLiteral("/lijst.pdf");
+        f.interaction.fileAnswers.enqueue(other);
         f.click("LijstKnop");
-        QVERIFY(!PdfZoek(PdfWoorden(f.pdf), QStringLiteral("Nominaal")).isEmpty());
+        QCOMPARE(f.interaction.texts("question"),
+                 QStringList{QStringLiteral("Het bestand %1 bestaat al. Overschrijven?").arg(f.pdf)});
+        QCOMPARE(PdfInformatie(f.pdf).pages, 3);
+        QVERIFY(!PdfZoek(PdfWoorden(other), QStringLiteral("Nominaal")).isEmpty());
         QVERIFY(f.form->isVisible());
+    }
+
+    // Cancel during the sweep stops the job; without a printer the way out comes before the sweep.
+    void cancelAndNoPrinterStopBeforePrinting()
+    {
+        Fixture f;
+        f.form->setSweepPause(0.002);
+        QTimer::singleShot(20, f.form.get(), [&] { f.click("CancelKnop"); });
+        f.click("OkKnop");
+        QVERIFY(!QFile::exists(f.pdf));
+        QVERIFY(!f.form->isVisible());
+        QVERIFY(f.interaction.shown.isEmpty());
+
+        Fixture g;
+        g.printer.setOutputFileName(QString()); // as a printer is on a machine without any set up
+        g.click("OkKnop"); // answered No: nothing happens, not even the sweep
+        QVERIFY(g.interaction.texts("question").value(0).startsWith(QStringLiteral("Er is geen printer ingesteld.")));
+        QCOMPARE(g.form->barPicture(), Voortgang::legeBalk());
+        const QString pdf = g.folder.root() + QStringLiteral("/blad.pdf");
+        g.interaction.yesNoAnswers.enqueue(true);
+        g.interaction.fileAnswers.enqueue(pdf);
+        g.click("OkKnop");
+        QCOMPARE(PdfInformatie(pdf).pages, 1);
+    }
+
+    void previewInsteadOfPrinting()
+    {
+        Fixture f;
+        f.child<QCheckBox>("Voorbeeld")->setChecked(true);
+        int pages = 0;
+        f.interaction.modalScripts.enqueue([&pages](QDialog& dialog) {
+            auto* widget = dialog.findChild<QPrintPreviewWidget*>();
+            widget->updatePreview();
+            pages = widget->pageCount();
+            return int(QDialog::Rejected);
+        });
+        f.click("OkKnop");
+        QCOMPARE(f.interaction.texts("modal"), QStringList{QStringLiteral("Afdrukvoorbeeld")});
+        QCOMPARE(pages, 1);
+        QVERIFY(!QFile::exists(f.pdf));
+    }
+
+    void aDescriptionLongerThanThePageIsToldBeforePrinting()
+    {
+        SupplementPagina long40 = page();
+        for (int i = 0; i < 40; ++i)
+            long40.regels << QStringLiteral("regel %1").arg(i);
+        Fixture f([long40] { return long40; });
+        f.click("OkKnop");
+        QVERIFY(f.interaction.texts("question").value(0).startsWith(
+            QStringLiteral("De omschrijving telt 41 regels; op het albumblad passen er 25.")));
+        QVERIFY(!QFile::exists(f.pdf));
     }
 
     void cancelCloses()
@@ -214,6 +280,29 @@ private Q_SLOTS:
             QVERIFY2(!PdfZoek(words, text).isEmpty(), qPrintable(text));
         const QColor middle = PdfPagina(pdf, 1, 72).pixelColor(QPoint(5812 + 360, 4440 + 360) / 20);
         QVERIFY(middle.red() > 200 && middle.green() < 60);
+    }
+
+    // "Opslaan als PDF": the three documents at true scale, named after the place, never over a file unasked.
+    void saveAsPdfFromTheFileMenu()
+    {
+        MainWindowFixture f(true);
+        f.model.setPlaatsnaam(QStringLiteral("Harderwijk"));
+        const QString page = f.folder.root() + QStringLiteral("/Harderwijk.pdf");
+        const QString sheet = f.folder.root() + QStringLiteral("/velletjes.pdf");
+        f.interaction.fileAnswers.enqueue(page);
+        f.main->menus().FileSavePdf[1]->trigger();
+        QVERIFY(f.interaction.texts("save").first().endsWith(QStringLiteral("/Harderwijk.pdf")));
+        QCOMPARE(PdfInformatie(page).pages, 1);
+        QCOMPARE(PdfInformatie(page).pageSize, QSizeF(595, 842)); // A4 in points
+        QVERIFY(!PdfZoek(PdfWoorden(page), QStringLiteral("Harderwijk")).isEmpty());
+
+        f.interaction.fileAnswers.enqueue(sheet);
+        f.main->menus().FileSavePdf[2]->trigger();
+        QVERIFY(!PdfZoek(PdfWoorden(sheet), QStringLiteral("2005-Alkmaar")).isEmpty());
+        f.interaction.fileAnswers.enqueue(sheet); // the list over the contact sheet: answered No, then cancelled
+        f.main->menus().FileSavePdf[3]->trigger();
+        QVERIFY(f.interaction.texts("question").last().endsWith(QStringLiteral("bestaat al. Overschrijven?")));
+        QVERIFY(!PdfZoek(PdfWoorden(sheet), QStringLiteral("2005-Alkmaar")).isEmpty());
     }
 
     void setupPrinterGoesThroughTheInteraction()

@@ -67,6 +67,32 @@ private Q_SLOTS:
         QCOMPARE(VelletjeOnderschrift(QStringLiteral("/p/Images/1999 Den Haag.JPG")), QStringLiteral("1999 Den Haag"));
     }
 
+    // A caption longer than its picture is cut to the picture's width, so it does not run into the next.
+    void longCaptionsStayInTheirColumn()
+    {
+        RecordingSurface s;
+        s.setFontSize(9); // 90 twips a character: 21 fit under a picture
+        QCOMPARE(fittedCaption(s, QStringLiteral("2008-Verzamelblokje Noord")), QStringLiteral("2008-Verzamelblokje \u2026"));
+        QCOMPARE(fittedCaption(s, QString(21, QLatin1Char('x'))), QString(21, QLatin1Char('x')));
+        QCOMPARE(fittedCaption(s, QString(22, QLatin1Char('x'))), QString(20, QLatin1Char('x')) + QChar(0x2026));
+    }
+
+    // Copies on a device that cannot repeat a document: each copy on new pages of one document.
+    void copiesInOneDocument()
+    {
+        RecordingSurface s;
+        QVERIFY(printCopies(s, 3, [](PrintSurface& surface, int copies) {
+            surface.startJob(copies);
+            surface.print(QStringLiteral("blad"));
+            return surface.endDoc();
+        }));
+        QCOMPARE(s.of(Kind::Job).size(), 1);
+        QCOMPARE(s.of(Kind::End).size(), 1);
+        QCOMPARE(s.pageCount(), 3);
+        QCOMPARE(s.text(QStringLiteral("blad")).page, 1);
+        QCOMPARE(s.of(Kind::Text).last().page, 3);
+    }
+
     void fiftyOnePicturesMakeTwoPages()
     {
         TestFolder folder;

@@ -6,6 +6,7 @@
 #include "documents/supplement_model.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QFrame>
 #include <QTextBrowser>
 #include <QUrl>
@@ -54,8 +55,14 @@ void HelpMenu::togglePage(QAction* item, const QString& file, const QString& hin
         m_status.ToonInfo(QStringLiteral("Informatie..."), 0);
         return;
     }
+    const QString path = m_folder.path(file);
+    if (!QFileInfo(path).isFile()) {
+        item->setChecked(false);
+        m_status.ToonInfo(QStringLiteral("Het helpbestand %1 ontbreekt in de programmamap.").arg(file), 1);
+        return;
+    }
     item->setChecked(true);
-    m_webBrowser->setSource(QUrl::fromLocalFile(m_folder.path(file)));
+    m_webBrowser->setSource(QUrl::fromLocalFile(path));
     m_webBrowser->show();
     m_webBrowser->raise();
     m_status.ToonInfo(hint, 0);

@@ -27,11 +27,11 @@
 
 namespace {
 
+// The background only: buttons, combo boxes and the menu bar keep their own colours and stay readable.
 void setBackground(QWidget* widget, const QColor& colour)
 {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, colour);
-    palette.setColor(QPalette::Button, colour);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
@@ -129,7 +129,8 @@ void Main::Form_Load()
 void Main::ZetVensterKleur(int r, int g, int b)
 {
     const QColor colour = KleurNaarQColor(r, g, b);
-    setBackground(this, colour);
+    // The window's own area, not the window: that would pass the colour on to the menu bar.
+    setBackground(centralWidget(), colour);
     for (QWidget* widget : {static_cast<QWidget*>(m_controls.Frame1), static_cast<QWidget*>(m_controls.Frame2),
                             static_cast<QWidget*>(m_controls.Frame3), static_cast<QWidget*>(m_controls.Frame4)})
         setBackground(widget, colour);

@@ -89,7 +89,7 @@ void Main::createControllers()
     new GeographyMenu(m_folder, m_interaction, m.ToolsGeografie, m.GeografieStedenlijst, this);
     new OpmaakMenu(canvas, m_folder, {m.PerforatieKleurVel, m.PerforatieKleurBlok, m.PerforatieBarcode},
                    [slider = c.Slider1] { return slider->value(); }, this);
-    new PrintController(m_model, m_folder, m_interaction, m.FilePrint, m.FileSetupPrinter, this);
+    new PrintController(m_model, m_folder, m_interaction, m.FilePrint, m.FileSetupPrinter, m.FileSavePdf, this);
 }
 
 // The text panel takes the room of the catalogue panel below the editing area.

@@ -106,6 +106,7 @@ void Main::createEditingArea()
     m_controls.ProgBar->setRange(0, 100);
     m_controls.ProgBar->setValue(0);
     m_controls.ProgBar->setTextVisible(false);
+    m_controls.ProgBar->hide(); // shown only while a command that drives it runs
     m_controls.CoorLabel = caption(m_controls.Frame2, QStringLiteral("Coördinaten :"), 12, 410, QStringLiteral("CoorLabel"));
     m_controls.CoorLabel->setFixedWidth(242);
 
@@ -156,6 +157,11 @@ void Main::createEditingArea()
 
 void Main::createToolRow(QWidget* parent)
 {
+    static const QStringList names = {
+        QStringLiteral("Potlood"),        QStringLiteral("Rechte lijn"),    QStringLiteral("Rechthoek"),
+        QStringLiteral("Gevulde rechthoek"), QStringLiteral("Ellips"),     QStringLiteral("Gevulde ellips"),
+        QStringLiteral("Vullen"),         QStringLiteral("Spuitbus"),       QStringLiteral("Gum"),
+        QStringLiteral("Kleur opvragen"), QStringLiteral("Gekleurde cirkels"), QStringLiteral("Foto in rechthoek")};
     for (int i = 1; i <= 12; ++i) {
         auto* button = new QToolButton(parent);
         button->setObjectName(QStringLiteral("Knop%1").arg(i));
@@ -166,6 +172,7 @@ void Main::createToolRow(QWidget* parent)
         button->setStyleSheet(QStringLiteral("QToolButton { background: rgb(250,250,200); border: 1px solid rgb(160,160,140); }"
                                              "QToolButton:disabled { background: rgb(235,235,215); }"));
         button->setEnabled(false);
+        button->setToolTip(QLatin1Char(' ') + names.at(i - 1) + QLatin1Char(' '));
         m_controls.Knop[i] = button;
     }
     m_controls.KnopPijl = new QLabel(parent);
@@ -264,8 +271,11 @@ void Main::createTextPanel(QWidget* panel)
 void Main::createStatusLine()
 {
     m_controls.Frame3 = area(centralWidget(), QStringLiteral("Frame3"), QRect(EditAreaLeft, 438, 529, 37));
-    m_controls.InfoLabel = caption(m_controls.Frame3, QStringLiteral("Informatie"), 10, 11, QStringLiteral("InfoLabel"));
-    m_controls.InfoLabel->setFixedWidth(330);
+    m_controls.InfoLabel = caption(m_controls.Frame3, QStringLiteral("Informatie"), 10, 2, QStringLiteral("InfoLabel"));
+    // Two lines of the status line's height, so a long message is read whole.
+    m_controls.InfoLabel->setFixedSize(330, 33);
+    m_controls.InfoLabel->setWordWrap(true);
+    m_controls.InfoLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_controls.KlokLabel = caption(m_controls.Frame3, QStringLiteral("00:00:00"), 345, 11, QStringLiteral("KlokLabel"));
     m_controls.KlokLabel->setFixedWidth(176);
     m_controls.KlokLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

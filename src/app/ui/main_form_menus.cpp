@@ -53,11 +53,21 @@ void Main::createMenus()
     m.FileSaveAls = addMenu(file, QStringLiteral("FileSaveAls"), QStringLiteral("Velletje Opslaan als..."));
     m.FileSaveAs[1] = addAction(m.FileSaveAls, indexed("FileSaveAs", 1), QStringLiteral("Bmp"));
     m.FileSaveAs[2] = addAction(m.FileSaveAls, indexed("FileSaveAs", 2), QStringLiteral("Jpg"));
+    // The three printed documents as PDF files, at the size they print.
+    QMenu* pdf = addMenu(file, QStringLiteral("FilePdf"), QStringLiteral("Opslaan als PDF"));
+    m.FileSavePdf[1] = addAction(pdf, indexed("FileSavePdf", 1), QStringLiteral("Supplement"));
+    m.FileSavePdf[2] = addAction(pdf, indexed("FileSavePdf", 2), QStringLiteral("Velletjes"));
+    m.FileSavePdf[3] = addAction(pdf, indexed("FileSavePdf", 3), QStringLiteral("Lijst gegevens"));
     file->addSeparator();
     m.FilePrint = addAction(file, QStringLiteral("FilePrint"), QStringLiteral("Afdrukken"));
     m.FileSetupPrinter = addAction(file, QStringLiteral("FileSetupPrinter"), QStringLiteral("Setup Printer"));
     file->addSeparator();
     m.FileExit = addAction(file, QStringLiteral("FileExit"), QStringLiteral("Exit"));
+    m.FileNew->setShortcut(QKeySequence::New);
+    m.FileOpen->setShortcut(QKeySequence::Open);
+    m.FileSave->setShortcut(QKeySequence::Save);
+    m.FilePrint->setShortcut(QKeySequence::Print);
+    m.FileExit->setShortcut(QKeySequence::Quit);
 
     QMenu* tools = addMenu(bar, QStringLiteral("Tools"), QStringLiteral("Geografie"));
     m.ToolsGeografie = addAction(tools, QStringLiteral("ToolsGeografie"), QStringLiteral("Op de kaart"));
@@ -129,6 +139,7 @@ void Main::createMenus()
 
     QMenu* help = addMenu(bar, QStringLiteral("Help"), QStringLiteral("Help"));
     m.HelpHelp = addAction(help, QStringLiteral("HelpHelp"), QStringLiteral("Help"));
+    m.HelpHelp->setShortcut(QKeySequence::HelpContents);
     m.HelpGeschiedenis = addAction(help, QStringLiteral("HelpGeschiedenis"), QStringLiteral("Geschiedenis"));
     m.HelpHelp->setCheckable(true);
     m.HelpGeschiedenis->setCheckable(true);

@@ -16,6 +16,7 @@ struct MainMenus
     QAction* FileSave = nullptr;
     QMenu* FileSaveAls = nullptr;
     std::array<QAction*, 3> FileSaveAs{};          // 1 Bmp, 2 Jpg
+    std::array<QAction*, 4> FileSavePdf{};         // 1 Supplement, 2 Velletjes, 3 Lijst gegevens
     QAction* FilePrint = nullptr;
     QAction* FileSetupPrinter = nullptr;
     QAction* FileExit = nullptr;

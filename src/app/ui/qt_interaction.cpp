@@ -1,10 +1,12 @@
 #include "app/ui/qt_interaction.h"
 
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 namespace {
 
@@ -48,7 +50,15 @@ QString QtInteraction::saveFileName(QWidget* parent, const QString& title, const
 
 bool QtInteraction::choosePrinter(QWidget* parent, QPrinter& printer)
 {
+    // Qt's dialog prints; here it only chooses the printer, and says so.
     QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(QStringLiteral("Printer kiezen"));
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
+        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
+            ok->setText(QStringLiteral("Kiezen"));
+    }
     return dialog.exec() == QDialog::Accepted;
 }
 

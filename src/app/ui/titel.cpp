@@ -48,7 +48,8 @@ Titel::Titel(ProgramFolder folder, Interaction& interaction, QWidget* parent)
                          QStringLiteral("color: rgb(255,240,120); background: transparent; text-decoration: underline; font: 8pt 'Arial';"));
     m_label4->setCursor(Qt::PointingHandCursor);
     m_label4->installEventFilter(this);
-    m_label1 = makeLabel(QStringLiteral("Label1"), QRect(20, 120, 300, 160), light + QStringLiteral("font: 7pt 'Arial';"));
+    // Wide enough for the longest line of the block, the rights with the web address.
+    m_label1 = makeLabel(QStringLiteral("Label1"), QRect(20, 120, 460, 160), light + QStringLiteral("font: 7pt 'Arial';"));
     m_label1->installEventFilter(this);
     m_klokLabel = makeLabel(QStringLiteral("KlokLabel"), QRect(99, 250, 200, 14), light + QStringLiteral("font: 7pt 'Arial';"));
     m_klokLabel->setText(QStringLiteral("00:00:00"));
@@ -78,9 +79,21 @@ void Titel::Form_Load()
     const int twipsPerPixel = SplashInfo::TwipsPerPixel(screen ? screen->logicalDotsPerInchX() : 96.0);
     m_resolution = SplashInfo::Resolution(twipsPerPixel);
     m_label1->setText(informationBlock());
+    placeClock();
 
     m_strip = SplashStrip::initial();
     showStrip();
+}
+
+// The clock stands on the block's last line, right after "Time / Date..... :".
+void Titel::placeClock()
+{
+    m_label1->ensurePolished(); // its font comes from its style sheet
+    const QFontMetrics metrics(m_label1->font());
+    const QStringList lines = m_label1->text().split(QStringLiteral("\r\n"));
+    const int x = m_label1->x() + metrics.horizontalAdvance(lines.last() + QLatin1Char(' '));
+    const int y = m_label1->y() + metrics.lineSpacing() * int(lines.size() - 1);
+    m_klokLabel->move(x, y);
 }
 
 QString Titel::informationBlock() const
@@ -118,12 +131,11 @@ void Titel::changeEvent(QEvent* event)
 
 void Titel::Form_Activate()
 {
-    // The warning box itself hands activation back when it closes; that is not a new activation.
-    if (m_resolution == 96 || m_warningOpen)
+    // Once: the warning box hands activation back when it closes, which would show it again for ever.
+    if (m_resolution == 96 || m_warningShown)
         return;
-    m_warningOpen = true;
+    m_warningShown = true;
     m_interaction.message(this, SplashInfo::DpiWarning(m_resolution), QStringLiteral(" Error"), Interaction::Icon::Stop);
-    QTimer::singleShot(0, this, [this] { m_warningOpen = false; });
 }
 
 bool Titel::eventFilter(QObject* watched, QEvent* event)

@@ -44,11 +44,12 @@ private:
     void Form_Load();
     void Form_Activate();
     void showStrip();
+    void placeClock();
 
     ProgramFolder m_folder;
     Interaction& m_interaction;
     int m_resolution = 96;
-    bool m_warningOpen = false;
+    bool m_warningShown = false;
     bool m_starting = false;
     float m_columnPause = 0.01f;
     float m_endPause = 0.2f;

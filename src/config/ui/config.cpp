@@ -11,13 +11,32 @@
 
 namespace {
 
-QScrollBar* colourBar(QWidget* parent, int x, int top)
+// A bar for one component, with its letter before it.
+QScrollBar* colourBar(QWidget* parent, int x, int top, const QString& letter)
 {
+    auto* label = new QLabel(letter, parent);
+    label->setGeometry(x, top, 14, 16);
     auto* bar = new QScrollBar(Qt::Horizontal, parent);
-    bar->setGeometry(x, top, 136, 16);
+    bar->setGeometry(x + 16, top, 120, 16);
     bar->setRange(0, 255);
     bar->setPageStep(16);
     return bar;
+}
+
+QLabel* swatch(QWidget* parent, int x)
+{
+    auto* label = new QLabel(parent);
+    label->setGeometry(x, 88, 40, 16);
+    label->setFrameShape(QFrame::Box);
+    label->setAutoFillBackground(true);
+    return label;
+}
+
+void paint(QLabel* swatch, const KleurDelen& colour)
+{
+    QPalette palette = swatch->palette();
+    palette.setColor(QPalette::Window, KleurNaarQColor(colour.r, colour.g, colour.b));
+    swatch->setPalette(palette);
 }
 
 // The decoration beside the buttons: a little fan of colour swatches.
@@ -59,10 +78,11 @@ Config::Config(ApplicationState& state, std::function<void()> coloursChanged, QW
         heading->setFont(font);
     }
     const int tops[4] = {0, 28, 47, 66};
+    const QString letters[4] = {QString(), QStringLiteral("R"), QStringLiteral("G"), QStringLiteral("B")};
     for (int i = 1; i <= 3; ++i) {
-        m_hScroll[i] = colourBar(this, 12, tops[i]);
+        m_hScroll[i] = colourBar(this, 12, tops[i], letters[i]);
         m_hScroll[i]->setObjectName(QStringLiteral("HScroll%1").arg(i));
-        m_hScroll1[i] = colourBar(this, 168, tops[i]);
+        m_hScroll1[i] = colourBar(this, 168, tops[i], letters[i]);
         m_hScroll1[i]->setObjectName(QStringLiteral("HScroll1_%1").arg(i));
     }
     m_label7 = new QLabel(this);
@@ -71,6 +91,10 @@ Config::Config(ApplicationState& state, std::function<void()> coloursChanged, QW
     m_label8 = new QLabel(this);
     m_label8->setObjectName(QStringLiteral("Label8"));
     m_label8->setGeometry(168, 88, 136, 16);
+    m_swatch7 = swatch(this, 108);
+    m_swatch7->setObjectName(QStringLiteral("Kleur7"));
+    m_swatch8 = swatch(this, 264);
+    m_swatch8->setObjectName(QStringLiteral("Kleur8"));
 
     auto* image1 = new QLabel(this);
     image1->setObjectName(QStringLiteral("Image1"));
@@ -102,7 +126,11 @@ void Config::Form_Load()
     for (int i = 1; i <= 3; ++i) {
         m_hScroll[i]->setValue(values[0][i - 1]);
         m_hScroll1[i]->setValue(values[1][i - 1]);
+        // A value the settings file held beyond 0..255 is what the bar shows now.
+        setColourComponent(m_state, ColourArea::Window, i, m_hScroll[i]->value());
+        setColourComponent(m_state, ColourArea::Page, i, m_hScroll1[i]->value());
     }
+    m_coloursChanged();
     showHex();
 }
 
@@ -110,6 +138,8 @@ void Config::showHex()
 {
     m_label7->setText(QStringLiteral("Hex. ") + KleurHex(m_state.VensterR, m_state.VensterG, m_state.VensterB));
     m_label8->setText(QStringLiteral("Hex. ") + KleurHex(m_state.SupplementR, m_state.SupplementG, m_state.SupplementB));
+    paint(m_swatch7, colourOf(m_state, ColourArea::Window));
+    paint(m_swatch8, colourOf(m_state, ColourArea::Page));
 }
 
 void Config::HScroll_Change(int index)

@@ -38,4 +38,6 @@ private:
     std::array<QScrollBar*, 4> m_hScroll1{};
     QLabel* m_label7 = nullptr;
     QLabel* m_label8 = nullptr;
+    QLabel* m_swatch7 = nullptr; // the mixed colours beside their hexadecimal values
+    QLabel* m_swatch8 = nullptr;
 };

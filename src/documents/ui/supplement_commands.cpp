@@ -16,6 +16,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QGuiApplication>
+#include <QStandardPaths>
 
 namespace {
 
@@ -130,8 +131,10 @@ void SupplementCommands::FileSaveAs_Click(int index)
     if (index != 1 && index != 2)
         return;
     const QString filter = index == 1 ? QStringLiteral("Bitmap (*.bmp)") : QStringLiteral("Jpg format (*.jpg)");
-    const QString path =
-        m_interaction.saveFileName(m_window, QStringLiteral("Velletje Opslaan als..."), QString(), filter);
+    // An empty name in the user's documents, not the program's working folder.
+    const QString path = m_interaction.saveFileName(
+        m_window, QStringLiteral("Velletje Opslaan als..."),
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), filter);
     if (path.isEmpty())
         return;
     const QImage picture = m_model.canvas().image().copy();

@@ -4,6 +4,7 @@
 #include "app/ui/interaction.h"
 #include "documents/description_lines.h"
 #include "documents/supplement_file.h"
+#include "printing/album_page.h"
 
 #include <QLabel>
 #include <QTextEdit>
@@ -33,6 +34,9 @@ TekstForm::TekstForm(const QString& text, Interaction& interaction, QWidget* par
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(16, 254, 200, 20);
+    PasLabel = new QLabel(QStringLiteral("Op het albumblad passen %1 regels.").arg(AlbumPagina::FittingLines), this);
+    PasLabel->setObjectName(QStringLiteral("PasLabel"));
+    PasLabel->setGeometry(16, 274, 300, 20);
 
     NewKnop = new QPushButton(QStringLiteral("Nieuw"), this);
     NewKnop->setObjectName(QStringLiteral("NewKnop"));
@@ -66,6 +70,9 @@ void TekstForm::Text1_Change()
     QPalette palette = Label1->palette();
     palette.setColor(QPalette::WindowText, count > TekstBox::MaxRegels ? QColor(155, 0, 0) : QColor(0, 0, 0));
     Label1->setPalette(palette);
+    // A description longer than the page holds can be stored, but not printed whole.
+    palette.setColor(QPalette::WindowText, count > AlbumPagina::FittingLines ? QColor(155, 0, 0) : QColor(0, 0, 0));
+    PasLabel->setPalette(palette);
 }
 
 void TekstForm::NewKnop_Click()

@@ -24,6 +24,7 @@ public:
 
     QTextEdit* Text1 = nullptr;
     QLabel* Label1 = nullptr;
+    QLabel* PasLabel = nullptr; // how many lines the printed album page holds
     QPushButton* NewKnop = nullptr;
     QPushButton* OkKnop = nullptr;
     QPushButton* CancelKnop = nullptr;

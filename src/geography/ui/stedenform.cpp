@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLinearGradient>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QPainter>
 #include <QPalette>
@@ -60,6 +61,7 @@ StedenForm::StedenForm(ProgramFolder folder, QWidget* parent)
 
     connect(m_combo1, &QComboBox::activated, this, &StedenForm::Combo1_Click);
     connect(m_list1, &QListWidget::itemDoubleClicked, this, &StedenForm::List1_DblClick);
+    m_list1->installEventFilter(this);
     connect(m_exitKnop, &QPushButton::clicked, this, &StedenForm::ExitKnop_Click);
 }
 
@@ -98,6 +100,24 @@ void StedenForm::List1_DblClick()
     const QListWidgetItem* item = m_list1->currentItem();
     if (const std::optional<QString> address = WebLookups::mapAddress(item ? item->text() : QString()))
         OpenWebAdres(*address);
+}
+
+bool StedenForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != m_list1 || event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        List1_DblClick();
+        return true;
+    }
+    const QString letter = key->text().toUpper();
+    if (key->modifiers() == Qt::NoModifier && PlaceNames::letters().contains(letter)) {
+        m_combo1->setCurrentText(letter);
+        Combo1_Click();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void StedenForm::ExitKnop_Click()

@@ -1,8 +1,8 @@
 #pragma once
 
 // The place-name list: the names of Data\plaatsnamen.cat that begin with the
-// chosen letter, counted below the list; a double click on a name looks it
-// up on the web map.
+// chosen letter, counted below the list; a double click on a name, or Enter,
+// looks it up on the web map. Typing a letter in the list chooses that letter.
 
 #include "app/program_folder.h"
 
@@ -23,6 +23,9 @@ public Q_SLOTS:
     void Combo1_Click();
     void List1_DblClick();
     void ExitKnop_Click();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Form_Load();

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QStandardPaths>
 
 namespace {
 
@@ -61,7 +62,10 @@ PhotoMenu::PhotoMenu(CanvasDocument& canvas, ApplicationState& state, Interactio
 std::optional<QImage> PhotoMenu::askPicture(const QString& filter)
 {
     ApplicationState& state = m_state;
-    const QString folder = state.BeeldBestand.isEmpty() ? QString() : QFileInfo(state.BeeldBestand).absolutePath();
+    // The folder of the last photo, or else the user's pictures, never the program's working folder.
+    const QString folder = state.BeeldBestand.isEmpty()
+                               ? QStandardPaths::writableLocation(QStandardPaths::PicturesLocation)
+                               : QFileInfo(state.BeeldBestand).absolutePath();
     const QString path = m_interaction.openFileName(m_window, QStringLiteral("Foto openen"), folder, filter);
     if (path.isEmpty())
         return std::nullopt;

@@ -7,13 +7,17 @@
 #include "printing/pdf_print_surface.h"
 #include "printing/print_surface.h"
 #include "printing/progress_sweep.h"
+#include "printing/ui/pdf_target.h"
 #include "printing/ui/printer_print_surface.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
 
@@ -122,6 +126,12 @@ void AfdrukForm::createControls()
     font.setBold(true);
     m_label5->setFont(font);
 
+    // Beside the copies box: the job is shown in a preview first, and printed from there.
+    m_voorbeeld = new QCheckBox(QStringLiteral("Voorbeeld"), this);
+    m_voorbeeld->setObjectName(QStringLiteral("Voorbeeld"));
+    m_voorbeeld->move(px(2250), px(870));
+    m_voorbeeld->setToolTip(QStringLiteral(" Eerst een afdrukvoorbeeld tonen "));
+
     m_file1 = new QListWidget(this);
     m_file1->setObjectName(QStringLiteral("File1"));
     m_file1->hide();
@@ -158,6 +168,10 @@ QStringList AfdrukForm::velletjes() const
 
 void AfdrukForm::OkKnop_Click()
 {
+    if (const QString question = overflowQuestion(m_pagina());
+        !question.isEmpty()
+        && !m_interaction.askYesNo(this, question, QStringLiteral(" Afdrukken"), Interaction::Icon::Question))
+        return;
     afdrukken([this](PrintSurface& surface, int copies) { return PrintSupplement(surface, m_pagina(), copies); });
 }
 
@@ -175,6 +189,7 @@ void AfdrukForm::LijstKnop_Click()
 
 void AfdrukForm::CancelKnop_Click()
 {
+    m_cancelled = true;
     reject();
 }
 
@@ -184,7 +199,7 @@ bool AfdrukForm::voortgang()
     for (int i = 0; i < Voortgang::Kolommen; ++i) {
         Voortgang::tekenKolom(m_balk, i);
         m_barPic->setPixmap(QPixmap::fromImage(m_balk));
-        if (!Wacht(float(m_pauze)))
+        if (!Wacht(float(m_pauze)) || m_cancelled)
             return false;
     }
     return true;
@@ -192,19 +207,40 @@ bool AfdrukForm::voortgang()
 
 void AfdrukForm::afdrukken(const Taak& taak)
 {
+    if (m_voorbeeld->isChecked()) {
+        showPreview(taak);
+        return;
+    }
+    // Where the job goes is settled before the sweep.
+    std::optional<QString> pdf;
+    if (m_printer.outputFormat() == QPrinter::PdfFormat && !m_printer.outputFileName().isEmpty()) {
+        pdf = confirmPdfPath(m_interaction, this, m_printer.outputFileName());
+        if (!pdf)
+            return;
+    } else if (m_printer.printerName().isEmpty()) {
+        if (!m_interaction.askYesNo(this,
+                                    QStringLiteral("Er is geen printer ingesteld. Kies een printer met File / Setup "
+                                                   "Printer, of bewaar het blad nu als PDF-bestand.\n\n"
+                                                   "Als PDF-bestand bewaren?"),
+                                    QStringLiteral(" Afdrukken"), Interaction::Icon::Question))
+            return;
+        pdf = confirmPdfPath(m_interaction, this,
+                             m_interaction.saveFileName(this, QStringLiteral("Opslaan als PDF"), QString(),
+                                                        QStringLiteral("PDF (*.pdf)")));
+        if (!pdf)
+            return;
+    }
+    const int copies = AantalKopieen(m_combo1->currentText());
     QString melding;
     {
         BusyPointer busy;
+        m_cancelled = false;
         if (!voortgang())
             return;
-        const int copies = AantalKopieen(m_combo1->currentText());
-        // Printing to a PDF file goes through the program's own safe writer, so a full disk cannot
-        // leave half a file or take an older one away.
-        if (m_printer.outputFormat() == QPrinter::PdfFormat && !m_printer.outputFileName().isEmpty()) {
-            PdfPrintSurface surface(m_printer.outputFileName());
-            if (!taak(surface, copies))
-                melding = QStringLiteral("Het PDF-bestand %1 kon niet worden geschreven: %2.")
-                              .arg(m_printer.outputFileName(), surface.errorString());
+        // A PDF file goes through the program's own safe writer, with every copy in it.
+        if (pdf) {
+            if (const PdfResult result = printPdf(*pdf, copies, taak); !result.ok)
+                melding = QStringLiteral("Het PDF-bestand %1 kon niet worden geschreven: %2.").arg(*pdf, result.error);
         } else {
             PrinterPrintSurface surface(m_printer);
             if (!taak(surface, copies))
@@ -213,4 +249,16 @@ void AfdrukForm::afdrukken(const Taak& taak)
     }
     if (!melding.isEmpty())
         m_interaction.message(this, melding, QStringLiteral(" Afdrukken"), Interaction::Icon::Warning);
+}
+
+void AfdrukForm::showPreview(const Taak& taak)
+{
+    QPrintPreviewDialog preview(&m_printer, this);
+    preview.setObjectName(QStringLiteral("Afdrukvoorbeeld"));
+    preview.setWindowTitle(QStringLiteral(" Afdrukvoorbeeld"));
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [&taak, this](QPrinter* printer) {
+        PrinterPrintSurface surface(*printer);
+        taak(surface, AantalKopieen(m_combo1->currentText()));
+    });
+    m_interaction.showModal(preview);
 }

@@ -1,19 +1,24 @@
 #pragma once
 
 // The print dialog AfdrukForm: the copies box and the three jobs (album page,
-// contact sheet, catalogue list), each preceded by the progress sweep. It stays
-// open after a job; "Cancel" closes it. The printer is the one kept by the caller.
+// contact sheet, catalogue list), each preceded by the progress sweep, or shown
+// in a preview first when "Voorbeeld" is ticked. It stays open after a job;
+// "Cancel" closes it and stops a job still in its sweep. The printer is the one
+// kept by the caller; a printer that writes PDF never replaces a file unasked.
 
 #include "app/program_folder.h"
 #include "printing/album_page.h"
+#include "printing/print_surface.h"
 
 #include <QDialog>
 #include <QImage>
 
 #include <functional>
+#include <optional>
 
 class Interaction;
 class PrintSurface;
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QListWidget;
@@ -41,15 +46,16 @@ public Q_SLOTS:
     void CancelKnop_Click();
 
 private:
-    using Taak = std::function<bool(PrintSurface&, int copies)>;
+    using Taak = PrintLayout;
 
     void Form_Load();
     void createControls();
     void connectSignals();
     QLabel* addLabel(const QString& name, const QString& text, int left, int top);
     QPushButton* addButton(const QString& name, const QString& text, QRect twips);
-    bool voortgang();   // false when the program is ending
+    bool voortgang();   // false when cancelled or the program is ending
     void afdrukken(const Taak& taak);
+    void showPreview(const Taak& taak);
     QStringList velletjes() const;
 
     std::function<SupplementPagina()> m_pagina;
@@ -67,4 +73,6 @@ private:
     QPushButton* m_velKnop = nullptr;
     QPushButton* m_lijstKnop = nullptr;
     QPushButton* m_cancelKnop = nullptr;
+    QCheckBox* m_voorbeeld = nullptr;
+    bool m_cancelled = false;
 };

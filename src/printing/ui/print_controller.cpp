@@ -2,13 +2,20 @@
 
 #include "app/ui/interaction.h"
 #include "documents/supplement_model.h"
+#include "printing/catalogue_list.h"
+#include "printing/catalogue_records.h"
+#include "printing/contact_sheet.h"
+#include "printing/pdf_print_surface.h"
 #include "printing/ui/afdrukform.h"
+#include "printing/ui/pdf_target.h"
 
 #include <QAction>
 #include <QPrinter>
+#include <QStandardPaths>
 
 PrintController::PrintController(const SupplementModel& model, ProgramFolder folder, Interaction& interaction,
-                                 QAction* FilePrint, QAction* FileSetupPrinter, QWidget* window)
+                                 QAction* FilePrint, QAction* FileSetupPrinter,
+                                 const std::array<QAction*, 4>& FileSavePdf, QWidget* window)
     : QObject(window)
     , m_model(model)
     , m_folder(std::move(folder))
@@ -18,6 +25,8 @@ PrintController::PrintController(const SupplementModel& model, ProgramFolder fol
     setObjectName(QStringLiteral("PrintController"));
     connect(FilePrint, &QAction::triggered, this, &PrintController::FilePrint_Click);
     connect(FileSetupPrinter, &QAction::triggered, this, &PrintController::FileSetupPrinter_Click);
+    for (int index : {1, 2, 3})
+        connect(FileSavePdf[index], &QAction::triggered, this, [this, index] { FileSavePdf_Click(index); });
 }
 
 PrintController::~PrintController() = default;
@@ -41,4 +50,48 @@ void PrintController::FileSetupPrinter_Click()
 {
     // The dialog changes the printer only when the user confirms it.
     m_interaction.choosePrinter(m_window, printer());
+}
+
+void PrintController::FileSavePdf_Click(int index)
+{
+    PrintLayout layout;
+    QString name;
+    switch (index) {
+    case 1:
+        if (const QString question = overflowQuestion(albumPageOf(m_model.snapshot(), QImage()));
+            !question.isEmpty()
+            && !m_interaction.askYesNo(m_window, question, QStringLiteral(" Opslaan als PDF"), Interaction::Icon::Question))
+            return;
+        name = m_model.Plaatsnaam();
+        layout = [page = albumPageOf(m_model.snapshot(), m_model.canvas().image())](PrintSurface& surface, int copies) {
+            return PrintSupplement(surface, page, copies);
+        };
+        break;
+    case 2:
+        name = QStringLiteral("Velletjes");
+        layout = [files = VelletjesBestanden(m_folder)](PrintSurface& surface, int copies) {
+            return PrintVelletjes(surface, files, copies);
+        };
+        break;
+    case 3:
+        name = QStringLiteral("Lijst gegevens");
+        layout = [records = LeesCatalogusRegels(m_folder)](PrintSurface& surface, int copies) {
+            return PrintLijst(surface, records, copies);
+        };
+        break;
+    default:
+        return;
+    }
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString suggestion = (documents.isEmpty() ? m_folder.root() : documents) + QLatin1Char('/') + name
+                               + QStringLiteral(".pdf");
+    const std::optional<QString> path = confirmPdfPath(
+        m_interaction, m_window,
+        m_interaction.saveFileName(m_window, QStringLiteral("Opslaan als PDF"), suggestion, QStringLiteral("PDF (*.pdf)")));
+    if (!path)
+        return;
+    if (const PdfResult result = printPdf(*path, 1, layout); !result.ok)
+        m_interaction.message(m_window,
+                              QStringLiteral("Het PDF-bestand %1 kon niet worden geschreven: %2.").arg(*path, result.error),
+                              QStringLiteral(" Opslaan als PDF"), Interaction::Icon::Warning);
 }

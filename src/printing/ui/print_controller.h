@@ -2,12 +2,14 @@
 
 // The printing entries of the main window's "File" menu: "Afdrukken" opens the
 // print dialog with the album page of the supplement, "Setup Printer" chooses
-// the printer. The chosen printer is kept here for every later job.
+// the printer, kept here for every later job, and "Opslaan als PDF" writes the
+// album page, the contact sheet or the catalogue list as a PDF file.
 
 #include "app/program_folder.h"
 
 #include <QObject>
 
+#include <array>
 #include <memory>
 
 class Interaction;
@@ -21,7 +23,7 @@ class PrintController : public QObject
 public:
     // window parents the dialogs and this object.
     PrintController(const SupplementModel& model, ProgramFolder folder, Interaction& interaction, QAction* FilePrint,
-                    QAction* FileSetupPrinter, QWidget* window);
+                    QAction* FileSetupPrinter, const std::array<QAction*, 4>& FileSavePdf, QWidget* window);
     ~PrintController() override;
 
     // The printer of every job, made at first use so the main window starts without asking the print system.
@@ -30,6 +32,8 @@ public:
 public Q_SLOTS:
     void FilePrint_Click();
     void FileSetupPrinter_Click();
+    // 1 the album page, 2 the contact sheet, 3 the catalogue list.
+    void FileSavePdf_Click(int index);
 
 private:
     const SupplementModel& m_model;
