@@ -35,6 +35,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPrinter>
+#include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QTextEdit>
 #include <QToolButton>
@@ -58,6 +59,7 @@ class TestTypicalUse : public QObject
     ScriptedInteraction m_interaction;
     ApplicationState m_state;
     SupplementModel m_model;
+    int m_previewPages = 0;
     std::unique_ptr<Titel> m_titel;
     std::unique_ptr<Main> m_main;
     QImage m_savedCanvas;
@@ -395,11 +397,23 @@ private Q_SLOTS:
             form.setSweepPause(0);
             photograph(dialog, QStringLiteral("afdrukform"));
             QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("OkKnop")), Qt::LeftButton);
+            // The same page in the preview, then the dialog closed.
+            form.findChild<QCheckBox*>(QStringLiteral("Voorbeeld"))->setChecked(true);
+            m_interaction.modalScripts.enqueue([this](QDialog& preview) {
+                auto* pages = preview.findChild<QPrintPreviewWidget*>();
+                pages->updatePreview();
+                m_previewPages = pages->pageCount();
+                photograph(preview, QStringLiteral("afdrukvoorbeeld"));
+                return int(QDialog::Rejected);
+            });
+            QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("OkKnop")), Qt::LeftButton);
             QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("CancelKnop")), Qt::LeftButton);
             return dialog.result();
         });
         menus().FilePrint->trigger();
-        QCOMPARE(m_interaction.texts(QStringLiteral("modal")).last(), QStringLiteral("AfdrukForm"));
+        const QStringList modal = m_interaction.texts(QStringLiteral("modal"));
+        QCOMPARE(modal.mid(modal.size() - 2), QStringList({QStringLiteral("AfdrukForm"), QStringLiteral("Afdrukvoorbeeld")}));
+        QCOMPARE(m_previewPages, 1);
         QCOMPARE(PdfInformatie(pdf).pages, 1);
         const auto words = PdfWoorden(pdf);
         for (const QString& text : {QStringLiteral("Delft"), QStringLiteral("Nr.2308"), QStringLiteral("2007"),
@@ -407,6 +421,17 @@ private Q_SLOTS:
             QVERIFY2(!PdfZoek(words, text).isEmpty(), qPrintable(text));
         QVERIFY(m_interaction.texts(QStringLiteral("message")).isEmpty());
         m_shots.keep(pdf, QStringLiteral("album-pagina.pdf"));
+    }
+
+    void lookAtTheColourWindow()
+    {
+        m_interaction.modalScripts.enqueue([this](QDialog& dialog) {
+            photograph(dialog, QStringLiteral("kleuren"));
+            QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("OkKnop")), Qt::LeftButton);
+            return dialog.result();
+        });
+        menus().ConfiguratieInstellingen->trigger();
+        QCOMPARE(m_interaction.texts(QStringLiteral("modal")).last(), QStringLiteral("Config"));
     }
 
     void exitWithYesWritesTheSettings()

@@ -89,11 +89,13 @@ void Titel::Form_Load()
 void Titel::placeClock()
 {
     m_label1->ensurePolished(); // its font comes from its style sheet
-    const QFontMetrics metrics(m_label1->font());
-    const QStringList lines = m_label1->text().split(QStringLiteral("\r\n"));
-    const int x = m_label1->x() + metrics.horizontalAdvance(lines.last() + QLatin1Char(' '));
-    const int y = m_label1->y() + metrics.lineSpacing() * int(lines.size() - 1);
-    m_klokLabel->move(x, y);
+    QStringList lines = m_label1->text().split(QStringLiteral("\r\n"));
+    const QString last = lines.takeLast();
+    // The lines above the last one, laid out as the block lays them out, give its height.
+    QLabel above(lines.join(QStringLiteral("\r\n")));
+    above.setFont(m_label1->font());
+    const int x = m_label1->x() + QFontMetrics(m_label1->font()).horizontalAdvance(last + QLatin1Char(' '));
+    m_klokLabel->move(x, m_label1->y() + above.sizeHint().height());
 }
 
 QString Titel::informationBlock() const
