@@ -83,7 +83,8 @@ private Q_SLOTS:
         Fixture f;
         QStringList bar;
         for (QAction* action : f.main->menuBar()->actions())
-            bar << action->text();
+            bar << action->text().remove(QLatin1Char('&'));
+        QCOMPARE(f.main->menuBar()->actions().first()->text(), QStringLiteral("&File")); // Alt+F opens it
         QCOMPARE(bar, QStringList({"File", "Geografie", "Bewerken", "Opmaak", "Kleuren", "Berekeningen", "Help", "|", "*.*"}));
 
         const MainMenus& m = f.main->menus();

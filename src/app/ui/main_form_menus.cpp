@@ -40,12 +40,13 @@ QString indexed(const char* name, int index)
 
 } // namespace
 
+// The captions of the menu bar carry mnemonics (Alt + the underlined letter); what they show is the given caption.
 void Main::createMenus()
 {
     MainMenus& m = m_menus;
     QMenuBar* bar = menuBar();
 
-    QMenu* file = addMenu(bar, QStringLiteral("File"), QStringLiteral("File"));
+    QMenu* file = addMenu(bar, QStringLiteral("File"), QStringLiteral("&File"));
     m.FileNew = addAction(file, QStringLiteral("FileNew"), QStringLiteral("Nieuw"));
     m.FileOpen = addAction(file, QStringLiteral("FileOpen"), QStringLiteral("Open Supplement"));
     m.FileSave = addAction(file, QStringLiteral("FileSave"), QStringLiteral("Save Supplement"));
@@ -69,12 +70,12 @@ void Main::createMenus()
     m.FilePrint->setShortcut(QKeySequence::Print);
     m.FileExit->setShortcut(QKeySequence::Quit);
 
-    QMenu* tools = addMenu(bar, QStringLiteral("Tools"), QStringLiteral("Geografie"));
+    QMenu* tools = addMenu(bar, QStringLiteral("Tools"), QStringLiteral("&Geografie"));
     m.ToolsGeografie = addAction(tools, QStringLiteral("ToolsGeografie"), QStringLiteral("Op de kaart"));
     m.ToolsGoogleMaps = addAction(tools, QStringLiteral("ToolsGoogleMaps"), QStringLiteral("Google Maps"));
     m.GeografieStedenlijst = addAction(tools, QStringLiteral("GeografieStedenlijst"), QStringLiteral("Plaatsnamen"));
 
-    QMenu* edit = addMenu(bar, QStringLiteral("Bewerken"), QStringLiteral("Bewerken"));
+    QMenu* edit = addMenu(bar, QStringLiteral("Bewerken"), QStringLiteral("&Bewerken"));
     m.EditKnoppen = addAction(edit, QStringLiteral("EditKnoppen"), QStringLiteral("Tekenknoppen Aan"));
     m.EditKnoppen->setCheckable(true);
     edit->addSeparator();
@@ -110,7 +111,7 @@ void Main::createMenus()
         m.EditBordersBreedte[width] = addAction(borders, indexed("EditBordersBreedte", width), caption);
     }
 
-    QMenu* opmaak = addMenu(bar, QStringLiteral("Perforaties"), QStringLiteral("Opmaak"));
+    QMenu* opmaak = addMenu(bar, QStringLiteral("Perforaties"), QStringLiteral("&Opmaak"));
     auto perforationMenu = [&](const char* sheetName, const char* prefix, const QString& caption, std::array<QAction*, 3>& kleur,
                                std::array<QAction*, 3>& fotos, const char* kleurName, const char* fotoName) {
         QMenu* sheet = addMenu(opmaak, QString::fromLatin1(sheetName), caption);
@@ -130,14 +131,14 @@ void Main::createMenus()
     for (int i = 1; i <= 3; ++i)
         m.PerforatieBarcode[i] = addAction(barcode, indexed("PerforatieBarcode", i), corners.at(i - 1));
 
-    QMenu* kleuren = addMenu(bar, QStringLiteral("Configuratie"), QStringLiteral("Kleuren"));
+    QMenu* kleuren = addMenu(bar, QStringLiteral("Configuratie"), QStringLiteral("&Kleuren"));
     m.ConfiguratieInstellingen = addAction(kleuren, QStringLiteral("ConfiguratieInstellingen"), QStringLiteral("Instellingen"));
 
-    QMenu* bereken = addMenu(bar, QStringLiteral("Bereken"), QStringLiteral("Berekeningen"));
+    QMenu* bereken = addMenu(bar, QStringLiteral("Bereken"), QStringLiteral("Be&rekeningen"));
     m.BerekenTotaal[1] = addAction(bereken, indexed("BerekenTotaal", 1), QStringLiteral("Totaal Cat.prijs"));
     m.BerekenTotaal[2] = addAction(bereken, indexed("BerekenTotaal", 2), QStringLiteral("Totaal Nominaal"));
 
-    QMenu* help = addMenu(bar, QStringLiteral("Help"), QStringLiteral("Help"));
+    QMenu* help = addMenu(bar, QStringLiteral("Help"), QStringLiteral("&Help"));
     m.HelpHelp = addAction(help, QStringLiteral("HelpHelp"), QStringLiteral("Help"));
     m.HelpHelp->setShortcut(QKeySequence::HelpContents);
     m.HelpGeschiedenis = addAction(help, QStringLiteral("HelpGeschiedenis"), QStringLiteral("Geschiedenis"));
