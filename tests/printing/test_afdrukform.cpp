@@ -5,6 +5,7 @@
 #include "app/application_state.h"
 #include "app/ui/double_click_label.h"
 #include "app/ui/main_form.h"
+#include "app/ui/qt_interaction.h"
 #include "canvas/ui/pic_edit.h"
 #include "common/main_window_fixture.h"
 #include "common/scripted_interaction.h"
@@ -18,6 +19,8 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QTimer>
 #include <QElapsedTimer>
@@ -303,6 +306,24 @@ private Q_SLOTS:
         f.main->menus().FileSavePdf[3]->trigger();
         QVERIFY(f.interaction.texts("question").last().endsWith(QStringLiteral("bestaat al. Overschrijven?")));
         QVERIFY(!PdfZoek(PdfWoorden(sheet), QStringLiteral("2005-Alkmaar")).isEmpty());
+    }
+
+    // "Setup Printer" chooses a printer: the dialog says so, and does not offer to print.
+    void choosingAPrinterIsNotPrinting()
+    {
+        QtInteraction interaction;
+        QPrinter printer;
+        QString title, ok;
+        QTimer::singleShot(0, [&] {
+            if (auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
+                title = dialog->windowTitle();
+                ok = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->text();
+                dialog->reject();
+            }
+        });
+        QVERIFY(!interaction.choosePrinter(nullptr, printer));
+        QCOMPARE(title, QStringLiteral("Printer kiezen"));
+        QCOMPARE(ok, QStringLiteral("Kiezen"));
     }
 
     void setupPrinterGoesThroughTheInteraction()
