@@ -1,0 +1,192 @@
+#!/usr/bin/env python3
+"""Measures how many small faults in the core library the test suite catches.
+
+Picks mutation sites from the core sources with a fixed seed, applies one small
+fault at a time (a comparison flipped, an off-by-one, an operator swapped, a
+negation dropped, a constant changed), rebuilds a plain Debug build in
+build-mutate/, runs the suite, and puts the file back. A mutant is caught when
+a test fails (or times out); a mutant that does not compile is not counted.
+
+    tools/mutate.py [--seed N] [--count N] [--report FILE] [--keep-going]
+
+The report lists every mutant with its outcome; the survivors are the ones to
+look at: either a test is missing, or the fault changes nothing observable
+(an equivalent mutant), which the report's reader marks by hand.
+"""
+
+import argparse
+import os
+import random
+import re
+import subprocess
+import sys
+import time
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+BUILD = os.path.join(ROOT, "build-mutate")
+
+# The core library: every source folder but the windows, the command-line tool and generated data.
+EXCLUDED = re.compile(r"(^src/.*/ui/)|(^src/cli/)|(^src/main\.cpp$)|(map_outline_data\.cpp$)")
+
+OPERATORS = [
+    # (name, pattern, replacement)
+    ("< to <=", re.compile(r"(?<![<\-])<(?![<=])(?=\s)"), "<="),
+    ("<= to <", re.compile(r"<=(?!>)"), "<"),
+    ("> to >=", re.compile(r"(?<=\s)>(?![>=])"), ">="),
+    (">= to >", re.compile(r">="), ">"),
+    ("== to !=", re.compile(r"=="), "!="),
+    ("!= to ==", re.compile(r"!="), "=="),
+    ("&& to ||", re.compile(r"&&"), "||"),
+    ("|| to &&", re.compile(r"\|\|"), "&&"),
+    ("+ to -", re.compile(r"(?<=\s)\+(?=\s)"), "-"),
+    ("- to +", re.compile(r"(?<=\s)-(?=\s)"), "+"),
+    ("* to /", re.compile(r"(?<=\s)\*(?=\s)"), "/"),
+    ("drop !", re.compile(r"(?<![!=<>])!(?=[A-Za-z_(])"), ""),
+    ("true to false", re.compile(r"\btrue\b"), "false"),
+    ("false to true", re.compile(r"\bfalse\b"), "true"),
+    ("constant + 1", re.compile(r"(?<![\w.])([0-9]+)(?![\w.])"), None),
+]
+
+
+def core_sources():
+    result = []
+    for folder, _, files in os.walk(os.path.join(ROOT, "src")):
+        for name in sorted(files):
+            if not name.endswith(".cpp"):
+                continue
+            path = os.path.relpath(os.path.join(folder, name), ROOT)
+            if not EXCLUDED.search(path):
+                result.append(path)
+    return sorted(result)
+
+
+def code_part(line):
+    """The line without its comment and with string and character literals blanked, so no site lies in them."""
+    out, quote, i = [], None, 0
+    while i < len(line):
+        c = line[i]
+        if quote:
+            if c == "\\":
+                out.append("  ")
+                i += 2
+                continue
+            out.append(" " if c != quote else c)
+            if c == quote:
+                quote = None
+        elif c in "\"'":
+            quote = c
+            out.append(c)
+        elif line.startswith("//", i):
+            break
+        else:
+            out.append(c)
+        i += 1
+    return "".join(out)
+
+
+def sites():
+    found = []
+    for path in core_sources():
+        with open(os.path.join(ROOT, path), encoding="utf-8") as f:
+            lines = f.read().split("\n")
+        in_comment = False
+        for number, line in enumerate(lines):
+            stripped = line.strip()
+            if in_comment:
+                in_comment = "*/" not in stripped
+                continue
+            if stripped.startswith("/*"):
+                in_comment = "*/" not in stripped
+                continue
+            if not stripped or stripped.startswith(("#", "//", "static_assert")) or "operator" in stripped:
+                continue
+            code = code_part(line)
+            if "template" in code or "<" in code and ">" in code and re.search(r"\w<[\w:, ]+>", code):
+                # Angle brackets of templates are not comparisons; such lines keep only their other operators.
+                skip_angles = True
+            else:
+                skip_angles = False
+            for name, pattern, replacement in OPERATORS:
+                if skip_angles and name[0] in "<>":
+                    continue
+                for match in pattern.finditer(code):
+                    found.append((path, number, match.start(), match.end(), name, replacement))
+    return found
+
+
+def apply(site):
+    path, number, start, end, name, replacement = site
+    full = os.path.join(ROOT, path)
+    with open(full, encoding="utf-8") as f:
+        original = f.read()
+    lines = original.split("\n")
+    line = lines[number]
+    old = line[start:end]
+    new = str(int(old) + 1) if replacement is None else replacement
+    lines[number] = line[:start] + new + line[end:]
+    with open(full, "w", encoding="utf-8") as f:
+        f.write("\n".join(lines))
+    return original, line.strip(), lines[number].strip()
+
+
+def run(command, timeout):
+    started = time.time()
+    try:
+        done = subprocess.run(command, cwd=BUILD, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, timeout=timeout)
+        return done.returncode, done.stdout.decode(errors="replace"), time.time() - started
+    except subprocess.TimeoutExpired:
+        return None, "", time.time() - started
+
+
+def configure():
+    if not os.path.exists(os.path.join(BUILD, "build.ninja")):
+        subprocess.run(["cmake", "-S", ROOT, "-B", BUILD, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=Debug",
+                        "-DVELINOR_BENCH=OFF", "-DVELINOR_SHARED_CORE=ON", "-DCMAKE_LINK_DEPENDS_NO_SHARED=ON"],
+                       check=True, stdout=subprocess.DEVNULL)
+    subprocess.run(["cmake", "--build", BUILD], check=True, stdout=subprocess.DEVNULL)
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    parser.add_argument("--seed", type=int, default=14)
+    parser.add_argument("--count", type=int, default=80)
+    parser.add_argument("--report", default=os.path.join(ROOT, "build-mutate", "mutation-report.md"))
+    args = parser.parse_args()
+
+    configure()
+    env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+    os.environ.update(env)
+    random.seed(args.seed)
+    chosen = random.sample(sites(), args.count)
+    results = []
+    for index, site in enumerate(chosen, 1):
+        original, before, after = apply(site)
+        try:
+            status, output, _ = run(["cmake", "--build", "."], timeout=900)
+            if status != 0:
+                outcome = "does not compile"
+            else:
+                status, output, seconds = run(["ctest", "--parallel", str(os.cpu_count() or 2), "--timeout", "120"],
+                                              timeout=900)
+                outcome = "caught" if status != 0 else "survived"
+        finally:
+            with open(os.path.join(ROOT, site[0]), "w", encoding="utf-8") as f:
+                f.write(original)
+        results.append((site, before, after, outcome))
+        print(f"[{index}/{len(chosen)}] {outcome}: {site[0]}:{site[1] + 1} {site[4]}", flush=True)
+    # Leave the build as the sources are.
+    run(["cmake", "--build", "."], timeout=900)
+
+    counted = [r for r in results if r[3] != "does not compile"]
+    caught = sum(1 for r in counted if r[3] == "caught")
+    with open(args.report, "w", encoding="utf-8") as f:
+        f.write(f"# Mutation run: seed {args.seed}, {len(results)} mutants\n\n")
+        f.write(f"Caught {caught} of {len(counted)} that compile ({100.0 * caught / max(1, len(counted)):.1f} %).\n\n")
+        f.write("| outcome | place | fault | line before | line after |\n|---|---|---|---|---|\n")
+        for site, before, after, outcome in sorted(results, key=lambda r: r[3] != "survived"):
+            f.write(f"| {outcome} | {site[0]}:{site[1] + 1} | {site[4]} | `{before}` | `{after}` |\n")
+    print(f"caught {caught} of {len(counted)}; report in {args.report}")
+
+
+if __name__ == "__main__":
+    sys.exit(main())
