@@ -53,10 +53,11 @@ public Q_SLOTS:
     void JaartalLabel_DblClick();
     void PagLabel_DblClick();
     void OmschrijfLabel_DblClick();
+    // The field entry for one field; the double clicks on the page labels come here.
+    void editField(InvoerVeld veld);
 
 private:
     void connectControls(const SupplementControls& controls);
-    void editField(InvoerVeld veld);
     void showLaadVel(std::uint8_t mode);
     void warn(const QString& text);
 
