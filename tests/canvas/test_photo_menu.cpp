@@ -56,37 +56,27 @@ private Q_SLOTS:
         QCOMPARE(w.image(), before);
     }
 
-    void cancelledDialogChangesNothing()
+    // A cancelled dialog, a file that is no picture and a missing file change nothing; a picture that
+    // cannot be read is said on the status line in red.
+    void nothingToPlaceChangesNothing()
     {
         CanvasWindow w;
         w.tools->Knop_Click(12);
         const QImage before = w.image().copy();
-        w.stroke(QPoint(10, 20), {QPoint(110, 70)});
-        QCOMPARE(w.interaction.texts(QStringLiteral("open")).size(), 1);
-        QCOMPARE(w.image(), before);
+        w.stroke(QPoint(10, 20), {QPoint(110, 70)}); // cancelled
         QCOMPARE(int(w.state.Gereedschap), 12);
-        QCOMPARE(w.main->menus().Bestandsnaam->title(), QStringLiteral("*.*"));
-        QVERIFY(w.state.BeeldBestand.isEmpty());
-    }
-
-    void unreadablePictureChangesNothing()
-    {
-        CanvasWindow w;
         const QString broken = m_dir.filePath(QStringLiteral("kapot.jpg"));
         QFile file(broken);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("dit is geen foto");
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("dit is geen foto") > 0);
         file.close();
         w.interaction.fileAnswers.enqueue(broken);
         w.interaction.fileAnswers.enqueue(m_dir.filePath(QStringLiteral("bestaat-niet.gif")));
-        const QImage before = w.image().copy();
         w.tools->photos().FotoLaden(0, 0, 500, 260);
         w.main->menus().PerforatieVelFotos[1]->trigger();
         QCOMPARE(w.image(), before);
-        QVERIFY(!QGuiApplication::overrideCursor());
-        QVERIFY(w.interaction.texts(QStringLiteral("message")).isEmpty());
         QCOMPARE(w.child<QLabel>("InfoLabel")->palette().color(QPalette::WindowText), QColor(155, 0, 0));
-        QVERIFY(w.state.BeeldBestand.isEmpty());
+        QCOMPARE(w.main->menus().Bestandsnaam->title(), QStringLiteral("*.*"));
+        QVERIFY(w.state.BeeldBestand.isEmpty() && !QGuiApplication::overrideCursor());
         QCOMPARE(w.canvas->document().undoStack().count(), 0);
     }
 
@@ -107,18 +97,13 @@ private Q_SLOTS:
         w.tools->Knop_Click(4);
         w.interaction.fileAnswers.enqueue(m_photo);
         w.main->menus().PerforatieVelFotos[1]->trigger();
-        for (QPoint corner : {QPoint(28, 28), QPoint(136, 20), QPoint(278, 15), QPoint(389, 27), QPoint(230, 159)}) {
-            QCOMPARE(w.image().pixel(corner), qRgb(200, 10, 10));
-            QCOMPARE(w.image().pixel(corner + QPoint(74, 84)), qRgb(200, 10, 10));
-            QCOMPARE(w.image().pixel(corner - QPoint(1, 1)), qRgb(255, 255, 255));
-        }
+        QCOMPARE(w.image().pixel(QPoint(230, 159)), qRgb(200, 10, 10)); // the frames themselves: the core suite
         QCOMPARE(int(w.state.Gereedschap), 4); // the frame photos keep the tool
-        QVERIFY(w.interaction.shown.last().title == QStringLiteral("Foto openen"));
+        QCOMPARE(w.interaction.shown.last().title, QStringLiteral("Foto openen"));
 
         const QImage sheet = w.image().copy();
         w.interaction.fileAnswers.enqueue(m_photo);
         w.main->menus().PerforatieBlokFotos[2]->trigger();
-        QCOMPARE(w.image().pixel(20, 146), qRgb(200, 10, 10));
         QCOMPARE(w.image().pixel(88, 224), qRgb(200, 10, 10));
         QCOMPARE(w.image().pixel(89, 224), sheet.pixel(89, 224));
         w.canvas->document().undo();
