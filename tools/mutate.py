@@ -161,6 +161,7 @@ def main():
     results = []
     for index, site in enumerate(chosen, 1):
         original, before, after = apply(site)
+        catchers = []
         try:
             status, output, _ = run(["cmake", "--build", "."], timeout=900)
             if status != 0:
@@ -169,10 +170,11 @@ def main():
                 status, output, seconds = run(["ctest", "--parallel", str(os.cpu_count() or 2), "--timeout", "120"],
                                               timeout=900)
                 outcome = "caught" if status != 0 else "survived"
+                catchers = re.findall(r"^\s*\d+ - (\S+) \(", output, re.M)
         finally:
             with open(os.path.join(ROOT, site[0]), "w", encoding="utf-8") as f:
                 f.write(original)
-        results.append((site, before, after, outcome))
+        results.append((site, before, after, outcome, catchers if outcome == "caught" else []))
         print(f"[{index}/{len(chosen)}] {outcome}: {site[0]}:{site[1] + 1} {site[4]}", flush=True)
     # Leave the build as the sources are.
     run(["cmake", "--build", "."], timeout=900)
@@ -182,9 +184,18 @@ def main():
     with open(args.report, "w", encoding="utf-8") as f:
         f.write(f"# Mutation run: seed {args.seed}, {len(results)} mutants\n\n")
         f.write(f"Caught {caught} of {len(counted)} that compile ({100.0 * caught / max(1, len(counted)):.1f} %).\n\n")
-        f.write("| outcome | place | fault | line before | line after |\n|---|---|---|---|---|\n")
-        for site, before, after, outcome in sorted(results, key=lambda r: r[3] != "survived"):
-            f.write(f"| {outcome} | {site[0]}:{site[1] + 1} | {site[4]} | `{before}` | `{after}` |\n")
+        f.write("| outcome | place | fault | line before | line after | caught by |\n|---|---|---|---|---|---|\n")
+        for site, before, after, outcome, catchers in sorted(results, key=lambda r: r[3] != "survived"):
+            f.write(f"| {outcome} | {site[0]}:{site[1] + 1} | {site[4]} | `{before}` | `{after}` | "
+                    f"{' '.join(catchers)} |\n")
+        # How many faults each suite alone catches: a suite that catches none alone adds nothing the others lack.
+        alone = {}
+        for r in results:
+            if len(r[4]) == 1:
+                alone[r[4][0]] = alone.get(r[4][0], 0) + 1
+        f.write("\n| suite | faults caught by it alone |\n|---|---|\n")
+        for suite, count in sorted(alone.items(), key=lambda item: -item[1]):
+            f.write(f"| {suite} | {count} |\n")
     print(f"caught {caught} of {len(counted)}; report in {args.report}")
 
 
