@@ -22,8 +22,11 @@ void Screenshots::take(const QString& name)
 {
     if (!enabled())
         return;
-    // Let the windows finish painting and the X server catch up before grabbing.
-    QTest::qWait(150);
+    // Let the windows finish painting and the X server draw it before grabbing.
+    for (int round = 0; round < 2; ++round) {
+        QCoreApplication::processEvents();
+        QGuiApplication::sync();
+    }
     const QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(0);
     const QString file = QStringLiteral("%1/%2-%3.png").arg(m_folder).arg(++m_count, 2, 10, QLatin1Char('0')).arg(name);
     if (screen.isNull() || !screen.save(file))
