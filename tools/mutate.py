@@ -7,11 +7,18 @@ negation dropped, a constant changed), rebuilds a plain Debug build in
 build-mutate/, runs the suite, and puts the file back. A mutant is caught when
 a test fails (or times out); a mutant that does not compile is not counted.
 
-    tools/mutate.py [--seed N] [--count N] [--report FILE] [--keep-going]
+    tools/mutate.py [--seed N] [--count N] [--report FILE] [--quick]
 
 The report lists every mutant with its outcome; the survivors are the ones to
 look at: either a test is missing, or the fault changes nothing observable
-(an equivalent mutant), which the report's reader marks by hand.
+(an equivalent mutant). Equivalent mutants are listed by hand in
+tools/mutation-equivalents.txt, one per line as
+
+    path | fault | the line as it stands | why nothing observable changes
+
+and are reported apart, not counted. --quick stops the suite at the first
+failing test, which makes a run several times faster but leaves out which
+suites catch each fault.
 """
 
 import argparse
@@ -24,6 +31,7 @@ import time
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 BUILD = os.path.join(ROOT, "build-mutate")
+EQUIVALENTS = os.path.join(ROOT, "tools", "mutation-equivalents.txt")
 
 # The core library: every source folder but the windows, the command-line tool and generated data.
 EXCLUDED = re.compile(r"(^src/.*/ui/)|(^src/cli/)|(^src/main\.cpp$)|(map_outline_data\.cpp$)")
@@ -129,6 +137,18 @@ def apply(site):
     return original, line.strip(), lines[number].strip()
 
 
+def equivalents():
+    """(path, fault, line) -> reason, from the hand-kept list."""
+    result = {}
+    if os.path.exists(EQUIVALENTS):
+        with open(EQUIVALENTS, encoding="utf-8") as f:
+            for line in f:
+                parts = [p.strip() for p in line.split(" | ")]
+                if len(parts) == 4 and not line.startswith("#"):
+                    result[tuple(parts[:3])] = parts[3]
+    return result
+
+
 def run(command, timeout):
     started = time.time()
     try:
@@ -151,7 +171,9 @@ def main():
     parser.add_argument("--seed", type=int, default=14)
     parser.add_argument("--count", type=int, default=80)
     parser.add_argument("--report", default=os.path.join(ROOT, "build-mutate", "mutation-report.md"))
+    parser.add_argument("--quick", action="store_true", help="stop the suite at its first failure")
     args = parser.parse_args()
+    known = equivalents()
 
     configure()
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
@@ -162,36 +184,48 @@ def main():
     for index, site in enumerate(chosen, 1):
         original, before, after = apply(site)
         catchers = []
+        if (site[0], site[4], before) in known:
+            with open(os.path.join(ROOT, site[0]), "w", encoding="utf-8") as f:
+                f.write(original)
+            results.append((site, before, after, "equivalent", [known[(site[0], site[4], before)]]))
+            print(f"[{index}/{len(chosen)}] equivalent: {site[0]}:{site[1] + 1} {site[4]}", flush=True)
+            continue
         try:
             status, output, _ = run(["cmake", "--build", "."], timeout=900)
             if status != 0:
                 outcome = "does not compile"
             else:
-                status, output, seconds = run(["ctest", "--parallel", str(os.cpu_count() or 2), "--timeout", "120"],
-                                              timeout=900)
+                ctest = ["ctest", "--parallel", str(os.cpu_count() or 2), "--timeout", "120"]
+                status, output, seconds = run(ctest + (["--stop-on-failure"] if args.quick else []), timeout=900)
                 outcome = "caught" if status != 0 else "survived"
                 catchers = re.findall(r"^\s*\d+ - (\S+) \(", output, re.M)
         finally:
             with open(os.path.join(ROOT, site[0]), "w", encoding="utf-8") as f:
                 f.write(original)
         results.append((site, before, after, outcome, catchers if outcome == "caught" else []))
+        if outcome == "survived":
+            print(f"    {before}  ->  {after}", flush=True)
         print(f"[{index}/{len(chosen)}] {outcome}: {site[0]}:{site[1] + 1} {site[4]}", flush=True)
     # Leave the build as the sources are.
     run(["cmake", "--build", "."], timeout=900)
 
-    counted = [r for r in results if r[3] != "does not compile"]
+    counted = [r for r in results if r[3] not in ("does not compile", "equivalent")]
     caught = sum(1 for r in counted if r[3] == "caught")
     with open(args.report, "w", encoding="utf-8") as f:
         f.write(f"# Mutation run: seed {args.seed}, {len(results)} mutants\n\n")
-        f.write(f"Caught {caught} of {len(counted)} that compile ({100.0 * caught / max(1, len(counted)):.1f} %).\n\n")
-        f.write("| outcome | place | fault | line before | line after | caught by |\n|---|---|---|---|---|---|\n")
-        for site, before, after, outcome, catchers in sorted(results, key=lambda r: r[3] != "survived"):
+        equivalent = sum(1 for r in results if r[3] == "equivalent")
+        f.write(f"Caught {caught} of {len(counted)} that compile and are not equivalent "
+                f"({100.0 * caught / max(1, len(counted)):.1f} %); {equivalent} equivalent, not counted.\n\n")
+        f.write("| outcome | place | fault | line before | line after | caught by (or why equivalent) |\n"
+                "|---|---|---|---|---|---|\n")
+        order = {"survived": 0, "equivalent": 1}
+        for site, before, after, outcome, catchers in sorted(results, key=lambda r: order.get(r[3], 2)):
             f.write(f"| {outcome} | {site[0]}:{site[1] + 1} | {site[4]} | `{before}` | `{after}` | "
                     f"{' '.join(catchers)} |\n")
         # How many faults each suite alone catches: a suite that catches none alone adds nothing the others lack.
         alone = {}
         for r in results:
-            if len(r[4]) == 1:
+            if r[3] == "caught" and len(r[4]) == 1:
                 alone[r[4][0]] = alone.get(r[4][0], 0) + 1
         f.write("\n| suite | faults caught by it alone |\n|---|---|\n")
         for suite, count in sorted(alone.items(), key=lambda item: -item[1]):
