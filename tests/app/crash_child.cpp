@@ -1,53 +1,24 @@
-// A program that saves over and over until it is killed: the crash-safety
-// tests start it, kill it with SIGKILL at a random moment, and look at what
-// is left on disk.
+// Saves the supplement "Delft" as version A (with a picture) and version B
+// (without one) in turn, for the crash-safety test that kills it mid-save.
 //
-//   crash_child settings FOLDER    writes FOLDER/Velinor.ini with colours A and B in turn
-//   crash_child supplement FOLDER  saves the supplement "Delft" as version A (with a picture)
-//                                  and version B (without one) in turn
+//   crash_child FOLDER [COUNT]   saves COUNT times, or until it is killed
 
-#include "app/application_state.h"
-#include "app/program_folder.h"
-#include "app/settings_file.h"
-#include "crash_versions.h"
+#include "documents/supplement_file.h"
 
 #include <QCoreApplication>
 
 #include <cstdio>
 
-namespace {
-
-ApplicationState colours(bool second)
-{
-    ApplicationState state;
-    state.VensterR = second ? 7 : 1;
-    state.VensterG = second ? 8 : 2;
-    state.VensterB = second ? 9 : 3;
-    state.SupplementR = second ? 10 : 4;
-    state.SupplementG = second ? 11 : 5;
-    state.SupplementB = second ? 12 : 6;
-    return state;
-}
-
-} // namespace
-
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
-    const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() != 3)
-        return 2;
-    const ProgramFolder folder(arguments.at(2));
+    const QCoreApplication app(argc, argv);
+    const ProgramFolder folder(QString::fromLocal8Bit(argv[1]));
+    QImage a(500, 260, QImage::Format_RGB32); // the picture of version A
+    a.fill(qRgb(200, 30, 90));
     std::puts("ready");
     std::fflush(stdout);
-    if (arguments.at(1) == QLatin1String("settings")) {
-        const QString path = folder.path(SettingsFile::FileName);
-        for (bool second = true;; second = !second)
-            SettingsFile::write(path, colours(second));
+    for (int i = 0; argc < 3 || i < QByteArray(argv[2]).toInt(); ++i) {
+        const char* version = i % 2 ? "B" : "A";
+        SchrijfSupplement(folder, {"Delft", version, "2009", version, {version}, i % 2 ? QImage() : a});
     }
-    if (arguments.at(1) == QLatin1String("supplement")) {
-        for (bool second = true;; second = !second)
-            SchrijfSupplement(folder, CrashVersions::supplement(second));
-    }
-    return 2;
 }

@@ -1,5 +1,6 @@
 // The small shared routines: colour values and hex text, the clock caption,
-// the splash window's texts and strip, the file version, the command line and Wacht.
+// the splash window's texts and strip, the file version, the command line,
+// Wacht and the web addresses of a place.
 
 #include "app/clock_text.h"
 #include "app/colour.h"
@@ -8,9 +9,10 @@
 #include "app/splash_info.h"
 #include "app/splash_strip.h"
 #include "app/wacht.h"
+#include "app/web_lookups.h"
+#include "common/pixels.h"
 #include "common/test_folder.h"
 
-#include <QElapsedTimer>
 #include <QTimer>
 #include <QtTest>
 
@@ -18,128 +20,107 @@ class TestAppHelpers : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void kleurHex()
+    // The clock one second after midnight has no leading zero; on a 120-dpi screen twips / 15 is no
+    // longer the pixel size; seven digits get two group separators.
+    void coloursClockAndSplashTexts()
     {
-        QCOMPARE(KleurHex(190, 200, 240), QStringLiteral("BEC8F0"));
-        QCOMPARE(KleurHex(0, 10, 255), QStringLiteral("000AFF"));
-    }
-
-    void colourValues()
-    {
-        QCOMPARE(KleurWaarde(1, 2, 3), 1 + 512 + 196608);
-        const KleurDelen d = SplitsKleurWaarde(KleurWaarde(300, 0, 7));   // red 300 spills into green
-        QCOMPARE(d.r, 44);
-        QCOMPARE(d.g, 1);
-        QCOMPARE(d.b, 7);
-    }
-
-    void clockCaption()
-    {
-        const QLocale dutch(QLocale::Dutch, QLocale::Netherlands);
-        const QDate date(2026, 12, 6);
-        QCOMPARE(KlokTekst(QDateTime(date, QTime(9, 5, 7)), dutch),
-                 QStringLiteral(" 9:05:07 / ") + dutch.toString(date, QLocale::ShortFormat));
-        QVERIFY(KlokTekst(QDateTime(date, QTime(0, 0, 1)), dutch).startsWith(QStringLiteral(" 0:00:01 / ")));
-        QVERIFY(KlokTekst(QDateTime(date, QTime(23, 59, 59)), dutch).startsWith(QStringLiteral(" 23:59:59 / ")));
-    }
-
-    void informationBlock()
-    {
-        SplashInfo::Facts facts;
-        facts.version = QStringLiteral("1.0.0.2");
-        facts.fileSize = 1234567;
-        facts.fileDate = QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5));
-        facts.screenWidthTwips = 1920 * 12;   // a 120-dpi screen: twips / 15 is no longer the pixel size
-        facts.screenHeightTwips = 1080 * 12;
-        facts.dpi = 120;
-        const QStringList lines = SplashInfo::InformationBlock(facts, QLocale(QLocale::Dutch)).split(QStringLiteral("\r\n"));
-        QCOMPARE(lines.size(), 11);
-        QCOMPARE(lines.at(2), QStringLiteral("For 32-bit computers with Windows Development."));
-        QCOMPARE(lines.at(4), QString());
-        QCOMPARE(lines.at(5), QStringLiteral("Version number : 1.0.0.2"));
-        QCOMPARE(lines.at(6), QStringLiteral("Filesize............. : 1.234.567 Bytes"));
-        QVERIFY(lines.at(7).startsWith(QStringLiteral("Filedate............ : ")));
-        QVERIFY(lines.at(7).contains(QStringLiteral("3:04:05")));
-        QCOMPARE(lines.at(8), QStringLiteral("Screen............. : 1536 x 864 Pixels"));
-        QCOMPARE(lines.at(9), QStringLiteral("Dpi................... : 120 Dots per Inch"));
-        QCOMPARE(lines.at(10), QStringLiteral("Time / Date..... :"));
-        QCOMPARE(SplashInfo::GroupedNumber(1234567, QLocale(QLocale::English)), QStringLiteral("1,234,567"));
-
-        facts.fileSize.reset();   // an unreadable program file leaves the line empty
-        QVERIFY(SplashInfo::InformationBlock(facts, QLocale()).contains(QStringLiteral("Filesize............. : \r\n")));
-    }
-
-    void resolution()
-    {
-        QCOMPARE(SplashInfo::TwipsPerPixel(96), 15);
-        QCOMPARE(SplashInfo::TwipsPerPixel(120), 12);
-        QCOMPARE(SplashInfo::Resolution(15), 96);
-        QCOMPARE(SplashInfo::Resolution(12), 120);
-        // What to do on this desktop, not on the old system.
+        QCOMPARE(KleurHex(190, 200, 240) + KleurHex(0, 10, 255), QStringLiteral("BEC8F0000AFF"));
+        const KleurDelen d = SplitsKleurWaarde(KleurWaarde(300, 0, 7)); // red 300 spills into green
+        QCOMPARE(QList<int>({d.r, d.g, d.b}), QList<int>({44, 1, 7}));
+        const QLocale dutch(QLocale::Dutch);
+        const QDate day(2026, 1, 2);
+        const QString shortDay = dutch.toString(day, QLocale::ShortFormat);
+        QCOMPARE(KlokTekst(QDateTime(day, QTime(9, 5, 7)), dutch) + KlokTekst(QDateTime(day, QTime(0, 0, 1)), dutch),
+                 " 9:05:07 / " + shortDay + " 0:00:01 / " + shortDay);
+        const SplashInfo::Facts facts{"1.0.0.2", 1234567, QDateTime(day, QTime(3, 4, 5)), 1920 * 12, 1080 * 12, 120};
+        QCOMPARE(SplashInfo::InformationBlock(facts, dutch).split("\r\n").mid(6, 3),
+                 QStringList({"Filesize............. : 1.234.567 Bytes",
+                              "Filedate............ : " + shortDay + " 3:04:05",
+                              "Screen............. : 1536 x 864 Pixels"}));
+        QCOMPARE(SplashInfo::GroupedNumber(1234567, QLocale::English) + SplashInfo::GroupedNumber(0, dutch),
+                 QStringLiteral("1,234,567"));
+        // 1440 / dots per inch and back, rounded; a screen that reports nothing counts as 96.
+        for (const auto& [dpi, twips] : QList<std::pair<int, int>>{{96, 15}, {120, 12}, {0, 15}})
+            QCOMPARE(std::pair(SplashInfo::TwipsPerPixel(dpi), SplashInfo::Resolution(dpi ? twips : 0)),
+                     std::pair(twips, dpi ? dpi : 96));
         QVERIFY(SplashInfo::DpiWarning(120).startsWith(QStringLiteral("Uw beeldscherm is ingesteld op 120 DPI")));
-        QVERIFY(SplashInfo::DpiWarning(120).contains(QStringLiteral("QT_FONT_DPI=96")));
     }
 
+    // Column i in shade c = 130 + i / 2 (halves to even): rows 0-5 red, 6-9 grey, 10-15 blue.
     void splashStrip()
     {
-        QCOMPARE(SplashStrip::columnShade(0), 130);
-        QCOMPARE(SplashStrip::columnShade(1), 130);   // 0.5 rounds to even
-        QCOMPARE(SplashStrip::columnShade(3), 132);   // 1.5 rounds to 2
-        QCOMPARE(SplashStrip::columnShade(240), 250);
-        QImage strip = SplashStrip::initial();
-        QCOMPARE(strip.size(), QSize(240, 16));
-        SplashStrip::paintColumn(strip, 7);           // c = 134 (3.5 rounds to 4)
-        QCOMPARE(strip.pixel(7, 0), qRgb(134, 0, 0));
-        QCOMPARE(strip.pixel(7, 5), qRgb(134, 0, 0));
-        QCOMPARE(strip.pixel(7, 6), qRgb(134, 134, 134));
-        QCOMPARE(strip.pixel(7, 9), qRgb(134, 134, 134));
-        QCOMPARE(strip.pixel(7, 10), qRgb(0, 0, 134));
-        QCOMPARE(strip.pixel(7, 15), qRgb(0, 0, 134));
-        QCOMPARE(strip.pixel(8, 15), qRgb(255, 255, 255));
-        SplashStrip::paintColumn(strip, 240);         // past the strip: nothing, no crash
+        for (const auto& [column, shade] : QList<std::pair<int, int>>{{0, 130}, {1, 130}, {3, 132}, {240, 250}})
+            QCOMPARE(SplashStrip::columnShade(column), shade);
+        const QImage before = SplashStrip::initial();
+        QImage strip = before;
+        SplashStrip::paintColumn(strip, 7); // 3.5 rounds to 4
+        QCOMPARE(changedRect(before, strip), QRect(7, 0, 1, 16));
+        QList<QRgb> column;
+        for (int y : {0, 5, 6, 9, 10, 15})
+            column << strip.pixel(7, y);
+        QCOMPARE(column, QList<QRgb>({qRgb(134, 0, 0), qRgb(134, 0, 0), qRgb(134, 134, 134), qRgb(134, 134, 134),
+                                      qRgb(0, 0, 134), qRgb(0, 0, 134)}));
+        QTest::failOnWarning(QRegularExpression("out of range"));
+        SplashStrip::paintColumn(strip, 240); // the last step lies past the strip: nothing to paint
     }
 
+    // The marker, then four numbers of at most five digits and a NUL; the first good marker counts.
     void fileVersion()
     {
-        TestFolder folder;
         // Built at run time, so that this test program itself carries no such marker.
-        const QByteArray tag = QByteArray("\x01") + "VELINOR-" + "FILEVERSION" + "\x02";
-        QByteArray good = "junk" + tag + "junk";
-        good += '\0';
-        good += "more" + tag + "2.10" + ".0.7";
-        good += '\0';
-        good += "tail";
-        folder.write(QStringLiteral("good.exe"), good);
-        folder.write(QStringLiteral("plain.exe"), QByteArray(1000, 'x'));
-        QCOMPARE(GetFileVersion(folder.path(QStringLiteral("good.exe"))), QStringLiteral("2.10.0.7"));
-        QCOMPARE(GetFileVersion(folder.path(QStringLiteral("plain.exe"))), QStringLiteral("Error"));
-        QCOMPARE(GetFileVersion(folder.path(QStringLiteral("missing.exe"))), QStringLiteral("Error"));
-        QCOMPARE(GetFileVersion(QCoreApplication::applicationFilePath()), ProgramVersion());
-        QCOMPARE(ProgramVersion(), QStringLiteral(VELINOR_VERSION));
+        const QByteArray tag = QByteArray("\x01VELINOR-") + "FILEVERSION\x02";
+        const QList<std::pair<QByteArray, QString>> files = {
+            {tag + "x" + '\0' + "junk" + tag + "9.10.0.12345" + '\0' + "tail", "9.10.0.12345"},
+            {tag + "1.2.3.123456" + '\0', "Error"}, {tag + "1.2.3" + '\0', "Error"}, {tag + "1.2.3." + '\0', "Error"},
+            {tag + "1..2.3" + '\0', "Error"},       {tag + "1.2.3.4", "Error"}};
+        TestFolder folder;
+        for (const auto& [bytes, version] : files) {
+            QVERIFY(folder.write("x.exe", bytes));
+            QCOMPARE(GetFileVersion(folder.path("x.exe")), version);
+        }
+        QCOMPARE(GetFileVersion(QCoreApplication::applicationFilePath()), QStringLiteral(VELINOR_VERSION));
     }
 
     void commandLine()
     {
-        const QStringList flags = {QStringLiteral("--no-splash")};
-        CommandLine line = ParseCommandLine({"--home", "/x", "--no-splash"}, flags);
-        QVERIFY(line.error.isEmpty());
-        QCOMPARE(line.home, QStringLiteral("/x"));
-        QVERIFY(line.has(QStringLiteral("--no-splash")));
-        QCOMPARE(ParseCommandLine({"--home=/y"}, flags).home, QStringLiteral("/y"));
+        const QStringList flags = {"--no-splash"};
+        const CommandLine line = ParseCommandLine({"--home", "/x", "--no-splash", "-", "a"}, flags);
+        QVERIFY(line.error.isEmpty() && line.has("--no-splash") && !line.help && !line.version);
+        QCOMPARE(line.home + ' ' + line.positional.join(' ') + ParseCommandLine({"--home=/y"}, flags).home,
+                 QStringLiteral("/x - a/y"));
+        QVERIFY(ParseCommandLine({"-h"}, flags).help && ParseCommandLine({"--version"}, flags).version);
         QVERIFY(!ParseCommandLine({"--home"}, flags).error.isEmpty());
-        QVERIFY(ParseCommandLine({"--kleur"}, flags).error.contains(QStringLiteral("--kleur")));
-        QCOMPARE(ParseCommandLine({"a", "b"}, flags).positional, QStringList({"a", "b"}));
+        QVERIFY(ParseCommandLine({"--kleur"}, flags).error.contains("--kleur"));
     }
 
+    // Events run while waiting; once the program ends, the wait returns false at once.
     void wachtKeepsEventsFlowing()
     {
-        bool fired = false;
-        QTimer::singleShot(10, [&fired] { fired = true; });
-        QElapsedTimer clock;
-        clock.start();
-        Wacht(0.05f);
-        QVERIFY(clock.elapsed() >= 50);
-        QVERIFY(fired);
+        QVERIFY(Wacht(0.001f));
+        QTimer::singleShot(0, [] { endWaiting(true); });
+        QVERIFY(!Wacht(600));
+        endWaiting(false);
+    }
+
+    void webAddresses()
+    {
+        using namespace WebLookups;
+        // A name cannot smuggle extra parameters into the address; an empty one is an empty query.
+        QCOMPARE(QStringList({*searchAddress("Den Haag"), *encyclopediaAddress("Den Haag"), *mapAddress("A&b=c#d"),
+                              *searchAddress("")}),
+                 QStringList({"https://www.google.nl/search?q=Den%20Haag&hl=nl&btnG=Zoeken",
+                              "https://nl.wikipedia.org/wiki/Speciaal:Zoeken?search=Den%20Haag&fulltext=Zoeken",
+                              "https://maps.google.nl/maps?hl=nl&tab=wl&q=A%26b%3Dc%23d",
+                              "https://www.google.nl/search?q=&hl=nl&btnG=Zoeken"}));
+        QVERIFY(!searchAddress("Plaatsnaam") && !encyclopediaAddress("Plaatsnaam") && !mapAddress("Plaatsnaam"));
+        // The municipality: letters without accents, digits and inner hyphens make the host, at most 63.
+        const QList<std::pair<QString, QString>> sites = {
+            {"Den Haag", "http://www.denhaag.nl"}, {"'s-Hertogenbosch", "http://www.s-hertogenbosch.nl"},
+            {"Zuidhorn é", "http://www.zuidhorne.nl"}, {"-Urk 2-", "http://www.urk2.nl"},
+            {QString(63, 'a'), "http://www." + QString(63, 'a') + ".nl"}, {QString(64, 'a'), ""},
+            {"Plaatsnaam", ""}, {"", ""}, {"Verzamelblok 2010", ""}, {"???", ""}};
+        for (const auto& [place, site] : sites)
+            QCOMPARE(municipalityAddress(place).value_or(QString()), site);
     }
 };
 

@@ -1,9 +1,10 @@
 // No writer loses what was on disk and no reader decodes a picture bomb.
-// Every writer of the program runs against a disk that refuses the write, once
-// through a file size limit (everywhere) and once on a full file system (where
-// the machine may mount one): each must report the failure, keep the old file
-// byte for byte and leave nothing behind. Every picture reader refuses a
-// header that claims more pixels than the one limit, before decoding.
+// Every writer runs against a disk that refuses it: past a file size limit
+// (everywhere), on a full disk and on a read-only disk (where a small file
+// system can be mounted). Each must report the failure as such, keep the old
+// files byte for byte and leave nothing behind. A save killed at any moment
+// leaves the old or the new supplement pair whole. Every picture is measured
+// against the one pixel limit before it is decoded.
 
 #include "app/application_state.h"
 #include "app/picture_file.h"
@@ -13,86 +14,80 @@
 #include "common/write_failure.h"
 #include "documents/picture_export.h"
 #include "documents/supplement_file.h"
-#include "perforation/photo_loader.h"
+#include "filters/filter_pictures.h"
 #include "printing/album_page.h"
-#include "printing/contact_sheet.h"
 #include "printing/pdf_print_surface.h"
-#include "printing/supplement_page_file.h"
 
 #include <QDir>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QThread>
 #include <QtTest>
 
-#include <functional>
+#include <sys/mount.h>
 
 namespace {
 
-QImage picture()
+const QImage Picture = filtertest::patternPicture(500, 260);
+
+bool saveReports(const ProgramFolder& folder, bool withPicture, SchrijfStatus status)
 {
-    QImage image(500, 260, QImage::Format_RGB32);
-    image.fill(qRgb(200, 30, 90));
-    return image;
+    const Supplement alkmaar = {"Alkmaar", "2301", "2005", "4", {"Kaasmarkt"}, withPicture ? Picture : QImage()};
+    return SchrijfSupplement(folder, alkmaar).status == status;
 }
 
-Supplement alkmaar(bool withPicture)
-{
-    Supplement s{QStringLiteral("Alkmaar"), QStringLiteral("2301"), QStringLiteral("2005"), QStringLiteral("4"),
-                 {QStringLiteral("Kaasmarkt")}, withPicture ? picture() : QImage()};
-    return s;
-}
+// A writer, the file size limit for it, and whether it reported its failure as it should. Past 10 bytes
+// no file is written; a larger limit lets a first small file through and stops a large second one.
+const QList<std::tuple<const char*, qint64, std::function<bool(const ProgramFolder&)>>> Writers = {
+    {"instellingen", 10, [](auto& f) { return !SettingsFile::write(f.path("Velinor.ini"), {}); }},
+    {"supplement", 10, [](auto& f) { return saveReports(f, false, SchrijfStatus::TekstNietGeschreven); }},
+    {"met plaatje", 10, [](auto& f) { return saveReports(f, true, SchrijfStatus::TekstNietGeschreven); }},
+    {"plaatje", 1000, [](auto& f) { return saveReports(f, true, SchrijfStatus::AfbeeldingNietGeschreven); }},
+    {"bmp", 10, [](auto& f) { return ExporteerBmp(Picture, f.path("uit.bmp")) == ExportStatus::BmpNietGeschreven; }},
+    // The temporary bitmap an earlier run left behind must not be taken for the new one.
+    {"jpg", 10, [](auto& f) { return ExporteerJpg(f, Picture, f.path("uit.jpg")) == ExportStatus::BmpNietGeschreven; }},
+    {"jpg, bitmap te groot", 300000,
+     [](auto& f) { return ExporteerJpg(f, Picture, f.path("uit.jpg")) == ExportStatus::BmpNietGeschreven; }},
+    {"pdf", 10, [](auto& f) {
+         PdfPrintSurface surface(f.path("uit.pdf"));
+         return !PrintSupplement(surface, {"Alkmaar", "2301", "2005", {"Kaasmarkt"}, "4", Picture}, 1);
+     }}};
 
-struct Writer
-{
-    const char* name;
-    QStringList oldFiles; // relative paths that exist before and must be unchanged after
-    std::function<bool(const ProgramFolder&)> write;
-};
+// The files the writers would replace; a bitmap is a real one, so that a reader would take it.
+const QStringList OldFiles = {"Velinor.ini", "Supplementen/Alkmaar.sup", "Supplementen/Alkmaar.bmp", "uit.bmp",
+                              "uit.jpg",     "mydummy.bmp",              "uit.pdf"};
 
-const QList<Writer>& writers()
-{
-    static const QList<Writer> list = {
-        {"instellingen", {"Velinor.ini"},
-         [](const ProgramFolder& f) { return SettingsFile::write(f.path("Velinor.ini"), ApplicationState()).ok; }},
-        {"supplement zonder plaatje", {"Supplementen/Alkmaar.sup", "Supplementen/Alkmaar.bmp"},
-         [](const ProgramFolder& f) { return SchrijfSupplement(f, alkmaar(false)).status == SchrijfStatus::Gelukt; }},
-        {"supplement met plaatje", {"Supplementen/Alkmaar.sup", "Supplementen/Alkmaar.bmp"},
-         [](const ProgramFolder& f) { return SchrijfSupplement(f, alkmaar(true)).status == SchrijfStatus::Gelukt; }},
-        {"bmp-export", {"uit.bmp"},
-         [](const ProgramFolder& f) { return ExporteerBmp(picture(), f.path("uit.bmp")) == ExportStatus::Gelukt; }},
-        {"jpg-export", {"uit.jpg"},
-         [](const ProgramFolder& f) { return ExporteerJpg(f, picture(), f.path("uit.jpg")) == ExportStatus::Gelukt; }},
-        {"pdf", {"uit.pdf"},
-         [](const ProgramFolder& f) {
-             PdfPrintSurface surface(f.path("uit.pdf"));
-             return PrintSupplement(surface, {"Alkmaar", "2301", "2005", {"Kaasmarkt"}, "4", picture()}, 1);
-         }},
-    };
-    return list;
-}
-
-// Writes every old file, breaks writing, runs every writer and checks that nothing changed.
-void checkEveryWriterKeepsTheOldFiles(const QString& root, const std::function<void()>& breakWriting,
-                                      const std::function<void()>& restoreWriting)
+// Runs the writers (all, or only those stopped at the first file) between breaking writing and mending
+// it; after each, every file on disk and every old file's content must be as before.
+void checkWriters(const QString& root, bool sizeLimit, const std::function<void(qint64)>& breakWriting,
+                  const std::function<void()>& mend)
 {
     const ProgramFolder folder(root);
-    QDir().mkpath(folder.path("Supplementen"));
-    for (const Writer& writer : writers()) {
-        QMap<QString, QByteArray> before;
-        for (const QString& file : writer.oldFiles) {
+    QDir().mkpath(root + "/Supplementen");
+    const QByteArray bitmap = *PictureFile::encode(Picture.copy(0, 0, 7, 5), "BMP");
+    for (const QString& file : OldFiles) {
+        QFile old(folder.path(file));
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write(file.endsWith(".bmp") ? bitmap : file.toUtf8()) > 0);
+    }
+    const auto onDisk = [&] {
+        QByteArrayList seen;
+        for (const QString& name : QDir(root).entryList(QDir::Files) + QDir(root + "/Supplementen").entryList())
+            seen << name.toUtf8();
+        for (const QString& file : OldFiles) {
             QFile old(folder.path(file));
-            QVERIFY(old.open(QIODevice::WriteOnly) && old.write("oud " + file.toUtf8()) > 0);
-            old.close();
-            before[file] = "oud " + file.toUtf8();
+            seen << (old.open(QIODevice::ReadOnly) ? old.readAll() : QByteArray("weg"));
         }
-        const QStringList entries = QDir(root).entryList(QDir::Files) + QDir(folder.path("Supplementen")).entryList();
-        breakWriting();
-        const bool written = writer.write(folder);
-        restoreWriting();
-        QVERIFY2(!written, writer.name);
-        for (auto it = before.cbegin(); it != before.cend(); ++it) {
-            QFile file(folder.path(it.key()));
-            QVERIFY2(file.open(QIODevice::ReadOnly) && file.readAll() == it.value(), qPrintable(it.key()));
-        }
-        QCOMPARE(QDir(root).entryList(QDir::Files) + QDir(folder.path("Supplementen")).entryList(), entries);
+        return seen;
+    };
+    const QByteArrayList before = onDisk();
+    for (const auto& [name, limit, failureReported] : Writers) {
+        if (!sizeLimit && limit != 10)
+            continue;
+        breakWriting(limit);
+        const bool reported = failureReported(folder);
+        mend();
+        QVERIFY2(reported, name);
+        QVERIFY2(onDisk() == before, name);
     }
 }
 
@@ -102,82 +97,82 @@ class TestSafeFiles : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void everyWriterSurvivesAFileSizeLimit()
+    // Past a file size limit everywhere; on a full and on a read-only disk where a small one can be mounted.
+    void everyWriterSurvivesARefusingDisk()
     {
         TestFolder folder;
-        std::unique_ptr<FileSizeLimit> limit;
-        checkEveryWriterKeepsTheOldFiles(
-            folder.root(), [&] { limit = std::make_unique<FileSizeLimit>(10); }, [&] { limit.reset(); });
-    }
-
-    void everyWriterSurvivesAFullDisk()
-    {
+        QVERIFY(PictureFile::encode(Picture, "JPEG", PictureExport::JpegKwaliteit)->size() < 300000);
+        std::optional<FileSizeLimit> limit;
+        checkWriters(folder.root(), true, [&](qint64 bytes) { limit.emplace(bytes); }, [&] { limit.reset(); });
         const FullDisk disk;
         if (!disk.unavailable().isEmpty())
-            QSKIP(qPrintable(QStringLiteral("no full disk to test on: ") + disk.unavailable()));
-        checkEveryWriterKeepsTheOldFiles(disk.root(), [&] { disk.fill(); },
-                                         [&] { QFile::remove(disk.root() + QStringLiteral("/vulling")); });
-        // What the user reads.
-        disk.fill();
-        const SaveResult result = SchrijfSupplement(ProgramFolder(disk.root()), alkmaar(false));
-        QCOMPARE(result.status, SchrijfStatus::TekstNietGeschreven);
-        QVERIFY(SchrijfMelding(result, "Alkmaar").contains(QStringLiteral("(de schijf is vol)")));
+            QSKIP(qPrintable(disk.unavailable()));
+        const QByteArray path = QFile::encodeName(disk.root());
+        const char* root = path.constData();
+        checkWriters(
+            disk.root(), false, [&](qint64) { disk.fill(); }, [&] { QFile::remove(disk.root() + "/vulling"); });
+        const auto remount = [&](unsigned long flag) { mount(nullptr, root, nullptr, MS_REMOUNT | flag, nullptr); };
+        checkWriters(disk.root(), false, [&](qint64) { remount(MS_RDONLY); }, [&] { remount(0); });
     }
 
-    void aWriteThatSucceedsReplacesTheFileAndKeepsItsMode()
+    // A child process saves version A (text and picture) and B (text only) of one supplement in turn and
+    // is killed at a random moment. Once a reader has finished or discarded the interrupted save, as every
+    // reader does first, the pair on disk is all of A or all of B.
+    void aSaveKilledAtAnyMomentLeavesAWholePair()
     {
         TestFolder folder;
-        const QString path = folder.path("Velinor.ini");
-        QVERIFY(folder.write("Velinor.ini", "oud"));
-        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
-        QVERIFY(SafeFile::replace(path, "nieuw\r\n"));
-        QCOMPARE(folder.read("Velinor.ini"), QByteArray("nieuw\r\n"));
-        QCOMPARE(QFile::permissions(path), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
-        const SafeFile::Result missing = SafeFile::replace(folder.path("geen/map/x"), "x");
-        QVERIFY(!missing);
-        QCOMPARE(missing.reason, QStringLiteral("de map bestaat niet"));
-    }
-
-    void everyPictureReaderRefusesABombBeforeDecoding()
-    {
-        TestFolder folder;
-        const QByteArray bomb = BombPictures::progressiveJpeg(40000, 40000);
-        QVERIFY(!bomb.isEmpty() && bomb.size() < 1000);
-        QVERIFY(folder.write("Images/2008-Gouda.jpg", bomb));
-        // Named as a supplement's bitmap: the content decides, not the name.
-        QVERIFY(folder.write("Supplementen/Gouda.bmp", bomb));
-        QVERIFY(folder.write("Supplementen/Gouda.sup", "Gouda\r\n1\r\n2008\r\n1\r\n---\r\n"));
-        const QString jpg = folder.path("Images/2008-Gouda.jpg");
-        const QString tooLarge = QStringLiteral("is te groot (40000 x 40000 pixels).");
-        const QList<std::pair<const char*, QString>> errors = {
-            {"lezen", PictureFile::read(jpg).error},
-            {"voorbeeld van het openvenster", PictureFile::read(jpg, PictureFile::ReadOptions::scaledTo(QSize(93, 54))).error},
-            {"contactafdruk", PictureFile::read(jpg, PictureFile::ReadOptions::within(QSize(1600, 850))).error},
-            {"foto plaatsen", PhotoLoader::load(jpg).error},
-            {"bitmap van een supplement", PictureFile::read(folder.path("Supplementen/Gouda.bmp")).error},
-            {"albumpagina afdrukken", LeesSupplementPagina(folder.path("Supplementen/Gouda.sup")).melding},
-        };
-        for (const auto& [reader, error] : errors)
-            QVERIFY2(error.endsWith(tooLarge), reader);
-        QVERIFY(LeesVelletje(jpg).isNull());
-        QVERIFY(!LeesSupplementPagina(folder.path("Supplementen/Gouda.sup")).pagina);
-    }
-
-    void theLimitItself()
-    {
-        TestFolder folder;
-        const std::pair<QSize, bool> cases[] = {{QSize(8192, 8192), false}, {QSize(8193, 8192), true},
-                                                {QSize(8192, 8193), true}, {QSize(65536, 1), false}};
-        for (const auto& [size, tooLarge] : cases) {
-            QVERIFY(folder.write("rand.bmp", BombPictures::bitmapHeader(size.width(), size.height())));
-            const PictureFile::Picture read = PictureFile::read(folder.path("rand.bmp"));
-            QVERIFY(!read.ok()); // a header without pixels
-            QCOMPARE(read.error.contains(QStringLiteral("te groot")), tooLarge);
+        const QString delft = "Supplementen/Delft.";
+        const auto pair = [&] { return folder.read(delft + "sup") + '|' + folder.read(delft + "bmp"); };
+        QCOMPARE(QProcess::execute(CRASH_CHILD, {folder.root(), "1"}), 0);
+        const QByteArray a = pair();
+        QCOMPARE(QProcess::execute(CRASH_CHILD, {folder.root(), "2"}), 0);
+        const QByteArray b = pair();
+        QRandomGenerator random(6122026);
+        int sawA = 0, sawB = 0;
+        for (int run = 0; run < 20; ++run) {
+            QProcess child;
+            child.start(CRASH_CHILD, {folder.root()});
+            QVERIFY(child.waitForReadyRead(30000));
+            QThread::usleep(random.bounded(500, 200000)); // where in the saves the kill falls
+            child.kill();
+            QVERIFY(child.waitForFinished(30000));
+            QCOMPARE(LeesSupplement(folder.folder(), "Delft").status, LeesStatus::Gelukt);
+            const QByteArray now = pair();
+            QVERIFY(now == a || now == b);
+            ++(now == a ? sawA : sawB);
+            QCOMPARE(QDir(folder.path("Supplementen")).entryList({"*.nieuw", "*.klaar"}, QDir::Files), QStringList());
         }
-        // A GIF's header states its first frame (163 x 520) while it decodes onto its screen.
-        QVERIFY(folder.write("scherm.gif", QByteArray::fromHex("474946383961250800"
-                                                                 "8d000e002c9d00080006000002000900")));
-        QVERIFY(PictureFile::read(folder.path("scherm.gif")).error.endsWith(QStringLiteral("(2085 x 36096 pixels).")));
+        QVERIFY(sawA > 0 && sawB > 0);
+    }
+
+    // A new file gets the mode any new file gets; a replaced one keeps its own.
+    void aWriteThatSucceedsKeepsTheMode()
+    {
+        TestFolder folder;
+        QVERIFY(SafeFile::replace(folder.path("nieuw"), "x") && folder.write("gewoon", "x"));
+        QCOMPARE(QFile::permissions(folder.path("nieuw")), QFile::permissions(folder.path("gewoon")));
+        const QFile::Permissions mine = QFile::ReadOwner | QFile::WriteOwner;
+        QVERIFY(QFile::setPermissions(folder.path("gewoon"), mine) && SafeFile::replace(folder.path("gewoon"), "y"));
+        QCOMPARE(QFile::permissions(folder.path("gewoon")), mine | QFile::ReadUser | QFile::WriteUser);
+        QCOMPARE(SafeFile::replace(folder.path("geen/map/x"), "x").reason, QStringLiteral("de map bestaat niet"));
+    }
+
+    // At most 8192 x 8192 pixels, whatever the name says the file is; a GIF by its screen.
+    void pictureSizeLimit()
+    {
+        TestFolder folder;
+        const QList<std::pair<QByteArray, QString>> pictures = {
+            {BombPictures::bitmapHeader(8192, 8192), "rand.bmp kan niet worden gelezen."}, // no pixels follow
+            {BombPictures::bitmapHeader(8193, 8192), "rand.bmp is te groot (8193 x 8192 pixels)."},
+            {BombPictures::bitmapHeader(8192, 8193), "rand.bmp is te groot (8192 x 8193 pixels)."},
+            {BombPictures::progressiveJpeg(40000, 40000), "rand.bmp is te groot (40000 x 40000 pixels)."},
+            // The header states the first frame (163 x 520) while the picture decodes onto the screen.
+            {QByteArray::fromHex("4749463839612508008d000e002c9d00080006000002000900"),
+             "rand.bmp is te groot (2085 x 36096 pixels)."}};
+        for (const auto& [bytes, error] : pictures) {
+            QVERIFY(folder.write("rand.bmp", bytes));
+            QCOMPARE(PictureFile::read(folder.path("rand.bmp")).error, error);
+        }
     }
 };
 

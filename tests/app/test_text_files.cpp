@@ -1,8 +1,8 @@
-// The text-file layer every data file relies on: Windows-1252 with CR LF,
-// LF and UTF-8 accepted, the record notation, and case-blind program paths.
+// The text-file layer every data file relies on (Windows-1252 with CR LF,
+// LF and UTF-8 accepted, the record notation, case-blind program paths) and
+// the settings file built on it.
 
 #include "app/application_state.h"
-#include "app/program_folder.h"
 #include "app/record.h"
 #include "app/settings_file.h"
 #include "app/text_file.h"
@@ -13,167 +13,139 @@
 #include <QStandardPaths>
 #include <QtTest>
 
+const QByteArray Header = "\"Velinor - verzamelaarssoftware 2026\"\r\n\"--------------------------\"\r\n";
+
 class TestTextFiles : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void windows1252RoundTrip()
+    // Text, its bytes, and the characters those bytes cannot hold (each written as '?').
+    void encoding()
     {
-        const QString text = QStringLiteral("€ 1,50 – Reliëf „Gouda” café ß ÿ Ž");
-        const QByteArray bytes = TextFile::encode(text);
-        QCOMPARE(bytes.size(), text.size());
-        QCOMPARE(quint8(bytes.at(0)), quint8(0x80));      // the euro sign
-        QCOMPARE(TextFile::decode(bytes), text);
-        QCOMPARE(TextFile::encode(QStringLiteral("漢")), QByteArray("?"));
+        const QList<std::tuple<QString, QByteArray, QStringList>> rows = {
+            {"€ „Gouda” – Reliëf ß ÿ Ž Ÿ\u00A0",
+             "\x80 \x84Gouda\x94 \x96 Reli\xEB" "f \xDF \xFF \x8E \x9F\xA0", {}},
+            {"😀Łódź ? Ł", "???\xF3" "d? ? ?", {"😀", "Ł", "ź"}}, {"漢", "?", {"漢"}}};
+        for (const auto& [text, bytes, missing] : rows) {
+            QCOMPARE(TextFile::encode(text), bytes);
+            QCOMPARE(TextFile::unencodable(text), missing);
+            if (missing.isEmpty())
+                QCOMPARE(TextFile::decode(bytes), text);
+        }
+        // Bytes as read and their lines: CR LF, LF or a lone CR; UTF-8 when the bytes are valid UTF-8.
+        const QList<std::pair<QByteArray, QStringList>> read = {
+            {"a\r\nb\nc\rd\r", {"a", "b", "c", "d"}}, {"a\r\n\r\nb\r\n", {"a", "", "b"}}, {"", {}},
+            {QStringLiteral("Reliëf €\r\n").toUtf8(), {"Reliëf €"}}, {"\xEF\xBB\xBF" "abc", {"abc"}},
+            {"Reli\xEB" "f", {"Reliëf"}}}; // a lone 0xEB is no UTF-8: it is the Windows-1252 ë
+        for (const auto& [bytes, lines] : read)
+            QCOMPARE(TextFile::splitLines(TextFile::decode(bytes)), lines);
     }
 
-    void utf8InputIsRecognised()
-    {
-        QCOMPARE(TextFile::decode(QStringLiteral("Reliëf €").toUtf8()), QStringLiteral("Reliëf €"));
-        QCOMPARE(TextFile::decode(QByteArray("\xEF\xBB\xBF" "abc")), QStringLiteral("abc"));
-        // A lone 0xEB is not UTF-8: it is the Windows-1252 ë.
-        QCOMPARE(TextFile::decode(QByteArray("Reli\xEB" "f")), QStringLiteral("Reliëf"));
-    }
-
-    void lineEnds()
-    {
-        QCOMPARE(TextFile::splitLines(QStringLiteral("a\r\nb\nc\rd")), QStringList({"a", "b", "c", "d"}));
-        QCOMPARE(TextFile::splitLines(QStringLiteral("a\r\n\r\nb\r\n")), QStringList({"a", "", "b"}));
-        QCOMPARE(TextFile::splitLines(QString()), QStringList());
-    }
-
-    void writeIsCrLfAndReadBack()
+    // Written with CR LF; a file larger than the reader's limit is not taken in at all.
+    void filesAndTheirSizeLimit()
     {
         TestFolder folder;
-        const QString path = folder.path(QStringLiteral("x.txt"));
-        QVERIFY(TextFile::writeLines(path, {QStringLiteral("één"), QString(), QStringLiteral("€")}));
-        QCOMPARE(folder.read(QStringLiteral("x.txt")), QByteArray("\xE9\xE9n\r\n\r\n\x80\r\n"));
+        const QString path = folder.path("x.txt");
+        QVERIFY(TextFile::writeLines(path, {"één", "", "€"}));
+        QCOMPARE(folder.read("x.txt"), QByteArray("\xE9\xE9n\r\n\r\n\x80\r\n"));
         QCOMPARE(*TextFile::readLines(path), QStringList({"één", "", "€"}));
-        QVERIFY(!TextFile::readLines(folder.path(QStringLiteral("missing.txt"))));
-    }
-
-    // A file larger than the reader's limit is not taken in at all; the settings file has a small one.
-    void sizeLimits()
-    {
-        TestFolder folder;
-        const QString path = folder.path(QStringLiteral("x.txt"));
-        QVERIFY(folder.write(QStringLiteral("x.txt"), QByteArray(TextFile::MaximumSize, 'a')));
+        QVERIFY(!TextFile::readLines(folder.path("missing.txt")));
+        QVERIFY(folder.write("x.txt", QByteArray(TextFile::MaximumSize, 'a')));
         QCOMPARE(TextFile::readLines(path)->first().size(), TextFile::MaximumSize);
-        QVERIFY(folder.write(QStringLiteral("x.txt"), QByteArray(TextFile::MaximumSize + 1, 'a')));
+        QVERIFY(folder.write("x.txt", QByteArray(TextFile::MaximumSize + 1, 'a')));
         QVERIFY(!TextFile::readLines(path));
-        QCOMPARE(TextFile::readFirstLines(path, 5), QStringList{QStringLiteral("aaaaa")});
-
-        const QByteArray settings = "\"kop\"\r\n\"--\"\r\n1,2,3\r\n4,5,6\r\n";
-        const QByteArray padding(SettingsFile::MaximumSize - settings.size(), ' ');
-        ApplicationState state;
-        QVERIFY(folder.write(SettingsFile::FileName, settings + padding));
-        QVERIFY(SettingsFile::read(folder.path(SettingsFile::FileName), state));
-        QVERIFY(folder.write(SettingsFile::FileName, settings + padding + ' '));
-        QVERIFY(!SettingsFile::read(folder.path(SettingsFile::FileName), state));
+        QCOMPARE(TextFile::readFirstLines(path, 5), QStringList{"aaaaa"});
     }
 
-    void charactersWindows1252Lacks()
+    // Start-up reads the two colours (red and green any int, blue a byte) and stops at the first value
+    // that does not fit, keeping what it read; then it writes the file anew with the colours it holds.
+    void settingsFile()
     {
-        QCOMPARE(TextFile::unencodable(QStringLiteral("Łódź ‘€’ ? Ł 😀")), QStringList({"Ł", "ź", "😀"}));
-        QVERIFY(TextFile::unencodable(QStringLiteral("'s-Hertogenbosch café ŒŽ™")).isEmpty());
-    }
-
-    void recordFields_data()
-    {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QStringList>("texts");
-        QTest::addColumn<QList<bool>>("quoted");
-        QTest::newRow("numbers") << "190,200,240" << QStringList{"190", "200", "240"} << QList<bool>{false, false, false};
-        QTest::newRow("blanks") << " 1 , 2 ,3 " << QStringList{"1", "2", "3"} << QList<bool>{false, false, false};
-        QTest::newRow("quoted comma") << "\"Bergen, NH\",12,\"x\"" << QStringList{"Bergen, NH", "12", "x"}
-                                      << QList<bool>{true, false, true};
-        QTest::newRow("empty fields") << ",," << QStringList{"", "", ""} << QList<bool>{false, false, false};
-        QTest::newRow("unclosed quote") << "\"abc" << QStringList{"abc"} << QList<bool>{true};
-        QTest::newRow("junk after quote") << "\"a\"xyz,2" << QStringList{"a", "2"} << QList<bool>{true, false};
-    }
-
-    void recordFields()
-    {
-        QFETCH(QString, line);
-        QFETCH(QStringList, texts);
-        QFETCH(QList<bool>, quoted);
-        const auto fields = Record::splitFields(line);
-        QCOMPARE(fields.size(), texts.size());
-        for (int i = 0; i < fields.size(); ++i) {
-            QCOMPARE(fields.at(i).text, texts.at(i));
-            QCOMPARE(fields.at(i).quoted, quoted.at(i));
+        const QList<int> defaults = {190, 200, 240, 220, 220, 230};
+        const QList<std::tuple<QByteArray, QList<int>, bool>> rows = { // below the header; null: no file
+            {QByteArray(), defaults, true}, {"", defaults, true}, {"1,2,3\r\n4,5,6\r\n", {1, 2, 3, 4, 5, 6}, false},
+            {"2147483647,-2147483647,255\r\n-2147483647,2147483647,0\r\n",
+             {2147483647, -2147483647, 255, -2147483647, 2147483647, 0}, false},
+            {"300,0,0\r\n4,5,6\r\n", {300, 0, 0, 4, 5, 6}, false}, {"2147483648,2,3\r\n4,5,6\r\n", defaults, true},
+            {"10,20,256\r\n4,5,6\r\n", {10, 20, 240, 220, 220, 230}, true},
+            {"1,2,-1\r\n4,5,6\r\n", {1, 2, 240, 220, 220, 230}, true},
+            {"1,\"groen\",3\r\n4,5,6\r\n", {1, 200, 240, 220, 220, 230}, true},
+            {"1,2,3\r\n", {1, 2, 3, 220, 220, 230}, true},
+            {"1,2,3\r\n4,2147483648,6\r\n", {1, 2, 3, 4, 220, 230}, true},
+            {"1,2,3\r\n4,5,256\r\n", {1, 2, 3, 4, 5, 230}, true}};
+        for (const auto& [colours, read, rewritten] : rows) {
+            TestFolder folder;
+            if (!colours.isNull())
+                QVERIFY(folder.write(SettingsFile::FileName, Header + colours));
+            ApplicationState s;
+            SettingsFile::load(folder.path(SettingsFile::FileName), s);
+            QCOMPARE(QList<int>({s.VensterR, s.VensterG, s.VensterB, s.SupplementR, s.SupplementG, s.SupplementB}),
+                     read);
+            const QString written = QString("%1,%2,%3\r\n%4,%5,%6\r\n").arg(read[0]).arg(read[1]).arg(read[2])
+                                        .arg(read[3]).arg(read[4]).arg(read[5]);
+            QCOMPARE(folder.read(SettingsFile::FileName), Header + (rewritten ? written.toLatin1() : colours));
         }
     }
 
-    void fieldReaderRunsAcrossLines()
+    // Fields of one line, a quoted one shown here with its quotes; then fields across lines.
+    void records()
     {
-        Record::FieldReader reader({QStringLiteral("1,2"), QString(), QStringLiteral("3"), QStringLiteral("\"a,b\",4")});
+        const QList<std::pair<QString, QStringList>> rows = {
+            {"190,200,240", {"190", "200", "240"}}, {" 1 , 2 ,3 ", {"1", "2", "3"}}, {",,", {"", "", ""}}, {"", {""}},
+            {"\"Bergen, NH\",12,\"x\"", {"\"Bergen, NH\"", "12", "\"x\""}}, {"\"\",5", {"\"\"", "5"}},
+            {"\"a,\",2", {"\"a,\"", "2"}}, {"\"abc", {"\"abc\""}},   // an unclosed quote runs to the end
+            {"\"a\"xyz,2", {"\"a\"", "2"}}};                         // after a closing quote all is ignored
+        for (const auto& [line, expected] : rows) {
+            QStringList fields;
+            for (const Record::Field& field : Record::splitFields(line))
+                fields << (field.quoted ? '"' + field.text + '"' : field.text);
+            QCOMPARE(fields, expected);
+        }
+        // Empty lines are skipped; "." marks where the reader says it is at its end.
+        Record::FieldReader reader({"1,2", "", "3", "\"a,b\",4"});
         QStringList got;
         while (auto field = reader.next())
-            got << field->text;
-        QCOMPARE(got, QStringList({"1", "2", "3", "a,b", "4"}));
-        QVERIFY(reader.atEnd());
+            got << field->text + (reader.atEnd() ? "." : "");
+        QCOMPARE(got, QStringList({"1", "2", "3", "a,b", "4."}));
     }
 
     void numbers()
     {
-        QCOMPARE(Record::number(190.0), QStringLiteral("190"));
-        QCOMPARE(Record::number(0.5), QStringLiteral("0.5"));
-        QCOMPARE(Record::number(-3LL), QStringLiteral("-3"));
-        QCOMPARE(*Record::wholeNumber({QStringLiteral("2.5"), false}), 2LL);   // halves to even
-        QCOMPARE(*Record::wholeNumber({QStringLiteral("3.5"), false}), 4LL);
-        QVERIFY(!Record::wholeNumber({QStringLiteral("abc"), false}));
-        QVERIFY(!Record::wholeNumber({QStringLiteral("1e300"), false}));
-        QCOMPARE(Record::leadingNumber(QStringLiteral("12.5 euro")), 12.5);
-        QCOMPARE(Record::leadingNumber(QStringLiteral(" 1 2")), 12.0);
-        QCOMPARE(Record::leadingNumber(QStringLiteral("abc")), 0.0);
-        QCOMPARE(Record::leadingNumber(QStringLiteral("-0.45")), -0.45);
-        QCOMPARE(Record::leadingNumber(QStringLiteral("3,40")), 3.0);
-        QCOMPARE(Record::leadingNumber(QStringLiteral("2e")), 2.0);
+        const QList<std::pair<QString, double>> leading = {
+            {"12.5 euro", 12.5}, {" 1 2", 12},       {"abc", 0},     {"-0.45", -0.45}, {"+5", 5},      {"3,40", 3},
+            {"2e", 2},           {"1e-3", 0.001},    {"1.2.3", 1.2}, {"1e2.5", 100},   {"1e2e3", 100}};
+        for (const auto& [text, value] : leading)
+            QVERIFY2(Record::leadingNumber(text) == value, qPrintable(text));
+        QVERIFY(!Record::wholeNumber({"abc", false}) && !Record::wholeNumber({"1e300", false}));
+        QCOMPARE(QStringList({Record::number(190.0), Record::number(0.5), Record::number(1e15), Record::number(-3LL)}),
+                 QStringList({"190", "0.5", "1e+15", "-3"}));
     }
 
-    void programFolderIgnoresCase()
+    // Names match without regard to case, a new one keeps its spelling; the folder is --home, then
+    // VELINOR_HOME, then the executable's folder if it can be written, else the user's own with a copy
+    // of the data (the user's own files stay).
+    void programFolder()
     {
-        TestFolder folder;
-        QVERIFY(folder.write(QStringLiteral("Data/Informatie.cat"), "x"));
+        TestFolder folder, user;
+        QVERIFY(folder.write("Data/Informatie.cat", "nieuw") && folder.write("Images/2008-Gouda.jpg", "jpg"));
         const ProgramFolder program = folder.folder();
-        QCOMPARE(program.path(QStringLiteral("\\data\\INFORMATIE.CAT")), folder.root() + QStringLiteral("/Data/Informatie.cat"));
-        QCOMPARE(program.path(QStringLiteral("images/")), folder.root() + QStringLiteral("/Images"));
-        // A name that does not exist keeps its own spelling, so it can be created.
-        QCOMPARE(program.path(QStringLiteral("Supplementen/Nieuw.sup")), folder.root() + QStringLiteral("/Supplementen/Nieuw.sup"));
-    }
-
-    void programFolderChoice()
-    {
+        const QString root = folder.root();
+        QCOMPARE(QStringList({program.path("\\data\\INFORMATIE.CAT"), program.path("images/"), program.path("Nw.sup")}),
+                 QStringList({root + "/Data/Informatie.cat", root + "/Images", root + "/Nw.sup"}));
+        QVERIFY(program.problem().isEmpty() && !ProgramFolder(folder.path("geen")).problem().isEmpty());
         qputenv("VELINOR_HOME", "/tmp/from-env");
-        QCOMPARE(ProgramFolder::choose(QStringLiteral("/tmp/option"), QStringLiteral("/exe")).root(), QStringLiteral("/tmp/option"));
-        QCOMPARE(ProgramFolder::choose(QString(), QStringLiteral("/exe")).root(), QStringLiteral("/tmp/from-env"));
+        QCOMPARE(ProgramFolder::choose("/tmp/option", "/exe").root() + ProgramFolder::choose(QString(), "/exe").root(),
+                 QStringLiteral("/tmp/option/tmp/from-env"));
         qunsetenv("VELINOR_HOME");
-        TestFolder writable;
-        QCOMPARE(ProgramFolder::choose(QString(), writable.root()).root(), writable.root());
-        // A folder nobody can write in, root included, gives way to the user's own folder.
+        QCOMPARE(ProgramFolder::choose(QString(), folder.root()).root(), folder.root());
+        QVERIFY(!IsWritableFolder("/proc") && !IsWritableFolder(folder.path("Data/Informatie.cat")));
+        QVERIFY(user.write("Data/Informatie.cat", "eigen"));
+        CopyMissingData(folder.root(), user.root());
+        QCOMPARE(user.read("Data/Informatie.cat") + user.read("Images/2008-Gouda.jpg"), QByteArray("eigenjpg"));
         QStandardPaths::setTestModeEnabled(true);
-        const QString chosen = ProgramFolder::choose(QString(), QStringLiteral("/proc")).root();
-        QVERIFY(chosen.endsWith(QStringLiteral("/velinor")));
-        QVERIFY(IsWritableFolder(chosen));
+        const QString chosen = ProgramFolder::choose(QString(), "/proc").root();
+        QVERIFY(chosen.endsWith("/velinor") && IsWritableFolder(chosen));
         QDir(chosen).removeRecursively();
-    }
-
-    void userFolderGetsACopyOfTheData()
-    {
-        TestFolder installed, user;
-        installed.write(QStringLiteral("Data/Informatie.cat"), "nieuw");
-        installed.write(QStringLiteral("Images/2008-Gouda.jpg"), "jpg");
-        user.write(QStringLiteral("Data/Informatie.cat"), "eigen");
-        QVERIFY(IsWritableFolder(installed.root()));
-        QVERIFY(!IsWritableFolder(QStringLiteral("/proc")));
-        QVERIFY(!IsWritableFolder(installed.path(QStringLiteral("Data/Informatie.cat"))));
-        QCOMPARE(ChooseWorkingFolder(installed.root(), user.root()), installed.root());
-
-        CopyMissingData(installed.root(), user.root());
-        QCOMPARE(user.read(QStringLiteral("Data/Informatie.cat")), QByteArray("eigen"));   // the user's own stays
-        QCOMPARE(user.read(QStringLiteral("Images/2008-Gouda.jpg")), QByteArray("jpg"));
-        QVERIFY(QFileInfo(user.path(QStringLiteral("help"))).isDir());
     }
 };
 
