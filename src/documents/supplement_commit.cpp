@@ -2,6 +2,7 @@
 
 #include "app/safe_file.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -39,6 +40,15 @@ std::optional<QByteArray> content(const QString& path)
     return file.readAll();
 }
 
+// What a write cut short by a crash leaves beside its target: the safe writer's temporary "<name>.XXXXXX".
+void removeTemporaries(const QString& path)
+{
+    const QFileInfo target(path);
+    const QDir folder = target.dir();
+    for (const QString& left : folder.entryList({target.fileName() + QStringLiteral(".??????")}, QDir::Files))
+        QFile::remove(folder.filePath(left));
+}
+
 void discardPending(const QString& textPath, const QString& picturePath)
 {
     QFile::remove(pending(textPath));
@@ -67,6 +77,8 @@ QString markerSuffix()
 
 void recover(const QString& textPath, const QString& picturePath)
 {
+    for (const QString& path : {pending(textPath), pending(picturePath), marker(textPath)})
+        removeTemporaries(path);
     const auto committed = content(marker(textPath));
     if (!committed) {
         discardPending(textPath, picturePath);

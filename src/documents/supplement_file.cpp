@@ -6,6 +6,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
+#include <QSet>
 
 #include <algorithm>
 #include <memory>
@@ -112,13 +114,15 @@ GelezenSupplement LeesSupplement(const ProgramFolder& folder, const QString& nam
 
 void HerstelSupplementen(const ProgramFolder& folder)
 {
+    // Every trace of a save: its marker, a file waiting to move in, or a write of either cut short.
+    static const QRegularExpression trace(QStringLiteral("^(.+)\\.(?:sup|bmp)\\.(?:nieuw|klaar)(?:\\.\\w{6})?$"));
     const QDir dir(inFolder(folder, QString()));
-    const QString marker = QStringLiteral(".sup") + SupplementCommit::markerSuffix();
-    for (const QString& file : dir.entryList({QLatin1Char('*') + marker}, QDir::Files)) {
-        const QString name = file.left(file.size() - marker.size());
-        if (IsGeldigeSupplementNaam(name))
-            SupplementCommit::recover(SupplementTekstPad(folder, name), SupplementAfbeeldingPad(folder, name));
-    }
+    QSet<QString> names;
+    for (const QString& file : dir.entryList({QStringLiteral("*.nieuw*"), QStringLiteral("*.klaar*")}, QDir::Files))
+        if (const auto match = trace.match(file); match.hasMatch() && IsGeldigeSupplementNaam(match.captured(1)))
+            names.insert(match.captured(1));
+    for (const QString& name : std::as_const(names))
+        SupplementCommit::recover(SupplementTekstPad(folder, name), SupplementAfbeeldingPad(folder, name));
 }
 
 GelezenSupplement LeesSupplementBestand(const QString& path)

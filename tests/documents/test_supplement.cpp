@@ -184,6 +184,13 @@ private Q_SLOTS:
             << Files{{S, "nieuw"}};
         QTest::newRow("niet vastgelegd") << Files{{S, "oud"}, {B, "oud"}, {S + New, "nieuw"}, {B + New, "nieuw"}}
                                          << false << Files{{S, "oud"}, {B, "oud"}};
+        // Listing also clears writes a crash cut short, with or without a marker.
+        QTest::newRow("niet vastgelegd, halverwege geschreven, bij het opsommen")
+            << Files{{S, "oud"}, {B, "oud"}, {S + New, "nieuw"}, {B + New + ".Ab12cd", "nie"}} << true
+            << Files{{S, "oud"}, {B, "oud"}};
+        QTest::newRow("vastgelegd, halverwege geschreven marker, bij het opsommen")
+            << Files{{S, "oud"}, {S + New + ".x9Y8z7", "nieu"}, {Marker + ".Qw3er4", "afb"}}
+            << true << Files{{S, "oud"}};
         // A folder in the bitmap's place: the marker stays for a later read to finish the save.
         QTest::newRow("plaats van het plaatje bezet")
             << Files{{S, "oud"}, {B + "/blokkade", ""}, {S + New, "nieuw"}, {B + New, "nieuw"}, {Marker, picture}}
