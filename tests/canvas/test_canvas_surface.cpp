@@ -1,53 +1,65 @@
-// The drawing model of the canvas on tiny pictures: lines, boxes, circles with
-// an aspect, invert mode, pixels, flood fill, text and rotated text, and the
-// chooser's palette.
+// The drawing model below the tools: flood fill, text placed and rotated, font
+// and size conversions, the colour chooser's palette, and photos: a coloured
+// picture stretched into exact rectangles and the five frames of a sheetlet or
+// a block, and reading photos, including the ones that must be refused.
 
 #include "canvas/canvas_surface.h"
 #include "canvas/canvas_text.h"
 #include "canvas/flood_fill.h"
 #include "canvas/palette.h"
+#include "common/pixels.h"
+#include "filters/filter_pictures.h"
+#include "perforation/metafile_reader.h"
+#include "perforation/photo_frames.h"
+#include "perforation/photo_loader.h"
 
 #include <QtTest>
 
 namespace {
 
-QImage blank(int w, int h, QColor colour = Qt::white)
+const QRgb White = qRgb(255, 255, 255), Draw = qRgb(200, 30, 90), Fill = qRgb(20, 140, 230);
+const QImage Blank = filtertest::picture(500, 260, White);
+const QRgb Quarter[4] = {Draw, Fill, qRgb(90, 220, 10), qRgb(250, 180, 40)};
+
+// '.' white, '+' one step off white, '#' black, 'o' the fill colour.
+QImage fromRows(const QStringList& rows)
 {
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(colour);
+    const QHash<QChar, QRgb> legend = {{'.', White}, {'+', qRgb(255, 255, 254)}, {'#', 0xff000000}, {'o', Fill}};
+    QImage image(int(rows[0].size()), int(rows.size()), QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, legend.value(rows[y][x]));
     return image;
 }
 
-// The rows of a picture as characters: '#' for colour, '.' for anything else.
-QStringList rows(const QImage& image, QColor colour)
+// Where text in DejaVu Sans 16 lands, horizontal or at an angle; empty unless only in the draw colour.
+QRect drawn(const QString& text, QPointF start, std::optional<int> angleTenths)
 {
-    QStringList result;
-    for (int y = 0; y < image.height(); ++y) {
-        QString row;
-        for (int x = 0; x < image.width(); ++x)
-            row += image.pixel(x, y) == colour.rgb() ? QLatin1Char('#') : QLatin1Char('.');
-        result << row;
-    }
-    return result;
+    QImage image = Blank;
+    CanvasSurface surface(image);
+    const TextFont font{"DejaVu Sans", 16};
+    angleTenths ? surface.rotatedText(start, text, font, *angleTenths, Draw) : surface.text(start, text, font, Draw);
+    return countColour(image, Draw) + countColour(image, White) == 500 * 260 ? changedRect(Blank, image) : QRect();
 }
 
-QRect paintedRect(const QImage& image, QRgb background)
+// Four quarters of distinct colours: the corners of a stretch show where each went.
+QImage quarters(int w, int h)
 {
-    QRect r;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) != background)
-                r |= QRect(x, y, 1, 1);
-    return r;
+    QImage image(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            image.setPixel(x, y, Quarter[2 * (y >= h / 2) + (x >= w / 2)]);
+    return image;
 }
 
-QSet<QRgb> colours(const QImage& image)
+// The quarters fill exactly r: each corner in its colour, white around it.
+bool stretchedTo(const QImage& canvas, QRect r)
 {
-    QSet<QRgb> result;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            result.insert(image.pixel(x, y));
-    return result;
+    const auto at = [&](int x, int y) { return canvas.valid(x, y) ? canvas.pixel(x, y) : White; };
+    return at(r.left(), r.top()) == Quarter[0] && at(r.right(), r.top()) == Quarter[1] &&
+           at(r.left(), r.bottom()) == Quarter[2] && at(r.right(), r.bottom()) == Quarter[3] &&
+           at(r.left() - 1, r.top()) == White && at(r.right() + 1, r.bottom()) == White &&
+           at(r.left(), r.top() - 1) == White && at(r.right(), r.bottom() + 1) == White;
 }
 
 } // namespace
@@ -56,190 +68,132 @@ class TestCanvasSurface : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void lineIncludesBothEnds()
+    // Four-connected over exactly one colour, through the last pixel of a span, upwards and to both
+    // edges, and never past them: the picture lies between two white rows that must stay white.
+    void floodFill()
     {
-        QImage image = blank(8, 4);
-        CanvasSurface surface(image);
-        surface.line(QPointF(1, 1), QPointF(6, 1), Qt::black);
-        QCOMPARE(rows(image, Qt::black), QStringList({"........", ".######.", "........", "........"}));
+        const QStringList picture = {"...#....", ".+.##...", "##.#.###", "..##...."};
+        // clang-format off
+        const std::tuple<QPoint, QRgb, int, QStringList> cases[] = {
+            {{0, 0}, Fill, 6, {"ooo#....", "o+o##...", "##o#.###", "..##...."}},
+            {{4, 3}, Fill, 5, {"...#....", ".+.##...", "##.#o###", "..##oooo"}},
+            {{3, 0}, 0xff000000, 0, picture}, {{8, 0}, Fill, 0, picture}}; // its own colour; off the picture
+        // clang-format on
+        for (const auto& [seed, fill, painted, expected] : cases) {
+            QImage whole = fromRows(QStringList("........") + picture + QStringList("........"));
+            QImage inner(whole.scanLine(1), 8, 4, whole.bytesPerLine(), QImage::Format_RGB32);
+            QCOMPARE(fillConnectedArea(inner, seed, fill), painted);
+            QCOMPARE(whole, fromRows(QStringList("........") + expected + QStringList("........")));
+        }
+        // Pictures with an alpha channel are filled too; those of other formats are left alone.
+        QImage alpha = fromRows(picture).convertToFormat(QImage::Format_ARGB32);
+        QImage other = fromRows(picture).convertToFormat(QImage::Format_RGB888);
+        QVERIFY(fillConnectedArea(alpha, {0, 0}, Fill) == 6 && fillConnectedArea(other, {0, 0}, Fill) == 0);
     }
 
-    void boxOutlineAndSolidFill()
+    // A block fills its text cell (16 x 25 pixels at 16 points): the cell starts at the given point
+    // and turns counter-clockwise about it.
+    void textCellAtTheStartPoint()
     {
-        QImage image = blank(7, 6);
-        CanvasSurface surface(image);
-        surface.box(QPointF(1, 1), QPointF(5, 4), Qt::black);
-        QCOMPARE(rows(image, Qt::black),
-                 QStringList({".......", ".#####.", ".#...#.", ".#...#.", ".#####.", "......."}));
-
-        surface.setFillColor(Qt::red);
-        surface.setFillStyle(CanvasSurface::FillStyle::Solid);
-        surface.box(QPointF(5, 4), QPointF(1, 1), Qt::black); // corners in either order
-        QCOMPARE(rows(image, Qt::red), QStringList({".......", ".......", "..###..", "..###..", ".......", "......."}));
+        const QString block = QStringLiteral("\u2588");
+        // Twenty-five blocks lie flat: a turn of even a tenth of a degree would tilt them out of one row.
+        QCOMPARE(drawn(QString(25, block[0]), QPointF(40, 30), std::nullopt), QRect(40, 30, 403, 25));
+        QCOMPARE(drawn(block, QPointF(40, 30), 0), QRect(40, 30, 16, 25));
+        QCOMPARE(drawn(block, QPointF(40, 130), 900), QRect(40, 114, 25, 16));
+        QCOMPARE(drawn(block, QPointF(140, 130), 1800), QRect(124, 105, 16, 25));
+        QCOMPARE(drawn(block, QPointF(140, 30), 2700), QRect(115, 30, 25, 16));
     }
 
-    void circleTouchesItsBoundingBox()
+    // Points to pixels as a 96-dpi screen has them: the size rounded (halves to even), x 96 / 72,
+    // rounded, at least 1 and at most 4000; sizes typed with a point or a comma, from 1 to 1000.
+    void fontSizes()
     {
-        // An ellipse with radii 5 and 4 about (7, 5): aspect 0.8 of the larger radius.
-        QImage image = blank(16, 12);
-        CanvasSurface surface(image);
-        surface.circle(QPointF(7, 5), 5, Qt::black, 0.8);
-        QCOMPARE(paintedRect(image, qRgb(255, 255, 255)), QRect(QPoint(2, 1), QPoint(12, 9)));
-        // Aspect above 1: the vertical radius is the given one.
-        image.fill(Qt::white);
-        surface.circle(QPointF(7, 5), 4, Qt::black, 2.0);
-        QCOMPARE(paintedRect(image, qRgb(255, 255, 255)), QRect(QPoint(5, 1), QPoint(9, 9)));
-        // No antialiasing: only the pen colour and the background.
-        QCOMPARE(colours(image), QSet<QRgb>({qRgb(255, 255, 255), qRgb(0, 0, 0)}));
+        // clang-format off
+        const std::pair<double, int> pixels[] = {
+            {16, 21}, {8, 11}, {3, 4}, {12.5, 16}, {100, 133}, {0, 1}, {3000, 4000}, {3001, 4000}};
+        for (const auto& [points, size] : pixels)
+            QVERIFY2(CanvasSurface::pixelSize(points) == size, qPrintable(QString::number(points)));
+        const std::pair<const char*, double> typed[] = {{"16", 16}, {" 12,5 ", 12.5}, {"1", 1}, {"1000", 1000},
+            {"0.99", 0}, {"1000.01", 0}, {"1001", 0}, {"0", 0}, {"zestien", 0}, {"", 0}, {"nan", 0}, {"inf", 0}};
+        // clang-format on
+        for (const auto& [text, size] : typed)
+            QVERIFY2(CanvasText::parseSize(text).value_or(0) == size, text);
     }
 
-    void invertTwiceRestores()
-    {
-        QImage image = blank(20, 12, QColor(10, 20, 30));
-        image.setPixel(5, 5, qRgb(200, 100, 50));
-        const QImage before = image.copy();
-        CanvasSurface surface(image);
-        surface.setDrawMode(CanvasSurface::DrawMode::Invert);
-        surface.setDrawWidth(3);
-        surface.line(QPointF(2, 2), QPointF(15, 9), Qt::red);
-        QCOMPARE(image.pixel(2, 2), qRgb(245, 235, 225)); // inverted, whatever the colour
-        surface.line(QPointF(2, 2), QPointF(15, 9), Qt::red);
-        QCOMPARE(image, before);
-    }
-
-    void psetAndPoint()
-    {
-        QImage image = blank(4, 4);
-        CanvasSurface surface(image);
-        surface.pset(QPointF(2, 1), QColor(1, 2, 3));
-        QCOMPARE(surface.point(QPointF(2, 1)), qint64(1 + 256 * 2 + 65536 * 3));
-        QCOMPARE(surface.point(QPointF(4, 0)), qint64(-1));
-        QCOMPARE(surface.point(QPointF(-1, 0)), qint64(-1));
-        surface.pset(QPointF(9, 9), Qt::black); // outside: nothing, no crash
-        surface.resetState();
-        QCOMPARE(surface.drawWidth(), 1);
-        QCOMPARE(surface.fillStyle(), CanvasSurface::FillStyle::Transparent);
-    }
-
-    void floodFillStopsAtOnePixelBorder()
-    {
-        QImage image = blank(7, 5);
-        for (int y = 0; y < 5; ++y)
-            image.setPixel(3, y, qRgb(0, 0, 0));
-        image.setPixel(1, 1, qRgb(255, 255, 254)); // one step off white: not part of the area
-        CanvasSurface surface(image);
-        surface.floodFill(QPointF(0, 0), Qt::blue);
-        QCOMPARE(rows(image, Qt::blue), QStringList({"###....", "#.#....", "###....", "###....", "###...."}));
-    }
-
-    void floodFillIsFourConnected()
-    {
-        // Diagonal neighbours do not join areas.
-        QImage image = blank(3, 3, Qt::black);
-        image.setPixel(0, 0, qRgb(255, 255, 255));
-        image.setPixel(1, 1, qRgb(255, 255, 255));
-        QCOMPARE(fillConnectedArea(image, QPoint(0, 0), qRgb(0, 255, 0)), 1);
-        QCOMPARE(image.pixel(1, 1), qRgb(255, 255, 255));
-        // The area's own colour changes nothing and ends.
-        QCOMPARE(fillConnectedArea(image, QPoint(2, 2), qRgb(0, 0, 0)), 0);
-        QCOMPARE(fillConnectedArea(image, QPoint(5, 5), qRgb(0, 0, 0)), 0);
-    }
-
-    void floodFillWholeCanvasWithHoles()
-    {
-        QImage image = blank(500, 260);
-        for (int x = 10; x < 490; x += 7)
-            for (int y = 5; y < 255; y += 3)
-                image.setPixel(x, y, qRgb(0, 0, 0));
-        const int holes = 69 * 84;
-        QCOMPARE(fillConnectedArea(image, QPoint(250, 0), qRgb(255, 0, 0)), 500 * 260 - holes);
-    }
-
-    void textInTwoColoursOnly()
-    {
-        QImage image = blank(160, 40);
-        CanvasSurface surface(image);
-        const TextFont font{QStringLiteral("DejaVu Sans"), 16, true, false, true};
-        surface.text(QPointF(4, 3), QStringLiteral("Voorbeeld ☺ Ωμ"), font, QColor(200, 0, 0));
-        QCOMPARE(colours(image), QSet<QRgb>({qRgb(255, 255, 255), qRgb(200, 0, 0)}));
-        const QRect painted = paintedRect(image, qRgb(255, 255, 255));
-        QVERIFY(painted.left() >= 4 && painted.left() <= 6);
-        QVERIFY(painted.top() >= 3 && painted.top() <= 8);
-    }
-
-    void fontSizeInPixels()
-    {
-        QCOMPARE(CanvasSurface::pixelSize(16), 21);   // 16 x 96 / 72 = 21.33
-        QCOMPARE(CanvasSurface::pixelSize(8), 11);    // 10.67
-        QCOMPARE(CanvasSurface::pixelSize(12.5), 16); // 12 (half to even) x 96 / 72
-        QCOMPARE(CanvasSurface::pixelSize(0), 1);
-    }
-
-    void rotatedTextRunsCounterClockwise()
-    {
-        const TextFont font{QStringLiteral("DejaVu Sans"), 12};
-        QImage up = blank(60, 120);
-        CanvasSurface(up).rotatedText(QPointF(10, 100), QStringLiteral("Omhoog"), font, 900, Qt::black);
-        // Upwards: the text climbs from y 100 and its glyphs lie to the right of x 10.
-        const QRect r = paintedRect(up, qRgb(255, 255, 255));
-        QVERIFY2(r.bottom() <= 100 && r.bottom() >= 94, qPrintable(QString::number(r.bottom())));
-        QVERIFY(r.left() >= 10 && r.left() <= 14);
-        QVERIFY(r.height() > r.width());
-
-        QImage left = blank(120, 60);
-        CanvasSurface(left).rotatedText(QPointF(100, 40), QStringLiteral("Links"), font, 1800, Qt::black);
-        const QRect l = paintedRect(left, qRgb(255, 255, 255));
-        QVERIFY(l.right() <= 100 && l.bottom() <= 40); // upside down, running left
-        QVERIFY(l.width() > l.height());
-    }
-
-    void haloSurroundsTheText()
-    {
-        QImage image = blank(120, 40);
-        CanvasSurface surface(image);
-        const TextFont font{QStringLiteral("DejaVu Sans"), 14, true};
-        CanvasText::draw(surface, QPointF(10, 8), QStringLiteral("Hal"), font, std::nullopt, true, Qt::black,
-                         Qt::yellow);
-        QCOMPARE(colours(image), QSet<QRgb>({qRgb(255, 255, 255), qRgb(0, 0, 0), qRgb(255, 255, 0)}));
-        QImage plain = blank(120, 40);
-        CanvasSurface plainSurface(plain);
-        CanvasText::draw(plainSurface, QPointF(10, 8), QStringLiteral("Hal"), font, std::nullopt, false, Qt::black,
-                         Qt::yellow);
-        // The same glyphs in the draw colour; every halo pixel lies within two pixels of one.
-        const QRect text = paintedRect(plain, qRgb(255, 255, 255));
-        QCOMPARE(paintedRect(image, qRgb(255, 255, 255)), text.adjusted(-2, -2, 2, 2));
-        for (int y = 0; y < 40; ++y)
-            for (int x = 0; x < 120; ++x)
-                if (plain.pixel(x, y) == qRgb(0, 0, 0))
-                    QCOMPARE(image.pixel(x, y), qRgb(0, 0, 0));
-    }
-
-    void sizeText()
-    {
-        QCOMPARE(CanvasText::parseSize(QStringLiteral("16")), std::optional<double>(16));
-        QCOMPARE(CanvasText::parseSize(QStringLiteral(" 12,5 ")), std::optional<double>(12.5));
-        QVERIFY(!CanvasText::parseSize(QStringLiteral("zestien")));
-        QVERIFY(!CanvasText::parseSize(QString()));
-        QVERIFY(!CanvasText::parseSize(QStringLiteral("0")));
-        QVERIFY(!CanvasText::parseSize(QStringLiteral("1e9")));
-        QVERIFY(!CanvasText::parseSize(QStringLiteral("nan")));
-    }
-
+    // Seven columns of sixteen 12 x 12 boxes, light to dark, inside one-pixel outlines.
     void paletteBoxes()
     {
         const QImage palette = Palette::build();
         QCOMPARE(palette.size(), QSize(85, 193));
-        QCOMPARE(palette.pixel(18, 6), qRgb(255, 0, 0)); // red, top row: 255, not 256
-        QCOMPARE(palette.pixel(6, 6), qRgb(255, 255, 255));
-        QCOMPARE(palette.pixel(6, 18), qRgb(240, 240, 240));
-        QCOMPARE(palette.pixel(6, 186), qRgb(0, 0, 0)); // the grey column ends in black
-        QCOMPARE(palette.pixel(18, 186), qRgb(16, 0, 0));
-        QCOMPARE(palette.pixel(78, 102), qRgb(128, 0, 128));   // magenta, row 8: 256 - 128
-        QCOMPARE(palette.pixel(42, 30), qRgb(0, 0, 224));      // blue, row 2
-        QCOMPARE(palette.pixel(66, 18), qRgb(0, 240, 240));    // cyan, row 1
-        QCOMPARE(palette.pixel(12, 100), qRgb(255, 255, 255)); // outlines are white
-        QCOMPARE(palette.pixel(30, 192), qRgb(255, 255, 255));
-        QCOMPARE(Palette::boxColour(79), QColor(16, 16, 0));
+        const int levels[16] = {255, 240, 224, 208, 192, 176, 160, 144, 128, 112, 96, 80, 64, 48, 32, 16};
+        // Grey, red, green, blue, yellow, cyan, magenta; the last grey is black.
+        const int channels[7][3] = {{1, 1, 1}, {1, 0, 0}, {0, 1, 0}, {0, 0, 1}, {1, 1, 0}, {0, 1, 1}, {1, 0, 1}};
+        for (int box = 0; box < 112; ++box) {
+            const int column = box / 16, row = box % 16, level = box == 15 ? 0 : levels[row];
+            const int* c = channels[column];
+            const QRgb colour = qRgb(c[0] * level, c[1] * level, c[2] * level);
+            const QRect inside(12 * column + 1, 12 * row + 1, 11, 11);
+            QVERIFY2(Palette::boxColour(box).rgb() == colour && countColour(palette, colour, inside) == 121,
+                     qPrintable(QString::number(box)));
+        }
+        QCOMPARE(Palette::boxColour(112), QColor(White)); // past the last box: the white around the boxes
+    }
+
+    // Large: 75 x 85 at the frame's corner; small: 69 x 79 three pixels in; the same picture in all five.
+    void photosIntoTheFiveFrames()
+    {
+        const QList<QPoint> sheetlet = {{28, 28}, {136, 20}, {278, 15}, {389, 27}, {230, 159}};
+        const QList<QPoint> block = {{17, 143}, {114, 162}, {211, 152}, {308, 128}, {405, 143}};
+        for (const PhotoLayout layout : {PhotoLayout::Velletje, PhotoLayout::Verzamelblokje})
+            for (const PhotoSize size : {PhotoSize::Groot, PhotoSize::Klein}) {
+                QImage canvas = Blank;
+                PhotoFrames::placeInFrames(canvas, quarters(100, 100), layout, size);
+                const bool large = size == PhotoSize::Groot;
+                for (QPoint corner : layout == PhotoLayout::Velletje ? sheetlet : block) {
+                    const QRect r = large ? QRect(corner, QSize(75, 85)) : QRect(corner + QPoint(3, 3), QSize(69, 79));
+                    QVERIFY2(stretchedTo(canvas, r), qPrintable(QStringLiteral("%1,%2").arg(r.x()).arg(r.y())));
+                }
+                QCOMPARE(countColour(canvas, White), 500 * 260 - 5 * (large ? 75 * 85 : 69 * 79));
+            }
+    }
+
+    // Corner (x1, y1), size x2 - x1 by y2 - y1 rounded, the aspect not kept; nothing when empty.
+    void photoStretchedIntoARectangle()
+    {
+        // clang-format off
+        const std::pair<QLineF, QRect> cases[] = {
+            {{10, 20, 110, 70}, {10, 20, 100, 50}}, {{0, 0, 500, 260}, {0, 0, 500, 260}},
+            {{300.4, 99.6, 301.4, 102.6}, {300, 100, 1, 3}}, {{300, 100, 304, 101}, {300, 100, 4, 1}},
+            {{50, 50, 50, 80}, {}}, {{50, 50, 80, 50}, {}}, {{50, 50, 20, 80}, {}}};
+        // clang-format on
+        for (const auto& [corners, expected] : cases) {
+            QImage canvas = Blank;
+            PhotoFrames::stretchInto(canvas, corners.x1(), corners.y1(), corners.x2(), corners.y2(), quarters(8, 300));
+            QCOMPARE(changedRect(Blank, canvas), expected);
+            QVERIFY(expected.width() < 8 || stretchedTo(canvas, expected));
+        }
+    }
+
+    // A picture read as it is; a file that is no picture, a broken metafile and a missing file refused.
+    void readingPhotos()
+    {
+        QTemporaryDir dir;
+        QVERIFY(quarters(64, 48).save(dir.filePath("rozen.bmp")));
+        QFile text(dir.filePath("tekst.jpg")), metafile(dir.filePath("tekening.wmf"));
+        QVERIFY(text.open(QIODevice::WriteOnly) && text.write("geen plaatje\r\n") > 0);
+        QVERIFY(metafile.open(QIODevice::WriteOnly) && metafile.write(QByteArray::fromHex("d7cdc69a0000")) > 0);
+        text.close(), metafile.close();
+        QCOMPARE(PhotoLoader::load(dir.filePath("rozen.bmp")).image.convertToFormat(QImage::Format_RGB32),
+                 quarters(64, 48));
+        const QString unread = MetafileReader::available()
+                                   ? "kan niet worden gelezen."
+                                   : "is een Windows Metafile; die kan deze uitgave niet lezen.";
+        const std::pair<const char*, QString> refused[] = {
+            {"tekst.jpg", "tekst.jpg is geen plaatje dat gelezen kan worden."},
+            {"tekening.wmf", "tekening.wmf " + unread},
+            {"ontbreekt.png", "Het bestand ontbreekt.png bestaat niet."}};
+        for (const auto& [name, error] : refused)
+            QCOMPARE(PhotoLoader::load(dir.filePath(name)).error, error);
     }
 };
 
