@@ -2,7 +2,7 @@
 # needs, installed only when missing, and the CMake configure-and-build step.
 
 VELINOR_PACKAGES=(cmake ninja-build g++ ccache qt6-base-dev qt6-translations-l10n qt6-tools-dev
-                  libgl-dev fonts-liberation2 xvfb xauth imagemagick poppler-utils
+                  libgl-dev fonts-liberation2 fonts-dejavu-core xvfb xauth imagemagick poppler-utils
                   libmagick++-6.q16-dev libmagickcore-6.q16-6-extra fonts-urw-base35 pkg-config)
 
 velinor_root() {
