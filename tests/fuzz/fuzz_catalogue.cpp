@@ -10,19 +10,17 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    Fuzz::startApplication();
     Fuzz::put(QStringLiteral("Data/Informatie.cat"), data, size);
     const ProgramFolder& folder = Fuzz::folder();
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
-    const QString firstLine = QString::fromLatin1(bytes.left(bytes.indexOf('\n')));
-    LeesInformatie(folder, firstLine.trimmed());
+    LeesInformatie(folder, QString::fromLatin1(bytes.left(bytes.indexOf('\n'))).trimmed());
     LeesInformatie(folder, QStringLiteral("2008 Gouda"));
     CatalogusprijsTekst(TotaalCatalogusprijs(folder));
     NominaalTekst(TotaalNominaal(folder));
 
     const QList<CatalogusRegel> records = LeesCatalogusRegels(folder);
     if (records.size() > CatalogusLijst::MaxRecords)
-        __builtin_trap();   // the list job is bounded whatever the file holds
+        __builtin_trap(); // the list job is bounded whatever the file holds
     RecordingSurface paper;
     PrintLijst(paper, records, 1);
     return 0;

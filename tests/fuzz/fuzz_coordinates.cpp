@@ -8,7 +8,6 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    Fuzz::startApplication();
     const QString path = Fuzz::put(MapPlaces::FileName, data, size);
     static QImage map(620, 475, QImage::Format_RGB32);
     MapPlotter plotter(map);

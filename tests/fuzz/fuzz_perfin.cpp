@@ -7,7 +7,6 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    Fuzz::startApplication();
     const QString path = Fuzz::put(QStringLiteral("Data/Perfin.cor"), data, size);
     static QImage canvas(500, 260, QImage::Format_RGB32);
     Perfins::PerforeerUitBestand(canvas, path, 0, Perfins::Soort::Velletje);

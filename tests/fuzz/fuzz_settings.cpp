@@ -6,7 +6,6 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    Fuzz::startApplication();
     const QString path = Fuzz::put(SettingsFile::FileName, data, size);
     ApplicationState state;
     SettingsFile::read(path, state);

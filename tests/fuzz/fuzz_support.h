@@ -6,45 +6,33 @@
 
 #include "app/program_folder.h"
 
-#include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
-#include <cstddef>
 #include <cstdint>
-#include <memory>
 
 namespace Fuzz {
 
-inline void startApplication()
-{
-    static int argc = 1;
-    static char name[] = "fuzz";
-    static char* argv[] = {name, nullptr};
-    if (QCoreApplication::instance())
-        return;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static auto app = std::make_unique<QGuiApplication>(argc, argv);
-}
-
-// A program folder of its own, with Data, Images and Supplementen.
+// A program folder of its own.
 inline const ProgramFolder& folder()
 {
     static QTemporaryDir dir;
-    static const ProgramFolder program = [] {
-        for (const char* sub : {"Data", "Images", "Supplementen"})
-            QDir(dir.path()).mkpath(QString::fromLatin1(sub));
-        return ProgramFolder(dir.path());
-    }();
+    static const ProgramFolder program(dir.path());
     return program;
 }
 
-// Writes the input as the file at the relative path and returns its full path.
+// Starts the application once, writes the input as the file at the relative path and returns its full path.
 inline QString put(const QString& relative, const uint8_t* data, size_t size)
 {
+    static int argc = 1;
+    static char* argv[] = {const_cast<char*>("fuzz"), nullptr};
+    [[maybe_unused]] static const bool offscreen = qputenv("QT_QPA_PLATFORM", "offscreen");
+    static const QGuiApplication application(argc, argv);
     const QString path = folder().path(relative);
+    QDir().mkpath(QFileInfo(path).path());
     QFile file(path);
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         file.write(reinterpret_cast<const char*>(data), qint64(size));
