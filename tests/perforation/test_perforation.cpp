@@ -1,35 +1,39 @@
-// Perforation holes: the figure of one hole, the sheetlet and block layouts,
-// and the extra holes of Perfin.cor.
+// The pixel work of the Opmaak menu: the figure of one hole, the sheetlet and
+// block holes in drawing order, the holes of Perfin.cor, the barcode pictures
+// and their placements, and Windows Metafiles for photos.
 
+#include "common/pixels.h"
 #include "common/test_folder.h"
+#include "filters/filter_pictures.h"
+#include "perforation/barcode.h"
+#include "perforation/metafile_reader.h"
 #include "perforation/perforation.h"
+#include "perforation/photo_loader.h"
 
 #include <QtTest>
 
+using namespace Perfins;
+
 namespace {
 
-const QRgb White = qRgb(255, 255, 255);
-const QRgb Black = qRgb(0, 0, 0);
+const QRgb Black = qRgb(0, 0, 0), White = qRgb(255, 255, 255), G130 = qRgb(130, 130, 130), G160 = qRgb(160, 160, 160);
 
-QImage canvas()
+const QImage Plain = filtertest::picture(500, 260, qRgb(200, 120, 40));
+
+void checkHoles(const QList<QPoint>& holes, qsizetype count, std::initializer_list<std::pair<int, QPoint>> rows)
 {
-    QImage image(500, 260, QImage::Format_RGB32);
-    image.fill(White);
-    return image;
+    QCOMPARE(holes.size(), count);
+    for (const auto& [index, at] : rows)
+        QVERIFY2(holes.at(index) == at, qPrintable(QString::number(index)));
 }
 
-int countCores(const QImage& image, QRgb core)
-{
-    // A hole's core is the 2 x 2 block; count the top-left pixels of such blocks.
-    int count = 0;
-    for (int y = 0; y + 1 < image.height(); ++y)
-        for (int x = 0; x + 1 < image.width(); ++x)
-            if (image.pixel(x, y) == core && image.pixel(x + 1, y) == core && image.pixel(x, y + 1) == core
-                && image.pixel(x + 1, y + 1) == core && (x == 0 || image.pixel(x - 1, y) != core)
-                && (y == 0 || image.pixel(x, y - 1) != core))
-                ++count;
-    return count;
-}
+// A placeable metafile of 96 x 48 units at 96 to the inch (key, box, checksum), the plain header, then the
+// window origin and extent, a solid red brush, an invisible pen, a rectangle a unit past every edge, the end.
+// clang-format off
+const QByteArray RedBox = QByteArray::fromHex("d7cdc69a000000000000600030006000000000002157010009000003340000000200"
+    "070000000000050000000b0200000000050000000c023000600007000000fc020000ff0000000000040000002d01000008000000fa02"
+    "05000000000000000000040000002d010100070000001b0431006100ffffffff030000000000");
+// clang-format on
 
 } // namespace
 
@@ -37,114 +41,159 @@ class TestPerforation : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    // A pixel read or written off a picture would be a fault of the routine under test.
+    void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral("."))); }
+
     void oneHoleIsTwelvePixels()
     {
-        QImage image = canvas();
-        Perfins::TekenGaatje(image, 10, 20, 0);
-        const QRgb g130 = qRgb(130, 130, 130), g160 = qRgb(160, 160, 160);
-        const struct { int x, y; QRgb colour; } expected[] = {
-            {10, 20, Black}, {11, 20, Black}, {10, 21, Black}, {11, 21, Black},
-            {9, 20, g130}, {9, 21, g160}, {12, 20, g160}, {12, 21, g130},
-            {10, 19, g160}, {11, 19, g130}, {10, 22, g130}, {11, 22, g160}};
-        int changed = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                changed += image.pixel(x, y) != White;
-        QCOMPARE(changed, 12);
-        for (const auto& e : expected)
-            QCOMPARE(image.pixel(e.x, e.y), e.colour);
-        // The corners of the 4 x 4 square stay untouched.
-        QCOMPARE(image.pixel(9, 19), White);
-        QCOMPARE(image.pixel(12, 22), White);
+        const QImage before = filtertest::patternPicture(500, 260);
+        QImage image = before;
+        TekenGaatje(image, 10, 20, 77);
+        const QRgb core = qRgb(77, 77, 77);
+        // clang-format off
+        const std::pair<QPoint, QRgb> figure[] = {
+            {{10, 20}, core}, {{11, 20}, core}, {{10, 21}, core}, {{11, 21}, core}, {{9, 20}, G130}, {{9, 21}, G160},
+            {{12, 20}, G160}, {{12, 21}, G130}, {{10, 19}, G160}, {{11, 19}, G130}, {{10, 22}, G130}, {{11, 22}, G160}};
+        // clang-format on
+        for (const auto& [at, colour] : figure)
+            QCOMPARE(image.pixel(at), colour);
+        QCOMPARE(changedRect(before, image), QRect(9, 19, 4, 4));
+        for (const QPoint corner : {QPoint(9, 19), QPoint(12, 19), QPoint(9, 22), QPoint(12, 22)})
+            QCOMPARE(image.pixel(corner), before.pixel(corner));
+        // Clipped at the edges; half a column goes to the even one.
+        image = Plain;
+        TekenGaatje(image, -1, -1, 0);
+        TekenGaatje(image, 499, 259, 0);
+        TekenGaatje(image, 100.5, 5, 0);
+        for (const QPoint at : {QPoint(0, 0), QPoint(499, 259), QPoint(100, 5)})
+            QCOMPARE(image.pixel(at), Black);
     }
 
-    void holesAtTheEdgeAreClipped()
+    // Per stamp the top and bottom edge in pairs, then the left and right edge in pairs (68 holes); then the
+    // extension lines.
+    void framesAndExtensionsInDrawingOrder()
     {
-        QImage image = canvas();
-        Perfins::TekenGaatje(image, -1, -1, 0);
-        Perfins::TekenGaatje(image, 499, 259, 0);
-        Perfins::TekenGaatje(image, 100.5, 5, 0);   // half a pixel rounds to the even column
-        QCOMPARE(image.pixel(0, 0), Black);
-        QCOMPARE(image.pixel(499, 259), Black);
-        QCOMPARE(image.pixel(100, 5), Black);
-        QCOMPARE(image.pixel(102, 5), qRgb(160, 160, 160));
+        // clang-format off
+        checkHoles(VelHoles(), 368,
+                   {{0, {27, 27}}, {1, {27, 112}}, {30, {102, 27}}, {31, {102, 112}}, {32, {27, 27}}, {33, {102, 27}},
+                    {66, {27, 112}}, {67, {102, 112}}, {68, {135, 19}}, {136, {277, 14}}, {204, {388, 26}},
+                    {272, {229, 158}}, {339, {304, 243}}, {340, {102, 27}}, {345, {102, 2}}, {346, {210, 19}},
+                    {363, {463, 1}}, {364, {304, 243}}, {367, {304, 258}}});
+        checkHoles(BlokHoles(), 383,
+                   {{0, {16, 142}}, {68, {113, 161}}, {136, {210, 151}}, {204, {307, 127}}, {272, {404, 142}},
+                    {339, {479, 227}}, {340, {16, 227}}, {349, {16, 272}}, {350, {210, 236}}, {360, {307, 212}},
+                    {379, {404, 272}}, {380, {188, 246}}, {382, {188, 256}}});
+        // clang-format on
     }
 
-    void sheetletLayout()
-    {
-        QCOMPARE(Perfins::VelHoles().size(), 368);
-        QCOMPARE(Perfins::BlokHoles().size(), 383);
-        QCOMPARE(Perfins::VelHoles().first(), QPoint(27, 27));
-        QImage image = canvas();
-        Perfins::PerforeerVel(image, 0);
-        QCOMPARE(image.pixel(27, 27), Black);
-        QCOMPARE(image.pixel(26, 27), qRgb(130, 130, 130));
-        QCOMPARE(image.pixel(102, 112), Black);            // the last hole of stamp 1's bottom row
-        QCOMPARE(image.pixel(103, 113), Black);
-        QCOMPARE(image.pixel(104, 112), qRgb(160, 160, 160));
-        QCOMPARE(image.pixel(304, 258), Black);            // stamp 5's last extension hole
-        QCOMPARE(image.pixel(102, 2), Black);              // stamp 1's extension up to y = 2
-    }
-
-    void blockLayoutInWhite()
-    {
-        QImage image(500, 260, QImage::Format_RGB32);
-        image.fill(Black);
-        Perfins::PerforeerBlok(image, 255);
-        QCOMPARE(image.pixel(16, 142), White);
-        QCOMPARE(image.pixel(16 + 75, 142 + 85), White);
-        QCOMPARE(image.pixel(113 + 75, 161 + 85 + 10), White);   // the second stamp's right extension
-        QCOMPARE(image.pixel(113, 161 + 90), Black);               // ... and no left one
-        QCOMPARE(image.pixel(16, 142 + 85 + 25), White);           // the first stamp's left extension
-    }
-
-    void fileHoles()
+    // Fields separated by commas or line ends, taken in pairs; text reads as 0; a lone last field is no pair.
+    void perfinFile()
     {
         TestFolder folder;
-        folder.write(QStringLiteral("Data/Perfin.cor"), "100,200\r\n 300 , 2.5\r\n7\r\n");
+        folder.write(QStringLiteral("Data/Perfin.cor"), "100,200\r\n 300 , 2.5\r\nabc,\"60\"\r\n1e400,x9\r\n7\r\n");
         const QString path = folder.path(QStringLiteral("Data/perfin.cor"));
-        const auto pairs = Perfins::LeesPerfinBestand(path);
-        QVERIFY(pairs);
-        QCOMPARE(pairs->size(), 2);   // the lone 7 is no pair
+        QCOMPARE(*LeesPerfinBestand(path), (QList<QPointF>{{100, 200}, {300, 2.5}, {0, 60}, {0, 0}}));
 
-        QImage sheet = canvas();
-        int pauses = 0;
-        Perfins::PerforeerUitBestand(sheet, path, 0, Perfins::Soort::Velletje, [&pauses] { return ++pauses > 0; });
-        QCOMPARE(pauses, 2);
-        QCOMPARE(sheet.pixel(100, 200), Black);
-        QCOMPARE(sheet.pixel(300, 2), Black);      // 2.5 rounds to even
-        QCOMPARE(countCores(sheet, Black), 2);
-
-        // A pause that says stop (the program is ending) draws no further hole.
-        QImage stopped = canvas();
-        Perfins::PerforeerUitBestand(stopped, path, 0, Perfins::Soort::Velletje, [] { return false; });
-        QCOMPARE(countCores(stopped, Black), 1);
-
-        QImage block = canvas();
-        Perfins::PerforeerUitBestand(block, path, 0, Perfins::Soort::Blok);
-        QCOMPARE(block.pixel(100, 150), Black);
-        QCOMPARE(countCores(block, Black), 1);     // y = 2.5 - 50 lies off the canvas
+        // Sheetlet holes as read, block holes 50 up (the second off the canvas), none for a pair far off the
+        // canvas; a pause that says stop (the program is ending) ends them.
+        folder.write(QStringLiteral("Data/Perfin.cor"), "100,200\r\n300,2.5\r\n1e30,5\r\n");
+        // clang-format off
+        const struct { Soort kind; bool goOn; QList<QPoint> cores; int pauses; } rows[] = {
+            {Soort::Velletje, true, {{100, 200}, {300, 2}}, 3},
+            {Soort::Velletje, false, {{100, 200}}, 1},
+            {Soort::Blok, true, {{100, 150}}, 3}};
+        // clang-format on
+        for (const auto& row : rows) {
+            QImage image = Plain;
+            int paused = 0;
+            PerforeerUitBestand(image, path, 0, row.kind, [&] { return ++paused, row.goOn; });
+            QCOMPARE(paused, row.pauses);
+            QCOMPARE(countColour(image, Black), 4 * int(row.cores.size()));
+            for (const QPoint core : row.cores)
+                QCOMPARE(image.pixel(core + QPoint(1, 1)), Black);
+        }
+        // Without a pause routine; a missing file gives no holes at all.
+        QImage image = Plain;
+        PerforeerUitBestand(image, path, 0, Soort::Velletje);
+        QCOMPARE(countColour(image, Black), 8);
+        QVERIFY(!LeesPerfinBestand(path + QStringLiteral("x")));
     }
 
-    void malformedEmptyAndMissingFiles()
+    // The bars as the table gives them, white elsewhere; the digits stand in rows 19 to 23, twelve of three columns
+    // each, six on either side of the middle guards.
+    void barcode()
     {
-        TestFolder folder;
-        folder.write(QStringLiteral("Data/Perfin.cor"), "abc,40\r\n\"60\",x9\r\n1e400,30\r\n");
-        QImage image = canvas();
-        Perfins::PerforeerUitBestand(image, folder.path(QStringLiteral("Data/Perfin.cor")), 0, Perfins::Soort::Velletje);
-        QCOMPARE(image.pixel(0, 40), Black);       // text reads as 0
-        QCOMPARE(image.pixel(60, 0), Black);
-        QCOMPARE(image.pixel(0, 30), Black);       // a number too large to read counts as no number
+        const QImage bar = Barcode::BarHor();
+        QCOMPARE(bar.size(), QSize(70, 25));
+        // Column by column: '|' an ordinary bar (rows 1 to 17), 'G' a guard bar (rows 1 to 21), '.' white.
+        const char columns[] = ".G.G.|.|.||.|.|.||.|.||.||.|.||.G.G.||.|.|.||.||.|.|.||.|.||.|.||.G.G.";
+        int runs = 0, inked = 0, inkRows = 0;
+        for (int x = 0, run = 0; x < 70; ++x) {
+            const int bottom = columns[x] == 'G' ? 21 : columns[x] == '|' ? 17 : 0;
+            int ink = 0; // the digit rows with ink in this column
+            for (int y = 0; y < 25; ++y) {
+                const bool digits = bottom != 21 && y >= 19 && y <= 23, black = bar.pixel(x, y) == Black;
+                QVERIFY2(bar.pixel(x, y) == (y >= 1 && y <= bottom ? Black : White) || (digits && black),
+                         qPrintable(QStringLiteral("%1, %2").arg(x).arg(y)));
+                ink |= int(digits && black) << y;
+            }
+            run = ink ? run + 1 : 0;
+            runs += run == 1;
+            inked += ink != 0;
+            inkRows |= ink;
+            QVERIFY2(run <= 3 && (!run || (x >= 5 && x <= 30) || (x >= 37 && x <= 64)), qPrintable(QString::number(x)));
+        }
+        QVERIFY(runs == 12 && inked == 12 * 3 && inkRows == 0x1f << 19);
+        // The vertical picture is the quarter turn counter-clockwise.
+        const QImage ver = Barcode::BarVer();
+        QCOMPARE(ver.size(), QSize(25, 70));
+        for (int y = 0; y < 70; ++y)
+            for (int x = 0; x < 25; ++x)
+                QCOMPARE(ver.pixel(x, y), bar.pixel(69 - y, x));
+        // Placed, the picture replaces the canvas in its box, white included, and nothing outside it.
+        const std::tuple<Barcode::Plaats, QPoint, QImage> rows[] = {
+            {Barcode::Plaats::Rechtsonder, {423, 228}, Barcode::BarHor()},
+            {Barcode::Plaats::Linksonder, {8, 228}, Barcode::BarHor()},
+            {Barcode::Plaats::Rechtsboven, {472, 6}, Barcode::BarVer()}};
+        for (const auto& [plaats, corner, picture] : rows) {
+            const QImage before = filtertest::patternPicture(500, 260);
+            QImage canvas = before;
+            Barcode::plaatsBarcode(canvas, plaats);
+            QCOMPARE(canvas.copy(QRect(corner, picture.size())), picture);
+            QVERIFY(QRect(corner, picture.size()).contains(changedRect(before, canvas)));
+        }
+    }
 
-        folder.write(QStringLiteral("Data/Leeg.cor"), "");
-        QImage untouched = canvas();
-        int pauses = 0;
-        Perfins::PerforeerUitBestand(untouched, folder.path(QStringLiteral("Data/Leeg.cor")), 0, Perfins::Soort::Velletje,
-                                     [&pauses] { return ++pauses > 0; });
-        Perfins::PerforeerUitBestand(untouched, folder.path(QStringLiteral("Data/Missing.cor")), 0,
-                                     Perfins::Soort::Velletje, [&pauses] { return ++pauses > 0; });
-        QCOMPARE(pauses, 0);
-        QCOMPARE(untouched, canvas());
+    void metafiles()
+    {
+        // A placeable key, or a plain header: type 1 or 2, nine words, version 0x0300 or 0x0100.
+        // clang-format off
+        const std::pair<const char*, bool> rows[] = {
+            {"d7cdc69a0000", true},  {"010009000003", true}, {"020009000001", true}, {"010009000002", false},
+            {"030009000003", false}, {"0100090000", false},  {"", false}};
+        // clang-format on
+        for (const auto& [hex, metafile] : rows)
+            QVERIFY2(MetafileReader::looksLikeMetafile(QByteArray::fromHex(hex)) == metafile, hex);
+        TestFolder folder;
+        QVERIFY(folder.write(QStringLiteral("tekening.wmf"), RedBox));
+        const QString path = folder.path(QStringLiteral("tekening.wmf"));
+        const PhotoFile photo = PhotoLoader::load(path);
+#ifndef VELINOR_HAVE_MAGICK
+        QVERIFY(!MetafileReader::available());
+        QVERIFY(photo.error.contains(QStringLiteral("Windows Metafile")));
+        QSKIP("built without Magick++: metafiles are refused with a message");
+#endif
+        // A build with Magick++ must read them: at 96 dots per inch, red all over (the edges partly covered, lighter).
+        QVERIFY2(MetafileReader::available() && photo.ok(), qPrintable(photo.error));
+        QVERIFY(photo.image.size() == QSize(96, 48) && photo.image.pixel(48, 24) == qRgb(255, 0, 0));
+        for (int y = 0; y < 48; ++y)
+            for (int x = 0; x < 96; ++x) {
+                const QRgb p = photo.image.pixel(x, y);
+                QVERIFY2(qRed(p) == 255 && qGreen(p) == qBlue(p) && qGreen(p) < 255, qPrintable(QString::number(x)));
+            }
+        // The decoded size is refused one byte past the limit, not at it.
+        QCOMPARE(MetafileReader::read(path, 96 * 48 * 4), photo.image);
+        QVERIFY(MetafileReader::read(path, 96 * 48 * 4 - 1).isNull());
     }
 };
 

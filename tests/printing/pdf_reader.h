@@ -5,10 +5,6 @@
 // and a page rendered as a picture.
 
 #include <QImage>
-#include <QList>
-#include <QRectF>
-#include <QSizeF>
-#include <QString>
 #include <QStringList>
 
 struct PdfWoord

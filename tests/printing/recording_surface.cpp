@@ -28,67 +28,14 @@ QStringList RecordingSurface::texts() const
     return result;
 }
 
-RecordingSurface::Step RecordingSurface::step(Kind kind, QPointF at) const
-{
-    Step result;
-    result.kind = kind;
-    result.page = page;
-    result.at = at;
-    return result;
-}
-
-void RecordingSurface::beginJob(int copies)
-{
-    Step step = this->step(Kind::Job);
-    step.copies = copies;
-    step.font = font();
-    steps.append(step);
-}
-
-void RecordingSurface::drawText(QPointF topLeft, const QString& text, const PrintLettertype& font, const QColor& colour)
-{
-    Step step = this->step(Kind::Text, topLeft);
-    step.text = text;
-    step.font = font;
-    step.colour = colour;
-    steps.append(step);
-}
-
-double RecordingSurface::measureText(const QString& text, const PrintLettertype& font) const
-{
-    return 10.0 * font.grootte * double(text.size());
-}
-
-double RecordingSurface::lineHeight(const PrintLettertype& font) const
-{
-    return 20.0 * font.grootte;
-}
-
-void RecordingSurface::drawLine(QPointF from, QPointF to, const QColor& colour)
-{
-    Step step = this->step(Kind::Line, from);
-    step.to = to;
-    step.colour = colour;
-    steps.append(step);
-}
-
 bool RecordingSurface::drawPicture(const QImage& picture, const QRectF& box)
 {
-    Step step = this->step(Kind::Picture, box.topLeft());
-    step.box = box;
-    step.pictureSize = picture.size();
-    steps.append(step);
+    steps.append({Kind::Picture, page, box.topLeft(), {}, box, {}, {}, {}, picture, 0});
     return true;
-}
-
-void RecordingSurface::beginPage()
-{
-    steps.append(step(Kind::NewPage));
-    ++page;
 }
 
 bool RecordingSurface::finish()
 {
-    steps.append(step(Kind::End));
+    steps.append({Kind::End, page, {}, {}, {}, {}, {}, {}, {}, 0});
     return true;
 }

@@ -2,11 +2,13 @@
 
 // A print surface that draws nothing and writes down every step a layout
 // takes, with the font, colour and page it happened on. Text is measured as
-// 10 twips per point per character, so widths are exact and predictable.
+// 10 twips per point per character and a line is 20 twips per point high, so
+// widths are exact and predictable.
 
 #include "printing/print_surface.h"
 
 #include <QList>
+#include <QStringList>
 
 class RecordingSurface final : public PrintSurface
 {
@@ -23,7 +25,7 @@ public:
         QString text;
         PrintLettertype font;
         QColor colour;
-        QSize pictureSize;
+        QImage picture;
         int copies = 0;
     };
 
@@ -36,13 +38,18 @@ public:
     QStringList texts() const;
 
 protected:
-    Step step(Kind kind, QPointF at = {}) const;
-    void beginJob(int copies) override;
-    void drawText(QPointF topLeft, const QString& text, const PrintLettertype& font, const QColor& colour) override;
-    double measureText(const QString& text, const PrintLettertype& font) const override;
-    double lineHeight(const PrintLettertype& font) const override;
-    void drawLine(QPointF from, QPointF to, const QColor& colour) override;
+    void beginJob(int copies) override { steps.append({Kind::Job, page, {}, {}, {}, {}, font(), {}, {}, copies}); }
+    void drawText(QPointF topLeft, const QString& text, const PrintLettertype& font, const QColor& colour) override
+    {
+        steps.append({Kind::Text, page, topLeft, {}, {}, text, font, colour, {}, 0});
+    }
+    double measureText(const QString& t, const PrintLettertype& f) const override { return 10 * f.grootte * t.size(); }
+    double lineHeight(const PrintLettertype& font) const override { return 20.0 * font.grootte; }
+    void drawLine(QPointF from, QPointF to, const QColor& colour) override
+    {
+        steps.append({Kind::Line, page, from, to, {}, {}, {}, colour, {}, 0});
+    }
     bool drawPicture(const QImage& picture, const QRectF& box) override;
-    void beginPage() override;
+    void beginPage() override { steps.append({Kind::NewPage, page++, {}, {}, {}, {}, {}, {}, {}, 0}); }
     bool finish() override;
 };

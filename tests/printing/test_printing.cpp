@@ -1,0 +1,340 @@
+// The printing core: the print surface and its PDF device, and the three
+// documents (album page, contact sheet, catalogue list) laid out on a
+// recording surface against their positions, fonts and colours.
+
+#include "app/text_file.h"
+#include "common/test_folder.h"
+#include "common/write_failure.h"
+#include "documents/supplement_file.h"
+#include "pdf_reader.h"
+#include "printing/album_page.h"
+#include "printing/catalogue_list.h"
+#include "printing/contact_sheet.h"
+#include "printing/pdf_print_surface.h"
+#include "printing/supplement_page_file.h"
+#include "recording_surface.h"
+
+#include <QDir>
+#include <QtTest>
+
+using Kind = RecordingSurface::Kind;
+using Step = RecordingSurface::Step;
+
+namespace {
+
+bool sheet(PrintSurface& surface, int copies)
+{
+    surface.startJob(copies);
+    surface.print(QStringLiteral("blad"));
+    return surface.endDoc();
+}
+
+const QRgb Photo = qRgb(200, 120, 40);
+
+QImage picture(QRgb colour, QSize size = {500, 260})
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+bool isText(const Step& step, QPointF at, double size, bool bold, QColor colour, int page = 1)
+{
+    return step.at == at && step.font == PrintLettertype{QStringLiteral("Arial"), size, bold} &&
+           step.colour == colour && step.page == page;
+}
+
+// Catalogue records from the given number on, eleven lines each, all different, so that a field taken from the
+// wrong line shows.
+QStringList records(int count, int first = 1)
+{
+    QStringList lines;
+    // clang-format off
+    for (int n = first; n < first + count; ++n)
+        lines << QStringLiteral("%1 Plaats%2").arg(1900 + n).arg(n) << QString::number(n) << "V" + QString::number(n)
+              << "ontwerper" << "1-1-2000" << QString::number(n) + ".000" << "5 x 0,39 = 1." + QString::number(n + 10)
+              << "13 3/4" << "150 x 80" << QStringLiteral("\u20ac %1.50").arg(n) << "-----";
+    // clang-format on
+    return lines;
+}
+
+} // namespace
+
+class TestPrinting : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    // The copies box: a whole number from 1 to 10, else one copy. The preamble: the copies, Arial, the position
+    // at the corner. A text moves the position to the next line's start; a new page starts at the corner.
+    void copiesPreambleAndPosition()
+    {
+        const std::pair<const char*, int> rows[] = {{"1", 1}, {"7", 7},  {" 10 ", 10}, {"11", 1},
+                                                    {"0", 1}, {"-3", 1}, {"", 1},      {"2.5", 1}};
+        for (const auto& [text, copies] : rows)
+            QVERIFY2(AantalKopieen(QString::fromLatin1(text)) == copies, text);
+        RecordingSurface s;
+        s.setFontName(QStringLiteral("Courier"));
+        s.setPosition(500, 700);
+        s.startJob(3);
+        s.print(QStringLiteral("a"));
+        QCOMPARE(QPointF(s.currentX(), s.currentY()), QPointF(0, 240));
+        s.setPosition(500, 700);
+        s.newPage();
+        QCOMPARE(QPointF(s.currentX(), s.currentY()), QPointF(0, 0));
+        QVERIFY(!s.paintPicture(QImage(), QRectF(0, 0, 100, 100)));
+        QVERIFY(!s.paintPicture(picture(0), QRectF(0, 0, 0, 100)));
+        QVERIFY(s.steps.size() == 3 && s.steps[0].copies == 3 && s.steps[0].font.naam == QStringLiteral("Arial"));
+        QCOMPARE(s.steps[1].at, QPointF(0, 0));
+    }
+
+    // Copies on a device that cannot repeat a document: each on new pages of one document, one copy at least;
+    // a later job on the surface starts afresh; a failing copy fails the whole.
+    void copiesInOneDocument()
+    {
+        for (const int copies : {0, 1, 3}) {
+            RecordingSurface s;
+            QVERIFY(printCopies(s, copies, sheet));
+            QVERIFY(s.pageCount() == std::max(copies, 1) && s.of(Kind::End).size() == 1);
+            QVERIFY(s.of(Kind::Job).size() == 1 && s.steps[0].copies == 1);
+            s.startJob(1);
+            QVERIFY(s.of(Kind::Job).size() == 2 && s.pageCount() == 1);
+        }
+        RecordingSurface s;
+        QVERIFY(!printCopies(s, 2, [](PrintSurface&, int) { return false; }));
+    }
+
+    // A job abandoned before its end, or a file that cannot be written, replaces nothing; the failure says why.
+    // The page is A4; text stands one and two inches from the printable area's corner a margin inside it, as wide as
+    // measured and as high as its font.
+    void pdf()
+    {
+        TestFolder folder;
+        const QString path = folder.path(QStringLiteral("d.pdf"));
+        QVERIFY(folder.write(QStringLiteral("d.pdf"), "oud"));
+        PdfPrintSurface(path).startJob(1);
+        {
+            const FileSizeLimit limit(100);
+            const PdfResult result = printPdf(path, 2, sheet);
+            QVERIFY(!result.ok && !result.error.isEmpty());
+        }
+        QCOMPARE(folder.read(QStringLiteral("d.pdf")), QByteArray("oud"));
+        const PdfResult result = printPdf(path, 2, sheet);
+        QVERIFY(result.ok && result.pages == 2 && PdfInformatie(path).pages == 2);
+        PdfPrintSurface surface(path);
+        surface.startJob(1);
+        surface.setFontSize(20);
+        surface.setPosition(1440, 2880);
+        surface.print(QStringLiteral("Inch"));
+        QVERIFY(surface.paintPicture(picture(Photo), QRectF(1440, 5760, 2880, 1440)));
+        const double width = surface.textWidth(QStringLiteral("Inch"));
+        QVERIFY(surface.endDoc());
+        QCOMPARE(PdfInformatie(path).pageSize, QSizeF(595, 842));
+        const double m = PdfPrintSurface::MargeTwips;
+        const QRectF inch = PdfZoek(PdfWoorden(path), QStringLiteral("Inch")).value(0).box;
+        QVERIFY(qAbs(inch.left() - 1440 - m) < 40 && qAbs(inch.top() - 2880 - m) < 40);
+        QVERIFY(qAbs(inch.height() - 400) < 80 && qAbs(inch.width() - width) < 40);
+    }
+
+    // Every step of the album page in order: texts in bold Arial, the picture stretched into its box, the outer
+    // and the inner frame. The recording surface measures "Amsterdam" 9 x 200 twips wide.
+    void albumPage()
+    {
+        const SupplementPagina page{"Amsterdam", "V123", "1999", {"Eerste", "Tweede"}, "17", picture(Photo)};
+        RecordingSurface s;
+        QVERIFY(PrintSupplement(s, page, 2));
+        const QColor black(0, 0, 0);
+        // clang-format off
+        const struct { Kind kind; const char* text; QPointF at; double size; QColor colour; } rows[] = {
+            {Kind::Job, "", {}, 0, {}},
+            {Kind::Text, "Velinor", {3900, 600}, 26, {40, 140, 40}},
+            {Kind::Text, "Amsterdam", {5850 - 900, 1350}, 20, {140, 40, 40}},
+            {Kind::Picture, "", {1725, 2325}, 0, {}},
+            {Kind::Line, "", {1590, 2190}, 0, black}, {Kind::Line, "", {10040, 2190}, 0, black},
+            {Kind::Line, "", {10040, 6690}, 0, black}, {Kind::Line, "", {1590, 6690}, 0, black},
+            {Kind::Line, "", {1605, 2205}, 0, black}, {Kind::Line, "", {10025, 2205}, 0, black},
+            {Kind::Line, "", {10025, 6675}, 0, black}, {Kind::Line, "", {1605, 6675}, 0, black},
+            {Kind::Text, "Nr.V123", {1620, 6810}, 14, {90, 90, 90}},
+            {Kind::Text, "1999", {9390, 6810}, 14, {90, 90, 90}},
+            {Kind::Text, "Eerste", {1560, 7800}, 11, {40, 40, 40}},
+            {Kind::Text, "Tweede", {1560, 8100}, 11, {40, 40, 40}},
+            {Kind::Text, "17", {10590, 15450}, 16, {0, 0, 200}},
+            {Kind::End, "", {}, 0, {}}};
+        // clang-format on
+        QCOMPARE(s.steps.size(), qsizetype(std::size(rows)));
+        for (qsizetype i = 0; i < s.steps.size(); ++i) {
+            const auto& [kind, text, at, size, colour] = rows[i];
+            const Step& step = s.steps[i];
+            QVERIFY2(step.kind == kind && step.text == QLatin1String(text) && step.at == at && step.colour == colour &&
+                         (kind != Kind::Text || step.font == PrintLettertype{QStringLiteral("Arial"), size, true}),
+                     qPrintable(QString::number(i)));
+        }
+        QVERIFY(s.steps[0].copies == 2 && s.pageCount() == 1);
+        QVERIFY(s.steps[3].box == QRectF(1725, 2325, 8175, 4230) && s.steps[3].picture == page.afbeelding);
+    }
+
+    // Without description or picture the frames and the page number still print. The page holds the first 100
+    // lines, and asks first when more than the 25 that fit above the page number.
+    void albumPageDescription()
+    {
+        RecordingSurface empty;
+        PrintSupplement(empty, albumPageOf({"Delft", "1", "2007", "4", {}, {}}, QImage()), 1);
+        QCOMPARE(empty.texts(), QStringList({"Velinor", "Delft", "Nr.1", "2007", "4"}));
+        QVERIFY(empty.of(Kind::Picture).isEmpty() && empty.of(Kind::Line).size() == 8);
+        QStringList lines;
+        for (int i = 0; i < 120; ++i)
+            lines << QStringLiteral("regel %1").arg(i);
+        SupplementPagina page = albumPageOf({"Delft", "1", "2007", "4", lines, {}}, QImage());
+        QCOMPARE(page.regels, lines.mid(0, 100));
+        RecordingSurface s;
+        PrintSupplement(s, page, 1);
+        QCOMPARE(s.text(QStringLiteral("regel 99")).at, QPointF(1560, 37500));
+        page.regels = lines.mid(0, 25);
+        QVERIFY(overflowQuestion(page).isEmpty());
+        page.regels = lines.mid(0, 26);
+        QVERIFY(overflowQuestion(page).contains(QStringLiteral("telt 26 regels; op het albumblad passen er 25.")));
+    }
+
+    // A saved supplement: its fields, lines and picture (named in any case); a save killed after its commit is
+    // finished first, as the windows do. A missing file, one cut short or one not named as a supplement gives no page.
+    void albumPageOfASavedSupplement()
+    {
+        QTemporaryDir dir;
+        const auto path = [&](const char* name) { return dir.filePath(QString::fromLatin1(name)); };
+        QVERIFY(TextFile::writeLines(path("Den Haag.sup"), {"Den Haag", "2331", "2014", "33", "---", "een", "twee"}));
+        QVERIFY(picture(Photo).save(path("den haag.BMP"), "BMP"));
+        const SupplementPaginaBestand read = LeesSupplementPagina(path("Den Haag.sup"));
+        QVERIFY(read.pagina && read.melding.isEmpty());
+        const SupplementPagina& p = *read.pagina;
+        QCOMPARE(QStringList({p.Plaatsnaam, p.CatalogusNr, p.Jaartal, p.pagina}) + p.regels,
+                 QStringList({"Den Haag", "2331", "2014", "33", "een", "twee"}));
+        QCOMPARE(p.afbeelding.pixel(499, 259), Photo);
+        QVERIFY(picture(qRgb(20, 60, 220)).save(path("Delft.bmp.nieuw"), "BMP"));
+        QVERIFY(TextFile::writeLines(path("Delft.sup"), {"Delft", "1", "2007", "1", "-", "oud"}));
+        QVERIFY(TextFile::writeLines(path("Delft.sup.nieuw"), {"Delft", "2", "2007", "1", "-", "nieuw"}));
+        QVERIFY(TextFile::writeLines(path("Delft.sup.klaar"), {"afbeelding"}));
+        const SupplementPaginaBestand saved = LeesSupplementPagina(path("Delft.sup"));
+        QVERIFY(saved.pagina && saved.pagina->regels == QStringList{QStringLiteral("nieuw")});
+        QCOMPARE(saved.pagina->afbeelding.pixel(0, 0), qRgb(20, 60, 220));
+        QVERIFY(TextFile::writeLines(path("a?b.sup"), {"a?b", "1", "2007", "1", "-"})); // no name for a supplement
+        QVERIFY(!LeesSupplementPagina(path("a?b.sup")).pagina && !LeesSupplementPagina(path("Nergens.sup")).pagina);
+        QVERIFY(TextFile::writeLines(path("Kort.sup"), {"Kort", "1"}));
+        QVERIFY(LeesSupplementPagina(path("Kort.sup")).melding.contains(QStringLiteral("onvolledig")));
+    }
+
+    // The *.jpg files (extension in any case) of the images folder (in any case), by name without regard to case;
+    // a large picture read scaled down to fit 1600 x 850. A caption is the name without ".jpg", cut with "…" to
+    // its picture's width: 21 characters of 9 points.
+    void contactSheetPicturesAndCaptions()
+    {
+        TestFolder folder;
+        QVERIFY(QDir(folder.root()).rename(QStringLiteral("Images"), QStringLiteral("images")));
+        const auto write = [&](const QString& name, QSize size) {
+            QVERIFY(picture(Photo, size).save(folder.path(QStringLiteral("Images")) + '/' + name, "JPG"));
+        };
+        for (const char* name : {"b.jpg", "A.JPG", "a2.jpg", "c.png"})
+            write(QString::fromLatin1(name), {50, 26});
+        QStringList names;
+        for (const QString& path : VelletjesBestanden(folder.folder()))
+            names << QFileInfo(path).fileName();
+        QCOMPARE(names, QStringList({"A.JPG", "a2.jpg", "b.jpg"}));
+        for (const auto& [size, read] : {std::pair{QSize(3200, 1000), QSize(1600, 500)}, {{1000, 1700}, {500, 850}}}) {
+            write(QStringLiteral("groot.jpg"), size);
+            QCOMPARE(LeesVelletje(folder.path(QStringLiteral("Images/groot.jpg"))).size(), read);
+        }
+        QCOMPARE(VelletjeOnderschrift(QStringLiteral("/p/Images/1999 Den Haag.JPG")), QStringLiteral("1999 Den Haag"));
+        RecordingSurface s;
+        s.setFontSize(9);
+        QCOMPARE(fittedCaption(s, QString(21, 'x')), QString(21, 'x'));
+        QCOMPARE(fittedCaption(s, QStringLiteral("2008-Verzamelblokje Noord")),
+                 QStringLiteral("2008-Verzamelblokje \u2026"));
+    }
+
+    // Five a row at x = 300, 2490, 4680, 6870, 9060, rows 1470 apart from y = 1200, ten rows a page, the caption
+    // 1050 below its picture; the 51st at (300, 600) on page two, without the title: here a picture that cannot
+    // be read, which leaves its caption. Fifty fill one page; a missing folder gives the title alone.
+    void contactSheetPages()
+    {
+        TestFolder folder;
+        for (int i = 1; i <= 50; ++i)
+            QVERIFY(picture(Photo).save(folder.path(QStringLiteral("Images/%1 Plaats.jpg").arg(1900 + i))));
+        QVERIFY(folder.write(QStringLiteral("Images/1951 Plaats.jpg"), "geen jpeg"));
+        QStringList files = VelletjesBestanden(folder.folder());
+        RecordingSurface s;
+        QVERIFY(PrintVelletjes(s, files, 1));
+        const auto pictures = s.of(Kind::Picture);
+        QCOMPARE(pictures.size(), 50);
+        const std::pair<int, QPointF> boxes[] = {
+            {0, {300, 1200}}, {4, {9060, 1200}}, {5, {300, 2670}}, {49, {9060, 14430}}};
+        for (const auto& [i, at] : boxes)
+            QVERIFY2(pictures[i].page == 1 && pictures[i].box == QRectF(at, QSizeF(1890, 990)),
+                     qPrintable(QString::number(i)));
+        QVERIFY(isText(s.text(QStringLiteral("Velinor")), {300, 300}, 26, true, {40, 140, 40}));
+        QVERIFY(isText(s.text(QStringLiteral("1907 Plaats")), {2490, 2670 + 1050}, 9, false, {80, 80, 80}));
+        QVERIFY(isText(s.text(QStringLiteral("1951 Plaats")), {300, 600 + 1050}, 9, false, {80, 80, 80}, 2));
+        QCOMPARE(s.texts().count(QStringLiteral("Velinor")), 1);
+        files.removeLast();
+        RecordingSurface full;
+        PrintVelletjes(full, files, 1);
+        QCOMPARE(full.pageCount(), 1);
+        QVERIFY(QDir(folder.path(QStringLiteral("Images"))).removeRecursively());
+        QVERIFY(VelletjesBestanden(folder.folder()).isEmpty());
+        RecordingSurface empty;
+        QVERIFY(PrintVelletjes(empty, {}, 1));
+        QCOMPARE(empty.texts(), QStringList{"Velinor"});
+    }
+
+    // Year and place from the key, lines 3 and 6, the last four characters of line 7, line 10; whole records only,
+    // at most MaxRecords; the file's records in order, none from a missing file.
+    void catalogueRecords()
+    {
+        QStringList one = records(1);
+        one[0] = QStringLiteral("1999 Amsterdam");
+        one[6] = QStringLiteral("5 x 0,18 = 0.92");
+        QCOMPARE(CatalogusRegels(one).value(0),
+                 (CatalogusRegel{"1999", "Amsterdam", "V1", "1.000", "0.92", "\u20ac 1.50"}));
+        for (const auto& [count, whole] : {std::pair{0, 0}, {10, 0}, {11, 1}, {21, 1}, {22, 2}})
+            QVERIFY2(CatalogusRegels(records(2).mid(0, count)).size() == whole, qPrintable(QString::number(count)));
+        QCOMPARE(CatalogusRegels(records(CatalogusLijst::MaxRecords + 1)).size(), CatalogusLijst::MaxRecords);
+        TestFolder folder;
+        QVERIFY(LeesCatalogusRegels(folder.folder()).isEmpty());
+        const QString file = folder.path(QStringLiteral("Data/Informatie.cat"));
+        QVERIFY(TextFile::writeLines(file, records(1, 7) + records(1, 3)));
+        const auto read = LeesCatalogusRegels(folder.folder());
+        QVERIFY(read.size() == 2 && read[0].plaats == "Plaats7" && read[1].plaats == "Plaats3");
+    }
+
+    // The title; the header in bold black; each row's number and six fields in grey at their columns, 405 apart
+    // from y = 1500. 36 rows fill the first page; later pages hold 37 from y = 1200 under the header at y = 600.
+    void catalogueListPages()
+    {
+        RecordingSurface s;
+        QVERIFY(PrintLijst(s, CatalogusRegels(records(74)), 3));
+        QCOMPARE(s.steps[0].copies, 3);
+        QVERIFY(isText(s.text(QStringLiteral("Velinor")), {300, 120}, 26, true, {40, 140, 40}));
+        QCOMPARE(s.texts().count(Lijst::kopRegel()), 3);
+        for (const Step& step : s.of(Kind::Text))
+            if (step.text == Lijst::kopRegel())
+                QVERIFY(isText(step, {330, step.page == 1 ? 900.0 : 600.0}, 14, true, {0, 0, 0}, step.page));
+        // clang-format off
+        const std::pair<const char*, double> cells[] = {{"2", 285}, {"1902", 960}, {"Plaats2", 1950}, {"V2", 4920},
+                                                        {"2.000", 6270}, {"1.12", 8250}, {"\u20ac 2.50", 9810}};
+        // clang-format on
+        for (const auto& [text, x] : cells)
+            QVERIFY2(isText(s.text(QString::fromUtf8(text)), {x, 1905}, 14, false, {120, 120, 120}), text);
+        const std::tuple<int, int, double> rows[] = {
+            {1, 1, 1500}, {36, 1, 15675}, {37, 2, 1200}, {73, 2, 15780}, {74, 3, 1200}};
+        for (const auto& [row, page, y] : rows)
+            QVERIFY2(isText(s.text(QString::number(row)), {285, y}, 14, false, {120, 120, 120}, page),
+                     qPrintable(QString::number(row)));
+        QCOMPARE(s.texts().count(QStringLiteral("Velinor")), 1);
+        // A full page adds no empty one; no records give the title and the header.
+        RecordingSurface full, none;
+        PrintLijst(full, CatalogusRegels(records(36)), 1);
+        QCOMPARE(full.pageCount(), 1);
+        QVERIFY(PrintLijst(none, {}, 1));
+        QCOMPARE(none.texts(), QStringList({"Velinor", Lijst::kopRegel()}));
+    }
+};
+
+QTEST_MAIN(TestPrinting)
+#include "test_printing.moc"
