@@ -5,8 +5,7 @@
 
 namespace {
 
-// SOH, the tag and STX, then the version and NUL. Kept in the binary even when nothing reads it directly.
-[[gnu::used]] const char kVersionMarker[] = "\x01VELINOR-FILEVERSION\x02" VELINOR_VERSION;
+// The tag before the version in the program file (see version_marker.cpp).
 constexpr QByteArrayView kTag("\x01VELINOR-FILEVERSION\x02");
 
 // "1.0.0.2": four numbers separated by points, ended by NUL.
@@ -31,7 +30,7 @@ bool isVersionText(QByteArrayView text)
 
 QString ProgramVersion()
 {
-    return QString::fromLatin1(kVersionMarker + kTag.size());
+    return QStringLiteral(VELINOR_VERSION);
 }
 
 QString GetFileVersion(const QString& strFileName)
