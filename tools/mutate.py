@@ -178,6 +178,10 @@ def main():
     configure()
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
     os.environ.update(env)
+    # A suite that fails without a fault would count every mutant as caught.
+    status, output, _ = run(["ctest", "--parallel", str(os.cpu_count() or 2), "--timeout", "120"], timeout=900)
+    if status != 0:
+        sys.exit("The suite fails without any fault; fix that first:\n" + output[-2000:])
     random.seed(args.seed)
     chosen = random.sample(sites(), args.count)
     results = []
