@@ -1,14 +1,13 @@
 #pragma once
 
-// Small hand-built pictures for the filter tests, and the helpers that run a
-// filter over one and read pixels back.
+// Small hand-built pictures for the picture tests, and the helper that runs a
+// filter over one.
 
 #include "filters/filter_engine.h"
 
 #include <QImage>
 
 #include <initializer_list>
-#include <vector>
 
 namespace filtertest {
 
@@ -19,16 +18,13 @@ inline QImage picture(int width, int height, QRgb fill)
     return image;
 }
 
-// A picture of width x rows from gray values, row by row.
-inline QImage grayPicture(int width, std::initializer_list<int> values)
+// A picture of the given width from red, green, blue triples, row by row.
+inline QImage rgbPicture(int width, std::initializer_list<int> rgb)
 {
-    const int height = int(values.size()) / width;
-    QImage image(width, height, QImage::Format_RGB32);
-    int i = 0;
-    for (const int v : values) {
-        image.setPixel(i % width, i / width, qRgb(v, v, v));
-        ++i;
-    }
+    QImage image(width, int(rgb.size()) / 3 / width, QImage::Format_RGB32);
+    const int* c = rgb.begin();
+    for (int i = 0; i < image.width() * image.height(); ++i, c += 3)
+        image.setPixel(i % width, i / width, qRgb(c[0], c[1], c[2]));
     return image;
 }
 
@@ -47,23 +43,6 @@ inline QImage filtered(QImage image, FilterKind kind, int parameter = 0, std::ui
     FilterEngine engine(seed);
     engine.PasFilterToe(kind, image, parameter, {});
     return image;
-}
-
-inline int grayAt(const QImage& image, int x, int y)
-{
-    return qBlue(image.pixel(x, y));
-}
-
-// True when the pixels outside the rectangle margin..W-1-margin, margin..H-1-margin are equal.
-inline bool frameEqual(const QImage& a, const QImage& b, int margin)
-{
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            const bool inside = x >= margin && x < a.width() - margin && y >= margin && y < a.height() - margin;
-            if (!inside && a.pixel(x, y) != b.pixel(x, y))
-                return false;
-        }
-    return true;
 }
 
 } // namespace filtertest

@@ -1,223 +1,163 @@
-// The passes on the canvas picture (flips, sepia, transparant, border), the
-// menu entries as commands and the named operations of the command line.
+// The passes on the canvas picture (the flips, the sepia tint, Transparant and
+// the border), the filter menus as commands and the named operations of the
+// command line.
 
-#include "app/colour.h"
 #include "filter_pictures.h"
 #include "filters/canvas_operations.h"
 #include "filters/canvas_passes.h"
 
 #include <QtTest>
 
+#include <optional>
+
 using namespace filtertest;
+using F = FilterKind;
+
+namespace {
+
+const QImage Canvas = patternPicture(500, 260);
+const QRgb White = qRgb(255, 255, 255);
+
+QImage run(const CanvasCommand& command, QImage image, int r = 0, int g = 0, int b = 0)
+{
+    FilterEngine engine(5);
+    CanvasContext context{engine, r, g, b, {}, {}, nullptr};
+    runCanvasCommand(command, image, context);
+    return image;
+}
+
+std::optional<CanvasCommand> filter(FilterKind kind, int parameter = 0)
+{
+    return CanvasCommand{CanvasPass::Filter, kind, parameter};
+}
+
+std::optional<CanvasCommand> pass(CanvasPass pass, int parameter = 0)
+{
+    return CanvasCommand{pass, FilterKind::Grayscale, parameter};
+}
+
+// The number of values the bar showed, its first four, the middle one and its last four.
+QList<int> bar(const QList<int>& values)
+{
+    return QList<int>{int(values.size())} + values.mid(0, 4) + values.mid(values.size() / 2, 1) +
+           values.mid(values.size() - 4);
+}
+
+} // namespace
 
 class TestCanvasPasses : public QObject
 {
     Q_OBJECT
 
-    static QImage canvas() { return patternPicture(500, 260); }
-
-    static bool columnEqual(const QImage& a, int xa, const QImage& b, int xb)
-    {
-        for (int y = 0; y < a.height(); ++y)
-            if (a.pixel(xa, y) != b.pixel(xb, y))
-                return false;
-        return true;
-    }
-
-    static bool rowEqual(const QImage& a, int ya, const QImage& b, int yb)
-    {
-        for (int x = 0; x < a.width(); ++x)
-            if (a.pixel(x, ya) != b.pixel(x, yb))
-                return false;
-        return true;
-    }
-
-    static QImage run(const CanvasCommand& command, QImage image, int r = 0, int g = 0, int b = 0)
-    {
-        FilterEngine engine(1);
-        CanvasContext context{engine, r, g, b, {}, {}, nullptr};
-        runCanvasCommand(command, image, context);
-        return image;
-    }
-
 private Q_SLOTS:
-    void wholeFlipsMirrorAndTwiceRestore()
+    void passesOnTheCanvas()
     {
-        const QImage source = canvas();
-        QImage h = source;
+        QImage h = Canvas, v = Canvas, right = Canvas, top = Canvas, veil = Canvas, ten = Canvas, one = Canvas;
+        QList<int> rightBar, topBar, veilBar;
         FlipHorizontaal(h);
-        QVERIFY(columnEqual(h, 0, source, 499));
-        QVERIFY(columnEqual(h, 321, source, 178));
-        FlipHorizontaal(h);
-        QCOMPARE(h, source);
-
-        QImage v = source;
         FlipVertikaal(v);
-        QVERIFY(rowEqual(v, 0, source, 259));
-        QVERIFY(rowEqual(v, 130, source, 129));
-        FlipVertikaal(v);
-        QCOMPARE(v, source);
-    }
-
-    void flipRechtsMirrorsTheLeftHalf()
-    {
-        const QImage source = canvas();
-        QImage out = source;
-        QList<int> bar;
-        FlipRechts(out, [&](int v) { bar << v; });
-        QVERIFY(columnEqual(out, 499, source, 1));
-        QVERIFY(columnEqual(out, 251, source, 249));
-        QVERIFY(columnEqual(out, 250, source, 250));
-        for (int x = 0; x < 250; ++x)
-            QVERIFY(columnEqual(out, x, source, x));
-        // After each column x = 0..250 the bar shows x x 100 \ 249, and 0 at the end.
-        QCOMPARE(bar.size(), 252);
-        QCOMPARE(bar.mid(0, 4), (QList<int>{0, 0, 0, 1}));
-        QCOMPARE(bar.mid(248), (QList<int>{99, 100, 100, 0}));
-    }
-
-    void flipBovenMirrorsTheTopHalf()
-    {
-        const QImage source = canvas();
-        QImage out = source;
-        QList<int> bar;
-        FlipBoven(out, [&](int v) { bar << v; });
-        QVERIFY(rowEqual(out, 259, source, 1));
-        QVERIFY(rowEqual(out, 131, source, 129));
-        QVERIFY(rowEqual(out, 130, source, 130));
-        for (int y = 0; y < 130; ++y)
-            QVERIFY(rowEqual(out, y, source, y));
-        QCOMPARE(bar.size(), 501);
-        QCOMPARE(bar.at(499), 100);
-        QCOMPARE(bar.at(250), 50);
-        QCOMPARE(bar.last(), 0);
-    }
-
-    void sepiaTintsGrayValues()
-    {
-        QImage gray = picture(500, 260, qRgb(255, 255, 255));
-        const QList<std::pair<int, QRgb>> cases{{100, qRgb(100, 60, 20)}, {60, qRgb(60, 20, 20)},
-                                                {30, qRgb(30, 10, 0)},    {0, qRgb(0, 0, 0)},
-                                                {80, qRgb(80, 40, 0)}};
-        for (int i = 0; i < cases.size(); ++i)
-            gray.setPixel(10 + i, 20, qRgb(cases[i].first, cases[i].first, cases[i].first));
-        QList<int> bar;
-        SepiaKleuren(gray, [&](int v) { bar << v; });
-        QCOMPARE(gray.pixel(0, 0), qRgb(255, 215, 175));
-        QCOMPARE(gray.pixel(499, 259), qRgb(255, 215, 175));
-        for (int i = 0; i < cases.size(); ++i)
-            QCOMPARE(gray.pixel(10 + i, 20), cases[i].second);
-        QCOMPARE(bar.size(), 501);
-        QCOMPARE(bar.at(499), 100);
-        QCOMPARE(bar.last(), 0);
-    }
-
-    void transparantLaysACheckerboard()
-    {
-        const QImage source = canvas();
-        QImage out = source;
-        QList<int> bar;
-        TransparantRaster(out, [&](int v) { bar << v; }, 0, 0, 0);
-        const QRgb black = qRgb(0, 0, 0);
-        for (const QPoint p : {QPoint(0, 0), QPoint(1, 1), QPoint(2, 0), QPoint(3, 1), QPoint(498, 258), QPoint(499, 259)})
-            QCOMPARE(out.pixel(p), black);
-        for (const QPoint p : {QPoint(1, 0), QPoint(0, 1), QPoint(499, 258), QPoint(498, 259)})
-            QCOMPARE(out.pixel(p), source.pixel(p));
-        int covered = 0;
-        for (int y = 0; y < 260; ++y)
-            for (int x = 0; x < 500; ++x)
-                covered += out.pixel(x, y) != source.pixel(x, y) || ((x + y) % 2 == 0 && out.pixel(x, y) == black);
-        QCOMPARE(covered, 500 * 260 / 2);
-        QCOMPARE(bar.size(), 251);
-        QCOMPARE(bar.at(249), 99); // x = 498
-        QCOMPARE(bar.last(), 0);
-    }
-
-    void transparantComposesItsColour()
-    {
-        QImage out = picture(500, 260, qRgb(255, 255, 255));
-        TransparantRaster(out, {}, 200, 100, 50);
-        QCOMPARE(out.pixel(2, 2), qRgb(200, 100, 50));
-        // Red 256 carries into green, as a composed colour value does.
-        TransparantRaster(out, {}, 256, 0, 0);
-        QCOMPARE(out.pixel(2, 2), qRgb(0, 1, 0));
-    }
-
-    void bordersDrawNPlusOneOutlines()
-    {
-        const QImage source = canvas();
-        QImage ten = source;
+        FlipRechts(right, [&](int p) { rightBar << p; });
+        FlipBoven(top, [&](int p) { topBar << p; });
+        TransparantRaster(
+            veil, [&](int p) { veilBar << p; }, 200, 100, 50);
         drawWhiteBorder(ten, 10);
-        const QRgb white = qRgb(255, 255, 255);
-        QCOMPARE(ten.pixel(10, 10), white);
-        QCOMPARE(ten.pixel(489, 249), white);
-        QCOMPARE(ten.pixel(250, 0), white);
-        QCOMPARE(ten.pixel(0, 130), white);
-        QCOMPARE(ten.pixel(11, 11), source.pixel(11, 11));
-        QCOMPARE(ten.pixel(488, 248), source.pixel(488, 248));
-        QCOMPARE(ten.pixel(250, 11), source.pixel(250, 11));
-
-        QImage one = source;
         drawWhiteBorder(one, 1);
-        QCOMPARE(one.pixel(1, 100), white);
-        QCOMPARE(one.pixel(2, 100), source.pixel(2, 100));
-        QImage again = one;
-        drawWhiteBorder(again, 1);
-        QCOMPARE(again, one);
+        const QImage* out[] = {&h, &v, &right, &top, &veil, &ten, &one};
+        for (int y = 0; y < 260; ++y)
+            for (int x = 0; x < 500; ++x) {
+                // Columns 251..499 receive 249..1, rows 131..259 rows 129..1; the veil covers (x, y) and
+                // (x + 1, y + 1) of every 2 x 2 cell from an even column and row; n + 1 white outlines.
+                const QRgb c = Canvas.pixel(x, y);
+                const int edge = std::min({x, y, 499 - x, 259 - y});
+                // clang-format off
+                const QRgb expected[] = {Canvas.pixel(499 - x, y), Canvas.pixel(x, 259 - y),
+                                         Canvas.pixel(x > 250 ? 500 - x : x, y), Canvas.pixel(x, y > 130 ? 260 - y : y),
+                                         (x + y) % 2 ? c : qRgb(200, 100, 50), edge <= 10 ? White : c, edge <= 1 ? White : c};
+                // clang-format on
+                for (int i = 0; i < 7; ++i)
+                    if (out[i]->pixel(x, y) != expected[i])
+                        QFAIL(qPrintable(QStringLiteral("pass %1 at %2,%3").arg(i).arg(x).arg(y)));
+            }
+        // After each column x it visits: x x 100 \ 249 for x = 0..250, x x 100 \ 499 for the others; then 0.
+        QCOMPARE(bar(rightBar), (QList<int>{252, 0, 0, 0, 1, 50, 99, 100, 100, 0}));
+        QCOMPARE(bar(topBar), (QList<int>{501, 0, 0, 0, 0, 50, 99, 99, 100, 0}));
+        QCOMPARE(bar(veilBar), (QList<int>{251, 0, 0, 0, 1, 50, 98, 99, 99, 0})); // x = 0, 2, .., 498
     }
 
-    void menuEntriesAsCommands()
+    // Red v, green |g - 40| and blue |b - 80|, each 0 when it would exceed the channel before.
+    void sepiaTint()
     {
-        QVERIFY(!EditConvertCommand(5));
-        QVERIFY(!EditConvertCommand(8));
-        QVERIFY(!EditConvertCommand(18));
-        QVERIFY(!EditConvertCommand(-1));
-        QCOMPARE(*EditConvertCommand(15), (CanvasCommand{CanvasPass::Filter, FilterKind::Contour, 0xFFFFFF}));
-        QCOMPARE(*EditConvertCommand(3), (CanvasCommand{CanvasPass::Filter, FilterKind::Brightness, -20}));
-        QCOMPARE(*EditConvertCommand(9), (CanvasCommand{CanvasPass::Filter, FilterKind::Scattered, 15}));
-        QCOMPARE(EditConvertCommand(16)->pass, CanvasPass::Sepia);
-        QCOMPARE(*EditContrastConvertCommand(2), (CanvasCommand{CanvasPass::Filter, FilterKind::Contrast, -10}));
-        QVERIFY(!EditContrastConvertCommand(0) && !EditContrastConvertCommand(3));
-        QVERIFY(!EditSwapCommand(0) && !EditSwapCommand(6));
-        QCOMPARE(EditSwapCommand(5)->parameter, 5);
-        QVERIFY(!EditFlipConvertCommand(4));
-        QVERIFY(!EditBordersBreedteCommand(3) && !EditBordersBreedteCommand(0));
-        QCOMPARE(EditBordersBreedteCommand(10)->parameter, 10);
-        QVERIFY(usesProgBar(*EditConvertCommand(17)) && !usesEngine(*EditConvertCommand(17)));
-        QVERIFY(usesProgBar(*EditConvertCommand(16)) && usesEngine(*EditConvertCommand(16)));
-        QVERIFY(!usesProgBar(*EditFlipConvertCommand(0)) && usesProgBar(*EditFlipConvertCommand(3)));
+        const std::pair<QRgb, QRgb> cases[] = {
+            {qRgb(100, 100, 100), qRgb(100, 60, 20)}, {qRgb(80, 80, 80), qRgb(80, 40, 0)},
+            {qRgb(60, 60, 60), qRgb(60, 20, 20)},     {qRgb(30, 30, 30), qRgb(30, 10, 0)},
+            {qRgb(0, 0, 0), qRgb(0, 0, 0)},           {qRgb(200, 100, 30), qRgb(200, 60, 50)},
+            {qRgb(50, 100, 0), qRgb(50, 0, 0)},       {qRgb(60, 100, 140), qRgb(60, 60, 60)}, // equal is kept
+            {qRgb(100, 10, 200), qRgb(100, 30, 0)}};
+        QImage image = picture(500, 260, White);
+        for (int i = 0; i < int(std::size(cases)); ++i)
+            image.setPixel(10 + i, 20, cases[i].first);
+        QList<int> values;
+        SepiaKleuren(image, [&](int p) { values << p; });
+        for (int i = 0; i < int(std::size(cases)); ++i)
+            QCOMPARE(image.pixel(10 + i, 20), cases[i].second);
+        QVERIFY(image.pixel(0, 0) == qRgb(255, 215, 175) && image.pixel(499, 259) == qRgb(255, 215, 175));
+        QCOMPARE(bar(values), (QList<int>{501, 0, 0, 0, 0, 50, 99, 99, 100, 0}));
     }
 
-    void sepiaCommandGraysFirst()
+    // Every menu entry as a command, one past each end of every menu, and the name that runs the entry
+    // from the command line.
+    void menuEntriesAndTheirNames()
     {
-        QCOMPARE(run(*EditConvertCommand(16), picture(500, 260, qRgb(255, 255, 255))).pixel(7, 7), qRgb(255, 215, 175));
-        // (200 + 100 + 30) \ 3 = 110, tinted.
-        QCOMPARE(run(*EditConvertCommand(16), picture(500, 260, qRgb(200, 100, 30))).pixel(7, 7), qRgb(110, 70, 30));
-        QCOMPARE(run(*EditConvertCommand(17), picture(500, 260, qRgb(255, 255, 255)), 0, 0, 255).pixel(0, 0),
-                 qRgb(0, 0, 255));
-    }
-
-    void namedOperations()
-    {
-        QStringList names;
-        for (const NamedCanvasOperation& operation : filterOperations()) {
-            names << operation.name;
-            QCOMPARE(operation.anySize, names.size() <= 21); // through "noise"
-        }
-        QCOMPARE(names, QStringList({"grayscale", "negative", "light", "dark", "contrast-positive", "contrast-negative",
-                                     "swap-brg", "swap-gbr", "swap-rbg", "swap-bgr", "swap-grb", "sharpen", "edge",
-                                     "blur", "contour", "relief", "pixelize", "defuse", "scattered", "aquarel",
-                                     "noise", "sepia", "transparant", "flip-horizontal", "flip-vertical",
-                                     "flip-right", "flip-top", "border-1", "border-2", "border-5", "border-10"}));
+        using Menu = std::optional<CanvasCommand> (*)(int);
+        const Menu convert = EditConvertCommand, contrast = EditContrastConvertCommand, swap = EditSwapCommand,
+                   flip = EditFlipConvertCommand, border = EditBordersBreedteCommand;
+        const auto frame = [](int n) { return pass(CanvasPass::Border, n); };
+        // clang-format off
+        const std::tuple<const char*, Menu, int, std::optional<CanvasCommand>> entries[] = {
+            {"grayscale", convert, 0, filter(F::Grayscale)},       {"negative", convert, 1, filter(F::Negative)},
+            {"light", convert, 2, filter(F::Brightness, 20)},      {"dark", convert, 3, filter(F::Brightness, -20)},
+            {"contrast-positive", contrast, 1, filter(F::Contrast, 10)},
+            {"contrast-negative", contrast, 2, filter(F::Contrast, -10)},
+            {"swap-brg", swap, 1, filter(F::ColourSwap, 1)},       {"swap-gbr", swap, 2, filter(F::ColourSwap, 2)},
+            {"swap-rbg", swap, 3, filter(F::ColourSwap, 3)},       {"swap-bgr", swap, 4, filter(F::ColourSwap, 4)},
+            {"swap-grb", swap, 5, filter(F::ColourSwap, 5)},       {"sharpen", convert, 4, filter(F::Sharpen, 5)},
+            {"edge", convert, 14, filter(F::Edge, 1)},             {"blur", convert, 10, filter(F::Blur)},
+            {"contour", convert, 15, filter(F::Contour, 0xFFFFFF)}, {"relief", convert, 7, filter(F::Relief)},
+            {"pixelize", convert, 6, filter(F::Pixelize, 3)},      {"defuse", convert, 12, filter(F::Defuse, 6)},
+            {"scattered", convert, 9, filter(F::Scattered, 15)},   {"aquarel", convert, 11, filter(F::Aquarel)},
+            {"noise", convert, 13, filter(F::Noise, 50)},          {"sepia", convert, 16, pass(CanvasPass::Sepia)},
+            {"transparant", convert, 17, pass(CanvasPass::Transparant)},
+            {"flip-horizontal", flip, 0, pass(CanvasPass::FlipHorizontaal)},
+            {"flip-vertical", flip, 1, pass(CanvasPass::FlipVertikaal)},
+            {"flip-right", flip, 2, pass(CanvasPass::FlipRechts)}, {"flip-top", flip, 3, pass(CanvasPass::FlipBoven)},
+            {"border-1", border, 1, frame(1)}, {"border-2", border, 2, frame(2)}, {"border-5", border, 5, frame(5)},
+            {"border-10", border, 10, frame(10)},
+            // No command: the submenus "Contrast" and "Swap Colors", and one past the ends.
+            {nullptr, convert, 5, {}}, {nullptr, convert, 8, {}}, {nullptr, convert, -1, {}}, {nullptr, convert, 18, {}},
+            {nullptr, contrast, 0, {}}, {nullptr, contrast, 3, {}}, {nullptr, swap, 0, {}}, {nullptr, swap, 6, {}},
+            {nullptr, flip, -1, {}}, {nullptr, flip, 4, {}}, {nullptr, border, 0, {}}, {nullptr, border, 3, {}},
+            {nullptr, border, 11, {}}};
+        // clang-format on
         const CanvasOperationsRegistration registration(filterOperations());
-        const NamedCanvasOperation* dark = findCanvasOperation(QStringLiteral("dark"));
-        QVERIFY(dark);
-        QImage image = picture(3, 3, qRgb(255, 255, 255));
-        FilterEngine engine(1);
-        CanvasContext context{engine, 0, 0, 0, {}, {}, nullptr};
-        dark->run(image, context);
-        QCOMPARE(image.pixel(1, 1), qRgb(204, 204, 204));
+        for (int i = 0; i < int(std::size(entries)); ++i) {
+            const auto& [name, menu, index, command] = entries[i];
+            QVERIFY2(menu(index) == command, qPrintable(QString::number(i)));
+            if (!name)
+                continue;
+            // Registered in this order; the filters of the engine, through "noise", take any size.
+            const NamedCanvasOperation* operation = findCanvasOperation(QLatin1String(name));
+            QVERIFY2(operation == &NamedCanvasOperations().at(i) && operation->anySize == (i < 21), name);
+            QImage byName = Canvas;
+            FilterEngine engine(5);
+            CanvasContext context{engine, 0, 0, 0, {}, {}, nullptr};
+            operation->run(byName, context);
+            QVERIFY2(byName == run(*command, Canvas), name);
+        }
+        QCOMPARE(NamedCanvasOperations().size(), std::size_t(31));
         QVERIFY(!findCanvasOperation(QStringLiteral("Dark")));
+        // Sepia grays first: (200 + 100 + 30) \ 3 = 110, tinted; Transparant takes the draw colour.
+        QCOMPARE(run(*pass(CanvasPass::Sepia), picture(500, 260, qRgb(200, 100, 30))).pixel(7, 7), qRgb(110, 70, 30));
+        QCOMPARE(run(*pass(CanvasPass::Transparant), Canvas, 0, 0, 255).pixel(2, 2), qRgb(0, 0, 255));
     }
 };
 
