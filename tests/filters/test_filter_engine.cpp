@@ -144,6 +144,8 @@ private Q_SLOTS:
             // Gray 100, 200 and 0: threshold 100. The first pixel turns white with error -155; the second
             // gets (-155 x 8 \ 42) x 10 \ 15 = -19, and 181 stays white.
             {rgbPicture(3, {130, 100, 70, 180, 200, 220, 0, 0, 0}), "##."},
+            // Gray 100 and 101: the threshold is 201 \ 2 = 100, and the second gets -19.
+            {rgbPicture(2, {130, 100, 70, 131, 101, 71}), "#."},
             // Gray 50, 100, 128 and 128: threshold 101. The last pixel gets -149 x 4 \ 42 = -14 and
             // -143 x 8 \ 42 = -27, scaled -410 \ 15 = -27 (toward zero): 101 stays white.
             {rgbPicture(4, {70, 50, 30, 130, 100, 70, 100, 128, 156, 100, 128, 156}), ".###"},
@@ -193,7 +195,7 @@ private Q_SLOTS:
             for (int x = 0; x < 40; ++x)
                 source.setPixel(x, y, qRgb(x, y, 7));
         const QImage out = filtered(source, F::Defuse, 6, 99);
-        int farthest = 0;
+        int farthest = 0, fromLeft = 0, fromTop = 0; // values of column 0 and of row 0 found elsewhere
         for (int y = 0; y < 30; ++y)
             for (int x = 0; x < 40; ++x) {
                 bool found = false;
@@ -206,8 +208,10 @@ private Q_SLOTS:
                         }
                     }
                 QVERIFY2(found, qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+                fromLeft += x && !qRed(out.pixel(x, y));
+                fromTop += y && !qGreen(out.pixel(x, y));
             }
-        QCOMPARE(farthest, 3);
+        QVERIFY(farthest == 3 && fromLeft && fromTop);
     }
 
     // The progress each filter reports, and the fourth byte of every pixel, which no filter touches.
