@@ -52,7 +52,9 @@ class TestCanvasPasses : public QObject
 private Q_SLOTS:
     void passesOnTheCanvas()
     {
-        QImage h = Canvas, v = Canvas, right = Canvas, top = Canvas, veil = Canvas, ten = Canvas, one = Canvas;
+        // The horizontal flip starts from 24 bits: a pass works on 32 bits whatever it is given.
+        QImage h = Canvas.convertToFormat(QImage::Format_RGB888), v = Canvas, right = Canvas, top = Canvas,
+               veil = Canvas, ten = Canvas, one = Canvas;
         QList<int> rightBar, topBar, veilBar;
         FlipHorizontaal(h);
         FlipVertikaal(v);
