@@ -2,12 +2,13 @@
 
 #include <QTest>
 
+#include <algorithm>
+
 QList<RecordingSurface::Step> RecordingSurface::of(Kind kind) const
 {
     QList<Step> result;
-    for (const Step& step : steps)
-        if (step.kind == kind)
-            result.append(step);
+    std::copy_if(steps.begin(), steps.end(), std::back_inserter(result),
+                 [kind](const Step& step) { return step.kind == kind; });
     return result;
 }
 
@@ -26,16 +27,4 @@ QStringList RecordingSurface::texts() const
     for (const Step& step : of(Kind::Text))
         result.append(step.text);
     return result;
-}
-
-bool RecordingSurface::drawPicture(const QImage& picture, const QRectF& box)
-{
-    steps.append({Kind::Picture, page, box.topLeft(), {}, box, {}, {}, {}, picture, 0});
-    return true;
-}
-
-bool RecordingSurface::finish()
-{
-    steps.append({Kind::End, page, {}, {}, {}, {}, {}, {}, {}, 0});
-    return true;
 }

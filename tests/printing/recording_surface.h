@@ -49,7 +49,15 @@ protected:
     {
         steps.append({Kind::Line, page, from, to, {}, {}, {}, colour, {}, 0});
     }
-    bool drawPicture(const QImage& picture, const QRectF& box) override;
+    bool drawPicture(const QImage& picture, const QRectF& box) override
+    {
+        steps.append({Kind::Picture, page, box.topLeft(), {}, box, {}, {}, {}, picture, 0});
+        return true;
+    }
     void beginPage() override { steps.append({Kind::NewPage, page++, {}, {}, {}, {}, {}, {}, {}, 0}); }
-    bool finish() override;
+    bool finish() override
+    {
+        steps.append({Kind::End, page, {}, {}, {}, {}, {}, {}, {}, 0});
+        return true;
+    }
 };

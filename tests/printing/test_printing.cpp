@@ -1,8 +1,15 @@
-// The printing core: the print surface and its PDF device, and the three
-// documents (album page, contact sheet, catalogue list) laid out on a
-// recording surface against their positions, fonts and colours.
+// Printing: the print surface and its PDF device; the three documents (album
+// page, contact sheet, catalogue list) laid out on a recording surface against
+// their positions, fonts and colours; and the print dialog with the File menu's
+// print entries: the window against its table, a job after the sweep, cancel, a
+// missing printer and an overlong description stopping a job before it prints,
+// PDF output that replaces no file unasked and holds every copy, and the
+// printer the menu's jobs share.
 
 #include "app/text_file.h"
+#include "app/ui/qt_interaction.h"
+#include "common/layout_table.h"
+#include "common/main_window_fixture.h"
 #include "common/test_folder.h"
 #include "common/write_failure.h"
 #include "documents/supplement_file.h"
@@ -11,10 +18,21 @@
 #include "printing/catalogue_list.h"
 #include "printing/contact_sheet.h"
 #include "printing/pdf_print_surface.h"
+#include "printing/progress_sweep.h"
 #include "printing/supplement_page_file.h"
+#include "printing/ui/afdrukform.h"
+#include "printing/ui/print_controller.h"
 #include "recording_surface.h"
 
+#include <QAction>
+#include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QListWidget>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTimer>
 #include <QtTest>
 
 using Kind = RecordingSurface::Kind;
@@ -44,19 +62,41 @@ bool isText(const Step& step, QPointF at, double size, bool bold, QColor colour,
            step.colour == colour && step.page == page;
 }
 
-// Catalogue records from the given number on, eleven lines each, all different, so that a field taken from the
-// wrong line shows.
-QStringList records(int count, int first = 1)
+// Catalogue records numbered from 1, eleven lines each, all different, so that a field taken from the wrong line
+// shows.
+QStringList records(int count)
 {
     QStringList lines;
     // clang-format off
-    for (int n = first; n < first + count; ++n)
+    for (int n = 1; n <= count; ++n)
         lines << QStringLiteral("%1 Plaats%2").arg(1900 + n).arg(n) << QString::number(n) << "V" + QString::number(n)
               << "ontwerper" << "1-1-2000" << QString::number(n) + ".000" << "5 x 0,39 = 1." + QString::number(n + 10)
               << "13 3/4" << "150 x 80" << QStringLiteral("\u20ac %1.50").arg(n) << "-----";
     // clang-format on
     return lines;
 }
+
+// The print dialog on the sample data, printing the album page of Zierikzee to a PDF file.
+struct Fixture
+{
+    TestFolder folder{true};
+    ScriptedInteraction interaction;
+    QPrinter printer;
+    QString pdf = folder.root() + QStringLiteral("/uit.pdf");
+    std::unique_ptr<AfdrukForm> form;
+
+    explicit Fixture(const QStringList& regels = {QStringLiteral("Een regel")})
+    {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        const SupplementPagina page{"Zierikzee", "2322", "2011", regels, "22", QImage()};
+        form = std::make_unique<AfdrukForm>([page] { return page; }, folder.folder(), printer, interaction);
+        form->setSweepPause(0);
+        form->show();
+    }
+    template <typename T = QPushButton> T* child(const char* name) const { return form->findChild<T*>(name); }
+    void click(const char* button) const { QTest::mouseClick(child(button), Qt::LeftButton); }
+};
 
 } // namespace
 
@@ -88,7 +128,7 @@ private Q_SLOTS:
     }
 
     // Copies on a device that cannot repeat a document: each on new pages of one document, one copy at least;
-    // a later job on the surface starts afresh; a failing copy fails the whole.
+    // a later job on the surface starts afresh.
     void copiesInOneDocument()
     {
         for (const int copies : {0, 1, 3}) {
@@ -99,13 +139,12 @@ private Q_SLOTS:
             s.startJob(1);
             QVERIFY(s.of(Kind::Job).size() == 2 && s.pageCount() == 1);
         }
-        RecordingSurface s;
-        QVERIFY(!printCopies(s, 2, [](PrintSurface&, int) { return false; }));
     }
 
-    // A job abandoned before its end, or a file that cannot be written, replaces nothing; the failure says why.
-    // The page is A4; text stands one and two inches from the printable area's corner a margin inside it, as wide as
-    // measured and as high as its font.
+    // A job abandoned before its end, or a file that cannot be written, replaces nothing; the failure says why, and
+    // fails the whole job though only its last copy fails. The page is A4; text stands one and two inches from the
+    // printable area's corner a margin inside it, as wide as measured and as high as its font; a picture and a line
+    // show in their colours where they were placed.
     void pdf()
     {
         TestFolder folder;
@@ -126,6 +165,7 @@ private Q_SLOTS:
         surface.setPosition(1440, 2880);
         surface.print(QStringLiteral("Inch"));
         QVERIFY(surface.paintPicture(picture(Photo), QRectF(1440, 5760, 2880, 1440)));
+        surface.line(QPointF(1440, 8640), QPointF(4320, 8640), QColor(0, 0, 255));
         const double width = surface.textWidth(QStringLiteral("Inch"));
         QVERIFY(surface.endDoc());
         QCOMPARE(PdfInformatie(path).pageSize, QSizeF(595, 842));
@@ -133,6 +173,11 @@ private Q_SLOTS:
         const QRectF inch = PdfZoek(PdfWoorden(path), QStringLiteral("Inch")).value(0).box;
         QVERIFY(qAbs(inch.left() - 1440 - m) < 40 && qAbs(inch.top() - 2880 - m) < 40);
         QVERIFY(qAbs(inch.height() - 400) < 80 && qAbs(inch.width() - width) < 40);
+        // At 144 dpi a pixel is 10 twips: the picture's middle and the line's.
+        const QImage page = PdfPagina(path, 1, 144);
+        const QColor middle = page.pixelColor(324, 684);
+        QVERIFY(qAbs(middle.red() - 200) + qAbs(middle.green() - 120) + qAbs(middle.blue() - 40) < 10);
+        QCOMPARE(page.pixel(324, 900), qRgb(0, 0, 255));
     }
 
     // Every step of the album page in order: texts in bold Arial, the picture stretched into its box, the outer
@@ -218,12 +263,13 @@ private Q_SLOTS:
         QVERIFY(TextFile::writeLines(path("a?b.sup"), {"a?b", "1", "2007", "1", "-"})); // no name for a supplement
         QVERIFY(!LeesSupplementPagina(path("a?b.sup")).pagina && !LeesSupplementPagina(path("Nergens.sup")).pagina);
         QVERIFY(TextFile::writeLines(path("Kort.sup"), {"Kort", "1"}));
-        QVERIFY(LeesSupplementPagina(path("Kort.sup")).melding.contains(QStringLiteral("onvolledig")));
+        const SupplementPaginaBestand cut = LeesSupplementPagina(path("Kort.sup"));
+        QVERIFY(!cut.pagina && cut.melding.contains(QStringLiteral("onvolledig")));
     }
 
     // The *.jpg files (extension in any case) of the images folder (in any case), by name without regard to case;
-    // a large picture read scaled down to fit 1600 x 850. A caption is the name without ".jpg", cut with "…" to
-    // its picture's width: 21 characters of 9 points.
+    // a large picture read scaled down to fit 1600 x 850. A caption is cut with "…" to its picture's width:
+    // 21 characters of 9 points.
     void contactSheetPicturesAndCaptions()
     {
         TestFolder folder;
@@ -241,7 +287,6 @@ private Q_SLOTS:
             write(QStringLiteral("groot.jpg"), size);
             QCOMPARE(LeesVelletje(folder.path(QStringLiteral("Images/groot.jpg"))).size(), read);
         }
-        QCOMPARE(VelletjeOnderschrift(QStringLiteral("/p/Images/1999 Den Haag.JPG")), QStringLiteral("1999 Den Haag"));
         RecordingSurface s;
         s.setFontSize(9);
         QCOMPARE(fittedCaption(s, QString(21, 'x')), QString(21, 'x'));
@@ -250,8 +295,8 @@ private Q_SLOTS:
     }
 
     // Five a row at x = 300, 2490, 4680, 6870, 9060, rows 1470 apart from y = 1200, ten rows a page, the caption
-    // 1050 below its picture; the 51st at (300, 600) on page two, without the title: here a picture that cannot
-    // be read, which leaves its caption. Fifty fill one page; a missing folder gives the title alone.
+    // (the name without ".jpg") 1050 below its picture; the 51st at (300, 600) on page two, without the title:
+    // here a picture that cannot be read, which leaves its caption. Fifty fill one page; none give the title alone.
     void contactSheetPages()
     {
         TestFolder folder;
@@ -276,15 +321,13 @@ private Q_SLOTS:
         RecordingSurface full;
         PrintVelletjes(full, files, 1);
         QCOMPARE(full.pageCount(), 1);
-        QVERIFY(QDir(folder.path(QStringLiteral("Images"))).removeRecursively());
-        QVERIFY(VelletjesBestanden(folder.folder()).isEmpty());
         RecordingSurface empty;
         QVERIFY(PrintVelletjes(empty, {}, 1));
         QCOMPARE(empty.texts(), QStringList{"Velinor"});
     }
 
     // Year and place from the key, lines 3 and 6, the last four characters of line 7, line 10; whole records only,
-    // at most MaxRecords; the file's records in order, none from a missing file.
+    // at most MaxRecords; none from a missing file.
     void catalogueRecords()
     {
         QStringList one = records(1);
@@ -297,10 +340,6 @@ private Q_SLOTS:
         QCOMPARE(CatalogusRegels(records(CatalogusLijst::MaxRecords + 1)).size(), CatalogusLijst::MaxRecords);
         TestFolder folder;
         QVERIFY(LeesCatalogusRegels(folder.folder()).isEmpty());
-        const QString file = folder.path(QStringLiteral("Data/Informatie.cat"));
-        QVERIFY(TextFile::writeLines(file, records(1, 7) + records(1, 3)));
-        const auto read = LeesCatalogusRegels(folder.folder());
-        QVERIFY(read.size() == 2 && read[0].plaats == "Plaats7" && read[1].plaats == "Plaats3");
     }
 
     // The title; the header in bold black; each row's number and six fields in grey at their columns, 405 apart
@@ -333,6 +372,129 @@ private Q_SLOTS:
         QCOMPARE(full.pageCount(), 1);
         QVERIFY(PrintLijst(none, {}, 1));
         QCOMPARE(none.texts(), QStringList({"Velinor", Lijst::kopRegel()}));
+    }
+
+    // The print dialog and the File menu.
+    void windowAsItsTable()
+    {
+        Fixture f;
+        QCOMPARE(f.form->size(), QSize(4800, 2250) / 15);
+        // clang-format off
+        checkTable(*f.form, {{"BarPic", {150, 420}, {3600, 285}}, {"Label7", {3810, 480}, {}, "Progress"},
+            {"Image1", {3750, 990}}, {"Combo1", {165, 840}}, {"Label1", {870, 900}, {}, "Aantal copy's"},
+            {"Label3", {150, 1395}, {900, 720}}, {"LijstKnop", {180, 1425}, {840, 330}, "Data"},
+            {"Label4", {1110, 1485}, {}, "Lijst gegevens afdrukken"}, {"VelKnop", {180, 1755}, {840, 330}, "Images"},
+            {"Label6", {1110, 1815}, {}, "Velletjes afdrukken"}, {"Label2", {3150, 1740}, {1530, 390}},
+            {"CancelKnop", {3180, 1770}, {750, 330}, "Cancel"}, {"OkKnop", {3930, 1770}, {720, 330}, "Suppl."},
+            {"Label5", {1980, 2700}, {}, "Zierikzee"}});
+        // clang-format on
+        const auto* combo = f.child<QComboBox>("Combo1");
+        QVERIFY(combo->count() == 10 && combo->itemText(9) == "10" && combo->currentText() == "1");
+        QVERIFY(combo->width() == 40 && f.child("OkKnop")->toolTip() == " Print Supplement ");
+        QCOMPARE(f.child<QLabel>("Label5")->font().pointSize(), 20);
+        QCOMPARE(f.child<QListWidget>("File1")->item(0)->text(), QStringLiteral("2005-Alkmaar.jpg"));
+    }
+
+    // The album page after a full sweep, the dialog left open. On a full disk the old file stays and a message says so.
+    void supplementJob()
+    {
+        Fixture f;
+        f.click("OkKnop");
+        // The bar shades from magenta to a light cyan over all its rows, on the background RGB(150, 170, 140).
+        const QImage& bar = f.form->barPicture();
+        QVERIFY(bar.pixel(0, 0) == qRgb(255, 0, 255) && bar.pixel(239, 18) == qRgb(16, 239, 255));
+        QCOMPARE(Voortgang::legeBalk().pixel(0, 0), qRgb(150, 170, 140));
+        QVERIFY(QFile::exists(f.pdf) && f.form->isVisible() && f.interaction.shown.isEmpty());
+        const QByteArray before = f.folder.read(QStringLiteral("uit.pdf"));
+        f.interaction.yesNoAnswers.enqueue(true); // replace it
+        {
+            const FileSizeLimit limit(100);
+            f.click("OkKnop");
+        }
+        QCOMPARE(f.folder.read(QStringLiteral("uit.pdf")), before);
+        QVERIFY(f.interaction.texts("message").value(0).contains(QStringLiteral("uit.pdf kon niet worden geschreven")));
+    }
+
+    // Every copy is in the PDF; an existing file is replaced only when the user says so: No asks for another name.
+    void pdfHoldsEveryCopyAndReplacesNothingUnasked()
+    {
+        Fixture f;
+        f.child<QComboBox>("Combo1")->setCurrentIndex(2);
+        f.click("VelKnop");
+        QCOMPARE(PdfZoek(PdfWoorden(f.pdf), QStringLiteral("2014-Heusden"), 3).size(), 1);
+        const QString other = f.folder.root() + QStringLiteral("/lijst.pdf");
+        f.interaction.fileAnswers.enqueue(other);
+        f.click("LijstKnop");
+        QCOMPARE(f.interaction.texts("question"), QStringList{"Het bestand " + f.pdf + " bestaat al. Overschrijven?"});
+        QCOMPARE(PdfInformatie(f.pdf).pages, 3);
+        QVERIFY(!PdfZoek(PdfWoorden(other), QStringLiteral("Nominaal")).isEmpty());
+    }
+
+    // Cancel in the sweep closes the dialog and prints nothing. Without a printer the question comes before the
+    // sweep, and Yes saves a PDF. A description longer than the page is asked about first.
+    void jobsStoppedBeforePrinting()
+    {
+        Fixture f;
+        f.form->setSweepPause(0.001);
+        QTimer::singleShot(0, f.form.get(), [&] { f.click("CancelKnop"); }); // runs in the first pause
+        f.click("OkKnop");
+        QVERIFY(!QFile::exists(f.pdf) && !f.form->isVisible() && f.form->result() == QDialog::Rejected);
+
+        Fixture g;
+        g.printer.setOutputFileName(QString()); // as on a machine without any printer set up
+        g.click("OkKnop");                      // answered No
+        QVERIFY(g.interaction.texts("question").value(0).startsWith(QStringLiteral("Er is geen printer ingesteld.")));
+        QCOMPARE(g.form->barPicture(), Voortgang::legeBalk());
+        g.interaction.yesNoAnswers.enqueue(true);
+        g.interaction.fileAnswers.enqueue(g.pdf);
+        g.click("OkKnop");
+        QCOMPARE(PdfInformatie(g.pdf).pages, 1);
+
+        Fixture h(QStringList(26, QStringLiteral("regel")));
+        h.click("OkKnop"); // answered No
+        QVERIFY(h.interaction.texts("question").value(0).startsWith(QStringLiteral("De omschrijving telt 26 regels")));
+        QVERIFY(!QFile::exists(h.pdf));
+    }
+
+    // "Afdrukken" works on the printer that "Setup Printer" chooses from; "Opslaan als PDF" names the page after
+    // the place and prints the canvas in the frame.
+    void fileMenu()
+    {
+        MainWindowFixture f(true);
+        f.model.setPlaatsnaam(QStringLiteral("Harderwijk"));
+        f.main->picEdit()->image().fill(qRgb(220, 60, 20));
+        QPrinter* used = nullptr;
+        f.interaction.modalScripts.enqueue([&used](QDialog& dialog) {
+            used = &dynamic_cast<AfdrukForm&>(dialog).printer();
+            return int(QDialog::Rejected);
+        });
+        f.main->menus().FilePrint->trigger();
+        f.main->menus().FileSetupPrinter->trigger();
+        QCOMPARE(used, &f.main->findChild<PrintController*>()->printer());
+        QCOMPARE(f.interaction.texts(QStringLiteral("printer")).size(), 1);
+        const QString pdf = f.folder.root() + QStringLiteral("/Harderwijk.pdf");
+        f.interaction.fileAnswers.enqueue(pdf);
+        f.main->menus().FileSavePdf[1]->trigger();
+        QVERIFY(f.interaction.texts("save").last().endsWith(QStringLiteral("/Harderwijk.pdf")));
+        // At 144 dpi a pixel is 10 twips: the middle of the frame, a margin inside the page.
+        const QColor middle = PdfPagina(pdf, 1, 144).pixelColor(QPoint(5812 + 360, 4440 + 360) / 10);
+        QVERIFY(middle.red() > 200 && middle.green() < 100 && middle.blue() < 60);
+    }
+
+    // The printer dialog of "Setup Printer" says it chooses a printer, and does not offer to print.
+    void choosingAPrinterIsNotPrinting()
+    {
+        QtInteraction interaction;
+        QPrinter printer;
+        QString title, ok;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+            title = dialog->windowTitle();
+            ok = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->text();
+            dialog->reject();
+        });
+        QVERIFY(!interaction.choosePrinter(nullptr, printer));
+        QVERIFY(title == QStringLiteral("Printer kiezen") && ok == QStringLiteral("Kiezen"));
     }
 };
 
