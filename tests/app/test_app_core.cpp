@@ -1,0 +1,271 @@
+// The small shared routines and the text-file layer. Colour values and hex
+// text, the clock caption, the splash window's texts and strip, the file
+// version, the command line, Wacht and the web addresses of a place; then the
+// text files every data file relies on (Windows-1252 with CR LF, LF and UTF-8
+// accepted, the record notation, case-blind program paths) and the settings
+// file built on them.
+
+#include "app/application_state.h"
+#include "app/clock_text.h"
+#include "app/colour.h"
+#include "app/command_line.h"
+#include "app/file_version.h"
+#include "app/record.h"
+#include "app/settings_file.h"
+#include "app/splash_info.h"
+#include "app/splash_strip.h"
+#include "app/text_file.h"
+#include "app/user_folder.h"
+#include "app/wacht.h"
+#include "app/web_lookups.h"
+#include "common/pixels.h"
+#include "common/test_folder.h"
+
+#include <QDir>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QtTest>
+
+const QByteArray Header = "\"Velinor - verzamelaarssoftware 2026\"\r\n\"--------------------------\"\r\n";
+
+class TestAppCore : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    // The clock one second after midnight has no leading zero; on a 120-dpi screen twips / 15 is no
+    // longer the pixel size; seven digits get two group separators.
+    void coloursClockAndSplashTexts()
+    {
+        QCOMPARE(KleurHex(190, 200, 240) + KleurHex(0, 10, 255), QStringLiteral("BEC8F0000AFF"));
+        const KleurDelen d = SplitsKleurWaarde(KleurWaarde(300, 0, 7)); // red 300 spills into green
+        QCOMPARE(QList<int>({d.r, d.g, d.b}), QList<int>({44, 1, 7}));
+        const QLocale dutch(QLocale::Dutch);
+        const QDate day(2026, 1, 2);
+        const QString shortDay = dutch.toString(day, QLocale::ShortFormat);
+        QCOMPARE(KlokTekst(QDateTime(day, QTime(9, 5, 7)), dutch) + KlokTekst(QDateTime(day, QTime(0, 0, 1)), dutch),
+                 " 9:05:07 / " + shortDay + " 0:00:01 / " + shortDay);
+        const SplashInfo::Facts facts{"1.0.0.2", 1234567, QDateTime(day, QTime(3, 4, 5)), 1920 * 12, 1080 * 12, 120};
+        QCOMPARE(SplashInfo::InformationBlock(facts, dutch).split("\r\n").mid(6, 3),
+                 QStringList({"Filesize............. : 1.234.567 Bytes",
+                              "Filedate............ : " + shortDay + " 3:04:05",
+                              "Screen............. : 1536 x 864 Pixels"}));
+        QCOMPARE(SplashInfo::GroupedNumber(1234567, QLocale::English) + SplashInfo::GroupedNumber(0, dutch),
+                 QStringLiteral("1,234,567"));
+        // 1440 / dots per inch and back, rounded, down to 1; a screen that reports nothing counts as 96.
+        for (const auto& [dpi, twips] : QList<std::pair<int, int>>{{96, 15}, {120, 12}, {1, 1440}, {1440, 1}, {0, 15}})
+            QCOMPARE(std::pair(SplashInfo::TwipsPerPixel(dpi), SplashInfo::Resolution(dpi ? twips : 0)),
+                     std::pair(twips, dpi ? dpi : 96));
+        QVERIFY(SplashInfo::DpiWarning(120).startsWith(QStringLiteral("Uw beeldscherm is ingesteld op 120 DPI")));
+    }
+
+    // Column i in shade c = 130 + i / 2 (halves to even): rows 0-5 red, 6-9 grey, 10-15 blue.
+    void splashStrip()
+    {
+        for (const auto& [column, shade] : QList<std::pair<int, int>>{{0, 130}, {1, 130}, {3, 132}, {240, 250}})
+            QCOMPARE(SplashStrip::columnShade(column), shade);
+        const QImage before = SplashStrip::initial();
+        QImage strip = before;
+        SplashStrip::paintColumn(strip, 7); // 3.5 rounds to 4
+        QCOMPARE(changedRect(before, strip), QRect(7, 0, 1, 16));
+        QList<QRgb> column;
+        for (int y : {0, 5, 6, 9, 10, 15})
+            column << strip.pixel(7, y);
+        QCOMPARE(column, QList<QRgb>({qRgb(134, 0, 0), qRgb(134, 0, 0), qRgb(134, 134, 134), qRgb(134, 134, 134),
+                                      qRgb(0, 0, 134), qRgb(0, 0, 134)}));
+        QTest::failOnWarning(QRegularExpression("out of range"));
+        SplashStrip::paintColumn(strip, 240); // the last step lies past the strip: nothing to paint
+    }
+
+    // The marker, then four numbers of at most five digits and a NUL; the first good marker counts.
+    void fileVersion()
+    {
+        // Built at run time, so that this test program itself carries no such marker.
+        const QByteArray tag = QByteArray("\x01VELINOR-") + "FILEVERSION\x02";
+        const QList<std::pair<QByteArray, QString>> files = {
+            {tag + "x" + '\0' + "junk" + tag + "9.10.0.12345" + '\0' + "tail", "9.10.0.12345"},
+            {tag + "1.2.3.123456" + '\0', "Error"}, {tag + "1.2.3" + '\0', "Error"}, {tag + "1.2.3." + '\0', "Error"},
+            {tag + "1..2.3" + '\0', "Error"},       {tag + "1.2.3.4", "Error"}};
+        TestFolder folder;
+        for (const auto& [bytes, version] : files) {
+            QVERIFY(folder.write("x.exe", bytes));
+            QCOMPARE(GetFileVersion(folder.path("x.exe")), version);
+        }
+        QCOMPARE(GetFileVersion(QCoreApplication::applicationFilePath()), QStringLiteral(VELINOR_VERSION));
+    }
+
+    void commandLine()
+    {
+        const QStringList flags = {"--no-splash"};
+        const CommandLine line = ParseCommandLine({"--home", "/x", "--no-splash", "-", "a"}, flags);
+        QVERIFY(line.error.isEmpty() && line.has("--no-splash") && !line.help && !line.version);
+        QCOMPARE(line.home + ' ' + line.positional.join(' ') + ParseCommandLine({"--home=/y"}, flags).home,
+                 QStringLiteral("/x - a/y"));
+        QVERIFY(ParseCommandLine({"-h"}, flags).help && ParseCommandLine({"--version"}, flags).version);
+        QVERIFY(!ParseCommandLine({"--home"}, flags).error.isEmpty());
+        QVERIFY(ParseCommandLine({"--kleur"}, flags).error.contains("--kleur"));
+    }
+
+    // Events run while waiting; once the program ends, the wait returns false at once.
+    void wachtKeepsEventsFlowing()
+    {
+        QVERIFY(Wacht(0.001f));
+        QTimer::singleShot(0, [] { endWaiting(true); });
+        QVERIFY(!Wacht(600));
+        endWaiting(false);
+    }
+
+    void webAddresses()
+    {
+        using namespace WebLookups;
+        // A name cannot smuggle extra parameters into the address; an empty one is an empty query.
+        QCOMPARE(QStringList({*searchAddress("Den Haag"), *encyclopediaAddress("Den Haag"), *mapAddress("A&b=c#d"),
+                              *searchAddress("")}),
+                 QStringList({"https://www.google.nl/search?q=Den%20Haag&hl=nl&btnG=Zoeken",
+                              "https://nl.wikipedia.org/wiki/Speciaal:Zoeken?search=Den%20Haag&fulltext=Zoeken",
+                              "https://maps.google.nl/maps?hl=nl&tab=wl&q=A%26b%3Dc%23d",
+                              "https://www.google.nl/search?q=&hl=nl&btnG=Zoeken"}));
+        QVERIFY(!searchAddress("Plaatsnaam") && !encyclopediaAddress("Plaatsnaam") && !mapAddress("Plaatsnaam"));
+        // The municipality: letters without accents, digits and inner hyphens make the host, at most 63.
+        const QList<std::pair<QString, QString>> sites = {
+            {"Den Haag", "http://www.denhaag.nl"}, {"'s-Hertogenbosch", "http://www.s-hertogenbosch.nl"},
+            {"Zuidhorn é", "http://www.zuidhorne.nl"}, {"-Urk 2-", "http://www.urk2.nl"},
+            {QString(63, 'a'), "http://www." + QString(63, 'a') + ".nl"}, {QString(64, 'a'), ""},
+            {"Plaatsnaam", ""}, {"", ""}, {"Verzamelblok 2010", ""}, {"???", ""}};
+        for (const auto& [place, site] : sites)
+            QCOMPARE(municipalityAddress(place).value_or(QString()), site);
+    }
+
+    // Text, its bytes, and the characters those bytes cannot hold (each written as '?'): first the 32
+    // characters of 0x80 to 0x9F (the five unused bytes stand for themselves), then the edges around them.
+    void encoding()
+    {
+        // clang-format off
+        const QList<std::tuple<QString, QByteArray, QStringList>> rows = {
+            {"€\u0081‚ƒ„…†‡ˆ‰Š‹Œ\u008DŽ\u008F\u0090‘’“”•–—˜™š›œ\u009DžŸ\x7F\u00A0ëÿ",
+             QByteArray::fromHex("808182838485868788898a8b8c8d8e8f909192939495969798999a9b9c9d9e9f7fa0ebff"), {}},
+            {"😀Łódź ? Ł", "???\xF3" "d? ? ?", {"😀", "Ł", "ź"}},
+            {"漢\u0080\u0100", "???", {"漢", "\u0080", "\u0100"}}};
+        // clang-format on
+        for (const auto& [text, bytes, missing] : rows) {
+            QCOMPARE(TextFile::encode(text), bytes);
+            QCOMPARE(TextFile::unencodable(text), missing);
+            if (missing.isEmpty())
+                QCOMPARE(TextFile::decode(bytes), text);
+        }
+        // Bytes as read and their lines: CR LF, LF or a lone CR; UTF-8 when the bytes are valid UTF-8.
+        const QList<std::pair<QByteArray, QStringList>> read = {
+            {"a\r\nb\nc\rd\r", {"a", "b", "c", "d"}}, {"a\r\n\r\nb\r\n", {"a", "", "b"}}, {"", {}},
+            {QStringLiteral("Reliëf €\r\n").toUtf8(), {"Reliëf €"}}, {"\xEF\xBB\xBF" "abc", {"abc"}},
+            {"Reli\xEB" "f", {"Reliëf"}}}; // a lone 0xEB is no UTF-8: it is the Windows-1252 ë
+        for (const auto& [bytes, lines] : read)
+            QCOMPARE(TextFile::splitLines(TextFile::decode(bytes)), lines);
+    }
+
+    // Written with CR LF; a file larger than the reader's limit is not taken in at all.
+    void filesAndTheirSizeLimit()
+    {
+        TestFolder folder;
+        const QString path = folder.path("x.txt");
+        QVERIFY(TextFile::writeLines(path, {"één", "", "€"}));
+        QCOMPARE(folder.read("x.txt"), QByteArray("\xE9\xE9n\r\n\r\n\x80\r\n"));
+        QCOMPARE(*TextFile::readLines(path), QStringList({"één", "", "€"}));
+        QVERIFY(!TextFile::readLines(folder.path("missing.txt")));
+        QVERIFY(folder.write("x.txt", QByteArray(TextFile::MaximumSize, 'a')));
+        QCOMPARE(TextFile::readLines(path)->first().size(), TextFile::MaximumSize);
+        QVERIFY(folder.write("x.txt", QByteArray(TextFile::MaximumSize + 1, 'a')));
+        QVERIFY(!TextFile::readLines(path));
+        QCOMPARE(TextFile::readFirstLines(path, 5), QStringList{"aaaaa"});
+    }
+
+    // Start-up reads the two colours (red and green any int, blue a byte) and stops at the first value
+    // that does not fit, keeping what it read; then it writes the file anew with the colours it holds.
+    void settingsFile()
+    {
+        const QList<int> defaults = {190, 200, 240, 220, 220, 230};
+        const QList<std::tuple<QByteArray, QList<int>, bool>> rows = { // below the header; null: no file
+            {QByteArray(), defaults, true}, {"", defaults, true}, {"1,2,3\r\n4,5,6\r\n", {1, 2, 3, 4, 5, 6}, false},
+            {"2147483647,-2147483647,255\r\n-2147483647,2147483647,0\r\n",
+             {2147483647, -2147483647, 255, -2147483647, 2147483647, 0}, false},
+            {"2147483648,2,3\r\n4,5,6\r\n", defaults, true}, {"1,2,3\r\n", {1, 2, 3, 220, 220, 230}, true},
+            {"10,20,256\r\n4,5,6\r\n", {10, 20, 240, 220, 220, 230}, true},
+            {"1,2,-1\r\n4,5,6\r\n", {1, 2, 240, 220, 220, 230}, true},
+            {"1,\"groen\",3\r\n4,5,6\r\n", {1, 200, 240, 220, 220, 230}, true},
+            {"1,2,3\r\n4,5,256\r\n", {1, 2, 3, 4, 5, 230}, true}};
+        for (const auto& [colours, read, rewritten] : rows) {
+            TestFolder folder;
+            if (!colours.isNull())
+                QVERIFY(folder.write(SettingsFile::FileName, Header + colours));
+            ApplicationState s;
+            SettingsFile::load(folder.path(SettingsFile::FileName), s);
+            QCOMPARE(QList<int>({s.VensterR, s.VensterG, s.VensterB, s.SupplementR, s.SupplementG, s.SupplementB}),
+                     read);
+            const QString written = QString("%1,%2,%3\r\n%4,%5,%6\r\n").arg(read[0]).arg(read[1]).arg(read[2])
+                                        .arg(read[3]).arg(read[4]).arg(read[5]);
+            QCOMPARE(folder.read(SettingsFile::FileName), Header + (rewritten ? written.toLatin1() : colours));
+        }
+    }
+
+    // Fields of one line, a quoted one shown here with its quotes; then fields across lines.
+    void records()
+    {
+        const QList<std::pair<QString, QStringList>> rows = {
+            {"190,200,240", {"190", "200", "240"}}, {" 1 , 2 ,3 ", {"1", "2", "3"}}, {",,", {"", "", ""}}, {"", {""}},
+            {"\"Bergen, NH\",12,\"x\"", {"\"Bergen, NH\"", "12", "\"x\""}}, {"\"\",5", {"\"\"", "5"}},
+            {"\"a,\",2", {"\"a,\"", "2"}}, {"\"abc", {"\"abc\""}},   // an unclosed quote runs to the end
+            {"\"a\"xyz,2", {"\"a\"", "2"}}};                         // after a closing quote all is ignored
+        for (const auto& [line, expected] : rows) {
+            QStringList fields;
+            for (const Record::Field& field : Record::splitFields(line))
+                fields << (field.quoted ? '"' + field.text + '"' : field.text);
+            QCOMPARE(fields, expected);
+        }
+        // Empty lines are skipped; "." marks where the reader says it is at its end.
+        Record::FieldReader reader({"1,2", "", "3", "\"a,b\",4"});
+        QStringList got;
+        while (auto field = reader.next())
+            got << field->text + (reader.atEnd() ? "." : "");
+        QCOMPARE(got, QStringList({"1", "2", "3", "a,b", "4."}));
+    }
+
+    void numbers()
+    {
+        const QList<std::pair<QString, double>> leading = {
+            {"12.5 euro", 12.5}, {" 1 2", 12},       {"abc", 0},     {"-0.45", -0.45}, {"+5", 5},      {"3,40", 3},
+            {"2e", 2},           {"1e-3", 0.001},    {"1.2.3", 1.2}, {"1e2.5", 100},   {"1e2e3", 100}};
+        for (const auto& [text, value] : leading)
+            QVERIFY2(Record::leadingNumber(text) == value, qPrintable(text));
+        QVERIFY(!Record::wholeNumber({"abc", false}) && !Record::wholeNumber({"1e300", false}));
+        QCOMPARE(QStringList({Record::number(190.0), Record::number(0.5), Record::number(1e15), Record::number(-3LL)}),
+                 QStringList({"190", "0.5", "1e+15", "-3"}));
+    }
+
+    // Names match without regard to case, a new one keeps its spelling; the folder is --home, then
+    // VELINOR_HOME, then the executable's folder if it can be written, else the user's own with a copy
+    // of the data (the user's own files stay).
+    void programFolder()
+    {
+        TestFolder folder, user;
+        QVERIFY(folder.write("Data/Informatie.cat", "nieuw") && folder.write("Images/2008-Gouda.jpg", "jpg"));
+        const ProgramFolder program = folder.folder();
+        const QString root = folder.root();
+        QCOMPARE(QStringList({program.path("\\data\\INFORMATIE.CAT"), program.path("images/"), program.path("Nw.sup")}),
+                 QStringList({root + "/Data/Informatie.cat", root + "/Images", root + "/Nw.sup"}));
+        QVERIFY(program.problem().isEmpty() && !ProgramFolder(folder.path("geen")).problem().isEmpty());
+        qputenv("VELINOR_HOME", "/tmp/from-env");
+        QCOMPARE(ProgramFolder::choose("/tmp/option", "/exe").root() + ProgramFolder::choose(QString(), "/exe").root(),
+                 QStringLiteral("/tmp/option/tmp/from-env"));
+        qunsetenv("VELINOR_HOME");
+        QCOMPARE(ProgramFolder::choose(QString(), folder.root()).root(), folder.root());
+        QVERIFY(!IsWritableFolder("/proc") && !IsWritableFolder(folder.path("Data/Informatie.cat")));
+        QVERIFY(user.write("Data/Informatie.cat", "eigen"));
+        CopyMissingData(folder.root(), user.root());
+        QCOMPARE(user.read("Data/Informatie.cat") + user.read("Images/2008-Gouda.jpg"), QByteArray("eigenjpg"));
+        QStandardPaths::setTestModeEnabled(true);
+        const QString chosen = ProgramFolder::choose(QString(), "/proc").root();
+        QVERIFY(chosen.endsWith("/velinor") && IsWritableFolder(chosen));
+        QDir(chosen).removeRecursively();
+    }
+};
+
+QTEST_MAIN(TestAppCore)
+#include "test_app_core.moc"
