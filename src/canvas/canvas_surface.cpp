@@ -96,7 +96,8 @@ std::int64_t CanvasSurface::point(QPointF at) const
 
 int CanvasSurface::pixelSize(double pointSize)
 {
-    // The rounding of a multiply-then-divide: halves away from zero.
+    // Whole points first (halves to even, as every rounding of the program), then the rounding of a
+    // multiply-then-divide: halves away from zero.
     const long long points = RondAf(pointSize);
     const long long pixels = (points * DotsPerInch + 36) / 72;
     return int(std::clamp<long long>(pixels, 1, 4000));
