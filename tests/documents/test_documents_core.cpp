@@ -1,18 +1,28 @@
-// The catalogue file and its totals as the bytes on disk give them, what the
-// open dialog lists and reads from a key, the picture export, the displayed
-// lines of the description box and the rules of the field entry.
+// The documents' core: the catalogue file and its totals as the bytes on disk
+// give them, what the open dialog lists and reads from a key, the picture
+// export, the displayed lines of the description box and the rules of the
+// field entry; the exact bytes of place.sup and what reading gives back or
+// where it stops, what a save refuses before writing, the pair replaced all
+// or nothing (also after an interrupted save), and the model that holds the
+// supplement: its change signals, what it saves and opens.
 
-#include "app/text_file.h"
 #include "common/test_folder.h"
 #include "documents/catalogue.h"
 #include "documents/description_lines.h"
 #include "documents/field_entry.h"
 #include "documents/open_list.h"
 #include "documents/picture_export.h"
+#include "documents/supplement_model.h"
 #include "filters/filter_pictures.h"
 
 #include <QImageReader>
+#include <QSignalSpy>
 #include <QtTest>
+
+using Files = QMap<QString, QByteArray>;
+using Field = SupplementModel::Field;
+Q_DECLARE_METATYPE(LeesStatus)
+Q_DECLARE_METATYPE(SchrijfStatus)
 
 namespace {
 
@@ -26,81 +36,80 @@ QByteArray record(const QByteArray& key, const QByteArray& number, const QByteAr
 
 const QString Defaults = "0|0|0|0|0|0|0|0|0";
 
+const QByteArray Hyphens(48, '-');
+const QByteArray Header = "Delft\r\n1\r\n2007\r\n3\r\n" + Hyphens + "\r\n";
+const QStringList Fields{"Delft", "1", "2007", "3"};
+const QImage Picture = filtertest::patternPicture(500, 260);
+
+// The four fields, then the description lines.
+Supplement supplement(const QStringList& fieldsAndLines, bool withPicture = false)
+{
+    return {fieldsAndLines.value(0), fieldsAndLines.value(1), fieldsAndLines.value(2),
+            fieldsAndLines.value(3), fieldsAndLines.mid(4),   withPicture ? Picture : QImage()};
+}
+
+// Every file in Supplementen with its bytes.
+Files filesOf(const TestFolder& folder)
+{
+    Files files;
+    for (const QString& name : QDir(folder.path("Supplementen")).entryList(QDir::Files))
+        files[name] = folder.read("Supplementen/" + name);
+    return files;
+}
+
 } // namespace
 
 class TestDocumentsCore : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void catalogueRecord_data()
-    {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("panel"); // Infolab 0 to 8
-        const QByteArray alkmaar = record("2005-Alkmaar", "1", "\x80 3.50") + record("2006-Delft", "2", "x") +
-                                   record("2005-Alkmaar", "3", "\x80 9.99", "5 x \x80 0.44");
-        QTest::newRow("laatste van twee") << alkmaar << "2005-Alkmaar"
-                                          << "3101|Studio|12-03-2005|450.000|5 x € 0,44|13½ : 14|144 x 75 mm|€ 9,99|3";
-        for (const char* key : {"2005-alkmaar", "2005-Alkmaar ", "2005-Alk", ""})
-            QTest::addRow("sleutel '%s'", key) << alkmaar << key << Defaults;
-        QTest::newRow("afgebroken") << QByteArray("k\r\n4\r\n3101") << "k"
-                                    << "3101|0|0|0|0|0|0|0|4";
-        // A label holds one short line: an endless field is cut to 256 characters.
-        for (const int length : {256, 257})
-            QTest::addRow("ontwerp van %d", length)
-                << record("k", "1", "x", "x", QByteArray(length, 'o')) << "k"
-                << "3101|" + QString(256, 'o') + "|12-03-2005|450.000|x|13½ : 14|144 x 75 mm|x|1";
-        // A file of the largest size is read; one byte more is no catalogue file.
-        const QByteArray start = record("k", "1", "x", "x", "o");
-        for (const qint64 size : {TextFile::MaximumSize, TextFile::MaximumSize + 1})
-            QTest::addRow("%lld bytes", size)
-                << start + QByteArray(size - start.size(), 'p') << "k"
-                << (size == TextFile::MaximumSize ? "3101|o|12-03-2005|450.000|x|13½ : 14|144 x 75 mm|x|1" : Defaults);
-    }
-
+    // The last record of a key fills the panel (the sheetlet's number last, a decimal point shown as a comma);
+    // only the exact key is found; a record cut short fills what it has.
     void catalogueRecord()
     {
-        QFETCH(QByteArray, file);
-        QFETCH(QString, key);
         TestFolder folder;
-        QVERIFY(folder.write(Catalogus::Bestand, file));
-        const std::array<QString, 9> panel = LeesInformatie(folder.folder(), key).Infolab;
-        QTEST(QStringList(panel.begin(), panel.end()).join('|'), "panel");
+        const auto panel = [&](const QByteArray& file, const QString& key) {
+            folder.write(Catalogus::Bestand, file);
+            const std::array<QString, 9> labels = LeesInformatie(folder.folder(), key).Infolab;
+            return QStringList(labels.begin(), labels.end()).join('|');
+        };
+        const QByteArray alkmaar = record("2005-Alkmaar", "1", "\x80 3.50") + record("2006-Delft", "2", "x") +
+                                   record("2005-Alkmaar", "3", "\x80 9.99", "5 x \x80 0.44");
+        QCOMPARE(panel(alkmaar, "2005-Alkmaar"),
+                 "3101|Studio|12-03-2005|450.000|5 x € 0,44|13½ : 14|144 x 75 mm|€ 9,99|3");
+        for (const char* key : {"2005-alkmaar", "2005-Alkmaar ", "2005-Alk", ""})
+            QCOMPARE(panel(alkmaar, key), Defaults);
+        QCOMPARE(panel("k\r\n4\r\n3101", "k"), "3101|0|0|0|0|0|0|0|4");
+        // A label holds one short line: an endless field is cut to 256 characters.
+        for (const int length : {256, 257})
+            QCOMPARE(panel(record("k", "1", "x", "x", QByteArray(length, 'o')), "k"),
+                     "3101|" + QString(256, 'o') + "|12-03-2005|450.000|x|13½ : 14|144 x 75 mm|x|1");
     }
 
-    void catalogueTotals_data()
-    {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QString>("totals"); // prices: count x total, nominal values: count x total
-        QTest::newRow("twee records") << record("a", "1", "\x80 12.50", "5 x \x80 0.44") +
-                                             record("b", "2", "\x80 12.50")
-                                      << "2 x 25.00, 2 x 0.83";
-        // "12.75" loses its "12" with the two characters of sign and blank; a billion or more is damage;
-        // a last record cut short before its price still counts.
-        QByteArray prices;
-        for (const char* price : {"\x80  1 2.5 euro", "\x80 geen", "12.75", "\x80 999999999", "\x80 1000000000"})
-            prices += record("a", "1", price, "x");
-        QTest::newRow("prijzen") << prices + QByteArray("x\r\n").repeated(9) << "6 x 1000000012.25, 0 x 0.00";
-        // Any line that begins with "5 x" counts, its amount the last four characters; too short a line gives nothing.
-        QTest::newRow("nominale waarden")
-            << QByteArray("5 x \x80 0.44\r\n5 x 1234560.44\r\nniets\r\nx 5 x 0.44\r\n5 x 1\r\n5 x\r\n5 x 0.4\r\n")
-            << "1 x 0.00, 5 x 1.28";
-    }
-
+    // Prices: count x total, nominal values: count x total.
     void catalogueTotals()
     {
-        QFETCH(QByteArray, file);
         TestFolder folder;
-        QVERIFY(folder.write(Catalogus::Bestand, file));
-        const auto totals = [&] {
+        const auto totals = [&](const QByteArray& file) { // null: no file
+            if (!file.isNull())
+                folder.write(Catalogus::Bestand, file);
             const auto text = [](CatalogusTotaal total) {
                 return QStringLiteral("%1 x %2").arg(total.aantal).arg(total.totaal, 0, 'f', 2);
             };
             return text(TotaalCatalogusprijs(folder.folder())) + ", " + text(TotaalNominaal(folder.folder()));
         };
-        QTEST(totals(), "totals");
-        QVERIFY(QFile::remove(folder.path(Catalogus::Bestand)));
-        QCOMPARE(totals(), "0 x 0.00, 0 x 0.00");
+        QCOMPARE(totals({}), "0 x 0.00, 0 x 0.00");
+        QCOMPARE(totals(record("a", "1", "\x80 12.50", "5 x \x80 0.44") + record("b", "2", "\x80 12.50")),
+                 "2 x 25.00, 2 x 0.83");
+        // "12.75" loses its "12" with the two characters of sign and blank; a billion or more is damage;
+        // a last record cut short before its price still counts.
+        QByteArray prices;
+        for (const char* price : {"\x80  1 2.5 euro", "\x80 geen", "12.75", "\x80 999999999", "\x80 1000000000"})
+            prices += record("a", "1", price, "x");
+        QCOMPARE(totals(prices + QByteArray("x\r\n").repeated(9)), "6 x 1000000012.25, 0 x 0.00");
+        // Any line that begins with "5 x" counts, its amount the last four characters; too short a line gives nothing.
+        QCOMPARE(totals("5 x \x80 0.44\r\n5 x 1234560.44\r\nniets\r\nx 5 x 0.44\r\n5 x 1\r\n5 x\r\n5 x 0.4\r\n"),
+                 "1 x 0.00, 5 x 1.28");
     }
 
     // Both lists are sorted without regard to case and without extensions.
@@ -115,8 +124,6 @@ private Q_SLOTS:
         QCOMPARE(LaadVelNamen(folder.folder(), LaadVelModusVan(14)), QStringList{"Delft"});
         QCOMPARE(LaadVelTekst(LaadVelModus::Velletjes, 3),
                  "Maak d.m.v. de lijst een keuze uit één van de 3 velletjes die u wilt openen.");
-        QCOMPARE(LaadVelTekst(LaadVelModus::Supplementen, 0),
-                 "Maak d.m.v. de lijst een keuze uit één van de 0 ontworpen supplementen.");
         // Year, place and the caption of the Help menu's look-up from a sheetlet key.
         const char* const keys[][2] = {{"2008-X", "2008|X|Info X.nl"},
                                        {"2008-", ""},
@@ -136,12 +143,11 @@ private Q_SLOTS:
     void jpegExport()
     {
         TestFolder folder;
-        const QString jpeg = folder.path("Images/export.jpg");
-        QCOMPARE(ExporteerJpg(folder.folder(), filtertest::patternPicture(500, 260), jpeg), ExportStatus::Gelukt);
-        QImageReader reader(jpeg);
+        QCOMPARE(ExporteerJpg(folder.folder(), Picture, folder.path("Images/x.jpg")), ExportStatus::Gelukt);
+        QImageReader reader(folder.path("Images/x.jpg"));
         QCOMPARE(reader.format(), "jpeg");
         QCOMPARE(reader.size(), QSize(500, 260));
-        QCOMPARE(ExporteerJpg(folder.folder(), filtertest::patternPicture(500, 260), folder.path("geen/map/x.jpg")),
+        QCOMPARE(ExporteerJpg(folder.folder(), Picture, folder.path("geen/map/x.jpg")),
                  ExportStatus::JpgNietGeschreven);
         QVERIFY(!QFile::exists(folder.path("mydummy.bmp")));
     }
@@ -166,6 +172,7 @@ private Q_SLOTS:
         QCOMPARE(InvoerVeldVan(25), std::nullopt);
         const std::tuple<InvoerVeld, QString, QString> entries[] = {
             {InvoerVeld::Jaartal, "20071", "Lengte jaartal is 4 tekens!"},
+            {InvoerVeld::Jaartal, " 2007 ", ""},
             {InvoerVeld::Plaatsnaam, QString(64, 'x'), ""},
             {InvoerVeld::Plaatsnaam, QString(65, 'x'), "De tekst is te lang: ten hoogste 64 tekens."},
             {InvoerVeld::CatalogusNr, QString(4096, 'x'), ""},
@@ -176,6 +183,239 @@ private Q_SLOTS:
             const QString error = fieldEntryError(veld, text);
             QVERIFY2(expected.isEmpty() ? error.isEmpty() : error.startsWith(expected), qPrintable(error));
         }
+    }
+
+    // The bytes of place.sup, and what reading gives: the fields, the description lines, where the damage is.
+    void fileAndReading()
+    {
+        const QByteArray utf8 = "Caf\xc3\xa9\r\n1\r\n2007\r\n3\r\n-\r\n";
+        const QByteArray full = utf8 + QByteArray(SupplementBestand::MaxFileSize - utf8.size(), 'y');
+        // The bytes (null: no file), the status, the fields and lines read, and the damaged line.
+        const std::tuple<QByteArray, LeesStatus, QStringList, int> rows[] = {
+            // What the program writes itself it reads back whole.
+            {Header + "Eerste regel \r\nCaf\xe9 \x80 \x91x\x92\r\n\r\n", LeesStatus::Gelukt,
+             Fields + QStringList{"Eerste regel ", "Café € ‘x’", ""}, 0},
+            {"Delft\r\n\r\n 2007 \r\n\r\n" + Hyphens + "\r\n", LeesStatus::Gelukt, {"Delft", "", " 2007 ", ""}, 0},
+            {Header + QByteArray(4096, 'x') + "\r\n" + QByteArray("r\r\n").repeated(99), LeesStatus::Gelukt,
+             Fields + QStringList{QString(4096, 'x')} + QStringList(99, "r"), 0},
+            // A damaged file gives what stands before the damage.
+            {Header + QByteArray("r\r\n").repeated(101), LeesStatus::TeveelRegels, Fields + QStringList(100, "r"), 0},
+            {QByteArray(), LeesStatus::Ontbreekt, {}, 0},
+            {"Delft\r\n1\r\n2007\r\n3\r\n", LeesStatus::TeKort, Fields, 0},
+            {Header + "r\r\n" + QByteArray(4097, 'y') + "\r\nna\r\n", LeesStatus::TeLangeRegel,
+             Fields + QStringList{"r"}, 7},
+            {"Delft\r\n" + QByteArray(4097, 'y'), LeesStatus::TeLangeRegel, {"Delft"}, 2},
+            // Nothing past the first mebibyte is read: a byte there cannot turn the UTF-8 before it into
+            // Windows-1252.
+            {full + "\xff", LeesStatus::TeLangeRegel, {"Café", "1", "2007", "3"}, 6},
+            {full.chopped(1) + "\xff", LeesStatus::TeLangeRegel, {"CafÃ©", "1", "2007", "3"}, 6}};
+        for (const auto& [bytes, status, read, damagedLine] : rows) {
+            TestFolder folder;
+            if (status == LeesStatus::Gelukt) {
+                QCOMPARE(SchrijfSupplement(folder.folder(), supplement(read)).status, SchrijfStatus::Gelukt);
+                QCOMPARE(folder.read("Supplementen/Delft.sup"), bytes);
+            } else if (!bytes.isNull()) {
+                QVERIFY(folder.write("Supplementen/Delft.sup", bytes));
+            }
+            const GelezenSupplement gelezen = LeesSupplement(folder.folder(), "Delft");
+            QStringList fields;
+            for (const auto& field : {gelezen.Plaatsnaam, gelezen.CatalogusNr, gelezen.Jaartal, gelezen.PaginaNr})
+                fields += field ? QStringList{*field} : QStringList();
+            QCOMPARE(gelezen.status, status);
+            QCOMPARE(fields + gelezen.regels, read);
+            QCOMPARE(gelezen.damagedLine, damagedLine);
+            // The description starts after the line of hyphens.
+            QCOMPARE(gelezen.regelsGelezen, fields.size() == 4 && status != LeesStatus::TeKort);
+        }
+    }
+
+    // Nothing is written unless all of it can be: a name that is no file name, characters the file cannot
+    // hold (each named once) and a line longer than the file allows are refused.
+    void savingRefusesWhatCannotComeBack()
+    {
+        QList<std::tuple<QStringList, SchrijfStatus, QStringList>> rows = {
+            {{"Łódź", "", "", "", "Łeba"}, SchrijfStatus::OnbekendeTekens, {"Ł", "ź"}},
+            {{"Delft", "", "", "", "Gdańsk 😀"}, SchrijfStatus::OnbekendeTekens, {"ń", "😀"}},
+            {{"Delft", QString(4097, 'x')}, SchrijfStatus::TeLangeTekst, {}}};
+        for (const char* name : {"", "   ", ".", "..", "../Data/x", "a/b", "a\\b", "C:", "wat?", "a*", "\"a\"", "<a>",
+                                 "a|b", "a\tb", "a\nb", "a\x7f"})
+            rows.append({{name}, SchrijfStatus::OngeldigeNaam, {}});
+        for (const char* name : {"'s-Hertogenbosch", "St. Oedenrode", "Café", "a..b"})
+            rows.append({{name}, SchrijfStatus::Gelukt, {}});
+        for (const auto& [fieldsAndLines, status, characters] : rows) {
+            TestFolder folder;
+            const SaveResult result = SchrijfSupplement(folder.folder(), supplement(fieldsAndLines, true));
+            const qsizetype written = filesOf(folder).size() + QDir(folder.path("Data")).entryList(QDir::Files).size();
+            QVERIFY2(result.status == status && result.characters == characters, qPrintable(fieldsAndLines[0]));
+            QVERIFY2(written == (status == SchrijfStatus::Gelukt ? 2 : 0), qPrintable(fieldsAndLines[0]));
+        }
+    }
+
+    // The bitmap holds the canvas pixel for pixel; a save without a picture removes the old one; a
+    // name differing in case is the same pair; a file where the folder should be is reported.
+    void pairFollowsThePlaceName()
+    {
+        TestFolder folder;
+        QCOMPARE(SchrijfSupplement(folder.folder(), supplement({"Delft"}, true)).status, SchrijfStatus::Gelukt);
+        QCOMPARE(QImage(folder.path("Supplementen/Delft.bmp"), "BMP").convertToFormat(QImage::Format_RGB32), Picture);
+        QVERIFY(SupplementBestaat(folder.folder(), "DELFT"));
+        QVERIFY(!SupplementBestaat(folder.folder(), "Delf"));
+        QCOMPARE(SchrijfSupplement(folder.folder(), supplement({"dELFT"})).status, SchrijfStatus::Gelukt);
+        QCOMPARE(filesOf(folder).keys(), QStringList{"Delft.sup"});
+        QCOMPARE(LeesSupplement(folder.folder(), "delft").Plaatsnaam, "dELFT");
+        QVERIFY(QDir(folder.path("Supplementen")).removeRecursively() && folder.write("Supplementen", "een bestand"));
+        QCOMPARE(SchrijfSupplement(folder.folder(), supplement({"Delft"})).status, SchrijfStatus::MapNietAangemaakt);
+    }
+
+    // Moving the new bitmap into place fails once the new text has taken its place: the save says so,
+    // and the old pair is back as it was, with nothing beside it.
+    void failedMoveKeepsTheOldPair()
+    {
+        TestFolder folder;
+        QCOMPARE(SchrijfSupplement(folder.folder(), supplement({"Delft", "1"}, true)).status, SchrijfStatus::Gelukt);
+        const Files old = filesOf(folder);
+        bool newTextWasInPlace = false;
+        const auto vanish = [&] {
+            newTextWasInPlace = folder.read("Supplementen/Delft.sup").startsWith("Delft\r\n2\r\n");
+            for (const QString& waiting : QDir(folder.path("Supplementen")).entryList({"Delft.bmp?*"}))
+                QVERIFY(QFile::remove(folder.path("Supplementen/" + waiting)));
+        };
+        QCOMPARE(SchrijfSupplement(folder.folder(), supplement({"Delft", "2"}, true), vanish).status,
+                 SchrijfStatus::AfbeeldingNietGeschreven);
+        QVERIFY(newTextWasInPlace);
+        QCOMPARE(filesOf(folder), old);
+    }
+
+    void interruptedSave_data()
+    {
+        QTest::addColumn<Files>("before");
+        QTest::addColumn<bool>("byListing");
+        QTest::addColumn<Files>("after");
+        const QString S = "Delft.sup", B = "Delft.bmp", New = ".nieuw", Marker = S + ".klaar";
+        const QByteArray picture = "afbeelding\r\n";
+        QTest::newRow("vastgelegd, bij het opsommen")
+            << Files{{S, "oud"}, {B, "oud"}, {S + New, "nieuw"}, {B + New, "nieuw"}, {Marker, picture}} << true
+            << Files{{S, "nieuw"}, {B, "nieuw"}};
+        QTest::newRow("vastgelegd zonder plaatje")
+            << Files{{S, "oud"}, {B, "oud"}, {S + New, "nieuw"}, {Marker, "geen afbeelding\r\n"}} << false
+            << Files{{S, "nieuw"}};
+        QTest::newRow("niet vastgelegd") << Files{{S, "oud"}, {B, "oud"}, {S + New, "nieuw"}, {B + New, "nieuw"}}
+                                         << false << Files{{S, "oud"}, {B, "oud"}};
+        // Listing also clears writes a crash cut short, with or without a marker.
+        QTest::newRow("niet vastgelegd, halverwege geschreven, bij het opsommen")
+            << Files{{S, "oud"}, {B, "oud"}, {S + New, "nieuw"}, {B + New + ".Ab12cd", "nie"}} << true
+            << Files{{S, "oud"}, {B, "oud"}};
+        QTest::newRow("vastgelegd, halverwege geschreven marker, bij het opsommen")
+            << Files{{S, "oud"}, {S + New + ".x9Y8z7", "nieu"}, {Marker + ".Qw3er4", "afb"}} << true
+            << Files{{S, "oud"}};
+        // A folder in the bitmap's place: the marker stays for a later read to finish the save.
+        QTest::newRow("plaats van het plaatje bezet")
+            << Files{{S, "oud"}, {B + "/blokkade", ""}, {S + New, "nieuw"}, {B + New, "nieuw"}, {Marker, picture}}
+            << false << Files{{S, "nieuw"}, {B + New, "nieuw"}, {Marker, picture}};
+    }
+
+    // Reading a supplement, or listing them, first finishes a save interrupted after its marker was
+    // written and throws away one interrupted before.
+    void interruptedSave()
+    {
+        QFETCH(Files, before);
+        QFETCH(bool, byListing);
+        TestFolder folder;
+        for (auto file = before.cbegin(); file != before.cend(); ++file)
+            QVERIFY(folder.write("Supplementen/" + file.key(), file.value()));
+        const auto read = [&] {
+            if (byListing)
+                QCOMPARE(LaadVelNamen(folder.folder(), LaadVelModus::Supplementen), QStringList{"Delft"});
+            else
+                LeesSupplement(folder.folder(), "Delft");
+        };
+        read();
+        QTEST(filesOf(folder), "after");
+        if (QFileInfo(folder.path("Supplementen/Delft.bmp")).isDir()) {
+            QVERIFY(QDir(folder.path("Supplementen/Delft.bmp")).removeRecursively());
+            read();
+            QCOMPARE(filesOf(folder), (Files{{"Delft.sup", "nieuw"}, {"Delft.bmp", "nieuw"}}));
+        }
+    }
+
+    // Each field of the model signals once with its name and marks the design unsaved; the same value
+    // again changes nothing.
+    void modelSignalsEachChange()
+    {
+        for (const Field field :
+             {Field::Plaatsnaam, Field::CatalogusNr, Field::Jaartal, Field::PaginaNr, Field::Omschrijving}) {
+            SupplementModel model;
+            QSignalSpy changed(&model, &SupplementModel::changed), modified(&model, &SupplementModel::modifiedChanged);
+            for (int twice = 0; twice < 2; ++twice) {
+                if (field == Field::Omschrijving)
+                    model.setOmschrijving(model.Omschrijving(), {"een regel"}); // the same text, other lines
+                else
+                    model.setField(field, "2308");
+            }
+            QCOMPARE(changed, QList<QVariantList>{{QVariant::fromValue(field)}});
+            QCOMPARE(modified, QList<QVariantList>{{true}});
+            QCOMPARE(unsavedWarning(model), "Het ontwerp is nog niet bewaard. ");
+        }
+    }
+
+    // Opened, saved or new, the design counts as unchanged until the page picture or the canvas changes;
+    // undoing the canvas back to where it was saved makes it unchanged again. A sheetlet opens onto the
+    // canvas, not onto the page. A save that fails leaves the design unsaved; one that only could not
+    // remove the old bitmap has saved it.
+    void modelModifiedSinceSavedOrOpened()
+    {
+        TestFolder folder(true);
+        SupplementModel model;
+        model.openSheetlet(folder.folder(), "2007-Delft");
+        QVERIFY(model.snapshot().afbeelding.isNull());
+        QSignalSpy modified(&model, &SupplementModel::modifiedChanged);
+        model.transferPicture();
+        QCOMPARE(model.snapshot().afbeelding, model.canvas().image());
+        QCOMPARE(model.save(folder.folder()).status, SchrijfStatus::Gelukt);
+        model.canvas().change("Rood", [](QImage& image) { image.fill(Qt::red); });
+        model.canvas().undo();
+        QCOMPARE(modified, (QList<QVariantList>{{true}, {false}, {true}, {false}}));
+        model.startNew();
+        QVERIFY(!model.isModified());
+        QVERIFY(model.snapshot().afbeelding.isNull());
+        model.setPlaatsnaam("a/b");
+        QCOMPARE(model.save(folder.folder()).status, SchrijfStatus::OngeldigeNaam);
+        QVERIFY(model.isModified());
+        QVERIFY(QDir().mkpath(folder.path("Supplementen/Leeg.bmp/blokkade")));
+        model.setPlaatsnaam("Leeg");
+        QCOMPARE(model.save(folder.folder()).status, SchrijfStatus::AfbeeldingNietVerwijderd);
+        QVERIFY(!model.isModified());
+    }
+
+    // Opening a saved supplement gives back the box text, the page picture and canvas, and the catalogue
+    // record of its sheetlet (the fields and lines are checked on the everyday path). An old file's
+    // placeholder number reads as none; a damaged bitmap opens as no picture and a damaged text names its line.
+    void modelSavesAndOpens()
+    {
+        TestFolder folder(true);
+        const QString text = "Delft ligt aan de Schie.\n\nTweede alinea.";
+        SupplementModel model;
+        model.setPlaatsnaam("Delft");
+        model.setJaartal("2007");
+        model.setOmschrijving(text, GetTextBoxZeilen(text));
+        model.canvas().replace("Foto", Picture);
+        model.transferPicture();
+        QCOMPARE(model.save(folder.folder()).status, SchrijfStatus::Gelukt);
+        SupplementModel opened;
+        QVERIFY(opened.openSupplement(folder.folder(), "delft").isEmpty());
+        QCOMPARE(QStringList({opened.Plaatsnaam(), opened.Omschrijving(), opened.catalogueKey()}),
+                 QStringList({"Delft", text, "2007-Delft"}));
+        QVERIFY(opened.AfbeeldingOvergezet());
+        QCOMPARE(opened.pagePicture(), Picture);
+        QCOMPARE(opened.canvas().image(), Picture);
+
+        QVERIFY(folder.write("Supplementen/Delft.sup", "Delft\r\nNr.\r\n1999\r\n7\r\n-\r\n" + QByteArray(5000, 'y')));
+        QVERIFY(folder.write("Supplementen/Delft.bmp", "BM kapot"));
+        const QStringList messages = opened.openSupplement(folder.folder(), "Delft");
+        QCOMPARE(messages.size(), 2);
+        QVERIFY(messages[0].startsWith("Regel 6 van 'Delft.sup' is langer dan 4096 tekens"));
+        QCOMPARE(QStringList({opened.CatalogusNr(), opened.Omschrijving(), opened.catalogueKey()}), QStringList(3));
+        QVERIFY(!opened.AfbeeldingOvergezet());
     }
 };
 

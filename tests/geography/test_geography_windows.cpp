@@ -76,29 +76,26 @@ private Q_SLOTS:
         UrlCatcher catcher;
         QDesktopServices::setUrlHandler("https", &catcher, "open");
         TestFolder folder;
-        QVERIFY(folder.write(PlaceNames::FileName, "Aalten\r\nA\r\n\"Bergen, Limburg\"\r\nDe Rijp & Co\r\nD\xe9"
-                                                   "dem\r\nAmen\r\n"));
+        QVERIFY(folder.write(PlaceNames::FileName,
+                             "Aalten\r\nA\r\n\"Bergen, Limburg\"\r\nDe Rijp\r\nD\xf4nj\xfbm\r\nAmen\r\n"));
         StedenForm form(folder.folder());
         auto* list = form.findChild<QListWidget*>("List1");
         QCOMPARE(listed(form), QStringList({"", "   Kies een letter A..Z"}));
-        const char* const letters[][2] = {{"B", "Bergen, Limburg"}, {"Q", ""}, {"D", "De Rijp & Co|Dédem"}};
+        const char* const letters[][2] = {{"B", "Bergen, Limburg"}, {"Q", ""}, {"D", "De Rijp|Dônjûm"}};
         for (const auto& [letter, names] : letters) {
             form.findChild<QComboBox*>("Combo1")->setCurrentText(letter);
             form.Combo1_Click();
             QCOMPARE(listed(form).join('|'), names);
             QCOMPARE(text(form, "Label2"), QString::number(listed(form).size()) + " Plaatsnamen");
         }
-        for (const int row : {0, 1}) {
-            list->setCurrentRow(row);
-            form.List1_DblClick();
-        }
+        list->setCurrentRow(1);
+        form.List1_DblClick();
         QTest::keyClick(list, Qt::Key_A);
         QCOMPARE(listed(form), QStringList({"Aalten", "Amen"}));
         list->setCurrentRow(1);
         QTest::keyClick(list, Qt::Key_Return);
         QDesktopServices::unsetUrlHandler("https");
-        QCOMPARE(catcher.urls, QStringList({"https://maps.google.nl/maps?hl=nl&tab=wl&q=De%20Rijp%20%26%20Co",
-                                            "https://maps.google.nl/maps?hl=nl&tab=wl&q=D%C3%A9dem",
+        QCOMPARE(catcher.urls, QStringList({"https://maps.google.nl/maps?hl=nl&tab=wl&q=D%C3%B4nj%C3%BBm",
                                             "https://maps.google.nl/maps?hl=nl&tab=wl&q=Amen"}));
     }
 
