@@ -195,11 +195,11 @@ QString SchrijfMelding(const SaveResult& result, const QString& name)
         return QStringLiteral("De map Supplementen kon niet worden aangemaakt. Het supplement is niet opgeslagen.");
     case SchrijfStatus::TekstNietGeschreven:
         return QStringLiteral("Het bestand '%1.sup' kon niet worden geschreven%2. Het supplement is niet opgeslagen; "
-                              "what er al stond is onveranderd.")
+                              "wat er al stond is onveranderd.")
             .arg(name, reason);
     case SchrijfStatus::AfbeeldingNietGeschreven:
         return QStringLiteral("Het bestand '%1.bmp' kon niet worden geschreven%2. Het supplement is niet opgeslagen; "
-                              "what er al stond is onveranderd.")
+                              "wat er al stond is onveranderd.")
             .arg(name, reason);
     case SchrijfStatus::AfbeeldingNietVerwijderd:
         return QStringLiteral("Het supplement is opgeslagen, maar het oude plaatje '%1.bmp' kon niet worden verwijderd.")
