@@ -14,7 +14,7 @@ look at: either a test is missing, or the fault changes nothing observable
 (an equivalent mutant). Equivalent mutants are listed by hand in
 tools/mutation-equivalents.txt, one per line as
 
-    path | fault | the line as it stands | why nothing observable changes
+    path | fault | the line as the fault leaves it | why nothing observable changes
 
 and are reported apart, not counted. --quick stops the suite at the first
 failing test, which makes a run several times faster but leaves out which
@@ -192,10 +192,10 @@ def main():
     for index, site in enumerate(chosen, 1):
         original, before, after = apply(site)
         catchers = []
-        if (site[0], site[4], before) in known:
+        if (site[0], site[4], after) in known:
             with open(os.path.join(ROOT, site[0]), "w", encoding="utf-8") as f:
                 f.write(original)
-            results.append((site, before, after, "equivalent", [known[(site[0], site[4], before)]]))
+            results.append((site, before, after, "equivalent", [known[(site[0], site[4], after)]]))
             print(f"[{index}/{len(chosen)}] equivalent: {site[0]}:{site[1] + 1} {site[4]}", flush=True)
             continue
         try:

@@ -169,7 +169,7 @@ private Q_SLOTS:
         // A placeable key, or a plain header: type 1 or 2, nine words, version 0x0300 or 0x0100.
         // clang-format off
         const std::pair<const char*, bool> rows[] = {
-            {"d7cdc69a0000", true},  {"010009000003", true}, {"020009000001", true}, {"010009000002", false},
+            {"d7cdc69a0000", true},  {"01000900000334", true}, {"02000900000100", true}, {"010009000002", false},
             {"030009000003", false}, {"0100090000", false},  {"", false}};
         // clang-format on
         for (const auto& [hex, metafile] : rows)

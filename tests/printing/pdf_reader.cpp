@@ -16,11 +16,11 @@ QString run(const QString& program, const QStringList& arguments)
 
 } // namespace
 
-QList<PdfWoord> PdfWoorden(const QString& pdf)
+QList<PdfWord> pdfWords(const QString& pdf)
 {
     static const QRegularExpression token(QStringLiteral(
         "<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">(.*?)</word>"));
-    QList<PdfWoord> words;
+    QList<PdfWord> words;
     int page = 0;
     for (auto it = token.globalMatch(run(QStringLiteral("pdftotext"), {"-bbox", pdf, "-"})); it.hasNext();) {
         const auto m = it.next();
@@ -38,7 +38,7 @@ QList<PdfWoord> PdfWoorden(const QString& pdf)
     return words;
 }
 
-PdfInfo PdfInformatie(const QString& pdf)
+PdfInfo pdfInfo(const QString& pdf)
 {
     const QString text = run(QStringLiteral("pdfinfo"), {pdf});
     const auto pages = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(text);
@@ -46,7 +46,7 @@ PdfInfo PdfInformatie(const QString& pdf)
     return {pages.captured(1).toInt(), QSizeF(size.captured(1).toDouble(), size.captured(2).toDouble())};
 }
 
-QImage PdfPagina(const QString& pdf, int page, int dpi)
+QImage pdfPage(const QString& pdf, int page, int dpi)
 {
     QTemporaryDir dir;
     const QString base = dir.filePath(QStringLiteral("page"));
@@ -55,22 +55,22 @@ QImage PdfPagina(const QString& pdf, int page, int dpi)
     return QImage(base + QStringLiteral(".png"));
 }
 
-QList<PdfWoord> PdfZoek(const QList<PdfWoord>& words, const QString& text, int page)
+QList<PdfWord> findWords(const QList<PdfWord>& words, const QString& text, int page)
 {
     const QStringList wanted = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     const auto same = [&](const auto& word, const auto& w) { return word.text == w && (!page || word.page == page); };
     const auto found = std::search(words.begin(), words.end(), wanted.begin(), wanted.end(), same);
-    return found == words.end() ? QList<PdfWoord>() : QList<PdfWoord>(found, found + wanted.size());
+    return found == words.end() ? QList<PdfWord>() : QList<PdfWord>(found, found + wanted.size());
 }
 
-QStringList PdfRegel(const QList<PdfWoord>& words, int page, double y)
+QStringList wordsOnLine(const QList<PdfWord>& words, int page, double y)
 {
-    QList<PdfWoord> line;
+    QList<PdfWord> line;
     std::copy_if(words.begin(), words.end(), std::back_inserter(line),
-                 [&](const PdfWoord& word) { return word.page == page && qAbs(word.box.top() - y) < 40; });
+                 [&](const PdfWord& word) { return word.page == page && qAbs(word.box.top() - y) < 40; });
     std::sort(line.begin(), line.end(), [](const auto& a, const auto& b) { return a.box.left() < b.box.left(); });
     QStringList texts;
-    for (const PdfWoord& word : line)
+    for (const PdfWord& word : line)
         texts.append(word.text);
     return texts;
 }

@@ -7,7 +7,7 @@
 #include <QImage>
 #include <QStringList>
 
-struct PdfWoord
+struct PdfWord
 {
     int page = 0; // from 1
     QString text;
@@ -20,11 +20,11 @@ struct PdfInfo
     QSizeF pageSize; // points
 };
 
-QList<PdfWoord> PdfWoorden(const QString& pdf);
-PdfInfo PdfInformatie(const QString& pdf);
+QList<PdfWord> pdfWords(const QString& pdf);
+PdfInfo pdfInfo(const QString& pdf);
 // One page rendered at the given resolution (dots per inch).
-QImage PdfPagina(const QString& pdf, int page, int dpi);
+QImage pdfPage(const QString& pdf, int page, int dpi);
 // The words of the text as printed on one line, found in order; empty when absent.
-QList<PdfWoord> PdfZoek(const QList<PdfWoord>& words, const QString& text, int page = 0);
+QList<PdfWord> findWords(const QList<PdfWord>& words, const QString& text, int page = 0);
 // The words whose top lies within 40 twips of y on the page, left to right.
-QStringList PdfRegel(const QList<PdfWoord>& words, int page, double y);
+QStringList wordsOnLine(const QList<PdfWord>& words, int page, double y);
