@@ -10,6 +10,7 @@
 #include "common/main_window_fixture.h"
 
 #include <QAction>
+#include <QMenuBar>
 #include <QTextBrowser>
 #include <QtTest>
 
@@ -36,6 +37,14 @@ private Q_SLOTS:
             QApplication::processEvents();
         }
         QCOMPARE(f.interaction.texts("message").size(), dpi == 96 ? 0 : 1);
+        // Every line of the block fits it; the clock stands on its last line, after "Time / Date..... :".
+        const auto* block = titel.findChild<QLabel*>("Label1");
+        for (const QString& line : lines)
+            QVERIFY2(block->fontMetrics().horizontalAdvance(line) <= block->width(), qPrintable(line));
+        const QRect clock = titel.findChild<QLabel*>("KlokLabel")->geometry();
+        const QFontMetrics metrics = block->fontMetrics();
+        const int lastLine = block->y() + block->sizeHint().height() - metrics.height();
+        QVERIFY(qAbs(clock.y() - lastLine) <= 2 && clock.x() > block->x() + metrics.horizontalAdvance(lines.last()));
         // A click on the block plays the animation through: every column of the strip is painted.
         titel.setAnimationPause(0.0f, 0.0f);
         QTest::mouseClick(titel.findChild<QLabel*>("Label1"), Qt::LeftButton);
@@ -55,11 +64,21 @@ private Q_SLOTS:
                     {"PicImage", px(44, 104), QSize(263, 143) * 15}, {"CatalogusLabel", px(43, 253), {}, "Nr."},
                     {"JaartalLabel", px(287, 253), {}, "Jaar"},      {"PagLabel", px(335, 510), {}, "1"},
                     {"OmschrijfLabel", px(44, 290), QSize(264, 210) * 15}});
-        QStringList texts = {f.child<QWidget>("PagLabel")->toolTip(), f.child<QWidget>("ConvertKnop")->toolTip()};
+        QStringList texts = {f.main->menuBar()->actions().first()->text()}; // Alt+F opens it
+        for (const char* name : {"PagLabel", "ConvertKnop", "Knop1", "Knop12"})
+            texts << f.child<QWidget>(name)->toolTip();
         for (const char* name : {"InfoLabel", "KlokLabel", "Label12", "CoorLabel", "Infolab0", "Infolab8"})
             texts << f.text(name);
-        QCOMPARE(texts, QStringList({" Dubbelklik voor Bewerken ", " Afbeelding overzetten ", "Informatie", "00:00:00",
-                                     "Lijndikte : 2 pixels", "Coördinaten :", "0", "0"}));
+        QCOMPARE(texts, QStringList({"&File", " Dubbelklik voor Bewerken ", " Afbeelding overzetten ", " Potlood ",
+                                     " Foto in rechthoek ", "Informatie", "00:00:00", "Lijndikte : 2 pixels",
+                                     "Coördinaten :", "0", "0"}));
+        const MainMenus& m = f.main->menus();
+        // clang-format off
+        for (const auto& [action, key] : {std::pair{m.FileNew, QKeySequence::New}, {m.FileOpen, QKeySequence::Open},
+                                          {m.FileSave, QKeySequence::Save}, {m.FilePrint, QKeySequence::Print},
+                                          {m.FileExit, QKeySequence::Quit}, {m.HelpHelp, QKeySequence::HelpContents}})
+            QCOMPARE(action->shortcut(), QKeySequence(key));
+        // clang-format on
     }
 
     // The menu's Exit asks too, naming an unsaved design; No keeps all, Yes writes the colours the
@@ -78,8 +97,9 @@ private Q_SLOTS:
         QVERIFY(f.main->close() && f.folder.read(SettingsFile::FileName).contains("\r\n77,200,240\r\n"));
     }
 
-    // 50 percent is a bar of 120 pixels in RGB(0,0,160), 100 clears it and stops the timer; a plain status
-    // text after a warning (dark red) is black again.
+    // 50 percent is a bar of 120 pixels in RGB(0,0,160), 100 clears it and stops the timer; a long warning
+    // (dark red) is read whole, and a plain status text after it is black again. A dark panel colour leaves
+    // the menu bar and the buttons as the desktop has them.
     void progressBarAndStatusLine()
     {
         MainWindowFixture f;
@@ -92,9 +112,14 @@ private Q_SLOTS:
         f.state.Voortgang = 100;
         f.main->BarTimer_Timer();
         QVERIFY(!barTimer->isActive() && f.child<QLabel>("Bar")->pixmap().isNull());
-        f.main->ToonInfo("Let op", 1);
+        auto* info = f.child<QLabel>("InfoLabel");
+        f.main->ToonInfo("foto.wmf is een Windows Metafile; die kan deze uitgave niet lezen.", 1);
+        QVERIFY(info->wordWrap() && info->heightForWidth(info->width()) <= info->height());
         f.main->ToonInfo("Gewoon", 0);
-        QCOMPARE(f.child<QLabel>("InfoLabel")->palette().color(QPalette::WindowText), QColor(0, 0, 0));
+        QCOMPARE(info->palette().color(QPalette::WindowText), QColor(0, 0, 0));
+        f.main->ZetVensterKleur(10, 10, 10);
+        QVERIFY(f.main->menuBar()->palette().window() == QApplication::palette().window() &&
+                f.child<QWidget>("OpenKnop")->palette().button() == QApplication::palette().button());
     }
 
     // The two help pages share one view: what it shows, the check marks and the status line after each choice.

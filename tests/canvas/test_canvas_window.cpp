@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QScrollBar>
+#include <QStandardPaths>
 #include <QtTest>
 
 namespace {
@@ -241,7 +242,9 @@ private Q_SLOTS:
         w.stroke({{10, 20}, {110, 70}});
         w.stroke({{10, 20}, {110, 70}});
         w.main->menus().PerforatieVelFotos[1]->trigger();
-        QVERIFY(w.interaction.texts("open").size() == 3 && int(w.state.Gereedschap) == 12);
+        // The first dialog opens in the user's pictures, later ones in the folder of the last photo.
+        const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+        QVERIFY(w.interaction.texts("open") == QStringList(3, pictures) && int(w.state.Gereedschap) == 12);
         QVERIFY(w.painted().isEmpty() && w.undo().count() == 0 && w.state.BeeldBestand.isEmpty());
         QCOMPARE(w.child<QLabel>("InfoLabel")->palette().color(QPalette::WindowText), QColor(155, 0, 0));
         QVERIFY(w.main->menus().Bestandsnaam->title() == "*.*" && !QGuiApplication::overrideCursor());
@@ -258,6 +261,7 @@ private Q_SLOTS:
         QVERIFY(w.painted() == QRect(QPoint(10, 20), QPoint(476, 243)) && int(w.state.Gereedschap) == 4);
         w.panel.AchtergrondKnop_Click();
         QVERIFY(countColour(w.canvas(), Draw) == 500 * 260 && int(w.state.Gereedschap) == 0 && w.undo().count() == 3);
+        QCOMPARE(w.interaction.texts("open").last(), QFileInfo(m_photo).absolutePath());
     }
 };
 

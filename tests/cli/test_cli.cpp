@@ -96,7 +96,6 @@ QList<Case> cases()
         {{"info", "2005-alkmaar"}, 0, {"0: 0\n1: 0\n"}},
         {{"totals"}, 0, {"Catalogusprijs voor deze \n34 velletjes.... € ",
                          "Nominale waarde voor de \n34 velletjes..... € "}},
-        {{"info"}, 2, {usage + "info"}},
 
         {{"filter", "--list"}, 0, {"grayscale\n", "border-10\n", "perforate-sheet-black\n", "perforate-block-white\n",
                                    "barcode-1\n", "barcode-3\n"}},
@@ -135,13 +134,11 @@ QList<Case> cases()
          {{{20, 146}, red}, {{19, 146}, white}, {{88, 224}, red}, {{89, 224}, white}}},
         {{"photos", "sheet", "klein", "@/rozen.png", "@/smal.bmp", "@/x.png"}, 1, {"smal.bmp is geen velletje"}},
         {{"photos", "sheet", "klein", "@/kapot.png", "@/wit.bmp", "@/x.png"}, 1, {"kapot.png"}},
-        {{"photos", "vel", "groot", "@/rozen.png", "@/wit.bmp", "@/x.png"}, 2, {usage + "photos"}},
         {{"photos", "sheet", "middel", "@/rozen.png", "@/wit.bmp", "@/x.png"}, 2, {usage + "photos"}},
         {{"photos", "sheet", "groot", "@/rozen.png", "@/wit.bmp", "@/x.xyz"}, 2, {"Onbekend soort uitvoer"}},
 
         {{"kaart", "@/kaart.png"}, 0, {"2 Steden\n"}, {{{100, 200}, white}, {{150, 250}, white}},
          [](const Workspace& w) { QCOMPARE(w.picture("kaart.png").size(), MapPicture::Size); }},
-        {{"kaart"}, 2, {usage + "kaart"}},
         {{"kaart", "@/geen/map/kaart.png"}, 1, {"Kan @/geen/map/kaart.png niet schrijven: de map bestaat niet."}},
         {{"plaatsnamen", "A"}, 0, {"Aalten\nAmen\n2 Plaatsnamen\n"}},
         {{"plaatsnamen", "'"}, 0, {"'t Zandt\n1 Plaatsnamen\n"}},
@@ -161,7 +158,6 @@ QList<Case> cases()
         {{"list", "@/lijst.pdf"}, 0, {"34 velletjes in de catalogus"}, {}, [](const Workspace& w) {
              QCOMPARE(wordsOnLine(pdfWords(w.path("lijst.pdf")), 1, 1500 + 360),
                       QStringList({"1", "2005", "Alkmaar", "2301", "470.000", "0.39", "\u20ac", "6.00"})); }},
-        {{"page", "a.sup"}, 2, {usage + "page"}},
 
         // An output that is one of the inputs, by whatever path, is refused.
         {{"page", "@/Supplementen/Alkmaar.sup", "@/Supplementen/Alkmaar.sup"}, 2, {overInput}},

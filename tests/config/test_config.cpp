@@ -48,7 +48,6 @@ private Q_SLOTS:
         QCOMPARE(blueAndGreen + QList<int>({config.hScroll(3)->value(), config.hScroll1(2)->value()}),
                  QList<int>({240, 220, 240, 220}));
         QCOMPARE(f.child<PagePreview>("Pic")->background(), QColor(220, 220, 230));
-        QCOMPARE(config.findChild<QPushButton*>("ResetKnop")->toolTip(), QStringLiteral(" Reset achtergrondkleur "));
         QTest::mouseClick(config.findChild<QPushButton*>("OkKnop"), Qt::LeftButton);
         QCOMPARE(config.result(), int(QDialog::Accepted));
         QCOMPARE(f.folder.read(SettingsFile::FileName), settingsBefore);

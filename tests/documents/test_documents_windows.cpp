@@ -78,14 +78,16 @@ private Q_SLOTS:
             QTest::mouseClick(d.NewKnop, Qt::LeftButton);
             QVERIFY(!d.text().isEmpty());
             for (const QString& refused : {QString(99, '\n'), QStringLiteral("Gdańsk")}) {
-                d.Text1->setPlainText(refused);
+                d.Text1->setPlainText(refused); // 100 lines are more than the page holds, and red
+                QCOMPARE(d.PasLabel->palette().color(QPalette::WindowText) == QColor(155, 0, 0), refused.size() == 99);
                 QTest::mouseClick(d.OkKnop, Qt::LeftButton);
                 QCOMPARE(d.result(), int(QDialog::Rejected));
             }
             d.Text1->setPlainText(paragraph + "\nslot");
             for (QTextBlock block = d.Text1->document()->begin(); block.isValid(); block = block.next())
                 displayed += block.layout()->lineCount();
-            QCOMPARE(d.Label1->text(), QStringLiteral("Regels : %1").arg(displayed));
+            QCOMPARE(d.Label1->text() + d.PasLabel->text(),
+                     QStringLiteral("Regels : %1Op het albumblad passen 25 regels.").arg(displayed));
             QTest::mouseClick(d.OkKnop, Qt::LeftButton);
         });
         QTest::mouseDClick(f.main->controls().OmschrijfLabel->viewport(), Qt::LeftButton);
