@@ -39,6 +39,16 @@ QSize decodedSize(QImageReader& reader, const QString& path)
 
 } // namespace
 
+QSize coveringDecodeSize(QSize stored, QSize target)
+{
+    if (stored.isEmpty() || target.isEmpty())
+        return stored;
+    for (const int k : {8, 4, 2})
+        if (stored.width() / k >= target.width() && stored.height() / k >= target.height())
+            return QSize(stored.width() / k, stored.height() / k);
+    return stored;
+}
+
 bool isTooLarge(QSize size)
 {
     return qint64(size.width()) * size.height() > MaximumPixels;
@@ -72,11 +82,19 @@ Picture read(const QString& path, const ReadOptions& options)
     const QSize size = reader.size();
     if (const QSize decoded = decodedSize(reader, path); decoded.isValid() && isTooLarge(decoded))
         return {QImage(), tooLargeText(name, decoded)};
-    if (options.scaledSize.isValid())
+    if (options.scaledSize.isValid()) {
         reader.setScaledSize(options.scaledSize);
-    else if (options.largest.isValid() && size.isValid()
+    } else if (options.covering.isValid() && size.isValid() && reader.format() == "jpeg") {
+        // The target is upright; the decoder scales the picture as stored.
+        const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
+        const QSize decoded = coveringDecodeSize(size, turned ? options.covering.transposed() : options.covering);
+        if (decoded != size)
+            reader.setScaledSize(decoded);
+    } else if (options.largest.isValid() && size.isValid()
              && (size.width() > options.largest.width() || size.height() > options.largest.height()))
         reader.setScaledSize(size.scaled(options.largest, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)));
+    const bool turned = options.autoTransform && (reader.transformation() & QImageIOHandler::TransformationRotate90);
+    const QSize storedUpright = turned ? size.transposed() : size;
     QImage image;
     if (!reader.read(&image) || image.isNull())
         return {QImage(), QStringLiteral("%1 kan niet worden gelezen.").arg(name)};
@@ -84,7 +102,7 @@ Picture read(const QString& path, const ReadOptions& options)
     // decoding, and what came out is held to the limit too.
     if (isTooLarge(image.size()))
         return {QImage(), tooLargeText(name, image.size())};
-    return {image, QString()};
+    return {image, QString(), storedUpright.isValid() ? storedUpright : image.size()};
 }
 
 std::optional<QByteArray> encode(const QImage& image, const QByteArray& format, int quality)

@@ -24,23 +24,32 @@ struct ReadOptions
 {
     QSize scaledSize;           // when valid: decoded at exactly this size
     QSize largest;              // when valid: a larger picture is decoded to fit inside it, keeping its shape
+    QSize covering;             // when valid: a JPEG is decoded only as large as needed to cover this size
     bool autoTransform = false; // turn a camera photo upright as its header says
 
-    static ReadOptions scaledTo(QSize size) { return {size, QSize(), false}; }
-    static ReadOptions within(QSize size) { return {QSize(), size, false}; }
-    static ReadOptions upright() { return {QSize(), QSize(), true}; }
+    static ReadOptions scaledTo(QSize size) { return {.scaledSize = size}; }
+    static ReadOptions within(QSize size) { return {.largest = size}; }
+    // A photo to be stretched to the target size: upright, and no larger than needed to cover it.
+    static ReadOptions uprightCovering(QSize target) { return {.covering = target, .autoTransform = true}; }
 };
 
 struct Picture
 {
-    QImage image;  // null when the file could not be read
-    QString error; // a Dutch explanation when it could not
+    QImage image;     // null when the file could not be read
+    QString error;    // a Dutch explanation when it could not
+    QSize storedSize; // the picture's size in the file (upright when turned), whatever size it was decoded at
 
     bool ok() const { return !image.isNull(); }
 };
 
 // The picture at path, whatever its name says it is (the content decides).
 Picture read(const QString& path, const ReadOptions& options = {});
+
+// What a JPEG of the stored size is decoded at to cover the target: the smallest of 1/8, 1/4 and 1/2 of it
+// (rounded down) that still covers the target in both directions, which the decoder takes from the DCT
+// coefficients without decoding the full picture; the stored size itself when none does. Other eighths
+// would need the decoder's slow scaled transforms and cost more than they save.
+QSize coveringDecodeSize(QSize stored, QSize target);
 
 // The stored size from the header, without decoding; nothing when the header does not say.
 std::optional<QSize> storedSize(const QString& path);

@@ -47,7 +47,7 @@ int photos(const QStringList& arguments, CliContext& context)
     }
     if (writesOverInput(arguments.at(4), {arguments.at(2), arguments.at(3)}, context))
         return CliUsageError;
-    const PhotoFile photo = PhotoLoader::load(arguments.at(2));
+    const PhotoFile photo = PhotoLoader::load(arguments.at(2), PhotoFrames::photoRect({}, *size).size());
     if (!photo.ok()) {
         context.err << photo.error << '\n';
         return 1;

@@ -28,19 +28,27 @@ QRect photoRect(QPoint corner, PhotoSize size)
     return {};
 }
 
+namespace {
+
+// Transparent parts of a picture show white: the canvas has no transparency of its own.
+QImage opaque(const QImage& picture)
+{
+    if (!picture.hasAlphaChannel())
+        return picture;
+    QImage result(picture.size(), QImage::Format_RGB32);
+    result.fill(Qt::white);
+    QPainter(&result).drawImage(0, 0, picture);
+    return result;
+}
+
+} // namespace
+
 void stretchInto(QImage& canvas, double x1, double y1, double x2, double y2, const QImage& picture)
 {
     const QRect target(int(RondAf(x1)), int(RondAf(y1)), int(RondAf(x2 - x1)), int(RondAf(y2 - y1)));
     if (target.width() <= 0 || target.height() <= 0 || picture.isNull())
         return;
-    // Transparent parts of a picture show white: the canvas has no transparency of its own.
-    QImage opaque(picture.size(), QImage::Format_RGB32);
-    opaque.fill(Qt::white);
-    {
-        QPainter painter(&opaque);
-        painter.drawImage(0, 0, picture);
-    }
-    const QImage scaled = opaque.scaled(target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage scaled = opaque(picture).scaled(target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     QPainter painter(&canvas);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.drawImage(target.topLeft(), scaled);

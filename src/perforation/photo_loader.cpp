@@ -22,16 +22,16 @@ PhotoFile loadMetafile(const QString& path, const QString& name)
     QImage image = MetafileReader::read(path, MaximumBytes);
     if (image.isNull())
         return {QImage(), QStringLiteral("%1 kan niet worden gelezen.").arg(name)};
-    return {image, QString()};
+    return {image, QString(), image.size()};
 }
 
 } // namespace
 
-PhotoFile load(const QString& path)
+PhotoFile load(const QString& path, QSize target)
 {
     if (QFileInfo(path).isFile() && isMetafile(path))
         return loadMetafile(path, QFileInfo(path).fileName());
-    return PictureFile::read(path, PictureFile::ReadOptions::upright());
+    return PictureFile::read(path, PictureFile::ReadOptions::uprightCovering(target));
 }
 
 QString sizeCaption(const QString& path, QSize size)

@@ -15,7 +15,9 @@ namespace PhotoLoader {
 
 constexpr qint64 MaximumBytes = PictureFile::MaximumPixels * 4;
 
-PhotoFile load(const QString& path);
+// The photo upright; a JPEG decoded no larger than it must be to cover the target size, when one is given
+// (storedSize still tells its size in the file).
+PhotoFile load(const QString& path, QSize target = QSize());
 
 // The "*.*" menu caption for a loaded picture: name / W x H pixels.
 QString sizeCaption(const QString& path, QSize size);

@@ -22,6 +22,7 @@
 #include "perforation/photo_frames.h"
 #include "perforation/photo_loader.h"
 
+#include <QImageWriter>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -413,6 +414,31 @@ private Q_SLOTS:
             QCOMPARE(changedRect(Blank, canvas), expected);
             QVERIFY(expected.width() < 8 || stretchedTo(canvas, expected));
         }
+    }
+
+    // A JPEG is decoded at the smallest of an eighth, a quarter and a half of its size that still covers the
+    // target, upright (a camera's quarter turn turns the target too), its stored size still told; in the frames
+    // it shows what the whole picture would, within 2 of every channel.
+    void photosDecodedOnlyAsLargeAsTheyAreShown()
+    {
+        const std::tuple<QSize, QSize, QSize> sizes[] = {{{6000, 4000}, {75, 85}, {750, 500}},
+            {{6000, 4000}, {800, 10}, {1500, 1000}}, {{100, 100}, {30, 30}, {50, 50}}, {{60, 40}, {59, 1}, {60, 40}}};
+        for (const auto& [stored, target, decoded] : sizes)
+            QCOMPARE(PictureFile::coveringDecodeSize(stored, target), decoded);
+        TestFolder folder;
+        QImageWriter writer(folder.path("foto.jpg"));
+        writer.setTransformation(QImageIOHandler::TransformationRotate90);
+        QVERIFY(writer.write(quarters(1600, 1200)));
+        const PhotoFile photo = PhotoLoader::load(folder.path("foto.jpg"), {75, 400}); // a quarter of 1200 x 1600
+        QVERIFY(photo.storedSize == QSize(1200, 1600) && photo.image.size() == QSize(300, 400));
+        QImage whole = Blank, eighth = Blank;
+        PhotoFrames::placeInFrames(whole, PhotoLoader::load(folder.path("foto.jpg")).image, PhotoLayout::Velletje,
+                                   PhotoSize::Groot);
+        PhotoFrames::placeInFrames(eighth, photo.image, PhotoLayout::Velletje, PhotoSize::Groot);
+        int most = 0;
+        for (int i = 0; i < 500 * 260 * 4; ++i)
+            most = std::max(most, std::abs(whole.constBits()[i] - eighth.constBits()[i]));
+        QVERIFY(most <= 2 && whole != Blank);
     }
 
     // A picture read as it is; a file that is no picture, a broken metafile and a missing file refused.

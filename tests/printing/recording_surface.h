@@ -10,10 +10,6 @@
 #include <QList>
 #include <QStringList>
 
-// Steps are written with designated initializers; GCC 12 warns for every member left to its default.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
-
 class RecordingSurface final : public PrintSurface
 {
 public:
@@ -76,5 +72,3 @@ private:
         steps.append(step);
     }
 };
-
-#pragma GCC diagnostic pop

@@ -1,6 +1,7 @@
 #include "perforation/ui/photo_menu.h"
 
 #include "app/application_state.h"
+#include "app/rounding.h"
 #include "app/ui/interaction.h"
 #include "canvas/canvas_document.h"
 #include "perforation/photo_loader.h"
@@ -59,7 +60,7 @@ PhotoMenu::PhotoMenu(CanvasDocument& canvas, ApplicationState& state, Interactio
     }
 }
 
-std::optional<QImage> PhotoMenu::askPicture(const QString& filter)
+std::optional<QImage> PhotoMenu::askPicture(const QString& filter, QSize target)
 {
     ApplicationState& state = m_state;
     // The folder of the last photo, or else the user's pictures, never the program's working folder.
@@ -70,21 +71,21 @@ std::optional<QImage> PhotoMenu::askPicture(const QString& filter)
     if (path.isEmpty())
         return std::nullopt;
     BusyPointer busy;
-    const PhotoFile photo = PhotoLoader::load(path);
+    const PhotoFile photo = PhotoLoader::load(path, target);
     if (!photo.ok()) {
         m_status.ToonInfo(photo.error, 1);
         return std::nullopt;
     }
     state.BeeldBestand = path;
-    state.BeeldBreedte = photo.image.width();
-    state.BeeldHoogte = photo.image.height();
-    m_bestandsnaam->setTitle(PhotoLoader::sizeCaption(path, photo.image.size()));
+    state.BeeldBreedte = photo.storedSize.width();
+    state.BeeldHoogte = photo.storedSize.height();
+    m_bestandsnaam->setTitle(PhotoLoader::sizeCaption(path, photo.storedSize));
     return photo.image;
 }
 
 void PhotoMenu::FotoLaden(double x1, double y1, double x2, double y2)
 {
-    const std::optional<QImage> picture = askPicture(FotoFilter);
+    const std::optional<QImage> picture = askPicture(FotoFilter, QSize(int(RondAf(x2 - x1)), int(RondAf(y2 - y1))));
     if (!picture)
         return;
     BusyPointer busy;
@@ -97,11 +98,11 @@ void PhotoMenu::placeInFrames(PhotoLayout layout, int index)
 {
     if (index != 1 && index != 2)
         return;
-    const std::optional<QImage> picture = askPicture(FramePhotoFilter);
+    const auto size = PhotoSize(index);
+    const std::optional<QImage> picture = askPicture(FramePhotoFilter, PhotoFrames::photoRect({}, size).size());
     if (!picture)
         return;
     BusyPointer busy;
-    const auto size = PhotoSize(index);
     m_canvas.change(QStringLiteral("Foto's invoegen"), [&](QImage& canvas) {
         PhotoFrames::placeInFrames(canvas, *picture, layout, size);
     });

@@ -49,8 +49,9 @@ public Q_SLOTS:
     void PerforatieBlokFotos_Click(int index);
 
 private:
-    // The file dialog, the reading and the loaded-picture state; empty when cancelled or unreadable.
-    std::optional<QImage> askPicture(const QString& filter);
+    // The file dialog, the reading and the loaded-picture state; empty when cancelled or unreadable. The
+    // photo is decoded no larger than it must be to cover the target it will be stretched to.
+    std::optional<QImage> askPicture(const QString& filter, QSize target);
     void placeInFrames(PhotoLayout layout, int index);
 
     CanvasDocument& m_canvas;
