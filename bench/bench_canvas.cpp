@@ -17,7 +17,7 @@ void mouseMove(benchmark::State& run)
     CanvasDocument document;
     ToolBox tools(state, document);
     tools.setFotoLaden([](double, double, double, double) {});
-    state.Gereedschap = std::uint8_t(run.range(0));
+    state.Gereedschap = ToolMode(run.range(0));
     tools.mouseDown(Qt::LeftButton, QPointF(100, 60), 2);
     int i = 0;
     for (auto _ : run) {
@@ -36,7 +36,7 @@ void strokeWithUndoStep(benchmark::State& run)
     ApplicationState state;
     CanvasDocument document;
     ToolBox tools(state, document);
-    state.Gereedschap = 6;
+    state.Gereedschap = ToolMode::FilledEllipse;
     for (auto _ : run) {
         tools.mouseDown(Qt::LeftButton, QPointF(20, 20), 2);
         tools.mouseMove(Qt::LeftButton, QPointF(300, 200));

@@ -6,6 +6,7 @@
 #include "app/application_state.h"
 #include "app/ui/main_form.h"
 #include "canvas/ui/pic_edit.h"
+#include "documents/supplement_model.h"
 #include "filters/ui/filter_menu.h"
 
 #include "silent_interaction.h"
@@ -22,7 +23,8 @@ struct Window
     QTemporaryDir folder;
     SilentInteraction interaction;
     ApplicationState state;
-    Main main{state, ProgramFolder(folder.path()), interaction};
+    SupplementModel model;
+    Main main{state, model, ProgramFolder(folder.path()), interaction};
     FilterMenu* menu = main.findChild<FilterMenu*>();
 
     Window()
