@@ -2,56 +2,22 @@
 // picture (4000 x 2080), without the window's progress handling. Buffers are
 // made once per benchmark and reused, as the engine reuses its own.
 
+#include "filter_bench_support.h"
 #include "filters/canvas_passes.h"
 #include "filters/filter_engine.h"
 #include "filters/filter_kernels.h"
-#include "filters/random_generator.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QImage>
 
 #include <functional>
-#include <vector>
 
 namespace {
 
-QImage pattern(int width, int height)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y) {
-        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < width; ++x)
-            row[x] = qRgb((x * 37 + y * 11) & 255, (x * 5 + y * 71) & 255, ((x * 13) ^ (y * 29)) & 255);
-    }
-    return image;
-}
-
-struct Kernel
-{
-    explicit Kernel(int width, int height)
-        : w(width), h(height)
-    {
-        const QImage source = pattern(w, h);
-        bron.resize(std::size_t(w) * h);
-        for (int y = 0; y < h; ++y)
-            std::memcpy(bron.data() + std::size_t(y) * w, source.constScanLine(y), std::size_t(w) * 4);
-        beeld = bron;
-    }
-
-    FilterRun run() { return {w, h, beeld.data(), bron.data(), tabel, scratch, random, progress}; }
-
-    int w, h;
-    std::vector<std::uint32_t> beeld, bron;
-    FilterTabelArray tabel{};
-    FilterScratch scratch;
-    RandomGenerator random{1};
-    ProgressCallback progress;
-};
-
 void runKernel(benchmark::State& state, const std::function<void(FilterRun&)>& kernel)
 {
-    Kernel k(int(state.range(0)), int(state.range(1)));
+    KernelBuffers k(int(state.range(0)), int(state.range(1)));
     FilterRun run = k.run();
     kernel(run); // warm the scratch buffers
     for (auto _ : state) {
