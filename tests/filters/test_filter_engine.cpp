@@ -138,6 +138,17 @@ private Q_SLOTS:
         }
     }
 
+    // Every channel sum from 0 to 765 grays to sum \ 3, whichever channels hold it.
+    void grayscaleOfEverySum()
+    {
+        QImage sums(766, 1, QImage::Format_RGB32);
+        for (int i = 0; i <= 765; ++i)
+            sums.setPixel(i, 0, qRgb(std::min(i, 255), std::clamp(i - 510, 0, 255), std::clamp(i - 255, 0, 255)));
+        const QImage gray = filtered(sums, F::Grayscale);
+        for (int i = 0; i <= 765; ++i)
+            QVERIFY2(gray.pixel(i, 0) == qRgb(i / 3, i / 3, i / 3), qPrintable(QString::number(i)));
+    }
+
     void scatteredDiffusesTheErrorToBlackAndWhite()
     {
         // clang-format off
