@@ -18,6 +18,14 @@ class RandomGenerator;
 static_assert(std::endian::native == std::endian::little, "the filters assume little-endian pixels");
 
 // Receives a progress value 0..100; the window's callback also processes pending events.
+// A kernel whose loops the compiler vectorises is built twice, for AVX2 and for any x86-64
+// processor, and the program takes the one the processor runs (function multiversioning).
+#if defined(__x86_64__) && (defined(__clang__) ? __clang_major__ >= 14 : defined(__GNUC__))
+#define VELINOR_VECTORISED __attribute__((target_clones("avx2", "default")))
+#else
+#define VELINOR_VECTORISED
+#endif
+
 using ProgressCallback = std::function<void(int)>;
 
 // The shared lookup table of the filters, entries 0..765.

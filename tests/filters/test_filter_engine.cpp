@@ -138,8 +138,10 @@ private Q_SLOTS:
         }
     }
 
-    // Every channel sum from 0 to 765 grays to sum \ 3, whichever channels hold it.
-    void grayscaleOfEverySum()
+    // Every channel sum from 0 to 765 grays to sum \ 3, whichever channels hold it. Brightness scales every
+    // byte value by (p + 100) / 100 held in single precision, rounded half to even and clamped: the menu's
+    // factors by multiplying, others (1.5 has ties) through the table.
+    void grayscaleAndBrightnessOfEveryValue()
     {
         QImage sums(766, 1, QImage::Format_RGB32);
         for (int i = 0; i <= 765; ++i)
@@ -147,6 +149,16 @@ private Q_SLOTS:
         const QImage gray = filtered(sums, F::Grayscale);
         for (int i = 0; i <= 765; ++i)
             QVERIFY2(gray.pixel(i, 0) == qRgb(i / 3, i / 3, i / 3), qPrintable(QString::number(i)));
+        for (const int p : {20, -20, 50}) {
+            const double f = double(float(p + 100) / 100.0f);
+            const auto scaled = [f](int c) { return int(std::clamp(std::llrint(f * c), 0LL, 255LL)); };
+            const QImage out = filtered(sums, F::Brightness, p);
+            for (int i = 0; i <= 765; ++i) {
+                const QRgb s = sums.pixel(i, 0);
+                QVERIFY2(out.pixel(i, 0) == qRgb(scaled(qRed(s)), scaled(qGreen(s)), scaled(qBlue(s))),
+                         qPrintable(QStringLiteral("%1 at %2").arg(p).arg(i)));
+            }
+        }
     }
 
     void scatteredDiffusesTheErrorToBlackAndWhite()
