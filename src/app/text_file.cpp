@@ -25,12 +25,10 @@ bool isAscii(const QByteArray& bytes)
 
 std::optional<QString> decodeUtf8(const QByteArray& bytes)
 {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless); // skips a leading byte-order mark
     QString text = decoder.decode(bytes);
     if (decoder.hasError())
         return std::nullopt;
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
     return text;
 }
 

@@ -50,12 +50,16 @@ private Q_SLOTS:
             barTimer->stop();
             shown.clear();
             // Fires from the events an engine filter processes after its first row, or just after a pass.
-            bool barDuringRun = false;
-            QTimer::singleShot(0, this, [&] { barDuringRun = barTimer->isActive(); });
+            bool barDuringRun = false, progBarDuringRun = false;
+            QTimer::singleShot(0, this, [&] {
+                barDuringRun = barTimer->isActive();
+                progBarDuringRun = !progBar->isHidden();
+            });
             entry->trigger();
             QCoreApplication::processEvents();
             QVERIFY2(f.canvas().pixel(at) == colour, caption);
-            QVERIFY2(barDuringRun == bar && (f.state.Voortgang == 100 || !bar), caption);
+            QVERIFY2(barDuringRun == bar && progBarDuringRun == (bar && progressBar), caption);
+            QVERIFY2(f.state.Voortgang == 100 || !bar, caption);
             QVERIFY2(shown.isEmpty() != progressBar && !shown.contains(false) && progBar->isHidden(), caption);
             QVERIFY2(f.undo().count() == 1 && f.undo().text(0) == QLatin1String(caption),
                      qPrintable(f.undo().text(0) + f.undo().text(1)));
