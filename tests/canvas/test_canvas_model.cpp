@@ -180,6 +180,8 @@ private Q_SLOTS:
         QCOMPARE(changedRect(Blank, d.image()), QRect(0, 0, 10, 8));
         QVERIFY(d.change("x", [](QImage& image) { image = filtertest::picture(3, 2, Fill); }));
         QCOMPARE(changedRect(Blank, d.image()), QRect(0, 0, 3, 2));
+        QVERIFY(d.change("y", [](QImage& image) { image.convertTo(QImage::Format_ARGB32); }));
+        QCOMPARE(d.image().format(), QImage::Format_RGB32);
         d.beginStroke("Tekenen");
         d.reset(patternPicture(500, 260));
         QVERIFY(!d.inStroke() && !d.undoStack().canUndo() && d.image() == patternPicture(500, 260));

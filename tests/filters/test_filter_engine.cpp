@@ -49,12 +49,14 @@ const std::tuple<const char*, FilterKind, int, QImage, int, QList<int>> Cases[] 
     // Mean 803 \ 4 = 200: the first pixel's table values are blue -20, green 100, red 120; blue's -20 is shared out.
     {"contrast below range", F::Contrast, 10, rgbPicture(4, {127, 109, 0, 250, 241, 232, 230, 255, 238, 245, 243, 241}),
      0, {110, 90, 0, 255, 245, 235, 236, 255, 245, 250, 247, 245}},
-    // Mean 85: red 272 with blue and green -9 takes three rounds, magenta and yellow four; white is all >= 255,
-    // the dark pixels all <= 0.
+    // Mean 85: red 272 with blue and green -9 takes three rounds, magenta and yellow four, green 102 with blue and
+    // red -9 three; white is all >= 255, the dark pixels all <= 0.
     {"contrast balancing", F::Contrast, 10, rgbPicture(3, {255, 0, 0,  255, 255, 255,  3, 0, 5,
                                                            0, 0, 0,    255, 0, 255,    0, 0, 0,
-                                                           255, 255, 0,  0, 0, 0,      255, 0, 0}),
-     0, {254, 2, 0, 255, 255, 255, 0, 0, 0, 0, 0, 0, 255, 22, 255, 0, 0, 0, 255, 255, 22, 0, 0, 0, 254, 2, 0}},
+                                                           255, 255, 0,  0, 0, 0,      255, 0, 0,
+                                                           0, 100, 0,  255, 255, 156,  0, 0, 0}),
+     0, {254, 2, 0, 255, 255, 255, 0, 0, 0, 0, 0, 0, 255, 22, 255, 0, 0, 0, 255, 255, 22, 0, 0, 0, 254, 2, 0,
+         0, 88, 0, 255, 255, 193, 0, 0, 0}},
     {"swap BRG", F::ColourSwap, 1, Point, 0, {10, 31, 20, 200, 255, 1, 128, 0, 3, 2, 77, 255}},
     {"swap GBR", F::ColourSwap, 2, Point, 0, {20, 10, 31, 1, 200, 255, 3, 128, 0, 255, 2, 77}},
     {"swap RBG", F::ColourSwap, 3, Point, 0, {31, 10, 20, 255, 200, 1, 0, 128, 3, 77, 2, 255}},
@@ -273,10 +275,16 @@ private Q_SLOTS:
         QVERIFY(busyDuringRun && !engine.bezig());
         QCOMPARE(other, picture(4, 4, qRgb(30, 60, 90)));
         QCOMPARE(image, picture(4, 4, qRgb(60, 60, 60)));
-        // The shared table keeps what the last filter put in it: Contrast's gray table above entry 255.
+        // The shared table keeps what the last filter put in it: Contrast's gray table above entry 255. A filter
+        // that needs the gray table fills it anew, its first entry too.
         engine.PasFilterToe(F::Contrast, image, 10, {});
         engine.PasFilterToe(F::Brightness, image, -20, {});
         QVERIFY(engine.tabel()[255] == 204 && engine.tabel()[256] == 85 && engine.tabel()[765] == 255);
+        engine.PasFilterToe(F::Contrast, image, 10, {});
+        const QImage dark = rgbPicture(3, {0, 0, 0, 4, 5, 6, 2, 2, 1}); // the mean gray 2 is no longer 0 \ 3 away
+        QImage scattered = dark;
+        engine.PasFilterToe(F::Scattered, scattered, 15, {});
+        QCOMPARE(scattered, filtered(dark, F::Scattered, 15));
     }
 };
 
