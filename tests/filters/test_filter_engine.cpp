@@ -222,7 +222,7 @@ private Q_SLOTS:
                 source.setPixel(x, y, qRgb(x, y, 7));
         const QImage out = filtered(source, F::Defuse, 6, 99);
         // Pixels of column 0 and of row 0 that moved, and values of column 0 and of row 0 found elsewhere.
-        int farthest = 0, edges[4] = {};
+        int farthest = 0, edges[5] = {};
         for (int y = 0; y < 30; ++y)
             for (int x = 0; x < 40; ++x) {
                 bool found = false;
@@ -240,8 +240,9 @@ private Q_SLOTS:
                 edges[1] += !y && moved;
                 edges[2] += x && !qRed(out.pixel(x, y));
                 edges[3] += y && !qGreen(out.pixel(x, y));
+                edges[4] += qGreen(out.pixel(x, y)) > y; // from a row below
             }
-        QVERIFY(farthest == 3 && edges[0] && edges[1] && edges[2] && edges[3]);
+        QVERIFY(farthest == 3 && edges[0] && edges[1] && edges[2] && edges[3] && edges[4]);
     }
 
     // The progress each filter reports, and the fourth byte of every pixel, which no filter touches.
