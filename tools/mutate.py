@@ -145,8 +145,9 @@ def equivalents():
         with open(EQUIVALENTS, encoding="utf-8") as f:
             for line in f:
                 parts = [p.strip() for p in line.split(" | ")]
-                if len(parts) == 4 and not line.startswith("#"):
-                    result[tuple(parts[:3])] = parts[3]
+                if len(parts) >= 4 and not line.startswith("#"):
+                    # The line of code may hold " | " itself; the reason never does.
+                    result[(parts[0], parts[1], " | ".join(parts[2:-1]))] = parts[-1]
     return result
 
 

@@ -416,6 +416,11 @@ private Q_SLOTS:
             QCOMPARE(changedRect(Blank, canvas), expected);
             QVERIFY(expected.width() < 8 || stretchedTo(canvas, expected));
         }
+        // A transparent part shows white: here all but the top-left pixel.
+        QImage glass(2, 2, QImage::Format_ARGB32), canvas = Blank;
+        glass.fill(Qt::transparent), glass.setPixel(0, 0, Quarter[0]);
+        PhotoFrames::stretchInto(canvas, 0, 0, 2, 2, glass);
+        QVERIFY(canvas.pixel(0, 0) == Quarter[0] && countColour(canvas, White) == 500 * 260 - 1);
     }
 
     // A JPEG is decoded at the smallest of an eighth, a quarter and a half of its size that still covers the

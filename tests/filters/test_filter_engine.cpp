@@ -50,13 +50,15 @@ const std::tuple<const char*, FilterKind, int, QImage, int, QList<int>> Cases[] 
     {"contrast below range", F::Contrast, 10, rgbPicture(4, {127, 109, 0, 250, 241, 232, 230, 255, 238, 245, 243, 241}),
      0, {110, 90, 0, 255, 245, 235, 236, 255, 245, 250, 247, 245}},
     // Mean 85: red 272 with blue and green -9 takes three rounds, magenta and yellow four, green 102 with blue and
-    // red -9 three; white is all >= 255, the dark pixels all <= 0.
+    // red -9 three, green 1 with blue and red -1 one (their halves are 0); white is all >= 255, the dark pixels
+    // all <= 0.
     {"contrast balancing", F::Contrast, 10, rgbPicture(3, {255, 0, 0,  255, 255, 255,  3, 0, 5,
                                                            0, 0, 0,    255, 0, 255,    0, 0, 0,
                                                            255, 255, 0,  0, 0, 0,      255, 0, 0,
-                                                           0, 100, 0,  255, 255, 156,  0, 0, 0}),
+                                                           0, 100, 0,  255, 255, 156,  0, 0, 0,
+                                                           7, 9, 7,    255, 255, 234,  0, 0, 0}),
      0, {254, 2, 0, 255, 255, 255, 0, 0, 0, 0, 0, 0, 255, 22, 255, 0, 0, 0, 255, 255, 22, 0, 0, 0, 254, 2, 0,
-         0, 88, 0, 255, 255, 193, 0, 0, 0}},
+         0, 88, 0, 255, 255, 193, 0, 0, 0, 0, 1, 0, 255, 255, 255, 0, 0, 0}},
     {"swap BRG", F::ColourSwap, 1, Point, 0, {10, 31, 20, 200, 255, 1, 128, 0, 3, 2, 77, 255}},
     {"swap GBR", F::ColourSwap, 2, Point, 0, {20, 10, 31, 1, 200, 255, 3, 128, 0, 255, 2, 77}},
     {"swap RBG", F::ColourSwap, 3, Point, 0, {31, 10, 20, 255, 200, 1, 0, 128, 3, 77, 2, 255}},
