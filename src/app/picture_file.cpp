@@ -82,18 +82,17 @@ Picture read(const QString& path, const ReadOptions& options)
     const QSize size = reader.size();
     if (const QSize decoded = decodedSize(reader, path); decoded.isValid() && isTooLarge(decoded))
         return {QImage(), tooLargeText(name, decoded)};
+    // A picture turned upright after decoding: the decoder sees it as stored, the caller upright.
+    const bool turned = options.autoTransform && (reader.transformation() & QImageIOHandler::TransformationRotate90);
     if (options.scaledSize.isValid()) {
         reader.setScaledSize(options.scaledSize);
     } else if (options.covering.isValid() && size.isValid() && reader.format() == "jpeg") {
-        // The target is upright; the decoder scales the picture as stored.
-        const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
         const QSize decoded = coveringDecodeSize(size, turned ? options.covering.transposed() : options.covering);
         if (decoded != size)
             reader.setScaledSize(decoded);
     } else if (options.largest.isValid() && size.isValid()
              && (size.width() > options.largest.width() || size.height() > options.largest.height()))
         reader.setScaledSize(size.scaled(options.largest, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)));
-    const bool turned = options.autoTransform && (reader.transformation() & QImageIOHandler::TransformationRotate90);
     const QSize storedUpright = turned ? size.transposed() : size;
     QImage image;
     if (!reader.read(&image) || image.isNull())

@@ -17,7 +17,6 @@ class RandomGenerator;
 // The kernels address channels as bytes of a 32-bit pixel: blue first.
 static_assert(std::endian::native == std::endian::little, "the filters assume little-endian pixels");
 
-// Receives a progress value 0..100; the window's callback also processes pending events.
 // A kernel whose loops the compiler vectorises is built twice, for AVX2 and for any x86-64
 // processor, and the program takes the one the processor runs (function multiversioning).
 #if defined(__x86_64__) && (defined(__clang__) ? __clang_major__ >= 14 : defined(__GNUC__))
@@ -26,6 +25,7 @@ static_assert(std::endian::native == std::endian::little, "the filters assume li
 #define VELINOR_VECTORISED
 #endif
 
+// Receives a progress value 0..100; the window's callback also processes pending events.
 using ProgressCallback = std::function<void(int)>;
 
 // The shared lookup table of the filters, entries 0..765.

@@ -24,14 +24,14 @@ float percentFactor(int p)
     return float(p + 100) / 100.0f;
 }
 
-} // namespace
-
 // sum \ 3 for a channel sum (0 to 765) as the high half of a 16-bit product: exact over that range, and
 // unlike a table lookup it lets the compiler process eight pixels at once.
-inline std::uint32_t grayOfSum(std::uint16_t sum)
+std::uint32_t grayOfSum(std::uint16_t sum)
 {
     return std::uint32_t(sum) * 21846u >> 16;
 }
+
+} // namespace
 
 void fillGrayTable(FilterTabelArray& tabel)
 {
@@ -82,9 +82,10 @@ VELINOR_VECTORISED void brightnessFilter(FilterRun& run, int p)
     // are scaled by multiplying, which the compiler does for several pixels at once; a table lookup
     // per byte it cannot. Any other factor goes through the table.
     const std::uint32_t m = std::uint32_t(std::lround(f * 65536));
+    const auto scaled = [m](std::uint32_t c) { return std::min((c * m + 0x8000) >> 16, 255u); };
     bool multiplies = true;
     for (std::uint32_t i = 0; i < 256; ++i)
-        multiplies = multiplies && std::min((i * m + 0x8000) >> 16, 255u) == lut[i];
+        multiplies = multiplies && scaled(i) == lut[i];
     const int w = run.width;
     for (int y = 0; y < run.height; ++y) {
         const std::uint32_t* from = run.sourcePixels(y);
@@ -92,7 +93,6 @@ VELINOR_VECTORISED void brightnessFilter(FilterRun& run, int p)
         if (multiplies) {
             for (int x = 0; x < w; ++x) {
                 const std::uint32_t p = from[x];
-                const auto scaled = [m](std::uint32_t c) { return std::min((c * m + 0x8000) >> 16, 255u); };
                 to[x] = (p & ~ChannelMask) | scaled(p >> 16 & 0xFF) << 16 | scaled(p >> 8 & 0xFF) << 8
                         | scaled(p & 0xFF);
             }

@@ -1,6 +1,6 @@
 #pragma once
 
-// A window checked against its table in the specification, written once as
+// A window checked against its layout table, written once as
 // data: each control's name, its place (and size, where the table gives one)
 // in twips, and its caption. The screen has 15 twips to a pixel.
 
