@@ -34,3 +34,6 @@ void aquarelFilter(FilterRun& run);
 
 // Fills the shared table with i \ 3 for i = 0..765: the gray of a channel sum.
 void fillGrayTable(FilterTabelArray& tabel);
+
+// The mean gray of the source: the average over all pixels of (b + g + r) \ 3.
+int meanGray(const FilterRun& run);

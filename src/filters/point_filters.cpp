@@ -39,6 +39,22 @@ void fillGrayTable(FilterTabelArray& tabel)
         tabel[i] = i / 3;
 }
 
+// The mean gray of the source: the average over all pixels of (b + g + r) \ 3.
+VELINOR_VECTORISED int meanGray(const FilterRun& run)
+{
+    long long sum = 0;
+    const int w = run.width;
+    for (int y = 0; y < run.height; ++y) {
+        const std::uint32_t* row = run.sourcePixels(y);
+        std::uint32_t rowSum = 0; // at most 255 x 65536 pixels: a row of the largest picture fits
+        for (int x = 0; x < w; ++x)
+            rowSum += grayOfSum(std::uint16_t((row[x] & 0xFF) + (row[x] >> 8 & 0xFF) + (row[x] >> 16 & 0xFF)));
+        sum += rowSum;
+    }
+    const long long count = run.pixelCount();
+    return count > 0 ? int(sum / count) : 0;
+}
+
 VELINOR_VECTORISED void grayscaleFilter(FilterRun& run)
 {
     run.report(0);
@@ -109,22 +125,6 @@ VELINOR_VECTORISED void brightnessFilter(FilterRun& run, int p)
 }
 
 namespace {
-
-// The mean gray of the source: the average over all pixels of (b + g + r) \ 3.
-int meanGray(const FilterRun& run)
-{
-    long long sum = 0;
-    const int w = run.width;
-    for (int y = 0; y < run.height; ++y) {
-        const std::uint32_t* row = run.sourcePixels(y);
-        std::uint32_t rowSum = 0; // at most 255 x 65536 pixels: a row of the largest picture fits
-        for (int x = 0; x < w; ++x)
-            rowSum += grayOfSum(std::uint16_t((row[x] & 0xFF) + (row[x] >> 8 & 0xFF) + (row[x] >> 16 & 0xFF)));
-        sum += rowSum;
-    }
-    const long long count = run.pixelCount();
-    return count > 0 ? int(sum / count) : 0;
-}
 
 // Brings three channel values into 0..255 while keeping the colour's balance:
 // what one channel has too much or too little is shared out over the other two.

@@ -26,19 +26,6 @@ void fillShares(int* shares)
             shares[(e + MaxError) * Positions + k] = e * Weights[k] / 42;
 }
 
-int meanGray(const FilterRun& run)
-{
-    long long sum = 0;
-    const int* tabel = run.FilterTabel.data();
-    const int w = run.width;
-    for (int y = 0; y < run.height; ++y) {
-        const std::uint8_t* row = run.sourceRow(y);
-        for (int x = 0; x < w; ++x)
-            sum += tabel[row[4 * x] + row[4 * x + 1] + row[4 * x + 2]];
-    }
-    return run.pixelCount() > 0 ? int(sum / run.pixelCount()) : 0;
-}
-
 // Adds the shares of one pixel's error: k = 1, 2 on this row, 3..7 on the next, 8..12 on the one after.
 // The shares for rows below the picture go into rows that are never read.
 inline void spread(const int* share, int* row1, int* row2, int* row3, int x)
