@@ -6,7 +6,10 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <QThreadPool>
+
 #include <future>
+#include <memory>
 
 QStringList VelletjesBestanden(const ProgramFolder& folder)
 {
@@ -63,13 +66,21 @@ bool PrintVelletjes(PrintSurface& surface, const QStringList& files, int copies)
     double y = BeginY;
     // The next picture is read on another core while the surface takes this one (a PDF encodes
     // it again): the two take about as long, and the sheet of a large collection half as long.
+    // One reading thread serves the whole sheet, rather than a new thread for every picture.
+    QThreadPool reader;
+    reader.setMaxThreadCount(1);
+    const auto readAhead = [&reader](const QString& path) {
+        auto picture = std::make_shared<std::promise<QImage>>();
+        reader.start([picture, path] { picture->set_value(LeesVelletje(path)); });
+        return picture->get_future();
+    };
     std::future<QImage> next;
     if (!files.isEmpty())
-        next = std::async(std::launch::async, LeesVelletje, files.first());
+        next = readAhead(files.first());
     for (qsizetype i = 0; i < files.size(); ++i) {
         const QImage picture = next.get();
         if (i + 1 < files.size())
-            next = std::async(std::launch::async, LeesVelletje, files.at(i + 1));
+            next = readAhead(files.at(i + 1));
         surface.paintPicture(picture, QRectF(x, y, PlaatjeB, PlaatjeH));
         surface.setPosition(x, y + OnderschriftY);
         surface.print(fittedCaption(surface, VelletjeOnderschrift(files.at(i))));
