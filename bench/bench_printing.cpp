@@ -14,11 +14,11 @@
 
 namespace {
 
-SupplementPagina albumPage()
+SupplementPage albumPage()
 {
     QImage canvas(500, 260, QImage::Format_RGB32);
     canvas.fill(QColor(230, 180, 60));
-    SupplementPagina page{QStringLiteral("Alkmaar"), QStringLiteral("2301"), QStringLiteral("2005"), {},
+    SupplementPage page{QStringLiteral("Alkmaar"), QStringLiteral("2301"), QStringLiteral("2005"), {},
                           QStringLiteral("1"), canvas};
     for (int i = 0; i < 25; ++i)
         page.regels.append(QStringLiteral("Alkmaar ligt in Noord-Holland en kreeg in 1254 stadsrechten, regel %1.").arg(i));
@@ -28,7 +28,7 @@ SupplementPagina albumPage()
 void AlbumPageToPdf(benchmark::State& state)
 {
     QTemporaryDir dir;
-    const SupplementPagina page = albumPage();
+    const SupplementPage page = albumPage();
     for (auto _ : state) {
         PdfPrintSurface surface(dir.filePath(QStringLiteral("pagina.pdf")));
         benchmark::DoNotOptimize(PrintSupplement(surface, page, 1));
@@ -45,7 +45,7 @@ void ContactSheetOf1000ToPdf(benchmark::State& state)
         picture.fill(QColor::fromHsv(i % 360, 150, 220));
         picture.save(dir.path() + QStringLiteral("/Images/%1-Plaats %2.jpg").arg(2005 + i % 10).arg(i), "JPEG", 85);
     }
-    const QStringList files = VelletjesBestanden(ProgramFolder(dir.path()));
+    const QStringList files = sheetletFiles(ProgramFolder(dir.path()));
     for (auto _ : state) {
         PdfPrintSurface surface(dir.filePath(QStringLiteral("blad.pdf")));
         benchmark::DoNotOptimize(PrintVelletjes(surface, files, 1));

@@ -166,7 +166,7 @@ bool writeExampleSupplement(const ProgramFolder& folder, const QImage& picture)
         "In 1573 doorstond Alkmaar het Spaanse beleg; sindsdien zegt men: \"Bij Alkmaar begint de victorie\".");
     Supplement supplement{QStringLiteral("Alkmaar"), QStringLiteral("2301"), QStringLiteral("2005"),
                           QStringLiteral("1"), GetTextBoxZeilen(description), picture};
-    return SchrijfSupplement(folder, supplement) == SchrijfStatus::Gelukt;
+    return SchrijfSupplement(folder, supplement) == WriteStatus::Saved;
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "app/clock_text.h"
 
-QString KlokTekst(const QDateTime& moment, const QLocale& locale)
+QString clockText(const QDateTime& moment, const QLocale& locale)
 {
     return QLatin1Char(' ') + moment.time().toString(QStringLiteral("h:mm:ss")) + QStringLiteral(" / ")
         + locale.toString(moment.date(), QLocale::ShortFormat);

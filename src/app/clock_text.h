@@ -7,4 +7,4 @@
 #include <QLocale>
 #include <QString>
 
-QString KlokTekst(const QDateTime& moment, const QLocale& locale = QLocale());
+QString clockText(const QDateTime& moment, const QLocale& locale = QLocale());

@@ -1,24 +1,24 @@
 #include "app/colour.h"
 
-KleurDelen SplitsKleurWaarde(std::int64_t value)
+ColourParts splitColourValue(std::int64_t value)
 {
     return {int(value % 256), int((value / 256) % 256), int((value / 65536) % 256)};
 }
 
-QColor KleurNaarQColor(std::int64_t value)
+QColor toQColor(std::int64_t value)
 {
-    const KleurDelen d = SplitsKleurWaarde(value);
+    const ColourParts d = splitColourValue(value);
     return QColor(d.r, d.g, d.b);
 }
 
-QColor KleurNaarQColor(int r, int g, int b)
+QColor toQColor(int r, int g, int b)
 {
-    return KleurNaarQColor(KleurWaarde(r, g, b));
+    return toQColor(colourValue(r, g, b));
 }
 
-std::int64_t QColorNaarKleur(const QColor& colour)
+std::int64_t fromQColor(const QColor& colour)
 {
-    return KleurWaarde(colour.red(), colour.green(), colour.blue());
+    return colourValue(colour.red(), colour.green(), colour.blue());
 }
 
 QString KleurHex(int r, int g, int b)

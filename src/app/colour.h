@@ -8,23 +8,23 @@
 
 #include <cstdint>
 
-constexpr std::int64_t KleurWaarde(std::int64_t r, std::int64_t g, std::int64_t b)
+constexpr std::int64_t colourValue(std::int64_t r, std::int64_t g, std::int64_t b)
 {
     return r + 256 * g + 65536 * b;
 }
 
-struct KleurDelen
+struct ColourParts
 {
     int r = 0, g = 0, b = 0;
 };
 
 // The components of a colour value: value mod 256, (value div 256) mod 256, (value div 65536) mod 256.
-KleurDelen SplitsKleurWaarde(std::int64_t value);
+ColourParts splitColourValue(std::int64_t value);
 
 // A colour value as a QColor (components reduced to bytes as the screen shows them).
-QColor KleurNaarQColor(std::int64_t value);
-QColor KleurNaarQColor(int r, int g, int b);
-std::int64_t QColorNaarKleur(const QColor& colour);
+QColor toQColor(std::int64_t value);
+QColor toQColor(int r, int g, int b);
+std::int64_t fromQColor(const QColor& colour);
 
 // Six upper-case hexadecimal digits, red first, without a prefix: BEC8F0 for 190, 200, 240.
 QString KleurHex(int r, int g, int b);

@@ -26,14 +26,14 @@ void resetColours(ApplicationState& state)
     state.SupplementB = defaults.SupplementB;
 }
 
-KleurDelen colourOf(const ApplicationState& state, ColourArea area)
+ColourParts colourOf(const ApplicationState& state, ColourArea area)
 {
     if (area == ColourArea::Window)
         return {state.VensterR, state.VensterG, state.VensterB};
     return {state.SupplementR, state.SupplementG, state.SupplementB};
 }
 
-void applyPickedColour(ApplicationState& state, const KleurDelen& pick, bool drawColour)
+void applyPickedColour(ApplicationState& state, const ColourParts& pick, bool drawColour)
 {
     state.KeuzeR = pick.r;
     state.KeuzeG = pick.g;

@@ -14,7 +14,7 @@ enum class ColourArea { Window, Page };
 // Component 1, 2 or 3 (red, green, blue) of the panel or page colour; other indexes change nothing.
 void setColourComponent(ApplicationState& state, ColourArea area, int index, int value);
 void resetColours(ApplicationState& state);
-KleurDelen colourOf(const ApplicationState& state, ColourArea area);
+ColourParts colourOf(const ApplicationState& state, ColourArea area);
 
 // The chooser's pick kept one step inside the palette: 0 becomes 1 and 255 becomes 254.
-void applyPickedColour(ApplicationState& state, const KleurDelen& pick, bool drawColour);
+void applyPickedColour(ApplicationState& state, const ColourParts& pick, bool drawColour);

@@ -91,7 +91,7 @@ std::int64_t CanvasSurface::point(QPointF at) const
     if (!m_image.rect().contains(p))
         return -1;
     const QRgb c = m_image.pixel(p);
-    return KleurWaarde(qRed(c), qGreen(c), qBlue(c));
+    return colourValue(qRed(c), qGreen(c), qBlue(c));
 }
 
 int CanvasSurface::pixelSize(double pointSize)

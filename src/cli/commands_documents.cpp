@@ -14,7 +14,7 @@ const CliRegistration infoCommand({
             context.err << "Gebruik: velinor-cli info SLEUTEL\n";
             return CliUsageError;
         }
-        const CatalogusInfo info = LeesInformatie(context.folder, arguments.first());
+        const CatalogueInfo info = LeesInformatie(context.folder, arguments.first());
         for (int i = 0; i < int(info.Infolab.size()); ++i)
             context.out << i << ": " << info.Infolab[i] << '\n';
         return 0;
@@ -30,8 +30,8 @@ const CliRegistration totalsCommand({
             context.err << "Gebruik: velinor-cli totals\n";
             return CliUsageError;
         }
-        context.out << CatalogusprijsTekst(TotaalCatalogusprijs(context.folder)) << '\n';
-        context.out << NominaalTekst(TotaalNominaal(context.folder)) << '\n';
+        context.out << cataloguePriceText(TotaalCatalogusprijs(context.folder)) << '\n';
+        context.out << nominalText(TotaalNominaal(context.folder)) << '\n';
         return 0;
     },
 });

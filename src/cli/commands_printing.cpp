@@ -41,7 +41,7 @@ const CliRegistration pageCommand({
             return CliUsageError;
         if (writesOverInput(arguments.at(1), {arguments.at(0), supplementPagePicturePath(arguments.at(0))}, context))
             return CliUsageError;
-        const SupplementPaginaBestand read = LeesSupplementPagina(arguments.at(0));
+        const SupplementPageFile read = readSupplementPage(arguments.at(0));
         if (!read.melding.isEmpty())
             context.err << read.melding << '\n';
         if (!read.pagina)
@@ -58,7 +58,7 @@ const CliRegistration contactSheetCommand({
     [](const QStringList& arguments, CliContext& context) {
         if (!usage(arguments, 1, QStringLiteral("contact-sheet UIT.pdf"), context))
             return CliUsageError;
-        const QStringList files = VelletjesBestanden(context.folder);
+        const QStringList files = sheetletFiles(context.folder);
         if (writesOverInput(arguments.at(0), files, context))
             return CliUsageError;
         context.out << files.size() << " velletjes\n";
@@ -74,9 +74,9 @@ const CliRegistration listCommand({
     [](const QStringList& arguments, CliContext& context) {
         if (!usage(arguments, 1, QStringLiteral("list UIT.pdf"), context))
             return CliUsageError;
-        if (writesOverInput(arguments.at(0), {context.folder.path(QString::fromLatin1(CatalogusLijst::Bestand))}, context))
+        if (writesOverInput(arguments.at(0), {context.folder.path(QString::fromLatin1(CatalogueRecords::Path))}, context))
             return CliUsageError;
-        const QList<CatalogusRegel> records = LeesCatalogusRegels(context.folder);
+        const QList<CatalogueEntry> records = readCatalogueEntries(context.folder);
         context.out << records.size() << " velletjes in de catalogus\n";
         return writePdf(arguments.at(0), context,
                         [&](PrintSurface& surface, int copies) { return PrintLijst(surface, records, copies); });

@@ -11,7 +11,7 @@ namespace {
 
 QStringList catalogueLines(const ProgramFolder& folder)
 {
-    return TextFile::readLines(folder.path(QString::fromLatin1(Catalogus::Bestand))).value_or(QStringList());
+    return TextFile::readLines(folder.path(QString::fromLatin1(CatalogueFile::Path))).value_or(QStringList());
 }
 
 QString withComma(QString text)
@@ -33,9 +33,9 @@ double amountOf(const QString& text)
 
 } // namespace
 
-CatalogusInfo LeesInformatie(const ProgramFolder& folder, const QString& key)
+CatalogueInfo LeesInformatie(const ProgramFolder& folder, const QString& key)
 {
-    CatalogusInfo info;
+    CatalogueInfo info;
     const QStringList lines = catalogueLines(folder);
     qsizetype i = 0;
     while (i < lines.size()) {
@@ -46,19 +46,19 @@ CatalogusInfo LeesInformatie(const ProgramFolder& folder, const QString& key)
             if (i >= lines.size())
                 break;
             // A panel label is one short line; a damaged file's endless line is cut to what fits one.
-            const QString line = lines.at(i++).left(Catalogus::MaxVeldLengte);
+            const QString line = lines.at(i++).left(CatalogueFile::MaxFieldLength);
             info.Infolab[field] = (field == 4 || field == 7) ? withComma(line) : line;
         }
     }
     return info;
 }
 
-CatalogusTotaal TotaalCatalogusprijs(const ProgramFolder& folder)
+CatalogueTotal TotaalCatalogusprijs(const ProgramFolder& folder)
 {
-    CatalogusTotaal result;
+    CatalogueTotal result;
     const QStringList lines = catalogueLines(folder);
     // Every record that starts counts; the price is its tenth line after the currency sign and blank.
-    for (qsizetype start = 0; start < lines.size(); start += Catalogus::RecordRegels) {
+    for (qsizetype start = 0; start < lines.size(); start += CatalogueFile::RecordLines) {
         const qsizetype priceLine = start + 9;
         if (priceLine < lines.size())
             result.totaal += amountOf(lines.at(priceLine).mid(2));
@@ -67,9 +67,9 @@ CatalogusTotaal TotaalCatalogusprijs(const ProgramFolder& folder)
     return result;
 }
 
-CatalogusTotaal TotaalNominaal(const ProgramFolder& folder)
+CatalogueTotal TotaalNominaal(const ProgramFolder& folder)
 {
-    CatalogusTotaal result;
+    CatalogueTotal result;
     for (const QString& line : catalogueLines(folder)) {
         if (!line.startsWith(QLatin1String("5 x")))
             continue;
@@ -82,21 +82,21 @@ CatalogusTotaal TotaalNominaal(const ProgramFolder& folder)
     return result;
 }
 
-QString BedragTekst(double amount, const QLocale& locale)
+QString amountText(double amount, const QLocale& locale)
 {
     return QString::number(amount, 'f', 2).replace(QLatin1Char('.'), locale.decimalPoint());
 }
 
-QString CatalogusprijsTekst(const CatalogusTotaal& totaal, const QLocale& locale)
+QString cataloguePriceText(const CatalogueTotal& totaal, const QLocale& locale)
 {
     return QStringLiteral("Catalogusprijs voor deze \n%1 velletjes.... € %2")
         .arg(totaal.aantal)
-        .arg(BedragTekst(totaal.totaal, locale));
+        .arg(amountText(totaal.totaal, locale));
 }
 
-QString NominaalTekst(const CatalogusTotaal& totaal, const QLocale& locale)
+QString nominalText(const CatalogueTotal& totaal, const QLocale& locale)
 {
     return QStringLiteral("Nominale waarde voor de \n%1 velletjes..... € %2")
         .arg(totaal.aantal)
-        .arg(BedragTekst(totaal.totaal, locale));
+        .arg(amountText(totaal.totaal, locale));
 }

@@ -12,24 +12,24 @@
 
 #include <array>
 
-namespace Catalogus {
+namespace CatalogueFile {
 
-inline constexpr auto Bestand = "Data/Informatie.cat";
-inline constexpr int RecordRegels = 11;
-inline constexpr int MaxVeldLengte = 256;
+inline constexpr auto Path = "Data/Informatie.cat";
+inline constexpr int RecordLines = 11;
+inline constexpr int MaxFieldLength = 256;
 
-} // namespace Catalogus
+} // namespace CatalogueFile
 
 // The nine values of the catalogue panel, indexed like the panel's Infolab labels:
 // 0 catalogue number, 1 design, 2 date of issue, 3 print run, 4 nominal value,
 // 5 perforation, 6 size, 7 catalogue price, 8 the sheetlet's number.
-struct CatalogusInfo
+struct CatalogueInfo
 {
     std::array<QString, 9> Infolab{"0", "0", "0", "0", "0", "0", "0", "0", "0"};
 };
 
 // A total of the series: how many sheetlets contributed and the sum of their amounts.
-struct CatalogusTotaal
+struct CatalogueTotal
 {
     int aantal = 0;
     double totaal = 0.0;
@@ -37,15 +37,15 @@ struct CatalogusTotaal
 
 // The panel values of the record whose key equals the given one exactly (case
 // included); a later record with the same key wins. Amounts show a decimal comma.
-CatalogusInfo LeesInformatie(const ProgramFolder& folder, const QString& key);
+CatalogueInfo LeesInformatie(const ProgramFolder& folder, const QString& key);
 
 // The catalogue prices (line 10 of each record) and the nominal values (every line
 // that begins with "5 x") added up.
-CatalogusTotaal TotaalCatalogusprijs(const ProgramFolder& folder);
-CatalogusTotaal TotaalNominaal(const ProgramFolder& folder);
+CatalogueTotal TotaalCatalogusprijs(const ProgramFolder& folder);
+CatalogueTotal TotaalNominaal(const ProgramFolder& folder);
 
 // The messages that show the totals, amounts formatted "###0.00" with the
 // locale's decimal separator.
-QString CatalogusprijsTekst(const CatalogusTotaal& totaal, const QLocale& locale = QLocale());
-QString NominaalTekst(const CatalogusTotaal& totaal, const QLocale& locale = QLocale());
-QString BedragTekst(double amount, const QLocale& locale = QLocale());
+QString cataloguePriceText(const CatalogueTotal& totaal, const QLocale& locale = QLocale());
+QString nominalText(const CatalogueTotal& totaal, const QLocale& locale = QLocale());
+QString amountText(double amount, const QLocale& locale = QLocale());

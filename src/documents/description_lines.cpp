@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-QFont TekstBox::Lettertype()
+QFont DescriptionBox::font()
 {
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(11);

@@ -8,23 +8,23 @@
 #include <QSize>
 #include <QStringList>
 
-namespace TekstBox {
+namespace DescriptionBox {
 
-inline constexpr QSize Maat{399, 228};
+inline constexpr QSize Size{399, 228};
 // The width the text wraps at: the box less its sunken border (2 pixels a
 // side), the vertical scroll bar (17) and the edit margins (1 pixel a side).
-inline constexpr int RegelBreedte = 399 - 4 - 17 - 2;
+inline constexpr int LineWidth = 399 - 4 - 17 - 2;
 // At most this many displayed lines are stored; the element after them stays empty.
-inline constexpr int MaxRegels = 99;
+inline constexpr int MaxLines = 99;
 
 // Arial 8.25 points on the 96-dpi screen the windows are laid out for: 11 pixels.
-QFont Lettertype();
+QFont font();
 
-} // namespace TekstBox
+} // namespace DescriptionBox
 
 // The displayed lines of the text, one element per line on screen: a typed line
 // break ends an element and leaves nothing behind; a line wrapped at the edge
 // keeps its trailing blank. An empty text is one empty line.
-QStringList GetTextBoxZeilen(const QString& text, const QFont& font = TekstBox::Lettertype(),
-                             int width = TekstBox::RegelBreedte);
+QStringList GetTextBoxZeilen(const QString& text, const QFont& font = DescriptionBox::font(),
+                             int width = DescriptionBox::LineWidth);
 

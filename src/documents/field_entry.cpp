@@ -36,25 +36,25 @@ SupplementModel::Field modelField(InvoerVeld veld)
     return SupplementModel::Field::Plaatsnaam;
 }
 
-QString VeldLabelTekst(InvoerVeld veld, const QString& text)
+QString fieldLabelText(InvoerVeld veld, const QString& text)
 {
     return veld == InvoerVeld::CatalogusNr ? QStringLiteral("Nr.") + text : text;
 }
 
-bool IsGeldigJaartal(const QString& text)
+bool isValidJaartal(const QString& text)
 {
     return text.trimmed().size() == 4;
 }
 
 int fieldMaxLength(InvoerVeld veld)
 {
-    return veld == InvoerVeld::Plaatsnaam ? SupplementBestand::MaxNameLength : SupplementBestand::MaxRegelLengte;
+    return veld == InvoerVeld::Plaatsnaam ? SupplementFile::MaxNameLength : SupplementFile::MaxLineLength;
 }
 
 QString fieldEntryError(InvoerVeld veld, const QString& text)
 {
-    if (veld == InvoerVeld::Jaartal && !IsGeldigJaartal(text))
-        return JaartalMelding;
+    if (veld == InvoerVeld::Jaartal && !isValidJaartal(text))
+        return jaartalMessage;
     if (const QStringList characters = TextFile::unencodable(text); !characters.isEmpty())
         return unstorableCharactersMessage(characters);
     if (text.size() > fieldMaxLength(veld))

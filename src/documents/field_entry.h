@@ -19,11 +19,11 @@ QString InvoerPrompt(InvoerVeld veld);
 // The supplement's field that the entry mode edits.
 SupplementModel::Field modelField(InvoerVeld veld);
 // What the page label shows for an entered text: "Nr." before the catalogue number.
-QString VeldLabelTekst(InvoerVeld veld, const QString& text);
+QString fieldLabelText(InvoerVeld veld, const QString& text);
 
 // A year is four characters once blanks around it are left out.
-bool IsGeldigJaartal(const QString& text);
-inline const QString JaartalMelding = QStringLiteral("Lengte jaartal is 4 tekens!");
+bool isValidJaartal(const QString& text);
+inline const QString jaartalMessage = QStringLiteral("Lengte jaartal is 4 tekens!");
 
 // The longest text the field takes: what the supplement file reads back, and for
 // the place name, which is also the file name, what the folder holds.

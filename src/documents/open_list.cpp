@@ -11,7 +11,7 @@ namespace {
 
 QString folderOf(LaadVelModus modus)
 {
-    return modus == LaadVelModus::Supplementen ? QString::fromLatin1(SupplementBestand::Map)
+    return modus == LaadVelModus::Supplementen ? QString::fromLatin1(SupplementFile::Folder)
                                                : QStringLiteral("Images");
 }
 
@@ -31,7 +31,7 @@ LaadVelModus LaadVelModusVan(std::uint8_t gereedschap)
 QStringList LaadVelNamen(const ProgramFolder& folder, LaadVelModus modus)
 {
     if (modus == LaadVelModus::Supplementen)
-        HerstelSupplementen(folder);
+        recoverSupplements(folder);
     const QDir dir(folder.path(folderOf(modus)), patternOf(modus), QDir::Name | QDir::IgnoreCase,
                    QDir::Files | QDir::Readable);
     QStringList names = dir.entryList();
@@ -58,7 +58,7 @@ QString LaadVelAfbeeldingPad(const ProgramFolder& folder, LaadVelModus modus, co
     return folder.path(folderOf(modus) + QLatin1Char('/') + name + extension);
 }
 
-std::optional<QSize> AfbeeldingsMaat(const QString& path)
+std::optional<QSize> pictureFileSize(const QString& path)
 {
     QImageReader reader(path);
     const QSize size = reader.size();
@@ -67,14 +67,14 @@ std::optional<QSize> AfbeeldingsMaat(const QString& path)
     return size;
 }
 
-std::optional<VelletjeSleutel> SplitsSleutel(const QString& key)
+std::optional<SheetletKey> splitKey(const QString& key)
 {
     if (key.size() < 6)
         return std::nullopt;
-    return VelletjeSleutel{key.left(4), key.mid(5)};
+    return SheetletKey{key.left(4), key.mid(5)};
 }
 
-QString HelpInfoTitel(const QString& plaatsnaam)
+QString helpInfoCaption(const QString& plaatsnaam)
 {
     if (plaatsnaam.left(8) == QLatin1String("Verzamel"))
         return QStringLiteral("Info...");

@@ -31,19 +31,19 @@ QString LaadVelAfbeeldingPad(const ProgramFolder& folder, LaadVelModus modus, co
 
 // The size stored in a picture file's header, without decoding it; nothing when
 // the file is missing or no readable picture.
-std::optional<QSize> AfbeeldingsMaat(const QString& path);
+std::optional<QSize> pictureFileSize(const QString& path);
 
-inline constexpr QSize VelletjeMaat{500, 260};
+inline constexpr QSize SheetletSize{500, 260};
 
 // Year and place of a sheetlet key: four characters of year, a separator, the place.
-struct VelletjeSleutel
+struct SheetletKey
 {
     QString Jaartal;
     QString Plaatsnaam;
 };
 // A key shorter than six characters names no place and gives nothing.
-std::optional<VelletjeSleutel> SplitsSleutel(const QString& key);
+std::optional<SheetletKey> splitKey(const QString& key);
 
 // The caption of the Help menu's place look-up: "Info..." for a collector's
 // block (place starting with "Verzamel"), otherwise "Info " + place + ".nl".
-QString HelpInfoTitel(const QString& plaatsnaam);
+QString helpInfoCaption(const QString& plaatsnaam);

@@ -4,7 +4,7 @@
 
 #include <QFile>
 
-SafeFile::Result SchrijfBmp(const QImage& image, const QString& path)
+SafeFile::Result writeBmp(const QImage& image, const QString& path)
 {
     return PictureFile::write(image.convertToFormat(QImage::Format_RGB888), path, "BMP");
 }
@@ -17,18 +17,18 @@ SafeFile::Result BmpToJpeg(const QString& bmpPath, const QString& jpgPath, int q
     return PictureFile::write(bitmap.image, jpgPath, "JPEG", quality);
 }
 
-ExportResult ExporteerBmp(const QImage& image, const QString& path)
+ExportResult exportBmp(const QImage& image, const QString& path)
 {
-    const SafeFile::Result written = SchrijfBmp(image, path);
-    return {written ? ExportStatus::Gelukt : ExportStatus::BmpNietGeschreven, written.reason};
+    const SafeFile::Result written = writeBmp(image, path);
+    return {written ? ExportStatus::Exported : ExportStatus::BmpNotWritten, written.reason};
 }
 
-ExportResult ExporteerJpg(const ProgramFolder& folder, const QImage& image, const QString& path)
+ExportResult exportJpg(const ProgramFolder& folder, const QImage& image, const QString& path)
 {
-    const QString temporary = folder.path(QString::fromLatin1(PictureExport::TijdelijkBestand));
-    if (const SafeFile::Result written = SchrijfBmp(image, temporary); !written || !QFile::exists(temporary))
-        return {ExportStatus::BmpNietGeschreven, written.reason};
-    const SafeFile::Result written = BmpToJpeg(temporary, path, PictureExport::JpegKwaliteit);
+    const QString temporary = folder.path(QString::fromLatin1(PictureExport::TemporaryFile));
+    if (const SafeFile::Result written = writeBmp(image, temporary); !written || !QFile::exists(temporary))
+        return {ExportStatus::BmpNotWritten, written.reason};
+    const SafeFile::Result written = BmpToJpeg(temporary, path, PictureExport::JpegQuality);
     QFile::remove(temporary);
-    return {written ? ExportStatus::Gelukt : ExportStatus::JpgNietGeschreven, written.reason};
+    return {written ? ExportStatus::Exported : ExportStatus::JpgNotWritten, written.reason};
 }

@@ -11,20 +11,20 @@
 
 namespace PictureExport {
 
-inline constexpr auto TijdelijkBestand = "mydummy.bmp";
-inline constexpr int JpegKwaliteit = 99;
+inline constexpr auto TemporaryFile = "mydummy.bmp";
+inline constexpr int JpegQuality = 99;
 
 } // namespace PictureExport
 
 enum class ExportStatus {
-    Gelukt,
-    BmpNietGeschreven,    // the bitmap (or the temporary bitmap of a JPEG export) was not written
-    JpgNietGeschreven     // the temporary bitmap was written, the JPEG was not
+    Exported,
+    BmpNotWritten, // the bitmap (or the temporary bitmap of a JPEG export) was not written
+    JpgNotWritten  // the temporary bitmap was written, the JPEG was not
 };
 
 struct ExportResult
 {
-    ExportStatus status = ExportStatus::Gelukt;
+    ExportStatus status = ExportStatus::Exported;
     QString reason; // why not, in Dutch
 
     bool operator==(ExportStatus other) const { return status == other; }
@@ -32,12 +32,12 @@ struct ExportResult
 
 // Writes the picture as an uncompressed 24-bit Windows bitmap at path; the
 // file is replaced only once complete, and an old file stays whole otherwise.
-SafeFile::Result SchrijfBmp(const QImage& image, const QString& path);
+SafeFile::Result writeBmp(const QImage& image, const QString& path);
 
 // Converts the bitmap file at bmpPath into a JPEG file at jpgPath with the
 // given quality (0..100), on the same terms.
 SafeFile::Result BmpToJpeg(const QString& bmpPath, const QString& jpgPath, int quality);
 
-ExportResult ExporteerBmp(const QImage& image, const QString& path);
+ExportResult exportBmp(const QImage& image, const QString& path);
 // Through the temporary bitmap, which is removed afterwards.
-ExportResult ExporteerJpg(const ProgramFolder& folder, const QImage& image, const QString& path);
+ExportResult exportJpg(const ProgramFolder& folder, const QImage& image, const QString& path);

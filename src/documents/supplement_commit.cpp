@@ -93,25 +93,25 @@ Result replacePair(const QString& textPath, const QByteArray& text, const QStrin
 {
     recover(textPath, picturePath);
     if (const SafeFile::Result written = SafeFile::replace(pending(textPath), text); !written)
-        return {Outcome::TekstMislukt, written.reason};
+        return {Outcome::TextFailed, written.reason};
     if (picture) {
         if (const SafeFile::Result written = SafeFile::replace(pending(picturePath), *picture); !written) {
             discardPending(textPath, picturePath);
-            return {Outcome::AfbeeldingMislukt, written.reason};
+            return {Outcome::PictureFailed, written.reason};
         }
     }
     const std::optional<QByteArray> oldText = content(textPath);
     if (const SafeFile::Result written = SafeFile::replace(marker(textPath), picture ? WithPicture : WithoutPicture);
         !written) {
         discardPending(textPath, picturePath);
-        return {Outcome::TekstMislukt, written.reason};
+        return {Outcome::TextFailed, written.reason};
     }
     // From here the new pair is committed: a crash is finished by recover().
     if (!moveOver(pending(textPath), textPath)) {
         const QString why = SafeFile::reason(errno);
         QFile::remove(marker(textPath));
         discardPending(textPath, picturePath);
-        return {Outcome::TekstMislukt, why};
+        return {Outcome::TextFailed, why};
     }
     if (betweenFiles)
         betweenFiles();
@@ -124,12 +124,12 @@ Result replacePair(const QString& textPath, const QByteArray& text, const QStrin
             QFile::remove(textPath);
         QFile::remove(marker(textPath));
         discardPending(textPath, picturePath);
-        return {Outcome::AfbeeldingMislukt, why};
+        return {Outcome::PictureFailed, why};
     }
     const bool removed = picture || !QFileInfo::exists(picturePath) || QFile::remove(picturePath);
     QFile::remove(marker(textPath));
     if (!removed)
-        return {Outcome::AfbeeldingNietVerwijderd, SafeFile::reason(EACCES)};
+        return {Outcome::PictureNotRemoved, SafeFile::reason(EACCES)};
     return {};
 }
 

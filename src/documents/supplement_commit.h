@@ -17,15 +17,15 @@
 namespace SupplementCommit {
 
 enum class Outcome {
-    Gelukt,
-    TekstMislukt,            // the text file could not be written; nothing changed
-    AfbeeldingMislukt,       // the bitmap could not be written or put in place; the old pair is back
-    AfbeeldingNietVerwijderd // saved without a picture, but the old bitmap could not be removed
+    Done,
+    TextFailed,        // the text file could not be written; nothing changed
+    PictureFailed,     // the bitmap could not be written or put in place; the old pair is back
+    PictureNotRemoved  // saved without a picture, but the old bitmap could not be removed
 };
 
 struct Result
 {
-    Outcome outcome = Outcome::Gelukt;
+    Outcome outcome = Outcome::Done;
     QString reason; // why a step failed, in Dutch
 };
 

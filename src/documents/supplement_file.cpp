@@ -16,14 +16,14 @@ namespace {
 
 QString inFolder(const ProgramFolder& folder, const QString& fileName)
 {
-    return folder.path(QString::fromLatin1(SupplementBestand::Map) + QLatin1Char('/') + fileName);
+    return folder.path(QString::fromLatin1(SupplementFile::Folder) + QLatin1Char('/') + fileName);
 }
 
 QByteArray textBytes(const Supplement& supplement)
 {
     QStringList lines{supplement.Plaatsnaam, supplement.CatalogusNr, supplement.Jaartal, supplement.PaginaNr,
-                      SupplementBestand::scheidingsRegel()};
-    lines += supplement.regels.mid(0, SupplementBestand::MaxRegels);
+                      SupplementFile::separatorLine()};
+    lines += supplement.regels.mid(0, SupplementFile::MaxLines);
     QByteArray bytes;
     for (const QString& line : lines)
         bytes += TextFile::encode(line) + "\r\n";
@@ -33,17 +33,17 @@ QByteArray textBytes(const Supplement& supplement)
 QStringList textLines(const Supplement& supplement)
 {
     return QStringList{supplement.Plaatsnaam, supplement.CatalogusNr, supplement.Jaartal, supplement.PaginaNr}
-           + supplement.regels.mid(0, SupplementBestand::MaxRegels);
+           + supplement.regels.mid(0, SupplementFile::MaxLines);
 }
 
 } // namespace
 
-QString SupplementBestand::scheidingsRegel()
+QString SupplementFile::separatorLine()
 {
     return QString(48, QLatin1Char('-'));
 }
 
-bool IsGeldigeSupplementNaam(const QString& name)
+bool isValidSupplementName(const QString& name)
 {
     if (name.trimmed().isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
         return false;
@@ -55,86 +55,86 @@ bool IsGeldigeSupplementNaam(const QString& name)
     return true;
 }
 
-QString SupplementTekstPad(const ProgramFolder& folder, const QString& name)
+QString supplementTextPath(const ProgramFolder& folder, const QString& name)
 {
     return inFolder(folder, name + QStringLiteral(".sup"));
 }
 
-QString SupplementAfbeeldingPad(const ProgramFolder& folder, const QString& name)
+QString supplementPicturePath(const ProgramFolder& folder, const QString& name)
 {
     return inFolder(folder, name + QStringLiteral(".bmp"));
 }
 
-bool SupplementBestaat(const ProgramFolder& folder, const QString& name)
+bool supplementExists(const ProgramFolder& folder, const QString& name)
 {
-    return IsGeldigeSupplementNaam(name) && QFileInfo(SupplementTekstPad(folder, name)).isFile();
+    return isValidSupplementName(name) && QFileInfo(supplementTextPath(folder, name)).isFile();
 }
 
 SaveResult SchrijfSupplement(const ProgramFolder& folder, const Supplement& supplement,
                                    const std::function<void()>& betweenFiles)
 {
     const QString& name = supplement.Plaatsnaam;
-    if (!IsGeldigeSupplementNaam(name))
-        return {SchrijfStatus::OngeldigeNaam, QString()};
+    if (!isValidSupplementName(name))
+        return {WriteStatus::InvalidName, QString()};
     // Nothing is stored that would come back changed.
     if (const QStringList characters = unstorableCharacters(supplement); !characters.isEmpty())
-        return {SchrijfStatus::OnbekendeTekens, QString(), characters};
+        return {WriteStatus::UnknownCharacters, QString(), characters};
     const QStringList lines = textLines(supplement);
     if (std::any_of(lines.begin(), lines.end(),
-                    [](const QString& line) { return line.size() > SupplementBestand::MaxRegelLengte; }))
-        return {SchrijfStatus::TeLangeTekst, QString()};
-    if (!QDir().mkpath(folder.path(QString::fromLatin1(SupplementBestand::Map))))
-        return {SchrijfStatus::MapNietAangemaakt, QString()};
+                    [](const QString& line) { return line.size() > SupplementFile::MaxLineLength; }))
+        return {WriteStatus::TextTooLong, QString()};
+    if (!QDir().mkpath(folder.path(QString::fromLatin1(SupplementFile::Folder))))
+        return {WriteStatus::FolderNotMade, QString()};
     std::optional<QByteArray> picture;
     if (!supplement.afbeelding.isNull()) {
         picture = PictureFile::encode(supplement.afbeelding.convertToFormat(QImage::Format_RGB888), "BMP");
         if (!picture)
-            return {SchrijfStatus::AfbeeldingNietGeschreven, QString()};
+            return {WriteStatus::PictureNotWritten, QString()};
     }
     const SupplementCommit::Result result =
-        SupplementCommit::replacePair(SupplementTekstPad(folder, name), textBytes(supplement),
-                                      SupplementAfbeeldingPad(folder, name), picture, betweenFiles);
+        SupplementCommit::replacePair(supplementTextPath(folder, name), textBytes(supplement),
+                                      supplementPicturePath(folder, name), picture, betweenFiles);
     switch (result.outcome) {
-    case SupplementCommit::Outcome::Gelukt: return {};
-    case SupplementCommit::Outcome::TekstMislukt: return {SchrijfStatus::TekstNietGeschreven, result.reason};
-    case SupplementCommit::Outcome::AfbeeldingMislukt: return {SchrijfStatus::AfbeeldingNietGeschreven, result.reason};
-    case SupplementCommit::Outcome::AfbeeldingNietVerwijderd:
-        return {SchrijfStatus::AfbeeldingNietVerwijderd, result.reason};
+    case SupplementCommit::Outcome::Done: return {};
+    case SupplementCommit::Outcome::TextFailed: return {WriteStatus::TextNotWritten, result.reason};
+    case SupplementCommit::Outcome::PictureFailed: return {WriteStatus::PictureNotWritten, result.reason};
+    case SupplementCommit::Outcome::PictureNotRemoved:
+        return {WriteStatus::PictureNotRemoved, result.reason};
     }
-    return {SchrijfStatus::TekstNietGeschreven, result.reason};
+    return {WriteStatus::TextNotWritten, result.reason};
 }
 
-GelezenSupplement LeesSupplement(const ProgramFolder& folder, const QString& name)
+SupplementReadResult LeesSupplement(const ProgramFolder& folder, const QString& name)
 {
-    if (!IsGeldigeSupplementNaam(name))
+    if (!isValidSupplementName(name))
         return {};
-    SupplementCommit::recover(SupplementTekstPad(folder, name), SupplementAfbeeldingPad(folder, name));
-    return LeesSupplementBestand(SupplementTekstPad(folder, name));
+    SupplementCommit::recover(supplementTextPath(folder, name), supplementPicturePath(folder, name));
+    return readSupplementFile(supplementTextPath(folder, name));
 }
 
-void HerstelSupplementen(const ProgramFolder& folder)
+void recoverSupplements(const ProgramFolder& folder)
 {
     // Every trace of a save: its marker, a file waiting to move in, or a write of either cut short.
     static const QRegularExpression trace(QStringLiteral("^(.+)\\.(?:sup|bmp)\\.(?:nieuw|klaar)(?:\\.\\w{6})?$"));
     const QDir dir(inFolder(folder, QString()));
     QSet<QString> names;
     for (const QString& file : dir.entryList({QStringLiteral("*.nieuw*"), QStringLiteral("*.klaar*")}, QDir::Files))
-        if (const auto match = trace.match(file); match.hasMatch() && IsGeldigeSupplementNaam(match.captured(1)))
+        if (const auto match = trace.match(file); match.hasMatch() && isValidSupplementName(match.captured(1)))
             names.insert(match.captured(1));
     for (const QString& name : std::as_const(names))
-        SupplementCommit::recover(SupplementTekstPad(folder, name), SupplementAfbeeldingPad(folder, name));
+        SupplementCommit::recover(supplementTextPath(folder, name), supplementPicturePath(folder, name));
 }
 
-GelezenSupplement LeesSupplementBestand(const QString& path)
+SupplementReadResult readSupplementFile(const QString& path)
 {
-    GelezenSupplement result;
-    std::optional<QStringList> lines = TextFile::readFirstLines(path, SupplementBestand::MaxFileSize);
+    SupplementReadResult result;
+    std::optional<QStringList> lines = TextFile::readFirstLines(path, SupplementFile::MaxFileSize);
     if (!lines)
         return result;
     // Reading stops at a line too long to be the program's own, as it stops at any other damage.
     bool damaged = false;
     for (qsizetype i = 0; i < lines->size(); ++i) {
-        if (lines->at(i).size() > SupplementBestand::MaxRegelLengte) {
+        if (lines->at(i).size() > SupplementFile::MaxLineLength) {
             *lines = lines->mid(0, i);
             damaged = true;
             result.damagedLine = int(i + 1);
@@ -145,15 +145,15 @@ GelezenSupplement LeesSupplementBestand(const QString& path)
     for (qsizetype i = 0; i < 4 && i < lines->size(); ++i)
         *fields[i] = lines->at(i);
     if (lines->size() < 5) {
-        result.status = damaged ? LeesStatus::TeLangeRegel : LeesStatus::TeKort;
+        result.status = damaged ? ReadStatus::LineTooLong : ReadStatus::TooShort;
         return result;
     }
-    result.regelsGelezen = true;
-    result.regels = lines->mid(5, SupplementBestand::MaxRegels);
-    if (lines->size() - 5 > SupplementBestand::MaxRegels)
-        result.status = LeesStatus::TeveelRegels;
+    result.linesRead = true;
+    result.regels = lines->mid(5, SupplementFile::MaxLines);
+    if (lines->size() - 5 > SupplementFile::MaxLines)
+        result.status = ReadStatus::TooManyLines;
     else
-        result.status = damaged ? LeesStatus::TeLangeRegel : LeesStatus::Gelukt;
+        result.status = damaged ? ReadStatus::LineTooLong : ReadStatus::Complete;
     return result;
 }
 
@@ -177,56 +177,56 @@ QString unstorableCharactersMessage(const QStringList& characters)
                                 "Gebruik bijvoorbeeld de letter zonder teken erop.");
 }
 
-QString SchrijfMelding(const SaveResult& result, const QString& name)
+QString saveFailureMessage(const SaveResult& result, const QString& name)
 {
     const QString reason = result.reason.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(result.reason);
     switch (result.status) {
-    case SchrijfStatus::Gelukt:
+    case WriteStatus::Saved:
         return QString();
-    case SchrijfStatus::OngeldigeNaam:
+    case WriteStatus::InvalidName:
         return QStringLiteral("De plaatsnaam '%1' kan geen bestandsnaam zijn. Het supplement is niet opgeslagen.")
             .arg(name);
-    case SchrijfStatus::OnbekendeTekens:
+    case WriteStatus::UnknownCharacters:
         return unstorableCharactersMessage(result.characters) + QStringLiteral(" Het supplement is niet opgeslagen.");
-    case SchrijfStatus::TeLangeTekst:
+    case WriteStatus::TextTooLong:
         return QStringLiteral("Een veld of omschrijvingsregel is langer dan %1 tekens. Het supplement is niet opgeslagen.")
-            .arg(SupplementBestand::MaxRegelLengte);
-    case SchrijfStatus::MapNietAangemaakt:
+            .arg(SupplementFile::MaxLineLength);
+    case WriteStatus::FolderNotMade:
         return QStringLiteral("De map Supplementen kon niet worden aangemaakt. Het supplement is niet opgeslagen.");
-    case SchrijfStatus::TekstNietGeschreven:
+    case WriteStatus::TextNotWritten:
         return QStringLiteral("Het bestand '%1.sup' kon niet worden geschreven%2. Het supplement is niet opgeslagen; "
                               "wat er al stond is onveranderd.")
             .arg(name, reason);
-    case SchrijfStatus::AfbeeldingNietGeschreven:
+    case WriteStatus::PictureNotWritten:
         return QStringLiteral("Het bestand '%1.bmp' kon niet worden geschreven%2. Het supplement is niet opgeslagen; "
                               "wat er al stond is onveranderd.")
             .arg(name, reason);
-    case SchrijfStatus::AfbeeldingNietVerwijderd:
+    case WriteStatus::PictureNotRemoved:
         return QStringLiteral("Het supplement is opgeslagen, maar het oude plaatje '%1.bmp' kon niet worden verwijderd.")
             .arg(name);
     }
     return QString();
 }
 
-QString supplementReadMessage(const GelezenSupplement& gelezen, const QString& name)
+QString supplementReadMessage(const SupplementReadResult& gelezen, const QString& name)
 {
     switch (gelezen.status) {
-    case LeesStatus::Gelukt:
+    case ReadStatus::Complete:
         return QString();
-    case LeesStatus::Ontbreekt:
+    case ReadStatus::Missing:
         return QStringLiteral("Het bestand '%1.sup' ontbreekt of kan niet worden gelezen.").arg(name);
-    case LeesStatus::TeKort:
+    case ReadStatus::TooShort:
         return QStringLiteral("Het bestand '%1.sup' is onvolledig (minder dan vijf regels).").arg(name);
-    case LeesStatus::TeveelRegels:
+    case ReadStatus::TooManyLines:
         return QStringLiteral("Het bestand '%1.sup' heeft meer dan %2 omschrijvingsregels; de eerste %2 zijn gelezen.")
             .arg(name)
-            .arg(SupplementBestand::MaxRegels);
-    case LeesStatus::TeLangeRegel:
+            .arg(SupplementFile::MaxLines);
+    case ReadStatus::LineTooLong:
         return QStringLiteral("Regel %1 van '%2.sup' is langer dan %3 tekens en kon niet worden gelezen; "
                               "het bestand is beschadigd. Alleen de regels ervoor zijn gelezen.")
             .arg(gelezen.damagedLine)
             .arg(name)
-            .arg(SupplementBestand::MaxRegelLengte);
+            .arg(SupplementFile::MaxLineLength);
     }
     return QString();
 }

@@ -14,19 +14,19 @@
 #include <functional>
 #include <optional>
 
-namespace SupplementBestand {
+namespace SupplementFile {
 
-inline constexpr auto Map = "Supplementen";
-inline constexpr int MaxRegels = 100;
+inline constexpr auto Folder = "Supplementen";
+inline constexpr int MaxLines = 100;
 // No line the program writes comes near this; a longer one marks a damaged file.
-inline constexpr int MaxRegelLengte = 4096;
+inline constexpr int MaxLineLength = 4096;
 // The place name is also the file name; this leaves room for the longest name the folder gets.
 inline constexpr int MaxNameLength = 64;
 // A hundred lines of the longest kind and more; reading goes no further into a larger file.
 inline constexpr qint64 MaxFileSize = 1024 * 1024;
-QString scheidingsRegel();   // the 48 hyphens of line 5
+QString separatorLine();   // the 48 hyphens of line 5
 
-} // namespace SupplementBestand
+} // namespace SupplementFile
 
 // Everything a supplement file holds, taken from the state when a save starts.
 struct Supplement
@@ -36,74 +36,74 @@ struct Supplement
     QImage afbeelding;    // the canvas picture; null when the page holds none
 };
 
-enum class SchrijfStatus {
-    Gelukt,
-    OngeldigeNaam,           // the place name cannot be a file name in the folder
-    MapNietAangemaakt,       // Supplementen is missing and cannot be made
-    TekstNietGeschreven,     // place.sup could not be written; the old pair is untouched
-    AfbeeldingNietGeschreven,// place.bmp could not be written; the old pair is untouched
-    AfbeeldingNietVerwijderd,// saved without a picture, but an old place.bmp could not be removed
-    OnbekendeTekens,         // a field or line holds characters the file cannot hold; nothing was written
-    TeLangeTekst             // a field or line is longer than the reader takes; nothing was written
+enum class WriteStatus {
+    Saved,
+    InvalidName,       // the place name cannot be a file name in the folder
+    FolderNotMade,     // Supplementen is missing and cannot be made
+    TextNotWritten,    // place.sup could not be written; the old pair is untouched
+    PictureNotWritten, // place.bmp could not be written; the old pair is untouched
+    PictureNotRemoved, // saved without a picture, but an old place.bmp could not be removed
+    UnknownCharacters, // a field or line holds characters the file cannot hold; nothing was written
+    TextTooLong        // a field or line is longer than the reader takes; nothing was written
 };
 
 struct SaveResult
 {
-    SaveResult(SchrijfStatus status = SchrijfStatus::Gelukt, QString reason = {}, QStringList characters = {})
+    SaveResult(WriteStatus status = WriteStatus::Saved, QString reason = {}, QStringList characters = {})
         : status(status)
         , reason(std::move(reason))
         , characters(std::move(characters))
     {}
 
-    SchrijfStatus status;
+    WriteStatus status;
     QString reason;         // why, in Dutch, as the disk said it
-    QStringList characters; // with OnbekendeTekens: the characters the file cannot hold
+    QStringList characters; // with UnknownCharacters: the characters the file cannot hold
 };
 
-enum class LeesStatus {
-    Gelukt,
-    Ontbreekt,      // missing or unreadable; nothing was read
-    TeKort,         // ended before the four fields and the separator line
-    TeveelRegels,   // more than 100 description lines; the first 100 were read
-    TeLangeRegel    // a line longer than MaxRegelLengte; the lines before it were read
+enum class ReadStatus {
+    Complete,
+    Missing,      // missing or unreadable; nothing was read
+    TooShort,     // ended before the four fields and the separator line
+    TooManyLines, // more than 100 description lines; the first 100 were read
+    LineTooLong   // a line longer than MaxLineLength; the lines before it were read
 };
 
 // What reading place.sup gave: the fields read before any failure, and how it ended.
-struct GelezenSupplement
+struct SupplementReadResult
 {
-    LeesStatus status = LeesStatus::Ontbreekt;
+    ReadStatus status = ReadStatus::Missing;
     std::optional<QString> Plaatsnaam, CatalogusNr, Jaartal, PaginaNr;
-    bool regelsGelezen = false;   // reading got past the separator line
+    bool linesRead = false;   // reading got past the separator line
     QStringList regels;
-    int damagedLine = 0;            // with TeLangeRegel: the line of the file (from 1) that could not be read
+    int damagedLine = 0;            // with LineTooLong: the line of the file (from 1) that could not be read
 };
 
 // A place name that names a file inside the folder: not empty or only blanks,
 // not "." or "..", without / \ : * ? " < > | and without control characters.
-bool IsGeldigeSupplementNaam(const QString& name);
+bool isValidSupplementName(const QString& name);
 
 // The paths of the pair; the folder and the names are matched without regard to case.
-QString SupplementTekstPad(const ProgramFolder& folder, const QString& name);
-QString SupplementAfbeeldingPad(const ProgramFolder& folder, const QString& name);
-bool SupplementBestaat(const ProgramFolder& folder, const QString& name);
+QString supplementTextPath(const ProgramFolder& folder, const QString& name);
+QString supplementPicturePath(const ProgramFolder& folder, const QString& name);
+bool supplementExists(const ProgramFolder& folder, const QString& name);
 
 // betweenFiles runs after the new text file is in place and before the bitmap
 // replaces the old one; tests use it to make the second step fail.
 SaveResult SchrijfSupplement(const ProgramFolder& folder, const Supplement& supplement,
                                 const std::function<void()>& betweenFiles = {});
-GelezenSupplement LeesSupplement(const ProgramFolder& folder, const QString& name);
+SupplementReadResult LeesSupplement(const ProgramFolder& folder, const QString& name);
 // Finishes or discards every save in the folder that a crash interrupted (see supplement_commit.h).
-void HerstelSupplementen(const ProgramFolder& folder);
+void recoverSupplements(const ProgramFolder& folder);
 // The same for a supplement text file anywhere, given by its path.
-GelezenSupplement LeesSupplementBestand(const QString& path);
+SupplementReadResult readSupplementFile(const QString& path);
 
 // The characters of the supplement's fields and lines that the file cannot hold; empty when all fit.
 QStringList unstorableCharacters(const Supplement& supplement);
 // The message that names them, for the field entry, the description window and the save.
 QString unstorableCharactersMessage(const QStringList& characters);
 
-// The Dutch message for a failed save; empty for Gelukt.
-QString SchrijfMelding(const SaveResult& result, const QString& name);
+// The Dutch message for a failed save; empty for Saved.
+QString saveFailureMessage(const SaveResult& result, const QString& name);
 
-// The Dutch message for a file that could not be read whole; empty for Gelukt.
-QString supplementReadMessage(const GelezenSupplement& gelezen, const QString& name);
+// The Dutch message for a file that could not be read whole; empty for Complete.
+QString supplementReadMessage(const SupplementReadResult& gelezen, const QString& name);

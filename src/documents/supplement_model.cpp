@@ -91,7 +91,7 @@ QString SupplementModel::field(Field field) const
 
 void SupplementModel::setOmschrijving(const QString& text, const QStringList& lines)
 {
-    const QStringList kept = lines.mid(0, SupplementBestand::MaxRegels);
+    const QStringList kept = lines.mid(0, SupplementFile::MaxLines);
     if (text == m_omschrijving && kept == m_lines)
         return;
     m_omschrijving = text;
@@ -110,7 +110,7 @@ void SupplementModel::transferPicture()
     touch();
 }
 
-void SupplementModel::setCatalogueRecord(const QString& key, const CatalogusInfo& info)
+void SupplementModel::setCatalogueRecord(const QString& key, const CatalogueInfo& info)
 {
     m_catalogueKey = key;
     m_catalogueRecord = info;
@@ -148,7 +148,7 @@ void SupplementModel::startNew()
     m_afbeeldingOvergezet = false;
     m_pagePicture = QImage();
     Q_EMIT changed(Field::Picture);
-    setCatalogueRecord(QString(), CatalogusInfo{});
+    setCatalogueRecord(QString(), CatalogueInfo{});
     m_canvas.replace(QStringLiteral("Nieuw"), emptyCanvas());
     markUnmodified();
 }
@@ -156,11 +156,11 @@ void SupplementModel::startNew()
 QString SupplementModel::openSheetlet(const ProgramFolder& folder, const QString& key)
 {
     const PictureFile::Picture picture = PictureFile::read(LaadVelAfbeeldingPad(folder, LaadVelModus::Velletjes, key));
-    if (const auto parts = SplitsSleutel(key)) {
+    if (const auto parts = splitKey(key)) {
         setPlaatsnaam(parts->Plaatsnaam);
         setJaartal(parts->Jaartal);
     }
-    const CatalogusInfo info = LeesInformatie(folder, key);
+    const CatalogueInfo info = LeesInformatie(folder, key);
     setCatalogueRecord(key, info);
     setCatalogusNr(info.Infolab[0]);
     // The sheetlet goes to the canvas only; the page gets it through the transfer button.
@@ -176,8 +176,8 @@ QStringList SupplementModel::openSupplement(const ProgramFolder& folder, const Q
 {
     QStringList messages;
     // The text first: reading it finishes or discards a save that was interrupted, bitmap included.
-    const GelezenSupplement read = LeesSupplement(folder, name);
-    if (read.status == LeesStatus::TeLangeRegel)
+    const SupplementReadResult read = LeesSupplement(folder, name);
+    if (read.status == ReadStatus::LineTooLong)
         messages << supplementReadMessage(read, name);
     setPlaatsnaam(read.Plaatsnaam.value_or(name));
     // The old program stored its placeholder "Nr." when no number was ever entered.
@@ -186,10 +186,10 @@ QStringList SupplementModel::openSupplement(const ProgramFolder& folder, const Q
     setJaartal(read.Jaartal.value_or(DefaultJaartal));
     setPaginaNr(read.PaginaNr.value_or(DefaultPaginaNr));
     // The box shows the lines as they are stored, so an unchanged description is stored unchanged.
-    setOmschrijving(read.regelsGelezen ? read.regels.join(QLatin1Char('\n')) : DefaultOmschrijving, read.regels);
+    setOmschrijving(read.linesRead ? read.regels.join(QLatin1Char('\n')) : DefaultOmschrijving, read.regels);
 
     QImage picture;
-    const QString bitmap = SupplementAfbeeldingPad(folder, name);
+    const QString bitmap = supplementPicturePath(folder, name);
     if (QFileInfo::exists(bitmap)) {
         const PictureFile::Picture loaded = PictureFile::read(bitmap);
         if (!loaded.ok())
@@ -209,15 +209,15 @@ void SupplementModel::lookUpCatalogue(const ProgramFolder& folder)
 {
     // The sheetlet's key as the open dialog lists it: the year, a hyphen and the place.
     const QString key = m_jaartal + QLatin1Char('-') + m_plaatsnaam;
-    const CatalogusInfo info = LeesInformatie(folder, key);
-    const bool found = info.Infolab != CatalogusInfo{}.Infolab;
+    const CatalogueInfo info = LeesInformatie(folder, key);
+    const bool found = info.Infolab != CatalogueInfo{}.Infolab;
     setCatalogueRecord(found ? key : QString(), info);
 }
 
 SaveResult SupplementModel::save(const ProgramFolder& folder)
 {
     const SaveResult result = SchrijfSupplement(folder, snapshot());
-    if (result.status == SchrijfStatus::Gelukt || result.status == SchrijfStatus::AfbeeldingNietVerwijderd)
+    if (result.status == WriteStatus::Saved || result.status == WriteStatus::PictureNotRemoved)
         markUnmodified();
     return result;
 }

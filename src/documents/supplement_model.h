@@ -46,7 +46,7 @@ public:
     // Whether the page holds a picture, and the picture as it was transferred.
     bool AfbeeldingOvergezet() const { return m_afbeeldingOvergezet; }
     const QImage& pagePicture() const { return m_pagePicture; }
-    const CatalogusInfo& catalogueRecord() const { return m_catalogueRecord; }
+    const CatalogueInfo& catalogueRecord() const { return m_catalogueRecord; }
     // The sheetlet key of the catalogue record shown; empty when none was found.
     const QString& catalogueKey() const { return m_catalogueKey; }
 
@@ -63,7 +63,7 @@ public:
     void setOmschrijving(const QString& text, const QStringList& lines);
     // The canvas as it is now goes onto the page ("Afbeelding overzetten").
     void transferPicture();
-    void setCatalogueRecord(const QString& key, const CatalogusInfo& info);
+    void setCatalogueRecord(const QString& key, const CatalogueInfo& info);
 
     // Changed since the last save or open: a field, the description, the page picture or the canvas.
     bool isModified() const;
@@ -97,7 +97,7 @@ private:
     QStringList m_lines;
     bool m_afbeeldingOvergezet = false;
     QImage m_pagePicture;
-    CatalogusInfo m_catalogueRecord;
+    CatalogueInfo m_catalogueRecord;
     QString m_catalogueKey;
     CanvasDocument m_canvas;
     bool m_fieldsModified = false;

@@ -117,7 +117,7 @@ void SepiaKleuren(QImage& canvas, const ProgressCallback& bar)
 void TransparantRaster(QImage& canvas, const ProgressCallback& bar, int red, int green, int blue)
 {
     ensure32(canvas);
-    const QRgb colour = KleurNaarQColor(KleurWaarde(red, green, blue)).rgb();
+    const QRgb colour = toQColor(colourValue(red, green, blue)).rgb();
     const int h = canvas.height();
     // x = 0, 2, ..., W - 2; on every even row y the pixels (x, y) and (x + 1, y + 1).
     byColumns(0, canvas.width() - 2, 2, canvas.width() - 1, bar, [&](int x0, int x1) {

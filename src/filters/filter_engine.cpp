@@ -81,7 +81,7 @@ void FilterEngine::runKind(FilterKind kind, FilterRun& run, int parameter)
 
 void SplitsKleur(std::int64_t colour, int& r, int& g, int& b)
 {
-    const KleurDelen delen = SplitsKleurWaarde(colour);
+    const ColourParts delen = splitColourValue(colour);
     r = delen.r;
     g = delen.g;
     b = delen.b;

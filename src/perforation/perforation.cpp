@@ -63,16 +63,16 @@ void TekenGaatje(QImage& canvas, double x, int y, std::uint8_t grey)
 QList<QPoint> VelHoles()
 {
     QList<QPoint> holes;
-    for (const QPoint& corner : VelletjeFrames)
+    for (const QPoint& corner : SheetletFrames)
         addFrame(holes, corner);
     // Stamps 1 to 4: six holes up from the top-right corner towards the sheet's top edge.
     for (int stamp = 0; stamp < 4; ++stamp) {
-        const QPoint c = VelletjeFrames[stamp];
+        const QPoint c = SheetletFrames[stamp];
         for (int k = 0; k <= 5; ++k)
             holes.append({c.x() + FrameWidth, c.y() - 5 * k});
     }
     // Stamp 5: four holes down from its bottom-right corner to the bottom edge.
-    const QPoint last = VelletjeFrames[4];
+    const QPoint last = SheetletFrames[4];
     for (int k = 0; k <= 3; ++k)
         holes.append({last.x() + FrameWidth, last.y() + FrameHeight + 5 * k});
     return holes;
@@ -81,18 +81,18 @@ QList<QPoint> VelHoles()
 QList<QPoint> BlokHoles()
 {
     QList<QPoint> holes;
-    for (const QPoint& corner : BlokFrames)
+    for (const QPoint& corner : BlockFrames)
         addFrame(holes, corner);
     // Every stamp but the second: ten holes down from the bottom-left corner.
     for (int stamp = 0; stamp < 5; ++stamp) {
         if (stamp == 1)
             continue;
-        const QPoint c = BlokFrames[stamp];
+        const QPoint c = BlockFrames[stamp];
         for (int k = 0; k <= 9; ++k)
             holes.append({c.x(), c.y() + FrameHeight + 5 * k});
     }
     // The second stamp: three holes down from its bottom-right corner.
-    const QPoint second = BlokFrames[1];
+    const QPoint second = BlockFrames[1];
     for (int k = 0; k <= 2; ++k)
         holes.append({second.x() + FrameWidth, second.y() + FrameHeight + 5 * k});
     return holes;
@@ -108,7 +108,7 @@ void PerforeerBlok(QImage& canvas, std::uint8_t grey)
     drawHoles(canvas, BlokHoles(), grey);
 }
 
-std::optional<QList<QPointF>> LeesPerfinBestand(const QString& path)
+std::optional<QList<QPointF>> readPerfinFile(const QString& path)
 {
     const auto lines = TextFile::readLines(path);
     if (!lines)
@@ -128,7 +128,7 @@ std::optional<QList<QPointF>> LeesPerfinBestand(const QString& path)
 void PerforeerUitBestand(QImage& canvas, const QString& path, std::uint8_t grey, Soort kind,
                          const std::function<bool()>& afterEachHole)
 {
-    const auto pairs = LeesPerfinBestand(path);
+    const auto pairs = readPerfinFile(path);
     if (!pairs)
         return;
     for (const QPointF& pair : *pairs) {

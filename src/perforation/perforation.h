@@ -19,9 +19,9 @@ enum class Soort { Velletje = 1, Blok = 2 };
 
 constexpr int FrameWidth = 75;
 constexpr int FrameHeight = 85;
-constexpr std::array<QPoint, 5> VelletjeFrames = {QPoint(27, 27), QPoint(135, 19), QPoint(277, 14), QPoint(388, 26),
+constexpr std::array<QPoint, 5> SheetletFrames = {QPoint(27, 27), QPoint(135, 19), QPoint(277, 14), QPoint(388, 26),
                                                   QPoint(229, 158)};
-constexpr std::array<QPoint, 5> BlokFrames = {QPoint(16, 142), QPoint(113, 161), QPoint(210, 151), QPoint(307, 127),
+constexpr std::array<QPoint, 5> BlockFrames = {QPoint(16, 142), QPoint(113, 161), QPoint(210, 151), QPoint(307, 127),
                                               QPoint(404, 142)};
 
 // One hole: a 2 x 2 core in (grey, grey, grey) with eight shading pixels around it.
@@ -37,7 +37,7 @@ void PerforeerBlok(QImage& canvas, std::uint8_t grey);
 
 // The (x, y) pairs of the file, fields separated by commas or line ends, each read by its
 // leading number. Nothing when the file cannot be read. A trailing single field is no pair.
-std::optional<QList<QPointF>> LeesPerfinBestand(const QString& path);
+std::optional<QList<QPointF>> readPerfinFile(const QString& path);
 
 // The file holes for the kind: y as read for a sheetlet, y - 50 for a block, rounded.
 // afterEachHole runs after every hole (the window lets the holes appear one by one);

@@ -11,7 +11,7 @@ class PrintSurface;
 struct Supplement;
 
 // What the album page shows.
-struct SupplementPagina
+struct SupplementPage
 {
     QString Plaatsnaam;
     QString CatalogusNr;
@@ -21,24 +21,24 @@ struct SupplementPagina
     QImage afbeelding;  // the canvas picture; a null picture leaves the frame empty
 };
 
-namespace AlbumPagina {
+namespace AlbumPage {
 
-inline constexpr double TitelX = 3900, TitelY = 600;
-inline constexpr double PlaatsMidden = 5850, PlaatsY = 1350;
-inline constexpr double AfbeeldingX = 1725, AfbeeldingY = 2325, AfbeeldingB = 8175, AfbeeldingH = 4230;
-inline constexpr double NummerX = 1620, JaartalX = 9390, NummerY = 6810;
-inline constexpr double RegelX = 1560, RegelY = 7800, RegelAfstand = 300;
-inline constexpr double PaginaX = 10590, PaginaY = 15450;
+inline constexpr double TitleX = 3900, TitleY = 600;
+inline constexpr double PlaceCentreX = 5850, PlaceY = 1350;
+inline constexpr double PictureX = 1725, PictureY = 2325, PictureWidth = 8175, PictureHeight = 4230;
+inline constexpr double NumberX = 1620, YearX = 9390, NumberY = 6810;
+inline constexpr double LineX = 1560, LineY = 7800, LineSpacing = 300;
+inline constexpr double PageX = 10590, PageY = 15450;
 // The description lines the page holds above the page number; more run into it and off the page.
-inline constexpr int FittingLines = int((PaginaY - RegelY) / RegelAfstand);
+inline constexpr int FittingLines = int((PageY - LineY) / LineSpacing);
 
-} // namespace AlbumPagina
+} // namespace AlbumPage
 
 // The page of a supplement with the given picture (the canvas, which is what the page prints).
-SupplementPagina albumPageOf(const Supplement& supplement, const QImage& picture);
+SupplementPage albumPageOf(const Supplement& supplement, const QImage& picture);
 
 // The question to ask before printing a description longer than the page holds; empty when it fits.
-QString overflowQuestion(const SupplementPagina& pagina);
+QString overflowQuestion(const SupplementPage& pagina);
 
 // Prints the album page as one document; false when the device failed.
-bool PrintSupplement(PrintSurface& surface, const SupplementPagina& pagina, int copies);
+bool PrintSupplement(PrintSurface& surface, const SupplementPage& pagina, int copies);

@@ -7,7 +7,7 @@ namespace {
 void printAt(PrintSurface& surface, double x, double y, const QString& text)
 {
     surface.setPosition(x, y);
-    surface.print(text.left(Lijst::MaxVeldLengte));
+    surface.print(text.left(ListLayout::MaxFieldLength));
 }
 
 void printHeader(PrintSurface& surface, double y)
@@ -15,50 +15,50 @@ void printHeader(PrintSurface& surface, double y)
     surface.setColour(QColor(0, 0, 0));
     surface.setFontBold(true);
     surface.setFontSize(14);
-    printAt(surface, Lijst::KopX, y, Lijst::kopRegel());
+    printAt(surface, ListLayout::HeaderX, y, ListLayout::headerLine());
 }
 
-void printRow(PrintSurface& surface, double y, int number, const CatalogusRegel& record)
+void printRow(PrintSurface& surface, double y, int number, const CatalogueEntry& record)
 {
-    using namespace Lijst;
+    using namespace ListLayout;
     surface.setColour(QColor(120, 120, 120));
     surface.setFontBold(false);
-    printAt(surface, NrX, y, QString::number(number));
-    printAt(surface, JaartalX, y, record.jaartal);
-    printAt(surface, PlaatsX, y, record.plaats);
-    printAt(surface, CatNrX, y, record.catalogusNr);
-    printAt(surface, OplageX, y, record.oplage);
-    printAt(surface, NominaalX, y, record.nominaal);
-    printAt(surface, PrijsX, y, record.prijs);
+    printAt(surface, NumberColumnX, y, QString::number(number));
+    printAt(surface, YearX, y, record.jaartal);
+    printAt(surface, PlaceX, y, record.plaats);
+    printAt(surface, CatalogueNrX, y, record.catalogusNr);
+    printAt(surface, PrintRunX, y, record.oplage);
+    printAt(surface, NominalX, y, record.nominaal);
+    printAt(surface, PriceX, y, record.prijs);
 }
 
 } // namespace
 
-QString Lijst::kopRegel()
+QString ListLayout::headerLine()
 {
     return QStringLiteral(
         "Nr.  Jaartal  Plaats                           Cat.nr.      Oplage           Nominaal    Cat.prijs");
 }
 
-bool PrintLijst(PrintSurface& surface, const QList<CatalogusRegel>& records, int copies)
+bool PrintLijst(PrintSurface& surface, const QList<CatalogueEntry>& records, int copies)
 {
-    using namespace Lijst;
+    using namespace ListLayout;
     surface.startJob(copies);
     surface.setColour(QColor(40, 140, 40));
     surface.setFontBold(true);
     surface.setFontSize(26);
     printAt(surface, 300, 120, QStringLiteral("Velinor"));
 
-    printHeader(surface, KopY);
-    double y = EersteRij;
+    printHeader(surface, HeaderY);
+    double y = FirstRowY;
     for (qsizetype i = 0; i < records.size(); ++i) {
         printRow(surface, y, int(i) + 1, records.at(i));
-        y += RijAfstand;
+        y += RowSpacing;
         // A new page only when another row follows, so a full last page adds no page with a header alone.
-        if (y > LaatsteY && i + 1 < records.size()) {
+        if (y > LastY && i + 1 < records.size()) {
             surface.newPage();
-            printHeader(surface, VolgendeKopY);
-            y = VolgendeEersteRij;
+            printHeader(surface, NextHeaderY);
+            y = NextFirstRowY;
         }
     }
     return surface.endDoc();

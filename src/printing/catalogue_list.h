@@ -9,19 +9,19 @@
 
 class PrintSurface;
 
-namespace Lijst {
+namespace ListLayout {
 
 // The header words stand roughly above the columns.
-QString kopRegel();
+QString headerLine();
 
-inline constexpr double KopX = 330, KopY = 900, VolgendeKopY = 600;
-inline constexpr double EersteRij = 1500, VolgendeEersteRij = 1200, RijAfstand = 405, LaatsteY = 15900;
-inline constexpr double NrX = 285, JaartalX = 960, PlaatsX = 1950, CatNrX = 4920, OplageX = 6270, NominaalX = 8250,
-                        PrijsX = 9810;
+inline constexpr double HeaderX = 330, HeaderY = 900, NextHeaderY = 600;
+inline constexpr double FirstRowY = 1500, NextFirstRowY = 1200, RowSpacing = 405, LastY = 15900;
+inline constexpr double NumberColumnX = 285, YearX = 960, PlaceX = 1950, CatalogueNrX = 4920, PrintRunX = 6270, NominalX = 8250,
+                        PriceX = 9810;
 // No column is wide enough for more; longer lines come only from a damaged file.
-inline constexpr int MaxVeldLengte = 200;
+inline constexpr int MaxFieldLength = 200;
 
-} // namespace Lijst
+} // namespace ListLayout
 
 // Prints the list as one document; false when the device failed.
-bool PrintLijst(PrintSurface& surface, const QList<CatalogusRegel>& records, int copies);
+bool PrintLijst(PrintSurface& surface, const QList<CatalogueEntry>& records, int copies);

@@ -9,7 +9,7 @@
 #include <QString>
 #include <QStringList>
 
-struct CatalogusRegel
+struct CatalogueEntry
 {
     QString jaartal;     // the first four characters of the key
     QString plaats;      // the key from its sixth character
@@ -18,21 +18,21 @@ struct CatalogusRegel
     QString nominaal;    // the last four characters of line 7
     QString prijs;       // line 10, currency sign and blank included
 
-    bool operator==(const CatalogusRegel&) const = default;
+    bool operator==(const CatalogueEntry&) const = default;
 };
 
-namespace CatalogusLijst {
+namespace CatalogueRecords {
 
-inline constexpr auto Bestand = "Data/Informatie.cat";
-inline constexpr int RecordRegels = 11;
+inline constexpr auto Path = "Data/Informatie.cat";
+inline constexpr int RecordLines = 11;
 // Far more than the series will ever hold; it bounds the job for a damaged file.
 inline constexpr int MaxRecords = 1000;
 
-} // namespace CatalogusLijst
+} // namespace CatalogueRecords
 
 // The records made of eleven whole lines, at most MaxRecords; a record cut
 // short at the end of the lines is left out.
-QList<CatalogusRegel> CatalogusRegels(const QStringList& lines);
+QList<CatalogueEntry> catalogueEntries(const QStringList& lines);
 
 // The records of the program folder's catalogue file; none when it is missing or unreadable.
-QList<CatalogusRegel> LeesCatalogusRegels(const ProgramFolder& folder);
+QList<CatalogueEntry> readCatalogueEntries(const ProgramFolder& folder);

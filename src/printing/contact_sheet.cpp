@@ -11,7 +11,7 @@
 #include <future>
 #include <memory>
 
-QStringList VelletjesBestanden(const ProgramFolder& folder)
+QStringList sheetletFiles(const ProgramFolder& folder)
 {
     const QDir images(folder.path(QStringLiteral("Images")));
     if (!images.exists())
@@ -25,7 +25,7 @@ QStringList VelletjesBestanden(const ProgramFolder& folder)
     return paths;
 }
 
-QString VelletjeOnderschrift(const QString& path)
+QString sheetletCaption(const QString& path)
 {
     const QString name = QFileInfo(path).fileName();
     return name.left(std::max<qsizetype>(0, name.size() - 4));
@@ -33,16 +33,16 @@ QString VelletjeOnderschrift(const QString& path)
 
 QString fittedCaption(const PrintSurface& surface, const QString& caption)
 {
-    if (surface.textWidth(caption) <= Velletjes::OnderschriftB)
+    if (surface.textWidth(caption) <= ContactSheetLayout::CaptionWidth)
         return caption;
     const QChar ellipsis(0x2026);
     QString cut = caption;
-    while (!cut.isEmpty() && surface.textWidth(cut + ellipsis) > Velletjes::OnderschriftB)
+    while (!cut.isEmpty() && surface.textWidth(cut + ellipsis) > ContactSheetLayout::CaptionWidth)
         cut.chop(1);
     return cut + ellipsis;
 }
 
-QImage LeesVelletje(const QString& path)
+QImage readSheetlet(const QString& path)
 {
     // Twice the printed size at 600 dpi is ample for any printer. A picture that
     // cannot be read leaves its frame empty, with its caption below.
@@ -51,7 +51,7 @@ QImage LeesVelletje(const QString& path)
 
 bool PrintVelletjes(PrintSurface& surface, const QStringList& files, int copies)
 {
-    using namespace Velletjes;
+    using namespace ContactSheetLayout;
     surface.startJob(copies);
     surface.setFontBold(true);
     surface.setFontSize(26);
@@ -62,8 +62,8 @@ bool PrintVelletjes(PrintSurface& surface, const QStringList& files, int copies)
     surface.setColour(QColor(80, 80, 80));
     surface.setFontBold(false);
     surface.setFontSize(9);
-    double x = BeginX;
-    double y = BeginY;
+    double x = StartX;
+    double y = StartY;
     // The next picture is read on another core while the surface takes this one (a PDF encodes
     // it again): the two take about as long, and the sheet of a large collection half as long.
     // One reading thread serves the whole sheet, rather than a new thread for every picture.
@@ -71,7 +71,7 @@ bool PrintVelletjes(PrintSurface& surface, const QStringList& files, int copies)
     reader.setMaxThreadCount(1);
     const auto readAhead = [&reader](const QString& path) {
         auto picture = std::make_shared<std::promise<QImage>>();
-        reader.start([picture, path] { picture->set_value(LeesVelletje(path)); });
+        reader.start([picture, path] { picture->set_value(readSheetlet(path)); });
         return picture->get_future();
     };
     std::future<QImage> next;
@@ -81,19 +81,19 @@ bool PrintVelletjes(PrintSurface& surface, const QStringList& files, int copies)
         const QImage picture = next.get();
         if (i + 1 < files.size())
             next = readAhead(files.at(i + 1));
-        surface.paintPicture(picture, QRectF(x, y, PlaatjeB, PlaatjeH));
-        surface.setPosition(x, y + OnderschriftY);
-        surface.print(fittedCaption(surface, VelletjeOnderschrift(files.at(i))));
-        x += KolomAfstand;
-        if (x > LaatsteX) {
-            x = BeginX;
-            y += RijAfstand;
+        surface.paintPicture(picture, QRectF(x, y, PictureWidth, PictureHeight));
+        surface.setPosition(x, y + CaptionY);
+        surface.print(fittedCaption(surface, sheetletCaption(files.at(i))));
+        x += ColumnSpacing;
+        if (x > LastX) {
+            x = StartX;
+            y += RowSpacing;
         }
         // A new page only when another picture follows, so a full last page adds no empty one.
-        if (y > LaatsteY && i + 1 < files.size()) {
+        if (y > LastY && i + 1 < files.size()) {
             surface.newPage();
-            x = BeginX;
-            y = VolgendePaginaY;
+            x = StartX;
+            y = NextPageY;
         }
     }
     return surface.endDoc();

@@ -74,7 +74,7 @@ void PainterPrintSurface::drawLine(QPointF from, QPointF to, const QColor& colou
 {
     if (!ensurePainting())
         return;
-    m_painter.setPen(QPen(colour, LijnDikte, Qt::SolidLine, Qt::SquareCap));
+    m_painter.setPen(QPen(colour, LineWidth, Qt::SolidLine, Qt::SquareCap));
     m_painter.drawLine(from, to);
 }
 

@@ -14,7 +14,7 @@ class PainterPrintSurface : public PrintSurface
 {
 public:
     // Lines are drawn this wide: about one dot of a 600 dpi printer.
-    static constexpr double LijnDikte = 3.0;
+    static constexpr double LineWidth = 3.0;
 
     explicit PainterPrintSurface(QPagedPaintDevice& device);
     ~PainterPrintSurface() override;

@@ -13,7 +13,7 @@ detail::PdfDocument::PdfDocument()
     writer.setResolution(1440);
     writer.setCreator(QStringLiteral("Velinor"));
     writer.setTitle(QStringLiteral("Velinor"));
-    const double margin = PdfPrintSurface::MargeTwips / 20.0; // in points
+    const double margin = PdfPrintSurface::MarginTwips / 20.0; // in points
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                      QMarginsF(margin, margin, margin, margin), QPageLayout::Point));
 }

@@ -29,7 +29,7 @@ class PdfPrintSurface final : private detail::PdfDocument, public PainterPrintSu
 {
 public:
     // The printable area's origin on the page: a quarter inch from the left and the top edge.
-    static constexpr double MargeTwips = 360.0;
+    static constexpr double MarginTwips = 360.0;
 
     explicit PdfPrintSurface(QString path);
 

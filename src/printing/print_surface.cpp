@@ -84,7 +84,7 @@ void PrintKader(PrintSurface& surface, float x1, float y1, float x2, float y2)
     surface.line(QPointF(x1, y2), QPointF(x1, y1), black);
 }
 
-int AantalKopieen(const QString& text)
+int copiesOf(const QString& text)
 {
     bool ok = false;
     const int copies = text.trimmed().toInt(&ok);

@@ -86,7 +86,7 @@ void PrintKader(PrintSurface& surface, float x1, float y1, float x2, float y2);
 
 // The number of copies from the copies box: a whole number from 1 to 10 as
 // given; any other text prints one copy.
-int AantalKopieen(const QString& text);
+int copiesOf(const QString& text);
 
 // A layout run as one document: it starts the job with the copies it is given and ends the document.
 using PrintLayout = std::function<bool(PrintSurface& surface, int copies)>;

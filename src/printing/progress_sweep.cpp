@@ -9,7 +9,7 @@ QColor Voortgang::kolomKleur(int i)
 
 QImage Voortgang::legeBalk()
 {
-    QImage balk(BalkMaat, QImage::Format_RGB32);
+    QImage balk(BarSize, QImage::Format_RGB32);
     balk.fill(QColor(150, 170, 140));
     return balk;
 }

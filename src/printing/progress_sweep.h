@@ -9,7 +9,7 @@
 namespace Voortgang {
 
 inline constexpr int Kolommen = 241;
-inline constexpr QSize BalkMaat(240, 19);
+inline constexpr QSize BarSize(240, 19);
 inline constexpr double Pauze = 0.01; // seconds after every column
 
 QColor kolomKleur(int i);

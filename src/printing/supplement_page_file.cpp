@@ -10,18 +10,18 @@
 
 namespace {
 
-QString leesMelding(const GelezenSupplement& gelezen, const QString& path)
+QString leesMelding(const SupplementReadResult& gelezen, const QString& path)
 {
     switch (gelezen.status) {
-    case LeesStatus::Gelukt:
+    case ReadStatus::Complete:
         return {};
-    case LeesStatus::Ontbreekt:
+    case ReadStatus::Missing:
         return QStringLiteral("Supplement niet gevonden of niet leesbaar: %1").arg(path);
-    case LeesStatus::TeKort:
+    case ReadStatus::TooShort:
         return QStringLiteral("Supplement onvolledig (minder dan vijf regels): %1").arg(path);
-    case LeesStatus::TeveelRegels:
+    case ReadStatus::TooManyLines:
         return QStringLiteral("Meer dan 100 omschrijvingsregels; alleen de eerste 100 worden afgedrukt.");
-    case LeesStatus::TeLangeRegel:
+    case ReadStatus::LineTooLong:
         return QStringLiteral("Supplement beschadigd: regel %1 is te lang; alleen de regels ervoor worden afgedrukt.")
             .arg(gelezen.damagedLine);
     }
@@ -36,16 +36,16 @@ QString supplementPagePicturePath(const QString& supPath)
     return ProgramFolder(info.absolutePath()).path(info.completeBaseName() + QStringLiteral(".bmp"));
 }
 
-SupplementPaginaBestand LeesSupplementPagina(const QString& supPath)
+SupplementPageFile readSupplementPage(const QString& supPath)
 {
     const QFileInfo info(supPath);
     const QString name = info.completeBaseName();
-    if (!info.isFile() || !IsGeldigeSupplementNaam(name))
+    if (!info.isFile() || !isValidSupplementName(name))
         return {std::nullopt, leesMelding({}, supPath)};
     const QString bitmap = supplementPagePicturePath(supPath);
     SupplementCommit::recover(info.absoluteFilePath(), bitmap);
-    const GelezenSupplement gelezen = LeesSupplementBestand(info.absoluteFilePath());
-    if (gelezen.status == LeesStatus::Ontbreekt || gelezen.status == LeesStatus::TeKort)
+    const SupplementReadResult gelezen = readSupplementFile(info.absoluteFilePath());
+    if (gelezen.status == ReadStatus::Missing || gelezen.status == ReadStatus::TooShort)
         return {std::nullopt, leesMelding(gelezen, supPath)};
     // The picture is optional: a supplement saved without one has no bitmap.
     QImage picture;
@@ -55,7 +55,7 @@ SupplementPaginaBestand LeesSupplementPagina(const QString& supPath)
             return {std::nullopt, read.error};
         picture = read.image;
     }
-    const SupplementPagina pagina{gelezen.Plaatsnaam.value_or(name), gelezen.CatalogusNr.value_or(QString()),
+    const SupplementPage pagina{gelezen.Plaatsnaam.value_or(name), gelezen.CatalogusNr.value_or(QString()),
                                   gelezen.Jaartal.value_or(QString()), gelezen.regels,
                                   gelezen.PaginaNr.value_or(QString()), picture};
     return {pagina, leesMelding(gelezen, supPath)};

@@ -9,16 +9,16 @@
 
 #include <optional>
 
-struct SupplementPaginaBestand
+struct SupplementPageFile
 {
-    std::optional<SupplementPagina> pagina; // none when the file could not be read
+    std::optional<SupplementPage> pagina; // none when the file could not be read
     QString melding;                        // why not, or a warning about what was left out
 };
 
 // Finishes or discards a save of the pair that was interrupted, as every reader of a supplement does,
 // then reads it. A bitmap that is there but cannot be read gives no page: a page without its picture
 // is not what was saved.
-SupplementPaginaBestand LeesSupplementPagina(const QString& supPath);
+SupplementPageFile readSupplementPage(const QString& supPath);
 
 // The bitmap beside the text file, its name matched without regard to case.
 QString supplementPagePicturePath(const QString& supPath);

@@ -37,12 +37,12 @@ private Q_SLOTS:
     void coloursClockAndSplashTexts()
     {
         QCOMPARE(KleurHex(190, 200, 240) + KleurHex(0, 10, 255), QStringLiteral("BEC8F0000AFF"));
-        const KleurDelen d = SplitsKleurWaarde(KleurWaarde(300, 0, 7)); // red 300 spills into green
+        const ColourParts d = splitColourValue(colourValue(300, 0, 7)); // red 300 spills into green
         QCOMPARE(QList<int>({d.r, d.g, d.b}), QList<int>({44, 1, 7}));
         const QLocale dutch(QLocale::Dutch);
         const QDate day(2026, 1, 2);
         const QString shortDay = dutch.toString(day, QLocale::ShortFormat);
-        QCOMPARE(KlokTekst(QDateTime(day, QTime(9, 5, 7)), dutch) + KlokTekst(QDateTime(day, QTime(0, 0, 1)), dutch),
+        QCOMPARE(clockText(QDateTime(day, QTime(9, 5, 7)), dutch) + clockText(QDateTime(day, QTime(0, 0, 1)), dutch),
                  " 9:05:07 / " + shortDay + " 0:00:01 / " + shortDay);
         const SplashInfo::Facts facts{"1.0.0.2", 1234567, QDateTime(day, QTime(3, 4, 5)), 1920 * 12, 1080 * 12, 120};
         QCOMPARE(SplashInfo::InformationBlock(facts, dutch).split("\r\n").mid(6, 3),

@@ -30,7 +30,7 @@ namespace {
 
 const QImage Picture = filtertest::patternPicture(500, 260);
 
-bool saveReports(const ProgramFolder& folder, bool withPicture, SchrijfStatus status)
+bool saveReports(const ProgramFolder& folder, bool withPicture, WriteStatus status)
 {
     const Supplement alkmaar = {"Alkmaar", "2301", "2005", "4", {"Kaasmarkt"}, withPicture ? Picture : QImage()};
     return SchrijfSupplement(folder, alkmaar).status == status;
@@ -40,14 +40,14 @@ bool saveReports(const ProgramFolder& folder, bool withPicture, SchrijfStatus st
 // no file is written; a larger limit lets a first small file through and stops a large second one.
 const QList<std::tuple<const char*, qint64, std::function<bool(const ProgramFolder&)>>> Writers = {
     {"instellingen", 10, [](auto& f) { return !SettingsFile::write(f.path("Velinor.ini"), {}); }},
-    {"supplement", 10, [](auto& f) { return saveReports(f, false, SchrijfStatus::TekstNietGeschreven); }},
-    {"met plaatje", 10, [](auto& f) { return saveReports(f, true, SchrijfStatus::TekstNietGeschreven); }},
-    {"plaatje", 1000, [](auto& f) { return saveReports(f, true, SchrijfStatus::AfbeeldingNietGeschreven); }},
-    {"bmp", 10, [](auto& f) { return ExporteerBmp(Picture, f.path("uit.bmp")) == ExportStatus::BmpNietGeschreven; }},
+    {"supplement", 10, [](auto& f) { return saveReports(f, false, WriteStatus::TextNotWritten); }},
+    {"met plaatje", 10, [](auto& f) { return saveReports(f, true, WriteStatus::TextNotWritten); }},
+    {"plaatje", 1000, [](auto& f) { return saveReports(f, true, WriteStatus::PictureNotWritten); }},
+    {"bmp", 10, [](auto& f) { return exportBmp(Picture, f.path("uit.bmp")) == ExportStatus::BmpNotWritten; }},
     // The temporary bitmap an earlier run left behind must not be taken for the new one.
-    {"jpg", 10, [](auto& f) { return ExporteerJpg(f, Picture, f.path("uit.jpg")) == ExportStatus::BmpNietGeschreven; }},
+    {"jpg", 10, [](auto& f) { return exportJpg(f, Picture, f.path("uit.jpg")) == ExportStatus::BmpNotWritten; }},
     {"jpg, bitmap te groot", 300000,
-     [](auto& f) { return ExporteerJpg(f, Picture, f.path("uit.jpg")) == ExportStatus::BmpNietGeschreven; }},
+     [](auto& f) { return exportJpg(f, Picture, f.path("uit.jpg")) == ExportStatus::BmpNotWritten; }},
     {"pdf", 10, [](auto& f) {
          PdfPrintSurface surface(f.path("uit.pdf"));
          return !PrintSupplement(surface, {"Alkmaar", "2301", "2005", {"Kaasmarkt"}, "4", Picture}, 1);
@@ -101,7 +101,7 @@ private Q_SLOTS:
     void everyWriterSurvivesARefusingDisk()
     {
         TestFolder folder;
-        QVERIFY(PictureFile::encode(Picture, "JPEG", PictureExport::JpegKwaliteit)->size() < 300000);
+        QVERIFY(PictureFile::encode(Picture, "JPEG", PictureExport::JpegQuality)->size() < 300000);
         std::optional<FileSizeLimit> limit;
         checkWriters(folder.root(), true, [&](qint64 bytes) { limit.emplace(bytes); }, [&] { limit.reset(); });
         const FullDisk disk;
@@ -136,7 +136,7 @@ private Q_SLOTS:
             QThread::usleep(random.bounded(500, 200000)); // where in the saves the kill falls
             child.kill();
             QVERIFY(child.waitForFinished(30000));
-            QCOMPARE(LeesSupplement(folder.folder(), "Delft").status, LeesStatus::Gelukt);
+            QCOMPARE(LeesSupplement(folder.folder(), "Delft").status, ReadStatus::Complete);
             const QByteArray now = pair();
             QVERIFY(now == a || now == b);
             ++(now == a ? sawA : sawB);

@@ -21,8 +21,8 @@
 
 using Files = QMap<QString, QByteArray>;
 using Field = SupplementModel::Field;
-Q_DECLARE_METATYPE(LeesStatus)
-Q_DECLARE_METATYPE(SchrijfStatus)
+Q_DECLARE_METATYPE(ReadStatus)
+Q_DECLARE_METATYPE(WriteStatus)
 
 namespace {
 
@@ -69,7 +69,7 @@ private Q_SLOTS:
     {
         TestFolder folder;
         const auto panel = [&](const QByteArray& file, const QString& key) {
-            folder.write(Catalogus::Bestand, file);
+            folder.write(CatalogueFile::Path, file);
             const std::array<QString, 9> labels = LeesInformatie(folder.folder(), key).Infolab;
             return QStringList(labels.begin(), labels.end()).join('|');
         };
@@ -92,8 +92,8 @@ private Q_SLOTS:
         TestFolder folder;
         const auto totals = [&](const QByteArray& file) { // null: no file
             if (!file.isNull())
-                folder.write(Catalogus::Bestand, file);
-            const auto text = [](CatalogusTotaal total) {
+                folder.write(CatalogueFile::Path, file);
+            const auto text = [](CatalogueTotal total) {
                 return QStringLiteral("%1 x %2").arg(total.aantal).arg(total.totaal, 0, 'f', 2);
             };
             return text(TotaalCatalogusprijs(folder.folder())) + ", " + text(TotaalNominaal(folder.folder()));
@@ -130,9 +130,9 @@ private Q_SLOTS:
                                        {"2008-Verzamelblokje Noord", "2008|Verzamelblokje Noord|Info..."},
                                        {"2008-verzamelblokje", "2008|verzamelblokje|Info verzamelblokje.nl"}};
         for (const auto& [key, expected] : keys) {
-            const std::optional<VelletjeSleutel> parts = SplitsSleutel(key);
+            const std::optional<SheetletKey> parts = splitKey(key);
             QCOMPARE(parts
-                         ? QStringList({parts->Jaartal, parts->Plaatsnaam, HelpInfoTitel(parts->Plaatsnaam)}).join('|')
+                         ? QStringList({parts->Jaartal, parts->Plaatsnaam, helpInfoCaption(parts->Plaatsnaam)}).join('|')
                          : QString(),
                      expected);
         }
@@ -143,11 +143,11 @@ private Q_SLOTS:
     void jpegExport()
     {
         TestFolder folder;
-        QCOMPARE(ExporteerJpg(folder.folder(), Picture, folder.path("Images/x.jpg")), ExportStatus::Gelukt);
+        QCOMPARE(exportJpg(folder.folder(), Picture, folder.path("Images/x.jpg")), ExportStatus::Exported);
         QImageReader reader(folder.path("Images/x.jpg"));
         QVERIFY(reader.format() == "jpeg" && reader.size() == QSize(500, 260));
-        QCOMPARE(ExporteerJpg(folder.folder(), Picture, folder.path("geen/map/x.jpg")),
-                 ExportStatus::JpgNietGeschreven);
+        QCOMPARE(exportJpg(folder.folder(), Picture, folder.path("geen/map/x.jpg")),
+                 ExportStatus::JpgNotWritten);
         QVERIFY(!QFile::exists(folder.path("mydummy.bmp")));
     }
 
@@ -155,7 +155,7 @@ private Q_SLOTS:
     // against the description window's own box.
     void displayedLines()
     {
-        QCOMPARE(TekstBox::Lettertype().pixelSize(), 11); // Arial 8.25 points on a 96-dpi screen
+        QCOMPARE(DescriptionBox::font().pixelSize(), 11); // Arial 8.25 points on a 96-dpi screen
         QCOMPARE(GetTextBoxZeilen(""), QStringList{""});
         QCOMPARE(GetTextBoxZeilen("a\r\n\r\nb\rc\n"), QStringList({"a", "", "b", "c", ""}));
         const QStringList wrapped = GetTextBoxZeilen(QString("woord ").repeated(60));
@@ -187,35 +187,35 @@ private Q_SLOTS:
     void fileAndReading()
     {
         const QByteArray utf8 = "Caf\xc3\xa9\r\n1\r\n2007\r\n3\r\n-\r\n";
-        const QByteArray full = utf8 + QByteArray(SupplementBestand::MaxFileSize - utf8.size(), 'y');
+        const QByteArray full = utf8 + QByteArray(SupplementFile::MaxFileSize - utf8.size(), 'y');
         // The bytes (null: no file), the status, the fields and lines read, and the damaged line.
-        const std::tuple<QByteArray, LeesStatus, QStringList, int> rows[] = {
+        const std::tuple<QByteArray, ReadStatus, QStringList, int> rows[] = {
             // What the program writes itself it reads back whole.
-            {Header + "Eerste regel \r\nCaf\xe9 \x80 \x91x\x92\r\n\r\n", LeesStatus::Gelukt,
+            {Header + "Eerste regel \r\nCaf\xe9 \x80 \x91x\x92\r\n\r\n", ReadStatus::Complete,
              Fields + QStringList{"Eerste regel ", "Café € ‘x’", ""}, 0},
-            {"Delft\r\n\r\n 2007 \r\n\r\n" + Hyphens + "\r\n", LeesStatus::Gelukt, {"Delft", "", " 2007 ", ""}, 0},
-            {Header + QByteArray(4096, 'x') + "\r\n" + QByteArray("r\r\n").repeated(99), LeesStatus::Gelukt,
+            {"Delft\r\n\r\n 2007 \r\n\r\n" + Hyphens + "\r\n", ReadStatus::Complete, {"Delft", "", " 2007 ", ""}, 0},
+            {Header + QByteArray(4096, 'x') + "\r\n" + QByteArray("r\r\n").repeated(99), ReadStatus::Complete,
              Fields + QStringList{QString(4096, 'x')} + QStringList(99, "r"), 0},
             // A damaged file gives what stands before the damage.
-            {Header + QByteArray("r\r\n").repeated(101), LeesStatus::TeveelRegels, Fields + QStringList(100, "r"), 0},
-            {QByteArray(), LeesStatus::Ontbreekt, {}, 0},
-            {"Delft\r\n1\r\n2007\r\n3\r\n", LeesStatus::TeKort, Fields, 0},
-            {Header + "r\r\n" + QByteArray(4097, 'y') + "\r\nna\r\n", LeesStatus::TeLangeRegel,
+            {Header + QByteArray("r\r\n").repeated(101), ReadStatus::TooManyLines, Fields + QStringList(100, "r"), 0},
+            {QByteArray(), ReadStatus::Missing, {}, 0},
+            {"Delft\r\n1\r\n2007\r\n3\r\n", ReadStatus::TooShort, Fields, 0},
+            {Header + "r\r\n" + QByteArray(4097, 'y') + "\r\nna\r\n", ReadStatus::LineTooLong,
              Fields + QStringList{"r"}, 7},
-            {"Delft\r\n" + QByteArray(4097, 'y'), LeesStatus::TeLangeRegel, {"Delft"}, 2},
+            {"Delft\r\n" + QByteArray(4097, 'y'), ReadStatus::LineTooLong, {"Delft"}, 2},
             // Nothing past the first mebibyte is read: a byte there cannot turn the UTF-8 before it into
             // Windows-1252.
-            {full + "\xff", LeesStatus::TeLangeRegel, {"Café", "1", "2007", "3"}, 6},
-            {full.chopped(1) + "\xff", LeesStatus::TeLangeRegel, {"CafÃ©", "1", "2007", "3"}, 6}};
+            {full + "\xff", ReadStatus::LineTooLong, {"Café", "1", "2007", "3"}, 6},
+            {full.chopped(1) + "\xff", ReadStatus::LineTooLong, {"CafÃ©", "1", "2007", "3"}, 6}};
         for (const auto& [bytes, status, read, damagedLine] : rows) {
             TestFolder folder;
-            if (status == LeesStatus::Gelukt) {
-                QCOMPARE(SchrijfSupplement(folder.folder(), supplement(read)).status, SchrijfStatus::Gelukt);
+            if (status == ReadStatus::Complete) {
+                QCOMPARE(SchrijfSupplement(folder.folder(), supplement(read)).status, WriteStatus::Saved);
                 QCOMPARE(folder.read("Supplementen/Delft.sup"), bytes);
             } else if (!bytes.isNull()) {
                 QVERIFY(folder.write("Supplementen/Delft.sup", bytes));
             }
-            const GelezenSupplement gelezen = LeesSupplement(folder.folder(), "Delft");
+            const SupplementReadResult gelezen = LeesSupplement(folder.folder(), "Delft");
             QStringList fields;
             for (const auto& field : {gelezen.Plaatsnaam, gelezen.CatalogusNr, gelezen.Jaartal, gelezen.PaginaNr})
                 fields += field ? QStringList{*field} : QStringList();
@@ -223,7 +223,7 @@ private Q_SLOTS:
             QCOMPARE(fields + gelezen.regels, read);
             QCOMPARE(gelezen.damagedLine, damagedLine);
             // The description starts after the line of hyphens.
-            QCOMPARE(gelezen.regelsGelezen, fields.size() == 4 && status != LeesStatus::TeKort);
+            QCOMPARE(gelezen.linesRead, fields.size() == 4 && status != ReadStatus::TooShort);
         }
     }
 
@@ -231,21 +231,21 @@ private Q_SLOTS:
     // hold (each named once) and a line longer than the file allows are refused.
     void savingRefusesWhatCannotComeBack()
     {
-        QList<std::tuple<QStringList, SchrijfStatus, QStringList>> rows = {
-            {{"Łódź", "", "", "", "Łeba"}, SchrijfStatus::OnbekendeTekens, {"Ł", "ź"}},
-            {{"Delft", "", "", "", "Gdańsk 😀"}, SchrijfStatus::OnbekendeTekens, {"ń", "😀"}},
-            {{"Delft", QString(4097, 'x')}, SchrijfStatus::TeLangeTekst, {}}};
+        QList<std::tuple<QStringList, WriteStatus, QStringList>> rows = {
+            {{"Łódź", "", "", "", "Łeba"}, WriteStatus::UnknownCharacters, {"Ł", "ź"}},
+            {{"Delft", "", "", "", "Gdańsk 😀"}, WriteStatus::UnknownCharacters, {"ń", "😀"}},
+            {{"Delft", QString(4097, 'x')}, WriteStatus::TextTooLong, {}}};
         for (const char* name : {"", "   ", ".", "..", "../Data/x", "a/b", "a\\b", "C:", "wat?", "a*", "\"a\"", "<a>",
                                  "a|b", "a\tb", "a\nb", "a\x7f"})
-            rows.append({{name}, SchrijfStatus::OngeldigeNaam, {}});
+            rows.append({{name}, WriteStatus::InvalidName, {}});
         for (const char* name : {"'s-Hertogenbosch", "St. Oedenrode", "Café", "a..b"})
-            rows.append({{name}, SchrijfStatus::Gelukt, {}});
+            rows.append({{name}, WriteStatus::Saved, {}});
         for (const auto& [fieldsAndLines, status, characters] : rows) {
             TestFolder folder;
             const SaveResult result = SchrijfSupplement(folder.folder(), supplement(fieldsAndLines, true));
             const qsizetype written = filesOf(folder).size() + QDir(folder.path("Data")).entryList(QDir::Files).size();
             QVERIFY2(result.status == status && result.characters == characters, qPrintable(fieldsAndLines[0]));
-            QVERIFY2(written == (status == SchrijfStatus::Gelukt ? 2 : 0), qPrintable(fieldsAndLines[0]));
+            QVERIFY2(written == (status == WriteStatus::Saved ? 2 : 0), qPrintable(fieldsAndLines[0]));
         }
     }
 
@@ -254,14 +254,14 @@ private Q_SLOTS:
     void pairFollowsThePlaceName()
     {
         TestFolder folder;
-        QCOMPARE(SchrijfSupplement(folder.folder(), supplement({"Delft"}, true)).status, SchrijfStatus::Gelukt);
+        QCOMPARE(SchrijfSupplement(folder.folder(), supplement({"Delft"}, true)).status, WriteStatus::Saved);
         QCOMPARE(QImage(folder.path("Supplementen/Delft.bmp"), "BMP").convertToFormat(QImage::Format_RGB32), Picture);
-        QVERIFY(SupplementBestaat(folder.folder(), "DELFT") && !SupplementBestaat(folder.folder(), "Delf"));
-        QCOMPARE(SchrijfSupplement(folder.folder(), supplement({"dELFT"})).status, SchrijfStatus::Gelukt);
+        QVERIFY(supplementExists(folder.folder(), "DELFT") && !supplementExists(folder.folder(), "Delf"));
+        QCOMPARE(SchrijfSupplement(folder.folder(), supplement({"dELFT"})).status, WriteStatus::Saved);
         QCOMPARE(filesOf(folder).keys(), QStringList{"Delft.sup"});
         QCOMPARE(LeesSupplement(folder.folder(), "delft").Plaatsnaam, "dELFT");
         QVERIFY(QDir(folder.path("Supplementen")).removeRecursively() && folder.write("Supplementen", "een bestand"));
-        QCOMPARE(SchrijfSupplement(folder.folder(), supplement({"Delft"})).status, SchrijfStatus::MapNietAangemaakt);
+        QCOMPARE(SchrijfSupplement(folder.folder(), supplement({"Delft"})).status, WriteStatus::FolderNotMade);
     }
 
     // Moving the new bitmap into place fails once the new text has taken its place: the save says so,
@@ -269,7 +269,7 @@ private Q_SLOTS:
     void failedMoveKeepsTheOldPair()
     {
         TestFolder folder;
-        QCOMPARE(SchrijfSupplement(folder.folder(), supplement({"Delft", "1"}, true)).status, SchrijfStatus::Gelukt);
+        QCOMPARE(SchrijfSupplement(folder.folder(), supplement({"Delft", "1"}, true)).status, WriteStatus::Saved);
         const Files old = filesOf(folder);
         bool newTextWasInPlace = false;
         const auto vanish = [&] {
@@ -278,7 +278,7 @@ private Q_SLOTS:
                 QVERIFY(QFile::remove(folder.path("Supplementen/" + waiting)));
         };
         QCOMPARE(SchrijfSupplement(folder.folder(), supplement({"Delft", "2"}, true), vanish).status,
-                 SchrijfStatus::AfbeeldingNietGeschreven);
+                 WriteStatus::PictureNotWritten);
         QVERIFY(newTextWasInPlace);
         QCOMPARE(filesOf(folder), old);
     }
@@ -368,17 +368,17 @@ private Q_SLOTS:
         QSignalSpy modified(&model, &SupplementModel::modifiedChanged);
         model.transferPicture();
         QCOMPARE(model.snapshot().afbeelding, model.canvas().image());
-        QCOMPARE(model.save(folder.folder()).status, SchrijfStatus::Gelukt);
+        QCOMPARE(model.save(folder.folder()).status, WriteStatus::Saved);
         model.canvas().change("Rood", [](QImage& image) { image.fill(Qt::red); });
         model.canvas().undo();
         QCOMPARE(modified, (QList<QVariantList>{{true}, {false}, {true}, {false}}));
         model.startNew();
         QVERIFY(!model.isModified() && model.snapshot().afbeelding.isNull());
         model.setPlaatsnaam("a/b");
-        QVERIFY(model.save(folder.folder()).status == SchrijfStatus::OngeldigeNaam && model.isModified());
+        QVERIFY(model.save(folder.folder()).status == WriteStatus::InvalidName && model.isModified());
         QVERIFY(QDir().mkpath(folder.path("Supplementen/Leeg.bmp/blokkade")));
         model.setPlaatsnaam("Leeg");
-        QVERIFY(model.save(folder.folder()).status == SchrijfStatus::AfbeeldingNietVerwijderd && !model.isModified());
+        QVERIFY(model.save(folder.folder()).status == WriteStatus::PictureNotRemoved && !model.isModified());
     }
 
     // Opening a saved supplement gives back the box text, the page picture and canvas, and the catalogue
@@ -394,7 +394,7 @@ private Q_SLOTS:
         model.setOmschrijving(text, GetTextBoxZeilen(text));
         model.canvas().replace("Foto", Picture);
         model.transferPicture();
-        QCOMPARE(model.save(folder.folder()).status, SchrijfStatus::Gelukt);
+        QCOMPARE(model.save(folder.folder()).status, WriteStatus::Saved);
         SupplementModel opened;
         QVERIFY(opened.openSupplement(folder.folder(), "delft").isEmpty());
         QCOMPARE(QStringList({opened.Plaatsnaam(), opened.Omschrijving(), opened.catalogueKey()}),

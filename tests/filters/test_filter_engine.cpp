@@ -76,7 +76,7 @@ const std::tuple<const char*, FilterKind, int, QImage, int, QList<int>> Cases[] 
                                                  255, 255, 255,  255, 255, 255,  255, 255, 255,  255, 255, 255}),
      1, {255, 255, 255}},
     // 8C - S8 plus red 10, green 20, blue 30 of the colour.
-    {"contour", F::Contour, int(KleurWaarde(10, 20, 30)), Small, 1,
+    {"contour", F::Contour, int(colourValue(10, 20, 30)), Small, 1,
      {125, 55, 235, 80, 140, 80, 75, 10, 125, 55, 75, 170}},
     {"relief", F::Relief, 0, Small, 1, {97, 105, 57, 130, 102, 95, 115, 155, 92, 167, 142, 130}},
     // Blocks of 3 x 3, 1 x 3, 3 x 1 and 1 x 1 from the top left.

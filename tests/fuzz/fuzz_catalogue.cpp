@@ -15,11 +15,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
     LeesInformatie(folder, QString::fromLatin1(bytes.left(bytes.indexOf('\n'))).trimmed());
     LeesInformatie(folder, QStringLiteral("2008 Gouda"));
-    CatalogusprijsTekst(TotaalCatalogusprijs(folder));
-    NominaalTekst(TotaalNominaal(folder));
+    cataloguePriceText(TotaalCatalogusprijs(folder));
+    nominalText(TotaalNominaal(folder));
 
-    const QList<CatalogusRegel> records = LeesCatalogusRegels(folder);
-    if (records.size() > CatalogusLijst::MaxRecords)
+    const QList<CatalogueEntry> records = readCatalogueEntries(folder);
+    if (records.size() > CatalogueRecords::MaxRecords)
         __builtin_trap(); // the list job is bounded whatever the file holds
     RecordingSurface paper;
     PrintLijst(paper, records, 1);

@@ -15,8 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (const char* name :
          {"Images/2008-Gouda.jpg", "Supplementen/Gouda.bmp", "Images/foto.png", "Images/foto.gif", "Images/foto.wmf"}) {
         const QString path = Fuzz::put(QString::fromLatin1(name), data, size);
-        AfbeeldingsMaat(path);
-        for (const QImage& image : {PhotoLoader::load(path).image, LeesVelletje(path),
+        pictureFileSize(path);
+        for (const QImage& image : {PhotoLoader::load(path).image, readSheetlet(path),
                                     PictureFile::read(path, PictureFile::ReadOptions::scaledTo(QSize(93, 54))).image})
             if (qint64(image.width()) * image.height() > PictureFile::MaximumPixels)
                 __builtin_trap();

@@ -92,7 +92,7 @@ private Q_SLOTS:
         TestFolder folder;
         folder.write(QStringLiteral("Data/Perfin.cor"), "100,200\r\n 300 , 2.5\r\nabc,\"60\"\r\n1e400,x9\r\n7\r\n");
         const QString path = folder.path(QStringLiteral("Data/perfin.cor"));
-        QCOMPARE(*LeesPerfinBestand(path), (QList<QPointF>{{100, 200}, {300, 2.5}, {0, 60}, {0, 0}}));
+        QCOMPARE(*readPerfinFile(path), (QList<QPointF>{{100, 200}, {300, 2.5}, {0, 60}, {0, 0}}));
 
         // Sheetlet holes as read, block holes 50 up (the second off the canvas), none for a pair far off the
         // canvas; a pause that says stop (the program is ending) ends them.
@@ -116,7 +116,7 @@ private Q_SLOTS:
         QImage image = Plain;
         PerforeerUitBestand(image, path, 0, Soort::Velletje);
         QCOMPARE(countColour(image, Black), 8);
-        QVERIFY(!LeesPerfinBestand(path + QStringLiteral("x")));
+        QVERIFY(!readPerfinFile(path + QStringLiteral("x")));
     }
 
     // The bars as the table gives them, white elsewhere; the digits stand in rows 19 to 23, twelve of three columns

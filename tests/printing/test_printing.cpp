@@ -89,7 +89,7 @@ struct Fixture
     {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
-        const SupplementPagina page{"Zierikzee", "2322", "2011", regels, "22", QImage()};
+        const SupplementPage page{"Zierikzee", "2322", "2011", regels, "22", QImage()};
         form = std::make_unique<AfdrukForm>([page] { return page; }, folder.folder(), printer, interaction);
         form->setSweepPause(0);
         form->show();
@@ -111,7 +111,7 @@ private Q_SLOTS:
         const std::pair<const char*, int> rows[] = {{"1", 1}, {"7", 7},  {" 10 ", 10}, {"11", 1},
                                                     {"0", 1}, {"-3", 1}, {"", 1},      {"2.5", 1}};
         for (const auto& [text, copies] : rows)
-            QVERIFY2(AantalKopieen(QString::fromLatin1(text)) == copies, text);
+            QVERIFY2(copiesOf(QString::fromLatin1(text)) == copies, text);
         RecordingSurface s;
         s.setFontName(QStringLiteral("Courier"));
         s.setPosition(500, 700);
@@ -168,7 +168,7 @@ private Q_SLOTS:
         const double width = surface.textWidth(QStringLiteral("Inch"));
         QVERIFY(surface.endDoc());
         QCOMPARE(pdfInfo(path).pageSize, QSizeF(595, 842));
-        const double m = PdfPrintSurface::MargeTwips;
+        const double m = PdfPrintSurface::MarginTwips;
         const QRectF inch = findWords(pdfWords(path), QStringLiteral("Inch")).value(0).box;
         QVERIFY(qAbs(inch.left() - 1440 - m) < 40 && qAbs(inch.top() - 2880 - m) < 40);
         QVERIFY(qAbs(inch.height() - 400) < 80 && qAbs(inch.width() - width) < 40);
@@ -183,7 +183,7 @@ private Q_SLOTS:
     // and the inner frame. The recording surface measures "Amsterdam" 9 x 200 twips wide.
     void albumPage()
     {
-        const SupplementPagina page{"Amsterdam", "V123", "1999", {"Eerste", "Tweede"}, "17", picture(Photo)};
+        const SupplementPage page{"Amsterdam", "V123", "1999", {"Eerste", "Tweede"}, "17", picture(Photo)};
         RecordingSurface s;
         QVERIFY(PrintSupplement(s, page, 2));
         const QColor black(0, 0, 0);
@@ -227,7 +227,7 @@ private Q_SLOTS:
         QStringList lines;
         for (int i = 0; i < 120; ++i)
             lines << QStringLiteral("regel %1").arg(i);
-        SupplementPagina page = albumPageOf({"Delft", "1", "2007", "4", lines, {}}, QImage());
+        SupplementPage page = albumPageOf({"Delft", "1", "2007", "4", lines, {}}, QImage());
         QCOMPARE(page.regels, lines.mid(0, 100));
         RecordingSurface s;
         PrintSupplement(s, page, 1);
@@ -246,9 +246,9 @@ private Q_SLOTS:
         const auto path = [&](const char* name) { return dir.filePath(QString::fromLatin1(name)); };
         QVERIFY(TextFile::writeLines(path("Den Haag.sup"), {"Den Haag", "2331", "2014", "33", "---", "een", "twee"}));
         QVERIFY(picture(Photo).save(path("den haag.BMP"), "BMP"));
-        const SupplementPaginaBestand read = LeesSupplementPagina(path("Den Haag.sup"));
+        const SupplementPageFile read = readSupplementPage(path("Den Haag.sup"));
         QVERIFY(read.pagina && read.melding.isEmpty());
-        const SupplementPagina& p = *read.pagina;
+        const SupplementPage& p = *read.pagina;
         QCOMPARE(QStringList({p.Plaatsnaam, p.CatalogusNr, p.Jaartal, p.pagina}) + p.regels,
                  QStringList({"Den Haag", "2331", "2014", "33", "een", "twee"}));
         QCOMPARE(p.afbeelding.pixel(499, 259), Photo);
@@ -256,13 +256,13 @@ private Q_SLOTS:
         QVERIFY(TextFile::writeLines(path("Delft.sup"), {"Delft", "1", "2007", "1", "-", "oud"}));
         QVERIFY(TextFile::writeLines(path("Delft.sup.nieuw"), {"Delft", "2", "2007", "1", "-", "nieuw"}));
         QVERIFY(TextFile::writeLines(path("Delft.sup.klaar"), {"afbeelding"}));
-        const SupplementPaginaBestand saved = LeesSupplementPagina(path("Delft.sup"));
+        const SupplementPageFile saved = readSupplementPage(path("Delft.sup"));
         QVERIFY(saved.pagina && saved.pagina->regels == QStringList{QStringLiteral("nieuw")});
         QCOMPARE(saved.pagina->afbeelding.pixel(0, 0), qRgb(20, 60, 220));
         QVERIFY(TextFile::writeLines(path("a?b.sup"), {"a?b", "1", "2007", "1", "-"})); // no name for a supplement
-        QVERIFY(!LeesSupplementPagina(path("a?b.sup")).pagina && !LeesSupplementPagina(path("Nergens.sup")).pagina);
+        QVERIFY(!readSupplementPage(path("a?b.sup")).pagina && !readSupplementPage(path("Nergens.sup")).pagina);
         QVERIFY(TextFile::writeLines(path("Kort.sup"), {"Kort", "1"}));
-        const SupplementPaginaBestand cut = LeesSupplementPagina(path("Kort.sup"));
+        const SupplementPageFile cut = readSupplementPage(path("Kort.sup"));
         QVERIFY(!cut.pagina && cut.melding.contains(QStringLiteral("onvolledig")));
     }
 
@@ -279,14 +279,14 @@ private Q_SLOTS:
         for (const char* name : {"b.jpg", "A.JPG", "a2.jpg", "c.png"})
             write(QString::fromLatin1(name), {50, 26});
         QStringList names;
-        for (const QString& path : VelletjesBestanden(folder.folder()))
+        for (const QString& path : sheetletFiles(folder.folder()))
             names << QFileInfo(path).fileName();
         QCOMPARE(names, QStringList({"A.JPG", "a2.jpg", "b.jpg"}));
         const std::pair<QSize, QSize> large[] = {
             {{3200, 1000}, {1600, 500}}, {{1000, 1700}, {500, 850}}, {{4000, 1}, {1600, 1}}, {{1, 4000}, {1, 850}}};
         for (const auto& [size, read] : large) {
             write(QStringLiteral("groot.jpg"), size);
-            QCOMPARE(LeesVelletje(folder.path(QStringLiteral("Images/groot.jpg"))).size(), read);
+            QCOMPARE(readSheetlet(folder.path(QStringLiteral("Images/groot.jpg"))).size(), read);
         }
         RecordingSurface s;
         s.setFontSize(9);
@@ -304,7 +304,7 @@ private Q_SLOTS:
         for (int i = 1; i <= 50; ++i)
             QVERIFY(picture(Photo).save(folder.path(QStringLiteral("Images/%1 Plaats.jpg").arg(1900 + i))));
         QVERIFY(folder.write(QStringLiteral("Images/1951 Plaats.jpg"), "geen jpeg"));
-        QStringList files = VelletjesBestanden(folder.folder());
+        QStringList files = sheetletFiles(folder.folder());
         RecordingSurface s;
         QVERIFY(PrintVelletjes(s, files, 1));
         const auto pictures = s.of(Kind::Picture);
@@ -331,13 +331,13 @@ private Q_SLOTS:
         QStringList one = records(1);
         one[0] = QStringLiteral("1999 Amsterdam");
         one[6] = QStringLiteral("5 x 0,18 = 0.92");
-        QCOMPARE(CatalogusRegels(one).value(0),
-                 (CatalogusRegel{"1999", "Amsterdam", "V1", "1.000", "0.92", "\u20ac 1.50"}));
+        QCOMPARE(catalogueEntries(one).value(0),
+                 (CatalogueEntry{"1999", "Amsterdam", "V1", "1.000", "0.92", "\u20ac 1.50"}));
         for (const auto& [count, whole] : {std::pair{0, 0}, {10, 0}, {11, 1}, {21, 1}, {22, 2}})
-            QVERIFY2(CatalogusRegels(records(2).mid(0, count)).size() == whole, qPrintable(QString::number(count)));
-        QCOMPARE(CatalogusRegels(records(CatalogusLijst::MaxRecords + 1)).size(), CatalogusLijst::MaxRecords);
+            QVERIFY2(catalogueEntries(records(2).mid(0, count)).size() == whole, qPrintable(QString::number(count)));
+        QCOMPARE(catalogueEntries(records(CatalogueRecords::MaxRecords + 1)).size(), CatalogueRecords::MaxRecords);
         TestFolder folder;
-        QVERIFY(LeesCatalogusRegels(folder.folder()).isEmpty());
+        QVERIFY(readCatalogueEntries(folder.folder()).isEmpty());
     }
 
     // The title; the header in bold black; each row's number and six fields in grey at their columns, 405 apart
@@ -345,12 +345,12 @@ private Q_SLOTS:
     void catalogueListPages()
     {
         RecordingSurface s;
-        QVERIFY(PrintLijst(s, CatalogusRegels(records(74)), 3));
+        QVERIFY(PrintLijst(s, catalogueEntries(records(74)), 3));
         QCOMPARE(s.steps[0].copies, 3);
         QVERIFY(isText(s.text(QStringLiteral("Velinor")), {300, 120}, 26, true, {40, 140, 40}));
-        QCOMPARE(s.texts().count(Lijst::kopRegel()), 3);
+        QCOMPARE(s.texts().count(ListLayout::headerLine()), 3);
         for (const Step& step : s.of(Kind::Text))
-            if (step.text == Lijst::kopRegel())
+            if (step.text == ListLayout::headerLine())
                 QVERIFY(isText(step, {330, step.page == 1 ? 900.0 : 600.0}, 14, true, {0, 0, 0}, step.page));
         // clang-format off
         const std::pair<const char*, double> cells[] = {{"2", 285}, {"1902", 960}, {"Plaats2", 1950}, {"V2", 4920},
@@ -366,8 +366,8 @@ private Q_SLOTS:
         QCOMPARE(s.texts().count(QStringLiteral("Velinor")), 1);
         // A full page adds no empty one; no records give the title and the header.
         RecordingSurface full, none;
-        QVERIFY(PrintLijst(full, CatalogusRegels(records(36)), 1) && full.pageCount() == 1);
-        QVERIFY(PrintLijst(none, {}, 1) && none.texts() == QStringList({"Velinor", Lijst::kopRegel()}));
+        QVERIFY(PrintLijst(full, catalogueEntries(records(36)), 1) && full.pageCount() == 1);
+        QVERIFY(PrintLijst(none, {}, 1) && none.texts() == QStringList({"Velinor", ListLayout::headerLine()}));
     }
 
     // The print dialog and the File menu.

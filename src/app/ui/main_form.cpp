@@ -121,14 +121,14 @@ void Main::Form_Load()
     m_state = ApplicationState{};
     SettingsFile::load(settingsPath(), m_state);
 
-    setBackground(m_controls.TekenLabel, KleurNaarQColor(m_state.TekenR, m_state.TekenG, m_state.TekenB));
-    setBackground(m_controls.VulLabel, KleurNaarQColor(m_state.VulR, m_state.VulG, m_state.VulB));
+    setBackground(m_controls.TekenLabel, toQColor(m_state.TekenR, m_state.TekenG, m_state.TekenB));
+    setBackground(m_controls.VulLabel, toQColor(m_state.VulR, m_state.VulG, m_state.VulB));
     showColours();
 }
 
 void Main::ZetVensterKleur(int r, int g, int b)
 {
-    const QColor colour = KleurNaarQColor(r, g, b);
+    const QColor colour = toQColor(r, g, b);
     // The window's own area, not the window: that would pass the colour on to the menu bar.
     setBackground(centralWidget(), colour);
     for (QWidget* widget : {static_cast<QWidget*>(m_controls.Frame1), static_cast<QWidget*>(m_controls.Frame2),
@@ -147,7 +147,7 @@ void Main::showColours()
 
 void Main::ZetSupplementKleur(int r, int g, int b)
 {
-    m_controls.Pic->setBackground(KleurNaarQColor(r, g, b));
+    m_controls.Pic->setBackground(toQColor(r, g, b));
 }
 
 void Main::ToonInfo(const QString& text, int warning)
@@ -189,7 +189,7 @@ bool Main::Form_Unload()
 
 void Main::KlokTimer_Timer()
 {
-    m_controls.KlokLabel->setText(KlokTekst(QDateTime::currentDateTime()));
+    m_controls.KlokLabel->setText(clockText(QDateTime::currentDateTime()));
 }
 
 void Main::BarTimer_Timer()

@@ -83,7 +83,7 @@ void PagePreview::showField(int field)
     switch (Field(field)) {
     case Field::Plaatsnaam: return setText(PlaatsLabel, m_model.Plaatsnaam());
     case Field::CatalogusNr:
-        return setText(CatalogusLabel, VeldLabelTekst(InvoerVeld::CatalogusNr, m_model.CatalogusNr()));
+        return setText(CatalogusLabel, fieldLabelText(InvoerVeld::CatalogusNr, m_model.CatalogusNr()));
     case Field::Jaartal: return setText(JaartalLabel, m_model.Jaartal());
     case Field::PaginaNr: return setText(PagLabel, m_model.PaginaNr());
     case Field::Omschrijving: return OmschrijfLabel->setPlainText(m_model.Omschrijving());

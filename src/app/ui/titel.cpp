@@ -186,5 +186,5 @@ void Titel::Label4_Click()
 
 void Titel::Timer1_Timer()
 {
-    m_klokLabel->setText(KlokTekst(QDateTime::currentDateTime()));
+    m_klokLabel->setText(clockText(QDateTime::currentDateTime()));
 }

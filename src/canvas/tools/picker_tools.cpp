@@ -22,7 +22,7 @@ void pickColour(ToolContext& c, QPointF p, int& red, int& green, Blue& blue)
     const std::int64_t value = c.surface.point(p);
     if (value < 0)
         return;
-    const KleurDelen parts = SplitsKleurWaarde(value);
+    const ColourParts parts = splitColourValue(value);
     red = parts.r;
     green = parts.g;
     blue = Blue(parts.b);

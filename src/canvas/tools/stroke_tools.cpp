@@ -39,12 +39,12 @@ std::unique_ptr<RandomSource> makeClockRandom()
 
 QColor ToolContext::drawColour() const
 {
-    return KleurNaarQColor(state.TekenR, state.TekenG, state.TekenB);
+    return toQColor(state.TekenR, state.TekenG, state.TekenB);
 }
 
 QColor ToolContext::fillColour() const
 {
-    return KleurNaarQColor(state.VulR, state.VulG, state.VulB);
+    return toQColor(state.VulR, state.VulG, state.VulB);
 }
 
 std::unique_ptr<CanvasTool> makeTool(int number)

@@ -177,8 +177,8 @@ void CanvasTools::updateOverlays()
 void CanvasTools::updateSwatches()
 {
     const ApplicationState& s = m_state;
-    setBackground(m_controls.TekenLabel, KleurNaarQColor(s.TekenR, s.TekenG, s.TekenB));
-    setBackground(m_controls.VulLabel, KleurNaarQColor(s.VulR, s.VulG, s.VulB));
+    setBackground(m_controls.TekenLabel, toQColor(s.TekenR, s.TekenG, s.TekenB));
+    setBackground(m_controls.VulLabel, toQColor(s.VulR, s.VulG, s.VulB));
 }
 
 void CanvasTools::Slider1_Change()

@@ -33,7 +33,7 @@ void PaletteView::mousePressEvent(QMouseEvent* event)
     Q_EMIT pressed(event->position().toPoint());
 }
 
-ColorKeuze::ColorKeuze(KleurDelen start, QWidget* parent)
+ColorKeuze::ColorKeuze(ColourParts start, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
     , m_keuze(start)
 {
@@ -63,7 +63,7 @@ bool ColorKeuze::readColour(QPoint at)
     if (!palette.rect().contains(at))
         return false;
     const QRgb c = palette.pixel(at);
-    m_keuze = SplitsKleurWaarde(KleurWaarde(qRed(c), qGreen(c), qBlue(c)));
+    m_keuze = splitColourValue(colourValue(qRed(c), qGreen(c), qBlue(c)));
     return true;
 }
 
@@ -71,7 +71,7 @@ void ColorKeuze::Picture1_MouseMove(QPoint at)
 {
     if (!readColour(at))
         return;
-    const KleurDelen& k = m_keuze;
+    const ColourParts& k = m_keuze;
     m_picture1->setToolTip(QStringLiteral(" %1,%2,%3 / #%4 ").arg(k.r).arg(k.g).arg(k.b).arg(KleurHex(k.r, k.g, k.b)));
 }
 

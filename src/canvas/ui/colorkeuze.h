@@ -38,9 +38,9 @@ class ColorKeuze : public QDialog
     Q_OBJECT
 public:
     // start: the result when the pointer never crosses the palette (the previous KeuzeR, KeuzeG, KeuzeB).
-    explicit ColorKeuze(KleurDelen start, QWidget* parent = nullptr);
+    explicit ColorKeuze(ColourParts start, QWidget* parent = nullptr);
 
-    KleurDelen keuze() const { return m_keuze; }
+    ColourParts keuze() const { return m_keuze; }
     PaletteView* picture1() const { return m_picture1; }
 
 public Q_SLOTS:
@@ -53,5 +53,5 @@ private:
     QPushButton* m_knopBack = nullptr;
     QFrame* m_picture2 = nullptr;
     PaletteView* m_picture1 = nullptr;
-    KleurDelen m_keuze;
+    ColourParts m_keuze;
 };

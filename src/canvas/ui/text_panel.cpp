@@ -111,7 +111,7 @@ void TextPanel::PlaatsKnop_Click()
     const ApplicationState& state = m_state;
     c.Label19->setFont(CanvasSurface::canvasFont(*font));
     QPalette palette = c.Label19->palette();
-    palette.setColor(QPalette::WindowText, KleurNaarQColor(state.TekenR, state.TekenG, state.TekenB));
+    palette.setColor(QPalette::WindowText, toQColor(state.TekenR, state.TekenG, state.TekenB));
     c.Label19->setPalette(palette);
     c.Label19->setText(c.Text1->text() + QLatin1Char(' '));
     c.Label19->adjustSize();
@@ -153,8 +153,8 @@ bool TextPanel::drawText(QPointF at, const QString& text, std::optional<int> ang
     const TextPanelControls& c = m_controls;
     const ApplicationState& s = m_state;
     const bool halo = c.Check1->isChecked();
-    const QColor drawColour = KleurNaarQColor(s.TekenR, s.TekenG, s.TekenB);
-    const QColor fillColour = KleurNaarQColor(s.VulR, s.VulG, s.VulB);
+    const QColor drawColour = toQColor(s.TekenR, s.TekenG, s.TekenB);
+    const QColor fillColour = toQColor(s.VulR, s.VulG, s.VulB);
     CanvasDocument& document = m_canvas;
     document.change(QStringLiteral("Tekst"), [&](QImage&) {
         CanvasText::draw(document.surface(), at, text, *font, angleTenths, halo, drawColour, fillColour);

@@ -32,10 +32,10 @@ QLabel* swatch(QWidget* parent, int x)
     return label;
 }
 
-void paint(QLabel* swatch, const KleurDelen& colour)
+void paint(QLabel* swatch, const ColourParts& colour)
 {
     QPalette palette = swatch->palette();
-    palette.setColor(QPalette::Window, KleurNaarQColor(colour.r, colour.g, colour.b));
+    palette.setColor(QPalette::Window, toQColor(colour.r, colour.g, colour.b));
     swatch->setPalette(palette);
 }
 
@@ -120,8 +120,8 @@ Config::Config(ApplicationState& state, std::function<void()> coloursChanged, QW
 
 void Config::Form_Load()
 {
-    const KleurDelen venster = colourOf(m_state, ColourArea::Window);
-    const KleurDelen supplement = colourOf(m_state, ColourArea::Page);
+    const ColourParts venster = colourOf(m_state, ColourArea::Window);
+    const ColourParts supplement = colourOf(m_state, ColourArea::Page);
     const int values[2][3] = {{venster.r, venster.g, venster.b}, {supplement.r, supplement.g, supplement.b}};
     for (int i = 1; i <= 3; ++i) {
         m_hScroll[i]->setValue(values[0][i - 1]);

@@ -82,9 +82,9 @@ void LaadVel::List1_DblClick()
 bool LaadVel::isVelinorVelletje(const QString& name) const
 {
     // A name too short to hold a year, a separator and a place is no sheetlet key.
-    if (!SplitsSleutel(name))
+    if (!splitKey(name))
         return false;
-    return AfbeeldingsMaat(LaadVelAfbeeldingPad(m_folder, m_modus, name)) == VelletjeMaat;
+    return pictureFileSize(LaadVelAfbeeldingPad(m_folder, m_modus, name)) == SheetletSize;
 }
 
 void LaadVel::OkKnop_Click()

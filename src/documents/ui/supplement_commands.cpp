@@ -109,11 +109,11 @@ void SupplementCommands::showLaadVel(std::uint8_t mode)
 void SupplementCommands::FileSave_Click()
 {
     const QString name = m_model.Plaatsnaam();
-    if (!IsGeldigeSupplementNaam(name)) {
-        warn(SchrijfMelding({SchrijfStatus::OngeldigeNaam}, name));
+    if (!isValidSupplementName(name)) {
+        warn(saveFailureMessage({WriteStatus::InvalidName}, name));
         return;
     }
-    if (SupplementBestaat(m_folder, name)
+    if (supplementExists(m_folder, name)
         && !m_interaction.askYesNo(m_window, QStringLiteral("Bestand '%1' bestaat reeds, overschrijven?").arg(name),
                                    QStringLiteral(" File exist"), Interaction::Icon::Question))
         return;
@@ -122,8 +122,8 @@ void SupplementCommands::FileSave_Click()
         BusyPointer busy;
         result = m_model.save(m_folder);
     }
-    if (result.status != SchrijfStatus::Gelukt)
-        warn(SchrijfMelding(result, name));
+    if (result.status != WriteStatus::Saved)
+        warn(saveFailureMessage(result, name));
 }
 
 void SupplementCommands::FileSaveAs_Click(int index)
@@ -138,11 +138,11 @@ void SupplementCommands::FileSaveAs_Click(int index)
     if (path.isEmpty())
         return;
     const QImage picture = m_model.canvas().image().copy();
-    const ExportResult result = index == 1 ? ExporteerBmp(picture, path) : ExporteerJpg(m_folder, picture, path);
-    if (result == ExportStatus::Gelukt)
+    const ExportResult result = index == 1 ? exportBmp(picture, path) : exportJpg(m_folder, picture, path);
+    if (result == ExportStatus::Exported)
         return;
     // The old program's own message when not even the temporary bitmap could be written.
-    warn(index == 2 && result == ExportStatus::BmpNietGeschreven
+    warn(index == 2 && result == ExportStatus::BmpNotWritten
              ? QStringLiteral("File save not as JPG!")
              : QStringLiteral("Het plaatje kon niet worden opgeslagen als '%1': %2.").arg(path, result.reason));
 }
@@ -151,9 +151,9 @@ void SupplementCommands::BerekenTotaal_Click(int index)
 {
     QString text;
     if (index == 1)
-        text = CatalogusprijsTekst(TotaalCatalogusprijs(m_folder));
+        text = cataloguePriceText(TotaalCatalogusprijs(m_folder));
     else if (index == 2)
-        text = NominaalTekst(TotaalNominaal(m_folder));
+        text = nominalText(TotaalNominaal(m_folder));
     else
         return;
     m_interaction.message(m_window, text, Titel, Interaction::Icon::None);

@@ -20,13 +20,13 @@ TekstForm::TekstForm(const QString& text, Interaction& interaction, QWidget* par
 
     Text1 = new QTextEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setGeometry(QRect(QPoint(16, 16), TekstBox::Maat));
+    Text1->setGeometry(QRect(QPoint(16, 16), DescriptionBox::Size));
     Text1->setAcceptRichText(false);
-    Text1->setFont(TekstBox::Lettertype());
+    Text1->setFont(DescriptionBox::font());
     Text1->document()->setDocumentMargin(1);
     // The box wraps at the same width the stored lines are measured with, whatever the style's scroll bar.
     Text1->setLineWrapMode(QTextEdit::FixedPixelWidth);
-    Text1->setLineWrapColumnOrWidth(TekstBox::RegelBreedte + 2);
+    Text1->setLineWrapColumnOrWidth(DescriptionBox::LineWidth + 2);
     Text1->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -34,7 +34,7 @@ TekstForm::TekstForm(const QString& text, Interaction& interaction, QWidget* par
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(16, 254, 200, 20);
-    PasLabel = new QLabel(QStringLiteral("Op het albumblad passen %1 regels.").arg(AlbumPagina::FittingLines), this);
+    PasLabel = new QLabel(QStringLiteral("Op het albumblad passen %1 regels.").arg(AlbumPage::FittingLines), this);
     PasLabel->setObjectName(QStringLiteral("PasLabel"));
     PasLabel->setGeometry(16, 274, 300, 20);
 
@@ -68,10 +68,10 @@ void TekstForm::Text1_Change()
     Label1->setText(QStringLiteral("Regels : %1").arg(count));
     // A description that no longer fits the supplement shows its count in red.
     QPalette palette = Label1->palette();
-    palette.setColor(QPalette::WindowText, count > TekstBox::MaxRegels ? QColor(155, 0, 0) : QColor(0, 0, 0));
+    palette.setColor(QPalette::WindowText, count > DescriptionBox::MaxLines ? QColor(155, 0, 0) : QColor(0, 0, 0));
     Label1->setPalette(palette);
     // A description longer than the page holds can be stored, but not printed whole.
-    palette.setColor(QPalette::WindowText, count > AlbumPagina::FittingLines ? QColor(155, 0, 0) : QColor(0, 0, 0));
+    palette.setColor(QPalette::WindowText, count > AlbumPage::FittingLines ? QColor(155, 0, 0) : QColor(0, 0, 0));
     PasLabel->setPalette(palette);
 }
 
@@ -85,12 +85,12 @@ void TekstForm::NewKnop_Click()
 void TekstForm::OkKnop_Click()
 {
     const QStringList lines = GetTextBoxZeilen(text());
-    if (lines.size() > TekstBox::MaxRegels) {
+    if (lines.size() > DescriptionBox::MaxLines) {
         m_interaction.message(this,
                               QStringLiteral("De omschrijving telt %1 regels; er passen er hoogstens %2 op het "
                                              "supplement. Maak de tekst korter.")
                                   .arg(lines.size())
-                                  .arg(TekstBox::MaxRegels),
+                                  .arg(DescriptionBox::MaxLines),
                               QStringLiteral("Velinor"), Interaction::Icon::Warning);
         return;
     }

@@ -34,7 +34,7 @@ QString patterns(const QStringList& extensions)
 
 } // namespace
 
-const QString PhotoMenu::FotoFilter =
+const QString PhotoMenu::PhotoFileFilter =
     QStringLiteral("Foto ( Jpg, Bmp, Gif, Wmf ) (%1)")
         .arg(patterns({QStringLiteral("jpg"), QStringLiteral("bmp"), QStringLiteral("gif"), QStringLiteral("wmf")}));
 const QString PhotoMenu::FramePhotoFilter =
@@ -85,7 +85,7 @@ std::optional<QImage> PhotoMenu::askPicture(const QString& filter, QSize target)
 
 void PhotoMenu::FotoLaden(double x1, double y1, double x2, double y2)
 {
-    const std::optional<QImage> picture = askPicture(FotoFilter, QSize(int(RondAf(x2 - x1)), int(RondAf(y2 - y1))));
+    const std::optional<QImage> picture = askPicture(PhotoFileFilter, QSize(int(RondAf(x2 - x1)), int(RondAf(y2 - y1))));
     if (!picture)
         return;
     BusyPointer busy;

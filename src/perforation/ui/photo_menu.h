@@ -30,7 +30,7 @@ class PhotoMenu : public QObject
 {
     Q_OBJECT
 public:
-    static const QString FotoFilter;
+    static const QString PhotoFileFilter;
     static const QString FramePhotoFilter;
 
     // window parents the file dialog and this object.

@@ -45,7 +45,7 @@ struct BusyPointer
 
 } // namespace
 
-AfdrukForm::AfdrukForm(std::function<SupplementPagina()> pagina, ProgramFolder folder, QPrinter& printer,
+AfdrukForm::AfdrukForm(std::function<SupplementPage()> pagina, ProgramFolder folder, QPrinter& printer,
                        Interaction& interaction, QWidget* parent)
     : QDialog(parent)
     , m_pagina(std::move(pagina))
@@ -152,7 +152,7 @@ void AfdrukForm::Form_Load()
     m_combo1->setCurrentIndex(0);
     m_label5->setText(m_pagina().Plaatsnaam);
     m_label5->adjustSize();
-    for (const QString& path : VelletjesBestanden(m_folder))
+    for (const QString& path : sheetletFiles(m_folder))
         m_file1->addItem(QFileInfo(path).fileName());
     m_barPic->setPixmap(QPixmap::fromImage(m_balk));
 }
@@ -183,7 +183,7 @@ void AfdrukForm::VelKnop_Click()
 void AfdrukForm::LijstKnop_Click()
 {
     afdrukken([this](PrintSurface& surface, int copies) {
-        return PrintLijst(surface, LeesCatalogusRegels(m_folder), copies);
+        return PrintLijst(surface, readCatalogueEntries(m_folder), copies);
     });
 }
 
@@ -230,7 +230,7 @@ void AfdrukForm::afdrukken(const Taak& taak)
         if (!pdf)
             return;
     }
-    const int copies = AantalKopieen(m_combo1->currentText());
+    const int copies = copiesOf(m_combo1->currentText());
     QString melding;
     {
         BusyPointer busy;
@@ -258,7 +258,7 @@ void AfdrukForm::showPreview(const Taak& taak)
     preview.setWindowTitle(QStringLiteral(" Afdrukvoorbeeld"));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [&taak, this](QPrinter* printer) {
         PrinterPrintSurface surface(*printer);
-        taak(surface, AantalKopieen(m_combo1->currentText()));
+        taak(surface, copiesOf(m_combo1->currentText()));
     });
     m_interaction.showModal(preview);
 }

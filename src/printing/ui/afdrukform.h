@@ -30,7 +30,7 @@ class AfdrukForm : public QDialog
     Q_OBJECT
 public:
     // pagina gives the album page as it stands when the job starts.
-    AfdrukForm(std::function<SupplementPagina()> pagina, ProgramFolder folder, QPrinter& printer,
+    AfdrukForm(std::function<SupplementPage()> pagina, ProgramFolder folder, QPrinter& printer,
                Interaction& interaction, QWidget* parent = nullptr);
 
     // The wait after every column of the progress sweep (0.01 second; tests shorten it).
@@ -58,7 +58,7 @@ private:
     void showPreview(const Taak& taak);
     QStringList velletjes() const;
 
-    std::function<SupplementPagina()> m_pagina;
+    std::function<SupplementPage()> m_pagina;
     ProgramFolder m_folder;
     QPrinter& m_printer;
     Interaction& m_interaction;

@@ -69,13 +69,13 @@ void PrintController::FileSavePdf_Click(int index)
         break;
     case 2:
         name = QStringLiteral("Velletjes");
-        layout = [files = VelletjesBestanden(m_folder)](PrintSurface& surface, int copies) {
+        layout = [files = sheetletFiles(m_folder)](PrintSurface& surface, int copies) {
             return PrintVelletjes(surface, files, copies);
         };
         break;
     case 3:
         name = QStringLiteral("Lijst gegevens");
-        layout = [records = LeesCatalogusRegels(m_folder)](PrintSurface& surface, int copies) {
+        layout = [records = readCatalogueEntries(m_folder)](PrintSurface& surface, int copies) {
             return PrintLijst(surface, records, copies);
         };
         break;
