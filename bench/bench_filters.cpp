@@ -22,7 +22,7 @@ void runKernel(benchmark::State& state, const std::function<void(FilterRun&)>& k
     kernel(run); // warm the scratch buffers
     for (auto _ : state) {
         kernel(run);
-        benchmark::DoNotOptimize(k.beeld.data());
+        benchmark::DoNotOptimize(k.after.data());
         benchmark::ClobberMemory();
     }
     state.SetItemsProcessed(state.iterations() * k.w * k.h);

@@ -40,9 +40,9 @@ BENCHMARK(BM_PerforeerBlok)->Unit(benchmark::kMicrosecond);
 
 void BM_Barcode(benchmark::State& state)
 {
-    const auto plaats = static_cast<Barcode::Plaats>(state.range(0));
+    const auto place = static_cast<Barcode::Plaats>(state.range(0));
     for (auto _ : state) {
-        Barcode::plaatsBarcode(canvas(), plaats);
+        Barcode::plaatsBarcode(canvas(), place);
         benchmark::ClobberMemory();
     }
 }

@@ -18,10 +18,11 @@ SupplementPage albumPage()
 {
     QImage canvas(500, 260, QImage::Format_RGB32);
     canvas.fill(QColor(230, 180, 60));
-    SupplementPage page{QStringLiteral("Alkmaar"), QStringLiteral("2301"), QStringLiteral("2005"), {},
-                          QStringLiteral("1"), canvas};
+    SupplementPage page{
+        QStringLiteral("Alkmaar"), QStringLiteral("2301"), QStringLiteral("2005"), {}, QStringLiteral("1"), canvas};
     for (int i = 0; i < 25; ++i)
-        page.regels.append(QStringLiteral("Alkmaar ligt in Noord-Holland en kreeg in 1254 stadsrechten, regel %1.").arg(i));
+        page.lines.append(
+            QStringLiteral("Alkmaar ligt in Noord-Holland en kreeg in 1254 stadsrechten, regel %1.").arg(i));
     return page;
 }
 

@@ -29,17 +29,17 @@ struct KernelBuffers
         : w(width), h(height)
     {
         const QImage source = pattern(w, h);
-        bron.resize(std::size_t(w) * h);
+        before.resize(std::size_t(w) * h);
         for (int y = 0; y < h; ++y)
-            std::memcpy(bron.data() + std::size_t(y) * w, source.constScanLine(y), std::size_t(w) * 4);
-        beeld = bron;
+            std::memcpy(before.data() + std::size_t(y) * w, source.constScanLine(y), std::size_t(w) * 4);
+        after = before;
     }
 
-    FilterRun run() { return {w, h, beeld.data(), bron.data(), tabel, scratch, random, progress}; }
+    FilterRun run() { return {w, h, after.data(), before.data(), table, scratch, random, progress}; }
 
     int w, h;
-    std::vector<std::uint32_t> beeld, bron;
-    FilterTabelArray tabel{};
+    std::vector<std::uint32_t> after, before;
+    FilterTabelArray table{};
     FilterScratch scratch;
     RandomGenerator random{1};
     ProgressCallback progress;

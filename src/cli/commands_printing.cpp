@@ -42,12 +42,13 @@ const CliRegistration pageCommand({
         if (writesOverInput(arguments.at(1), {arguments.at(0), supplementPagePicturePath(arguments.at(0))}, context))
             return CliUsageError;
         const SupplementPageFile read = readSupplementPage(arguments.at(0));
-        if (!read.melding.isEmpty())
-            context.err << read.melding << '\n';
-        if (!read.pagina)
+        if (!read.message.isEmpty())
+            context.err << read.message << '\n';
+        if (!read.page)
             return 1;
-        return writePdf(arguments.at(1), context,
-                        [&](PrintSurface& surface, int copies) { return PrintSupplement(surface, *read.pagina, copies); });
+        return writePdf(arguments.at(1), context, [&](PrintSurface& surface, int copies) {
+            return PrintSupplement(surface, *read.page, copies);
+        });
     },
 });
 
@@ -74,7 +75,8 @@ const CliRegistration listCommand({
     [](const QStringList& arguments, CliContext& context) {
         if (!usage(arguments, 1, QStringLiteral("list UIT.pdf"), context))
             return CliUsageError;
-        if (writesOverInput(arguments.at(0), {context.folder.path(QString::fromLatin1(CatalogueRecords::Path))}, context))
+        if (writesOverInput(arguments.at(0), {context.folder.path(QString::fromLatin1(CatalogueRecords::Path))},
+                            context))
             return CliUsageError;
         const QList<CatalogueEntry> records = readCatalogueEntries(context.folder);
         context.out << records.size() << " velletjes in de catalogus\n";

@@ -61,8 +61,8 @@ CatalogueTotal TotaalCatalogusprijs(const ProgramFolder& folder)
     for (qsizetype start = 0; start < lines.size(); start += CatalogueFile::RecordLines) {
         const qsizetype priceLine = start + 9;
         if (priceLine < lines.size())
-            result.totaal += amountOf(lines.at(priceLine).mid(2));
-        ++result.aantal;
+            result.total += amountOf(lines.at(priceLine).mid(2));
+        ++result.count;
     }
     return result;
 }
@@ -76,8 +76,8 @@ CatalogueTotal TotaalNominaal(const ProgramFolder& folder)
         // The amount is the last four characters. A line too short to hold four
         // characters after "5 x" has no amount; its last four would be the prefix's "5".
         if (line.size() >= 7)
-            result.totaal += amountOf(line.right(4));
-        ++result.aantal;
+            result.total += amountOf(line.right(4));
+        ++result.count;
     }
     return result;
 }
@@ -87,16 +87,16 @@ QString amountText(double amount, const QLocale& locale)
     return QString::number(amount, 'f', 2).replace(QLatin1Char('.'), locale.decimalPoint());
 }
 
-QString cataloguePriceText(const CatalogueTotal& totaal, const QLocale& locale)
+QString cataloguePriceText(const CatalogueTotal& total, const QLocale& locale)
 {
     return QStringLiteral("Catalogusprijs voor deze \n%1 velletjes.... € %2")
-        .arg(totaal.aantal)
-        .arg(amountText(totaal.totaal, locale));
+        .arg(total.count)
+        .arg(amountText(total.total, locale));
 }
 
-QString nominalText(const CatalogueTotal& totaal, const QLocale& locale)
+QString nominalText(const CatalogueTotal& total, const QLocale& locale)
 {
     return QStringLiteral("Nominale waarde voor de \n%1 velletjes..... € %2")
-        .arg(totaal.aantal)
-        .arg(amountText(totaal.totaal, locale));
+        .arg(total.count)
+        .arg(amountText(total.total, locale));
 }

@@ -31,8 +31,8 @@ struct CatalogueInfo
 // A total of the series: how many sheetlets contributed and the sum of their amounts.
 struct CatalogueTotal
 {
-    int aantal = 0;
-    double totaal = 0.0;
+    int count = 0;
+    double total = 0.0;
 };
 
 // The panel values of the record whose key equals the given one exactly (case
@@ -46,6 +46,6 @@ CatalogueTotal TotaalNominaal(const ProgramFolder& folder);
 
 // The messages that show the totals, amounts formatted "###0.00" with the
 // locale's decimal separator.
-QString cataloguePriceText(const CatalogueTotal& totaal, const QLocale& locale = QLocale());
-QString nominalText(const CatalogueTotal& totaal, const QLocale& locale = QLocale());
+QString cataloguePriceText(const CatalogueTotal& total, const QLocale& locale = QLocale());
+QString nominalText(const CatalogueTotal& total, const QLocale& locale = QLocale());
 QString amountText(double amount, const QLocale& locale = QLocale());

@@ -27,4 +27,3 @@ QFont font();
 // keeps its trailing blank. An empty text is one empty line.
 QStringList GetTextBoxZeilen(const QString& text, const QFont& font = DescriptionBox::font(),
                              int width = DescriptionBox::LineWidth);
-

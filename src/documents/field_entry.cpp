@@ -10,9 +10,9 @@ std::optional<InvoerVeld> InvoerVeldVan(std::uint8_t gereedschap)
     return InvoerVeld(gereedschap);
 }
 
-QString InvoerPrompt(InvoerVeld veld)
+QString InvoerPrompt(InvoerVeld field)
 {
-    switch (veld) {
+    switch (field) {
     case InvoerVeld::Plaatsnaam:
         return QStringLiteral("Geef in bovenstaande invoerbalk de Plaatsnaam in.");
     case InvoerVeld::CatalogusNr:
@@ -25,9 +25,9 @@ QString InvoerPrompt(InvoerVeld veld)
     return QString();
 }
 
-SupplementModel::Field modelField(InvoerVeld veld)
+SupplementModel::Field modelField(InvoerVeld field)
 {
-    switch (veld) {
+    switch (field) {
     case InvoerVeld::Plaatsnaam: return SupplementModel::Field::Plaatsnaam;
     case InvoerVeld::CatalogusNr: return SupplementModel::Field::CatalogusNr;
     case InvoerVeld::Jaartal: return SupplementModel::Field::Jaartal;
@@ -36,9 +36,9 @@ SupplementModel::Field modelField(InvoerVeld veld)
     return SupplementModel::Field::Plaatsnaam;
 }
 
-QString fieldLabelText(InvoerVeld veld, const QString& text)
+QString fieldLabelText(InvoerVeld field, const QString& text)
 {
-    return veld == InvoerVeld::CatalogusNr ? QStringLiteral("Nr.") + text : text;
+    return field == InvoerVeld::CatalogusNr ? QStringLiteral("Nr.") + text : text;
 }
 
 bool isValidJaartal(const QString& text)
@@ -46,18 +46,18 @@ bool isValidJaartal(const QString& text)
     return text.trimmed().size() == 4;
 }
 
-int fieldMaxLength(InvoerVeld veld)
+int fieldMaxLength(InvoerVeld field)
 {
-    return veld == InvoerVeld::Plaatsnaam ? SupplementFile::MaxNameLength : SupplementFile::MaxLineLength;
+    return field == InvoerVeld::Plaatsnaam ? SupplementFile::MaxNameLength : SupplementFile::MaxLineLength;
 }
 
-QString fieldEntryError(InvoerVeld veld, const QString& text)
+QString fieldEntryError(InvoerVeld field, const QString& text)
 {
-    if (veld == InvoerVeld::Jaartal && !isValidJaartal(text))
+    if (field == InvoerVeld::Jaartal && !isValidJaartal(text))
         return jaartalMessage;
     if (const QStringList characters = TextFile::unencodable(text); !characters.isEmpty())
         return unstorableCharactersMessage(characters);
-    if (text.size() > fieldMaxLength(veld))
-        return QStringLiteral("De tekst is te lang: ten hoogste %1 tekens.").arg(fieldMaxLength(veld));
+    if (text.size() > fieldMaxLength(field))
+        return QStringLiteral("De tekst is te lang: ten hoogste %1 tekens.").arg(fieldMaxLength(field));
     return QString();
 }

@@ -9,15 +9,14 @@
 
 namespace {
 
-QString folderOf(LaadVelModus modus)
+QString folderOf(LaadVelModus mode)
 {
-    return modus == LaadVelModus::Supplementen ? QString::fromLatin1(SupplementFile::Folder)
-                                               : QStringLiteral("Images");
+    return mode == LaadVelModus::Supplementen ? QString::fromLatin1(SupplementFile::Folder) : QStringLiteral("Images");
 }
 
-QString patternOf(LaadVelModus modus)
+QString patternOf(LaadVelModus mode)
 {
-    return modus == LaadVelModus::Supplementen ? QStringLiteral("*.sup") : QStringLiteral("*.jpg");
+    return mode == LaadVelModus::Supplementen ? QStringLiteral("*.sup") : QStringLiteral("*.jpg");
 }
 
 } // namespace
@@ -28,11 +27,11 @@ LaadVelModus LaadVelModusVan(std::uint8_t gereedschap)
                                                                    : LaadVelModus::Velletjes;
 }
 
-QStringList LaadVelNamen(const ProgramFolder& folder, LaadVelModus modus)
+QStringList LaadVelNamen(const ProgramFolder& folder, LaadVelModus mode)
 {
-    if (modus == LaadVelModus::Supplementen)
+    if (mode == LaadVelModus::Supplementen)
         recoverSupplements(folder);
-    const QDir dir(folder.path(folderOf(modus)), patternOf(modus), QDir::Name | QDir::IgnoreCase,
+    const QDir dir(folder.path(folderOf(mode)), patternOf(mode), QDir::Name | QDir::IgnoreCase,
                    QDir::Files | QDir::Readable);
     QStringList names = dir.entryList();
     for (QString& name : names)
@@ -40,22 +39,22 @@ QStringList LaadVelNamen(const ProgramFolder& folder, LaadVelModus modus)
     return names;
 }
 
-QString LaadVelTekst(LaadVelModus modus, qsizetype aantal)
+QString LaadVelTekst(LaadVelModus mode, qsizetype count)
 {
-    switch (modus) {
+    switch (mode) {
     case LaadVelModus::Velletjes:
         return QStringLiteral("Maak d.m.v. de lijst een keuze uit één van de %1 velletjes die u wilt openen.")
-            .arg(aantal);
+            .arg(count);
     case LaadVelModus::Supplementen:
-        return QStringLiteral("Maak d.m.v. de lijst een keuze uit één van de %1 ontworpen supplementen.").arg(aantal);
+        return QStringLiteral("Maak d.m.v. de lijst een keuze uit één van de %1 ontworpen supplementen.").arg(count);
     }
     return QString();
 }
 
-QString LaadVelAfbeeldingPad(const ProgramFolder& folder, LaadVelModus modus, const QString& name)
+QString LaadVelAfbeeldingPad(const ProgramFolder& folder, LaadVelModus mode, const QString& name)
 {
-    const QString extension = modus == LaadVelModus::Supplementen ? QStringLiteral(".bmp") : QStringLiteral(".jpg");
-    return folder.path(folderOf(modus) + QLatin1Char('/') + name + extension);
+    const QString extension = mode == LaadVelModus::Supplementen ? QStringLiteral(".bmp") : QStringLiteral(".jpg");
+    return folder.path(folderOf(mode) + QLatin1Char('/') + name + extension);
 }
 
 std::optional<QSize> pictureFileSize(const QString& path)

@@ -21,13 +21,13 @@ LaadVelModus LaadVelModusVan(std::uint8_t gereedschap);
 
 // The file names of the mode's folder without their extension, sorted by name
 // (letter case ignored); a missing folder gives an empty list.
-QStringList LaadVelNamen(const ProgramFolder& folder, LaadVelModus modus);
+QStringList LaadVelNamen(const ProgramFolder& folder, LaadVelModus mode);
 
 // The instruction text above the preview.
-QString LaadVelTekst(LaadVelModus modus, qsizetype aantal);
+QString LaadVelTekst(LaadVelModus mode, qsizetype count);
 
 // The picture shown as preview and opened: name.jpg in Images or name.bmp in Supplementen.
-QString LaadVelAfbeeldingPad(const ProgramFolder& folder, LaadVelModus modus, const QString& name);
+QString LaadVelAfbeeldingPad(const ProgramFolder& folder, LaadVelModus mode, const QString& name);
 
 // The size stored in a picture file's header, without decoding it; nothing when
 // the file is missing or no readable picture.

@@ -18,9 +18,9 @@ namespace SupplementCommit {
 
 enum class Outcome {
     Done,
-    TextFailed,        // the text file could not be written; nothing changed
-    PictureFailed,     // the bitmap could not be written or put in place; the old pair is back
-    PictureNotRemoved  // saved without a picture, but the old bitmap could not be removed
+    TextFailed,       // the text file could not be written; nothing changed
+    PictureFailed,    // the bitmap could not be written or put in place; the old pair is back
+    PictureNotRemoved // saved without a picture, but the old bitmap could not be removed
 };
 
 struct Result

@@ -23,7 +23,7 @@ QByteArray textBytes(const Supplement& supplement)
 {
     QStringList lines{supplement.Plaatsnaam, supplement.CatalogusNr, supplement.Jaartal, supplement.PaginaNr,
                       SupplementFile::separatorLine()};
-    lines += supplement.regels.mid(0, SupplementFile::MaxLines);
+    lines += supplement.lines.mid(0, SupplementFile::MaxLines);
     QByteArray bytes;
     for (const QString& line : lines)
         bytes += TextFile::encode(line) + "\r\n";
@@ -32,8 +32,8 @@ QByteArray textBytes(const Supplement& supplement)
 
 QStringList textLines(const Supplement& supplement)
 {
-    return QStringList{supplement.Plaatsnaam, supplement.CatalogusNr, supplement.Jaartal, supplement.PaginaNr}
-           + supplement.regels.mid(0, SupplementFile::MaxLines);
+    return QStringList{supplement.Plaatsnaam, supplement.CatalogusNr, supplement.Jaartal, supplement.PaginaNr} +
+           supplement.lines.mid(0, SupplementFile::MaxLines);
 }
 
 } // namespace
@@ -86,8 +86,8 @@ SaveResult SchrijfSupplement(const ProgramFolder& folder, const Supplement& supp
     if (!QDir().mkpath(folder.path(QString::fromLatin1(SupplementFile::Folder))))
         return {WriteStatus::FolderNotMade, QString()};
     std::optional<QByteArray> picture;
-    if (!supplement.afbeelding.isNull()) {
-        picture = PictureFile::encode(supplement.afbeelding.convertToFormat(QImage::Format_RGB888), "BMP");
+    if (!supplement.picture.isNull()) {
+        picture = PictureFile::encode(supplement.picture.convertToFormat(QImage::Format_RGB888), "BMP");
         if (!picture)
             return {WriteStatus::PictureNotWritten, QString()};
     }
@@ -95,9 +95,12 @@ SaveResult SchrijfSupplement(const ProgramFolder& folder, const Supplement& supp
         SupplementCommit::replacePair(supplementTextPath(folder, name), textBytes(supplement),
                                       supplementPicturePath(folder, name), picture, betweenFiles);
     switch (result.outcome) {
-    case SupplementCommit::Outcome::Done: return {};
-    case SupplementCommit::Outcome::TextFailed: return {WriteStatus::TextNotWritten, result.reason};
-    case SupplementCommit::Outcome::PictureFailed: return {WriteStatus::PictureNotWritten, result.reason};
+    case SupplementCommit::Outcome::Done:
+        return {};
+    case SupplementCommit::Outcome::TextFailed:
+        return {WriteStatus::TextNotWritten, result.reason};
+    case SupplementCommit::Outcome::PictureFailed:
+        return {WriteStatus::PictureNotWritten, result.reason};
     case SupplementCommit::Outcome::PictureNotRemoved:
         return {WriteStatus::PictureNotRemoved, result.reason};
     }
@@ -149,7 +152,7 @@ SupplementReadResult readSupplementFile(const QString& path)
         return result;
     }
     result.linesRead = true;
-    result.regels = lines->mid(5, SupplementFile::MaxLines);
+    result.lines = lines->mid(5, SupplementFile::MaxLines);
     if (lines->size() - 5 > SupplementFile::MaxLines)
         result.status = ReadStatus::TooManyLines;
     else
@@ -189,7 +192,8 @@ QString saveFailureMessage(const SaveResult& result, const QString& name)
     case WriteStatus::UnknownCharacters:
         return unstorableCharactersMessage(result.characters) + QStringLiteral(" Het supplement is niet opgeslagen.");
     case WriteStatus::TextTooLong:
-        return QStringLiteral("Een veld of omschrijvingsregel is langer dan %1 tekens. Het supplement is niet opgeslagen.")
+        return QStringLiteral(
+                   "Een veld of omschrijvingsregel is langer dan %1 tekens. Het supplement is niet opgeslagen.")
             .arg(SupplementFile::MaxLineLength);
     case WriteStatus::FolderNotMade:
         return QStringLiteral("De map Supplementen kon niet worden aangemaakt. Het supplement is niet opgeslagen.");
@@ -208,9 +212,9 @@ QString saveFailureMessage(const SaveResult& result, const QString& name)
     return QString();
 }
 
-QString supplementReadMessage(const SupplementReadResult& gelezen, const QString& name)
+QString supplementReadMessage(const SupplementReadResult& reading, const QString& name)
 {
-    switch (gelezen.status) {
+    switch (reading.status) {
     case ReadStatus::Complete:
         return QString();
     case ReadStatus::Missing:
@@ -224,7 +228,7 @@ QString supplementReadMessage(const SupplementReadResult& gelezen, const QString
     case ReadStatus::LineTooLong:
         return QStringLiteral("Regel %1 van '%2.sup' is langer dan %3 tekens en kon niet worden gelezen; "
                               "het bestand is beschadigd. Alleen de regels ervoor zijn gelezen.")
-            .arg(gelezen.damagedLine)
+            .arg(reading.damagedLine)
             .arg(name)
             .arg(SupplementFile::MaxLineLength);
     }

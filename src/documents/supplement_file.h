@@ -24,7 +24,7 @@ inline constexpr int MaxLineLength = 4096;
 inline constexpr int MaxNameLength = 64;
 // A hundred lines of the longest kind and more; reading goes no further into a larger file.
 inline constexpr qint64 MaxFileSize = 1024 * 1024;
-QString separatorLine();   // the 48 hyphens of line 5
+QString separatorLine(); // the 48 hyphens of line 5
 
 } // namespace SupplementFile
 
@@ -32,8 +32,8 @@ QString separatorLine();   // the 48 hyphens of line 5
 struct Supplement
 {
     QString Plaatsnaam, CatalogusNr, Jaartal, PaginaNr;
-    QStringList regels;   // the description lines, at most 100
-    QImage afbeelding;    // the canvas picture; null when the page holds none
+    QStringList lines; // the description lines, at most 100
+    QImage picture;    // the canvas picture; null when the page holds none
 };
 
 enum class WriteStatus {
@@ -73,9 +73,9 @@ struct SupplementReadResult
 {
     ReadStatus status = ReadStatus::Missing;
     std::optional<QString> Plaatsnaam, CatalogusNr, Jaartal, PaginaNr;
-    bool linesRead = false;   // reading got past the separator line
-    QStringList regels;
-    int damagedLine = 0;            // with LineTooLong: the line of the file (from 1) that could not be read
+    bool linesRead = false; // reading got past the separator line
+    QStringList lines;
+    int damagedLine = 0; // with LineTooLong: the line of the file (from 1) that could not be read
 };
 
 // A place name that names a file inside the folder: not empty or only blanks,
@@ -106,4 +106,4 @@ QString unstorableCharactersMessage(const QStringList& characters);
 QString saveFailureMessage(const SaveResult& result, const QString& name);
 
 // The Dutch message for a file that could not be read whole; empty for Complete.
-QString supplementReadMessage(const SupplementReadResult& gelezen, const QString& name);
+QString supplementReadMessage(const SupplementReadResult& reading, const QString& name);

@@ -104,7 +104,7 @@ void SupplementModel::setOmschrijving(const QString& text, const QStringList& li
 void SupplementModel::transferPicture()
 {
     m_pagePicture = m_canvas.image().copy();
-    m_afbeeldingOvergezet = true;
+    m_pictureTransferred = true;
     m_fieldsModified = true;
     Q_EMIT changed(Field::Picture);
     touch();
@@ -145,7 +145,7 @@ void SupplementModel::startNew()
     setJaartal(DefaultJaartal);
     setPaginaNr(DefaultPaginaNr);
     setOmschrijving(DefaultOmschrijving, {});
-    m_afbeeldingOvergezet = false;
+    m_pictureTransferred = false;
     m_pagePicture = QImage();
     Q_EMIT changed(Field::Picture);
     setCatalogueRecord(QString(), CatalogueInfo{});
@@ -164,7 +164,7 @@ QString SupplementModel::openSheetlet(const ProgramFolder& folder, const QString
     setCatalogueRecord(key, info);
     setCatalogusNr(info.Infolab[0]);
     // The sheetlet goes to the canvas only; the page gets it through the transfer button.
-    m_afbeeldingOvergezet = false;
+    m_pictureTransferred = false;
     m_pagePicture = QImage();
     Q_EMIT changed(Field::Picture);
     m_canvas.replace(QStringLiteral("Open Velletje"), picture.ok() ? picture.image : emptyCanvas());
@@ -186,7 +186,7 @@ QStringList SupplementModel::openSupplement(const ProgramFolder& folder, const Q
     setJaartal(read.Jaartal.value_or(DefaultJaartal));
     setPaginaNr(read.PaginaNr.value_or(DefaultPaginaNr));
     // The box shows the lines as they are stored, so an unchanged description is stored unchanged.
-    setOmschrijving(read.linesRead ? read.regels.join(QLatin1Char('\n')) : DefaultOmschrijving, read.regels);
+    setOmschrijving(read.linesRead ? read.lines.join(QLatin1Char('\n')) : DefaultOmschrijving, read.lines);
 
     QImage picture;
     const QString bitmap = supplementPicturePath(folder, name);
@@ -196,7 +196,7 @@ QStringList SupplementModel::openSupplement(const ProgramFolder& folder, const Q
             messages << loaded.error + QStringLiteral(" Het supplement wordt zonder plaatje geopend.");
         picture = loaded.ok() ? CanvasDocument::fitted(loaded.image) : QImage();
     }
-    m_afbeeldingOvergezet = !picture.isNull();
+    m_pictureTransferred = !picture.isNull();
     m_pagePicture = picture;
     Q_EMIT changed(Field::Picture);
     m_canvas.replace(QStringLiteral("Open Supplement"), picture.isNull() ? emptyCanvas() : picture);
@@ -224,6 +224,6 @@ SaveResult SupplementModel::save(const ProgramFolder& folder)
 
 Supplement SupplementModel::snapshot() const
 {
-    return {m_plaatsnaam, m_catalogusNr, m_jaartal, m_paginaNr, m_lines,
-            m_afbeeldingOvergezet ? m_canvas.image().copy() : QImage()};
+    return {m_plaatsnaam, m_catalogusNr, m_jaartal,
+            m_paginaNr,   m_lines,       m_pictureTransferred ? m_canvas.image().copy() : QImage()};
 }

@@ -44,7 +44,7 @@ public:
     const QStringList& OmschrijvingRegels() const { return m_lines; }
     int AantalRegels() const { return int(m_lines.size()); }
     // Whether the page holds a picture, and the picture as it was transferred.
-    bool AfbeeldingOvergezet() const { return m_afbeeldingOvergezet; }
+    bool AfbeeldingOvergezet() const { return m_pictureTransferred; }
     const QImage& pagePicture() const { return m_pagePicture; }
     const CatalogueInfo& catalogueRecord() const { return m_catalogueRecord; }
     // The sheetlet key of the catalogue record shown; empty when none was found.
@@ -95,7 +95,7 @@ private:
 
     QString m_plaatsnaam, m_catalogusNr, m_jaartal, m_paginaNr, m_omschrijving;
     QStringList m_lines;
-    bool m_afbeeldingOvergezet = false;
+    bool m_pictureTransferred = false;
     QImage m_pagePicture;
     CatalogueInfo m_catalogueRecord;
     QString m_catalogueKey;

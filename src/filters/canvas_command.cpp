@@ -33,7 +33,8 @@ std::optional<CanvasCommand> EditConvertCommand(int index)
     case 12: return filter(FilterKind::Defuse, 6);
     case 13: return filter(FilterKind::Noise, 50);
     case 14: return filter(FilterKind::Edge, 1);
-    case 15: return filter(FilterKind::Contour, int(colourValue(255, 255, 255)));
+    case 15:
+        return filter(FilterKind::Contour, int(colourValue(255, 255, 255)));
     case 16: return pass(CanvasPass::Sepia);
     case 17: return pass(CanvasPass::Transparant);
     default: return std::nullopt; // 5 "Contrast" and 8 "Swap Colors" are submenus

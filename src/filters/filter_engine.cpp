@@ -81,8 +81,8 @@ void FilterEngine::runKind(FilterKind kind, FilterRun& run, int parameter)
 
 void SplitsKleur(std::int64_t colour, int& r, int& g, int& b)
 {
-    const ColourParts delen = splitColourValue(colour);
-    r = delen.r;
-    g = delen.g;
-    b = delen.b;
+    const ColourParts parts = splitColourValue(colour);
+    r = parts.r;
+    g = parts.g;
+    b = parts.b;
 }

@@ -78,9 +78,9 @@ QImage BarVer()
     return image;
 }
 
-QPoint corner(Plaats plaats)
+QPoint corner(Plaats place)
 {
-    switch (plaats) {
+    switch (place) {
     case Plaats::Rechtsonder: return {423, 228};
     case Plaats::Linksonder: return {8, 228};
     case Plaats::Rechtsboven: return {472, 6};
@@ -88,16 +88,16 @@ QPoint corner(Plaats plaats)
     return {};
 }
 
-QImage picture(Plaats plaats)
+QImage picture(Plaats place)
 {
-    return plaats == Plaats::Rechtsboven ? BarVer() : BarHor();
+    return place == Plaats::Rechtsboven ? BarVer() : BarHor();
 }
 
-void plaatsBarcode(QImage& canvas, Plaats plaats)
+void plaatsBarcode(QImage& canvas, Plaats place)
 {
     QPainter painter(&canvas);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(corner(plaats), picture(plaats));
+    painter.drawImage(corner(place), picture(place));
 }
 
 } // namespace Barcode

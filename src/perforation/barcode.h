@@ -19,10 +19,10 @@ QImage BarVer();
 enum class Plaats { Rechtsonder = 1, Linksonder = 2, Rechtsboven = 3 };
 
 // The corner where the picture goes, and the picture itself.
-QPoint corner(Plaats plaats);
-QImage picture(Plaats plaats);
+QPoint corner(Plaats place);
+QImage picture(Plaats place);
 
 // Copies the picture onto the canvas unchanged, white pixels included.
-void plaatsBarcode(QImage& canvas, Plaats plaats);
+void plaatsBarcode(QImage& canvas, Plaats place);
 
 } // namespace Barcode

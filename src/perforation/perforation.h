@@ -22,7 +22,7 @@ constexpr int FrameHeight = 85;
 constexpr std::array<QPoint, 5> SheetletFrames = {QPoint(27, 27), QPoint(135, 19), QPoint(277, 14), QPoint(388, 26),
                                                   QPoint(229, 158)};
 constexpr std::array<QPoint, 5> BlockFrames = {QPoint(16, 142), QPoint(113, 161), QPoint(210, 151), QPoint(307, 127),
-                                              QPoint(404, 142)};
+                                               QPoint(404, 142)};
 
 // One hole: a 2 x 2 core in (grey, grey, grey) with eight shading pixels around it.
 // Pixels outside the picture are left out.

@@ -16,9 +16,9 @@ struct SupplementPage
     QString Plaatsnaam;
     QString CatalogusNr;
     QString Jaartal;
-    QStringList regels; // the description lines, at most 100
-    QString pagina;     // the page number as the page preview shows it
-    QImage afbeelding;  // the canvas picture; a null picture leaves the frame empty
+    QStringList lines; // the description lines, at most 100
+    QString page;      // the page number as the page preview shows it
+    QImage picture;    // the canvas picture; a null picture leaves the frame empty
 };
 
 namespace AlbumPage {
@@ -38,7 +38,7 @@ inline constexpr int FittingLines = int((PageY - LineY) / LineSpacing);
 SupplementPage albumPageOf(const Supplement& supplement, const QImage& picture);
 
 // The question to ask before printing a description longer than the page holds; empty when it fits.
-QString overflowQuestion(const SupplementPage& pagina);
+QString overflowQuestion(const SupplementPage& page);
 
 // Prints the album page as one document; false when the device failed.
-bool PrintSupplement(PrintSurface& surface, const SupplementPage& pagina, int copies);
+bool PrintSupplement(PrintSurface& surface, const SupplementPage& page, int copies);

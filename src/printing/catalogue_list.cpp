@@ -25,11 +25,11 @@ void printRow(PrintSurface& surface, double y, int number, const CatalogueEntry&
     surface.setFontBold(false);
     printAt(surface, NumberColumnX, y, QString::number(number));
     printAt(surface, YearX, y, record.jaartal);
-    printAt(surface, PlaceX, y, record.plaats);
+    printAt(surface, PlaceX, y, record.place);
     printAt(surface, CatalogueNrX, y, record.catalogusNr);
-    printAt(surface, PrintRunX, y, record.oplage);
-    printAt(surface, NominalX, y, record.nominaal);
-    printAt(surface, PriceX, y, record.prijs);
+    printAt(surface, PrintRunX, y, record.printRun);
+    printAt(surface, NominalX, y, record.nominal);
+    printAt(surface, PriceX, y, record.price);
 }
 
 } // namespace

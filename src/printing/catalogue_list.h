@@ -16,8 +16,8 @@ QString headerLine();
 
 inline constexpr double HeaderX = 330, HeaderY = 900, NextHeaderY = 600;
 inline constexpr double FirstRowY = 1500, NextFirstRowY = 1200, RowSpacing = 405, LastY = 15900;
-inline constexpr double NumberColumnX = 285, YearX = 960, PlaceX = 1950, CatalogueNrX = 4920, PrintRunX = 6270, NominalX = 8250,
-                        PriceX = 9810;
+inline constexpr double NumberColumnX = 285, YearX = 960, PlaceX = 1950, CatalogueNrX = 4920, PrintRunX = 6270,
+                        NominalX = 8250, PriceX = 9810;
 // No column is wide enough for more; longer lines come only from a damaged file.
 inline constexpr int MaxFieldLength = 200;
 

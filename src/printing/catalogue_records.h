@@ -12,11 +12,11 @@
 struct CatalogueEntry
 {
     QString jaartal;     // the first four characters of the key
-    QString plaats;      // the key from its sixth character
+    QString place;       // the key from its sixth character
     QString catalogusNr; // line 3
-    QString oplage;      // line 6
-    QString nominaal;    // the last four characters of line 7
-    QString prijs;       // line 10, currency sign and blank included
+    QString printRun;    // line 6
+    QString nominal;     // the last four characters of line 7
+    QString price;       // line 10, currency sign and blank included
 
     bool operator==(const CatalogueEntry&) const = default;
 };

@@ -5,11 +5,11 @@
 
 #include <cmath>
 
-QFont TwipsFont(const PrintLettertype& font)
+QFont TwipsFont(const PrintFont& font)
 {
-    QFont qfont(font.naam);
-    qfont.setPixelSize(std::max(1, int(std::lround(font.grootte * 20.0))));
-    qfont.setBold(font.vet);
+    QFont qfont(font.name);
+    qfont.setPixelSize(std::max(1, int(std::lround(font.size * 20.0))));
+    qfont.setBold(font.bold);
     return qfont;
 }
 
@@ -49,8 +49,7 @@ bool PainterPrintSurface::ensurePainting()
     return true;
 }
 
-void PainterPrintSurface::drawText(QPointF topLeft, const QString& text, const PrintLettertype& font,
-                                   const QColor& colour)
+void PainterPrintSurface::drawText(QPointF topLeft, const QString& text, const PrintFont& font, const QColor& colour)
 {
     if (!ensurePainting())
         return;
@@ -60,12 +59,12 @@ void PainterPrintSurface::drawText(QPointF topLeft, const QString& text, const P
     m_painter.drawText(QPointF(topLeft.x(), topLeft.y() + QFontMetricsF(qfont).ascent()), text);
 }
 
-double PainterPrintSurface::measureText(const QString& text, const PrintLettertype& font) const
+double PainterPrintSurface::measureText(const QString& text, const PrintFont& font) const
 {
     return QFontMetricsF(TwipsFont(font)).horizontalAdvance(text);
 }
 
-double PainterPrintSurface::lineHeight(const PrintLettertype& font) const
+double PainterPrintSurface::lineHeight(const PrintFont& font) const
 {
     return QFontMetricsF(TwipsFont(font)).height();
 }

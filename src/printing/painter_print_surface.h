@@ -26,9 +26,9 @@ protected:
     virtual bool completeDocument(bool painted) { return painted; }
 
     void beginJob(int copies) override;
-    void drawText(QPointF topLeft, const QString& text, const PrintLettertype& font, const QColor& colour) override;
-    double measureText(const QString& text, const PrintLettertype& font) const override;
-    double lineHeight(const PrintLettertype& font) const override;
+    void drawText(QPointF topLeft, const QString& text, const PrintFont& font, const QColor& colour) override;
+    double measureText(const QString& text, const PrintFont& font) const override;
+    double lineHeight(const PrintFont& font) const override;
     void drawLine(QPointF from, QPointF to, const QColor& colour) override;
     bool drawPicture(const QImage& picture, const QRectF& box) override;
     void beginPage() override;
@@ -43,4 +43,4 @@ private:
 };
 
 // A font in twips: the pixel size is the point size times 20.
-QFont TwipsFont(const PrintLettertype& font);
+QFont TwipsFont(const PrintFont& font);

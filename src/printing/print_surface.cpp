@@ -4,8 +4,8 @@
 
 void PrintSurface::startJob(int copies)
 {
-    m_font = PrintLettertype{};
-    m_font.naam = QStringLiteral("Arial");
+    m_font = PrintFont{};
+    m_font.name = QStringLiteral("Arial");
     m_colour = Qt::black;
     m_x = m_y = 0;
     // A further copy in the same document goes on from the page break its predecessor ended with.

@@ -14,13 +14,13 @@
 
 #include <functional>
 
-struct PrintLettertype
+struct PrintFont
 {
-    QString naam = QStringLiteral("Arial");
-    double grootte = 12.0; // points; 1 point is 20 twips
-    bool vet = false;
+    QString name = QStringLiteral("Arial");
+    double size = 12.0; // points; 1 point is 20 twips
+    bool bold = false;
 
-    bool operator==(const PrintLettertype&) const = default;
+    bool operator==(const PrintFont&) const = default;
 };
 
 class PrintSurface
@@ -35,10 +35,10 @@ public:
     double currentX() const { return m_x; }
     double currentY() const { return m_y; }
 
-    void setFontName(const QString& name) { m_font.naam = name; }
-    void setFontSize(double points) { m_font.grootte = points; }
-    void setFontBold(bool bold) { m_font.vet = bold; }
-    const PrintLettertype& font() const { return m_font; }
+    void setFontName(const QString& name) { m_font.name = name; }
+    void setFontSize(double points) { m_font.size = points; }
+    void setFontBold(bool bold) { m_font.bold = bold; }
+    const PrintFont& font() const { return m_font; }
 
     void setColour(const QColor& colour) { m_colour = colour; }
     QColor colour() const { return m_colour; }
@@ -63,9 +63,9 @@ public:
 
 protected:
     virtual void beginJob(int copies) = 0;
-    virtual void drawText(QPointF topLeft, const QString& text, const PrintLettertype& font, const QColor& colour) = 0;
-    virtual double measureText(const QString& text, const PrintLettertype& font) const = 0;
-    virtual double lineHeight(const PrintLettertype& font) const = 0;
+    virtual void drawText(QPointF topLeft, const QString& text, const PrintFont& font, const QColor& colour) = 0;
+    virtual double measureText(const QString& text, const PrintFont& font) const = 0;
+    virtual double lineHeight(const PrintFont& font) const = 0;
     virtual void drawLine(QPointF from, QPointF to, const QColor& colour) = 0;
     virtual bool drawPicture(const QImage& picture, const QRectF& box) = 0;
     virtual void beginPage() = 0;
@@ -74,7 +74,7 @@ protected:
 private:
     double m_x = 0;
     double m_y = 0;
-    PrintLettertype m_font;
+    PrintFont m_font;
     QColor m_colour = Qt::black;
     int m_pages = 1;
     int m_endsHeld = 0;

@@ -2,21 +2,21 @@
 
 #include <QPainter>
 
-QColor Voortgang::kolomKleur(int i)
+QColor Voortgang::columnColour(int i)
 {
     return QColor(255 - i, i, 255);
 }
 
-QImage Voortgang::legeBalk()
+QImage Voortgang::emptyBar()
 {
-    QImage balk(BarSize, QImage::Format_RGB32);
-    balk.fill(QColor(150, 170, 140));
-    return balk;
+    QImage bar(BarSize, QImage::Format_RGB32);
+    bar.fill(QColor(150, 170, 140));
+    return bar;
 }
 
-void Voortgang::tekenKolom(QImage& balk, int i)
+void Voortgang::drawColumn(QImage& bar, int i)
 {
-    QPainter painter(&balk);
-    painter.setPen(kolomKleur(i));
+    QPainter painter(&bar);
+    painter.setPen(columnColour(i));
     painter.drawLine(i, 0, i, 18);
 }

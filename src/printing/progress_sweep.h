@@ -12,10 +12,10 @@ inline constexpr int Kolommen = 241;
 inline constexpr QSize BarSize(240, 19);
 inline constexpr double Pauze = 0.01; // seconds after every column
 
-QColor kolomKleur(int i);
+QColor columnColour(int i);
 // The cleared bar: only the background colour.
-QImage legeBalk();
+QImage emptyBar();
 // Draws column i as a line from (i, 0) to (i, 18); the last column lies just past the bar.
-void tekenKolom(QImage& balk, int i);
+void drawColumn(QImage& bar, int i);
 
 } // namespace Voortgang

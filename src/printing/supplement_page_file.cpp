@@ -10,9 +10,9 @@
 
 namespace {
 
-QString leesMelding(const SupplementReadResult& gelezen, const QString& path)
+QString readMessage(const SupplementReadResult& reading, const QString& path)
 {
-    switch (gelezen.status) {
+    switch (reading.status) {
     case ReadStatus::Complete:
         return {};
     case ReadStatus::Missing:
@@ -23,7 +23,7 @@ QString leesMelding(const SupplementReadResult& gelezen, const QString& path)
         return QStringLiteral("Meer dan 100 omschrijvingsregels; alleen de eerste 100 worden afgedrukt.");
     case ReadStatus::LineTooLong:
         return QStringLiteral("Supplement beschadigd: regel %1 is te lang; alleen de regels ervoor worden afgedrukt.")
-            .arg(gelezen.damagedLine);
+            .arg(reading.damagedLine);
     }
     return {};
 }
@@ -41,12 +41,12 @@ SupplementPageFile readSupplementPage(const QString& supPath)
     const QFileInfo info(supPath);
     const QString name = info.completeBaseName();
     if (!info.isFile() || !isValidSupplementName(name))
-        return {std::nullopt, leesMelding({}, supPath)};
+        return {std::nullopt, readMessage({}, supPath)};
     const QString bitmap = supplementPagePicturePath(supPath);
     SupplementCommit::recover(info.absoluteFilePath(), bitmap);
-    const SupplementReadResult gelezen = readSupplementFile(info.absoluteFilePath());
-    if (gelezen.status == ReadStatus::Missing || gelezen.status == ReadStatus::TooShort)
-        return {std::nullopt, leesMelding(gelezen, supPath)};
+    const SupplementReadResult reading = readSupplementFile(info.absoluteFilePath());
+    if (reading.status == ReadStatus::Missing || reading.status == ReadStatus::TooShort)
+        return {std::nullopt, readMessage(reading, supPath)};
     // The picture is optional: a supplement saved without one has no bitmap.
     QImage picture;
     if (QFileInfo::exists(bitmap)) {
@@ -55,8 +55,8 @@ SupplementPageFile readSupplementPage(const QString& supPath)
             return {std::nullopt, read.error};
         picture = read.image;
     }
-    const SupplementPage pagina{gelezen.Plaatsnaam.value_or(name), gelezen.CatalogusNr.value_or(QString()),
-                                  gelezen.Jaartal.value_or(QString()), gelezen.regels,
-                                  gelezen.PaginaNr.value_or(QString()), picture};
-    return {pagina, leesMelding(gelezen, supPath)};
+    const SupplementPage page{reading.Plaatsnaam.value_or(name),    reading.CatalogusNr.value_or(QString()),
+                              reading.Jaartal.value_or(QString()),  reading.lines,
+                              reading.PaginaNr.value_or(QString()), picture};
+    return {page, readMessage(reading, supPath)};
 }

@@ -11,8 +11,8 @@
 
 struct SupplementPageFile
 {
-    std::optional<SupplementPage> pagina; // none when the file could not be read
-    QString melding;                        // why not, or a warning about what was left out
+    std::optional<SupplementPage> page; // none when the file could not be read
+    QString message;                    // why not, or a warning about what was left out
 };
 
 // Finishes or discards a save of the pair that was interrupted, as every reader of a supplement does,

@@ -94,7 +94,7 @@ private Q_SLOTS:
             if (!file.isNull())
                 folder.write(CatalogueFile::Path, file);
             const auto text = [](CatalogueTotal total) {
-                return QStringLiteral("%1 x %2").arg(total.aantal).arg(total.totaal, 0, 'f', 2);
+                return QStringLiteral("%1 x %2").arg(total.count).arg(total.total, 0, 'f', 2);
             };
             return text(TotaalCatalogusprijs(folder.folder())) + ", " + text(TotaalNominaal(folder.folder()));
         };
@@ -131,10 +131,10 @@ private Q_SLOTS:
                                        {"2008-verzamelblokje", "2008|verzamelblokje|Info verzamelblokje.nl"}};
         for (const auto& [key, expected] : keys) {
             const std::optional<SheetletKey> parts = splitKey(key);
-            QCOMPARE(parts
-                         ? QStringList({parts->Jaartal, parts->Plaatsnaam, helpInfoCaption(parts->Plaatsnaam)}).join('|')
-                         : QString(),
-                     expected);
+            QCOMPARE(
+                parts ? QStringList({parts->Jaartal, parts->Plaatsnaam, helpInfoCaption(parts->Plaatsnaam)}).join('|')
+                      : QString(),
+                expected);
         }
     }
 
@@ -146,8 +146,7 @@ private Q_SLOTS:
         QCOMPARE(exportJpg(folder.folder(), Picture, folder.path("Images/x.jpg")), ExportStatus::Exported);
         QImageReader reader(folder.path("Images/x.jpg"));
         QVERIFY(reader.format() == "jpeg" && reader.size() == QSize(500, 260));
-        QCOMPARE(exportJpg(folder.folder(), Picture, folder.path("geen/map/x.jpg")),
-                 ExportStatus::JpgNotWritten);
+        QCOMPARE(exportJpg(folder.folder(), Picture, folder.path("geen/map/x.jpg")), ExportStatus::JpgNotWritten);
         QVERIFY(!QFile::exists(folder.path("mydummy.bmp")));
     }
 
@@ -177,8 +176,8 @@ private Q_SLOTS:
             {InvoerVeld::CatalogusNr, QString(4097, 'x'), "De tekst is te lang: ten hoogste 4096 tekens."},
             {InvoerVeld::PaginaNr, "ń", "Het teken ń kan niet in een supplement worden bewaard"},
         };
-        for (const auto& [veld, text, expected] : entries) {
-            const QString error = fieldEntryError(veld, text);
+        for (const auto& [entryField, text, expected] : entries) {
+            const QString error = fieldEntryError(entryField, text);
             QVERIFY2(expected.isEmpty() ? error.isEmpty() : error.startsWith(expected), qPrintable(error));
         }
     }
@@ -215,15 +214,15 @@ private Q_SLOTS:
             } else if (!bytes.isNull()) {
                 QVERIFY(folder.write("Supplementen/Delft.sup", bytes));
             }
-            const SupplementReadResult gelezen = LeesSupplement(folder.folder(), "Delft");
+            const SupplementReadResult reading = LeesSupplement(folder.folder(), "Delft");
             QStringList fields;
-            for (const auto& field : {gelezen.Plaatsnaam, gelezen.CatalogusNr, gelezen.Jaartal, gelezen.PaginaNr})
+            for (const auto& field : {reading.Plaatsnaam, reading.CatalogusNr, reading.Jaartal, reading.PaginaNr})
                 fields += field ? QStringList{*field} : QStringList();
-            QCOMPARE(gelezen.status, status);
-            QCOMPARE(fields + gelezen.regels, read);
-            QCOMPARE(gelezen.damagedLine, damagedLine);
+            QCOMPARE(reading.status, status);
+            QCOMPARE(fields + reading.lines, read);
+            QCOMPARE(reading.damagedLine, damagedLine);
             // The description starts after the line of hyphens.
-            QCOMPARE(gelezen.linesRead, fields.size() == 4 && status != ReadStatus::TooShort);
+            QCOMPARE(reading.linesRead, fields.size() == 4 && status != ReadStatus::TooShort);
         }
     }
 
@@ -364,16 +363,16 @@ private Q_SLOTS:
         TestFolder folder(true);
         SupplementModel model;
         model.openSheetlet(folder.folder(), "2007-Delft");
-        QVERIFY(model.snapshot().afbeelding.isNull());
+        QVERIFY(model.snapshot().picture.isNull());
         QSignalSpy modified(&model, &SupplementModel::modifiedChanged);
         model.transferPicture();
-        QCOMPARE(model.snapshot().afbeelding, model.canvas().image());
+        QCOMPARE(model.snapshot().picture, model.canvas().image());
         QCOMPARE(model.save(folder.folder()).status, WriteStatus::Saved);
         model.canvas().change("Rood", [](QImage& image) { image.fill(Qt::red); });
         model.canvas().undo();
         QCOMPARE(modified, (QList<QVariantList>{{true}, {false}, {true}, {false}}));
         model.startNew();
-        QVERIFY(!model.isModified() && model.snapshot().afbeelding.isNull());
+        QVERIFY(!model.isModified() && model.snapshot().picture.isNull());
         model.setPlaatsnaam("a/b");
         QVERIFY(model.save(folder.folder()).status == WriteStatus::InvalidName && model.isModified());
         QVERIFY(QDir().mkpath(folder.path("Supplementen/Leeg.bmp/blokkade")));

@@ -11,11 +11,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QString path = Fuzz::put(QStringLiteral("Supplementen/Fuzz.sup"), data, size);
     SupplementModel model;
     model.openSupplement(Fuzz::folder(), QStringLiteral("fuzz"));
-    const SupplementPageFile pagina = readSupplementPage(path);
+    const SupplementPageFile page = readSupplementPage(path);
     // However long the file, no more lines than a supplement holds.
-    if (LeesSupplement(Fuzz::folder(), QStringLiteral("fuzz")).regels.size() > SupplementFile::MaxLines ||
+    if (LeesSupplement(Fuzz::folder(), QStringLiteral("fuzz")).lines.size() > SupplementFile::MaxLines ||
         model.AantalRegels() > SupplementFile::MaxLines ||
-        (pagina.pagina && pagina.pagina->regels.size() > SupplementFile::MaxLines))
+        (page.page && page.page->lines.size() > SupplementFile::MaxLines))
         __builtin_trap();
     return 0;
 }

@@ -155,10 +155,10 @@ private Q_SLOTS:
             {Barcode::Plaats::Rechtsonder, {423, 228}, Barcode::BarHor()},
             {Barcode::Plaats::Linksonder, {8, 228}, Barcode::BarHor()},
             {Barcode::Plaats::Rechtsboven, {472, 6}, Barcode::BarVer()}};
-        for (const auto& [plaats, corner, picture] : rows) {
+        for (const auto& [place, corner, picture] : rows) {
             const QImage before = filtertest::patternPicture(500, 260);
             QImage canvas = before;
-            Barcode::plaatsBarcode(canvas, plaats);
+            Barcode::plaatsBarcode(canvas, place);
             QCOMPARE(canvas.copy(QRect(corner, picture.size())), picture);
             QVERIFY(QRect(corner, picture.size()).contains(changedRect(before, canvas)));
         }

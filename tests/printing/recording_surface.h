@@ -23,7 +23,7 @@ public:
         QPointF to; // line: end
         QRectF box; // picture
         QString text;
-        PrintLettertype font;
+        PrintFont font;
         QColor colour;
         QImage picture;
         int copies = 0;
@@ -39,12 +39,12 @@ public:
 
 protected:
     void beginJob(int copies) override { add({.kind = Kind::Job, .font = font(), .copies = copies}); }
-    void drawText(QPointF topLeft, const QString& text, const PrintLettertype& font, const QColor& colour) override
+    void drawText(QPointF topLeft, const QString& text, const PrintFont& font, const QColor& colour) override
     {
         add({.kind = Kind::Text, .at = topLeft, .text = text, .font = font, .colour = colour});
     }
-    double measureText(const QString& t, const PrintLettertype& f) const override { return 10 * f.grootte * t.size(); }
-    double lineHeight(const PrintLettertype& font) const override { return 20.0 * font.grootte; }
+    double measureText(const QString& t, const PrintFont& f) const override { return 10 * f.size * t.size(); }
+    double lineHeight(const PrintFont& font) const override { return 20.0 * font.size; }
     void drawLine(QPointF from, QPointF to, const QColor& colour) override
     {
         add({.kind = Kind::Line, .at = from, .to = to, .colour = colour});

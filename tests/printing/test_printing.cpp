@@ -58,8 +58,8 @@ QImage picture(QRgb colour, QSize size = {500, 260})
 
 bool isText(const Step& step, QPointF at, double size, bool bold, QColor colour, int page = 1)
 {
-    return step.at == at && step.font == PrintLettertype{QStringLiteral("Arial"), size, bold} &&
-           step.colour == colour && step.page == page;
+    return step.at == at && step.font == PrintFont{QStringLiteral("Arial"), size, bold} && step.colour == colour &&
+           step.page == page;
 }
 
 // Catalogue records numbered from 1, eleven lines each, all different, so that a field taken from the wrong line
@@ -85,11 +85,11 @@ struct Fixture
     QString pdf = folder.root() + QStringLiteral("/uit.pdf");
     std::unique_ptr<AfdrukForm> form;
 
-    explicit Fixture(const QStringList& regels = {QStringLiteral("Een regel")})
+    explicit Fixture(const QStringList& descriptionLines = {QStringLiteral("Een regel")})
     {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
-        const SupplementPage page{"Zierikzee", "2322", "2011", regels, "22", QImage()};
+        const SupplementPage page{"Zierikzee", "2322", "2011", descriptionLines, "22", QImage()};
         form = std::make_unique<AfdrukForm>([page] { return page; }, folder.folder(), printer, interaction);
         form->setSweepPause(0);
         form->show();
@@ -122,7 +122,7 @@ private Q_SLOTS:
         s.newPage();
         QCOMPARE(QPointF(s.currentX(), s.currentY()), QPointF(0, 0));
         QVERIFY(!s.paintPicture(QImage(), QRectF(0, 0, 100, 100)) && !s.paintPicture(picture(0), QRectF(0, 0, 0, 100)));
-        QVERIFY(s.steps.size() == 3 && s.steps[0].copies == 3 && s.steps[0].font.naam == QStringLiteral("Arial"));
+        QVERIFY(s.steps.size() == 3 && s.steps[0].copies == 3 && s.steps[0].font.name == QStringLiteral("Arial"));
         QCOMPARE(s.steps[1].at, QPointF(0, 0));
     }
 
@@ -209,11 +209,11 @@ private Q_SLOTS:
             const auto& [kind, text, at, size, colour] = rows[i];
             const Step& step = s.steps[i];
             QVERIFY2(step.kind == kind && step.text == QLatin1String(text) && step.at == at && step.colour == colour &&
-                         (kind != Kind::Text || step.font == PrintLettertype{QStringLiteral("Arial"), size, true}),
+                         (kind != Kind::Text || step.font == PrintFont{QStringLiteral("Arial"), size, true}),
                      qPrintable(QString::number(i)));
         }
         QVERIFY(s.steps[0].copies == 2 && s.pageCount() == 1);
-        QVERIFY(s.steps[3].box == QRectF(1725, 2325, 8175, 4230) && s.steps[3].picture == page.afbeelding);
+        QVERIFY(s.steps[3].box == QRectF(1725, 2325, 8175, 4230) && s.steps[3].picture == page.picture);
     }
 
     // Without description or picture the frames and the page number still print. The page holds the first 100
@@ -228,13 +228,13 @@ private Q_SLOTS:
         for (int i = 0; i < 120; ++i)
             lines << QStringLiteral("regel %1").arg(i);
         SupplementPage page = albumPageOf({"Delft", "1", "2007", "4", lines, {}}, QImage());
-        QCOMPARE(page.regels, lines.mid(0, 100));
+        QCOMPARE(page.lines, lines.mid(0, 100));
         RecordingSurface s;
         PrintSupplement(s, page, 1);
         QCOMPARE(s.text(QStringLiteral("regel 99")).at, QPointF(1560, 37500));
-        page.regels = lines.mid(0, 25);
+        page.lines = lines.mid(0, 25);
         QVERIFY(overflowQuestion(page).isEmpty());
-        page.regels = lines.mid(0, 26);
+        page.lines = lines.mid(0, 26);
         QVERIFY(overflowQuestion(page).contains(QStringLiteral("telt 26 regels; op het albumblad passen er 25.")));
     }
 
@@ -247,23 +247,23 @@ private Q_SLOTS:
         QVERIFY(TextFile::writeLines(path("Den Haag.sup"), {"Den Haag", "2331", "2014", "33", "---", "een", "twee"}));
         QVERIFY(picture(Photo).save(path("den haag.BMP"), "BMP"));
         const SupplementPageFile read = readSupplementPage(path("Den Haag.sup"));
-        QVERIFY(read.pagina && read.melding.isEmpty());
-        const SupplementPage& p = *read.pagina;
-        QCOMPARE(QStringList({p.Plaatsnaam, p.CatalogusNr, p.Jaartal, p.pagina}) + p.regels,
+        QVERIFY(read.page && read.message.isEmpty());
+        const SupplementPage& p = *read.page;
+        QCOMPARE(QStringList({p.Plaatsnaam, p.CatalogusNr, p.Jaartal, p.page}) + p.lines,
                  QStringList({"Den Haag", "2331", "2014", "33", "een", "twee"}));
-        QCOMPARE(p.afbeelding.pixel(499, 259), Photo);
+        QCOMPARE(p.picture.pixel(499, 259), Photo);
         QVERIFY(picture(qRgb(20, 60, 220)).save(path("Delft.bmp.nieuw"), "BMP"));
         QVERIFY(TextFile::writeLines(path("Delft.sup"), {"Delft", "1", "2007", "1", "-", "oud"}));
         QVERIFY(TextFile::writeLines(path("Delft.sup.nieuw"), {"Delft", "2", "2007", "1", "-", "nieuw"}));
         QVERIFY(TextFile::writeLines(path("Delft.sup.klaar"), {"afbeelding"}));
         const SupplementPageFile saved = readSupplementPage(path("Delft.sup"));
-        QVERIFY(saved.pagina && saved.pagina->regels == QStringList{QStringLiteral("nieuw")});
-        QCOMPARE(saved.pagina->afbeelding.pixel(0, 0), qRgb(20, 60, 220));
+        QVERIFY(saved.page && saved.page->lines == QStringList{QStringLiteral("nieuw")});
+        QCOMPARE(saved.page->picture.pixel(0, 0), qRgb(20, 60, 220));
         QVERIFY(TextFile::writeLines(path("a?b.sup"), {"a?b", "1", "2007", "1", "-"})); // no name for a supplement
-        QVERIFY(!readSupplementPage(path("a?b.sup")).pagina && !readSupplementPage(path("Nergens.sup")).pagina);
+        QVERIFY(!readSupplementPage(path("a?b.sup")).page && !readSupplementPage(path("Nergens.sup")).page);
         QVERIFY(TextFile::writeLines(path("Kort.sup"), {"Kort", "1"}));
         const SupplementPageFile cut = readSupplementPage(path("Kort.sup"));
-        QVERIFY(!cut.pagina && cut.melding.contains(QStringLiteral("onvolledig")));
+        QVERIFY(!cut.page && cut.message.contains(QStringLiteral("onvolledig")));
     }
 
     // The *.jpg files (extension in any case) of the images folder (in any case), by name without regard to case;
@@ -399,7 +399,7 @@ private Q_SLOTS:
         // The bar shades from magenta to a light cyan over all its rows, on the background RGB(150, 170, 140).
         const QImage& bar = f.form->barPicture();
         QVERIFY(bar.pixel(0, 0) == qRgb(255, 0, 255) && bar.pixel(239, 18) == qRgb(16, 239, 255));
-        QCOMPARE(Voortgang::legeBalk().pixel(0, 0), qRgb(150, 170, 140));
+        QCOMPARE(Voortgang::emptyBar().pixel(0, 0), qRgb(150, 170, 140));
         QVERIFY(QFile::exists(f.pdf) && f.form->isVisible() && f.interaction.shown.isEmpty());
         const QByteArray before = f.folder.read(QStringLiteral("uit.pdf"));
         f.interaction.yesNoAnswers.enqueue(true); // replace it
@@ -440,7 +440,7 @@ private Q_SLOTS:
         g.printer.setOutputFileName(QString()); // as on a machine without any printer set up
         g.click("OkKnop");                      // answered No
         QVERIFY(g.interaction.texts("question").value(0).startsWith(QStringLiteral("Er is geen printer ingesteld.")));
-        QCOMPARE(g.form->barPicture(), Voortgang::legeBalk());
+        QCOMPARE(g.form->barPicture(), Voortgang::emptyBar());
         g.interaction.yesNoAnswers.enqueue(true);
         g.interaction.fileAnswers.enqueue(g.pdf);
         g.click("OkKnop");

@@ -41,7 +41,7 @@ HelpMenu::HelpMenu(const SupplementModel& model, ProgramFolder folder, StatusLin
             return;
         const QString& place = m_model.Plaatsnaam();
         m_controls.HelpInfo->setText(place == SupplementModel::DefaultPlaatsnaam ? QStringLiteral("Info...")
-                                                                                    : helpInfoCaption(place));
+                                                                                 : helpInfoCaption(place));
     });
 }
 

@@ -56,9 +56,9 @@ Main::Main(ApplicationState& state, SupplementModel& model, ProgramFolder folder
     createStatusLine();
     createCataloguePanel();
 
-    m_klokTimer = new QTimer(this);
-    m_klokTimer->setObjectName(QStringLiteral("KlokTimer"));
-    m_klokTimer->setInterval(1000);
+    m_clockTimer = new QTimer(this);
+    m_clockTimer->setObjectName(QStringLiteral("KlokTimer"));
+    m_clockTimer->setInterval(1000);
     m_barTimer = new QTimer(this);
     m_barTimer->setObjectName(QStringLiteral("BarTimer"));
     m_barTimer->setInterval(1);
@@ -66,7 +66,7 @@ Main::Main(ApplicationState& state, SupplementModel& model, ProgramFolder folder
     connectSignals();
     createControllers();
     Form_Load();
-    m_klokTimer->start();
+    m_clockTimer->start();
 }
 
 Main::~Main() = default;
@@ -74,7 +74,7 @@ Main::~Main() = default;
 void Main::connectSignals()
 {
     connect(m_menus.FileExit, &QAction::triggered, this, &Main::FileExit_Click);
-    connect(m_klokTimer, &QTimer::timeout, this, &Main::KlokTimer_Timer);
+    connect(m_clockTimer, &QTimer::timeout, this, &Main::KlokTimer_Timer);
     connect(m_barTimer, &QTimer::timeout, this, &Main::BarTimer_Timer);
     connect(m_controls.ConvertKnop, &QToolButton::clicked, this, &Main::ConvertKnop_Click);
     connect(&m_model, &SupplementModel::modifiedChanged, this, &QWidget::setWindowModified);

@@ -97,7 +97,7 @@ private:
 
     MainControls m_controls;
 
-    QTimer* m_klokTimer = nullptr;
+    QTimer* m_clockTimer = nullptr;
     QTimer* m_barTimer = nullptr;
     int m_barWidth = 0;
 

@@ -111,28 +111,30 @@ void Main::createMenus()
         m.EditBordersBreedte[width] = addAction(borders, indexed("EditBordersBreedte", width), caption);
     }
 
-    QMenu* opmaak = addMenu(bar, QStringLiteral("Perforaties"), QStringLiteral("&Opmaak"));
-    auto perforationMenu = [&](const char* sheetName, const char* prefix, const QString& caption, std::array<QAction*, 3>& kleur,
-                               std::array<QAction*, 3>& fotos, const char* kleurName, const char* fotoName) {
-        QMenu* sheet = addMenu(opmaak, QString::fromLatin1(sheetName), caption);
+    QMenu* formatMenu = addMenu(bar, QStringLiteral("Perforaties"), QStringLiteral("&Opmaak"));
+    auto perforationMenu = [&](const char* sheetName, const char* prefix, const QString& caption,
+                               std::array<QAction*, 3>& colour, std::array<QAction*, 3>& photoEntries,
+                               const char* colourName, const char* photoName) {
+        QMenu* sheet = addMenu(formatMenu, QString::fromLatin1(sheetName), caption);
         QMenu* perforation = addMenu(sheet, QString::fromLatin1(prefix), QStringLiteral("Perforatie"));
-        kleur[1] = addAction(perforation, indexed(kleurName, 1), QStringLiteral("Zwart"));
-        kleur[2] = addAction(perforation, indexed(kleurName, 2), QStringLiteral("Wit"));
+        colour[1] = addAction(perforation, indexed(colourName, 1), QStringLiteral("Zwart"));
+        colour[2] = addAction(perforation, indexed(colourName, 2), QStringLiteral("Wit"));
         QMenu* photos = addMenu(sheet, QString::fromLatin1(prefix) + QStringLiteral("Foto"), QStringLiteral("Foto's Invoegen"));
-        fotos[1] = addAction(photos, indexed(fotoName, 1), QStringLiteral("Groot"));
-        fotos[2] = addAction(photos, indexed(fotoName, 2), QStringLiteral("Klein"));
+        photoEntries[1] = addAction(photos, indexed(photoName, 1), QStringLiteral("Groot"));
+        photoEntries[2] = addAction(photos, indexed(photoName, 2), QStringLiteral("Klein"));
     };
     perforationMenu("PerforatieVelletje", "PerforatieVel", QStringLiteral("Velletje"), m.PerforatieKleurVel, m.PerforatieVelFotos,
                     "PerforatieKleurVel", "PerforatieVelFotos");
     perforationMenu("PerforatieBlokje", "PerforatieBlok", QStringLiteral("Verzamelblokje"), m.PerforatieKleurBlok, m.PerforatieBlokFotos,
                     "PerforatieKleurBlok", "PerforatieBlokFotos");
-    QMenu* barcode = addMenu(opmaak, QStringLiteral("OpmaakBarcode"), QStringLiteral("Barcode"));
+    QMenu* barcode = addMenu(formatMenu, QStringLiteral("OpmaakBarcode"), QStringLiteral("Barcode"));
     const QStringList corners = {QStringLiteral("Rechtsonder"), QStringLiteral("Linksonder"), QStringLiteral("Rechtsboven")};
     for (int i = 1; i <= 3; ++i)
         m.PerforatieBarcode[i] = addAction(barcode, indexed("PerforatieBarcode", i), corners.at(i - 1));
 
-    QMenu* kleuren = addMenu(bar, QStringLiteral("Configuratie"), QStringLiteral("&Kleuren"));
-    m.ConfiguratieInstellingen = addAction(kleuren, QStringLiteral("ConfiguratieInstellingen"), QStringLiteral("Instellingen"));
+    QMenu* colours = addMenu(bar, QStringLiteral("Configuratie"), QStringLiteral("&Kleuren"));
+    m.ConfiguratieInstellingen =
+        addAction(colours, QStringLiteral("ConfiguratieInstellingen"), QStringLiteral("Instellingen"));
 
     QMenu* bereken = addMenu(bar, QStringLiteral("Bereken"), QStringLiteral("Be&rekeningen"));
     m.BerekenTotaal[1] = addAction(bereken, indexed("BerekenTotaal", 1), QStringLiteral("Totaal Cat.prijs"));

@@ -51,8 +51,9 @@ Titel::Titel(ProgramFolder folder, Interaction& interaction, QWidget* parent)
     // Wide enough for the longest line of the block, the rights with the web address.
     m_label1 = makeLabel(QStringLiteral("Label1"), QRect(20, 120, 460, 160), light + QStringLiteral("font: 7pt 'Arial';"));
     m_label1->installEventFilter(this);
-    m_klokLabel = makeLabel(QStringLiteral("KlokLabel"), QRect(99, 250, 200, 14), light + QStringLiteral("font: 7pt 'Arial';"));
-    m_klokLabel->setText(QStringLiteral("00:00:00"));
+    m_clockLabel =
+        makeLabel(QStringLiteral("KlokLabel"), QRect(99, 250, 200, 14), light + QStringLiteral("font: 7pt 'Arial';"));
+    m_clockLabel->setText(QStringLiteral("00:00:00"));
     makeLabel(QStringLiteral("Label2"), QRect(16, 284, 246, 22), QStringLiteral("background: white;"));
     m_picture1 = makeLabel(QStringLiteral("Picture1"), QRect(19, 287, 240, 16), QString());
 
@@ -95,7 +96,7 @@ void Titel::placeClock()
     QLabel above(lines.join(QStringLiteral("\r\n")));
     above.setFont(m_label1->font());
     const int x = m_label1->x() + QFontMetrics(m_label1->font()).horizontalAdvance(last + QLatin1Char(' '));
-    m_klokLabel->move(x, m_label1->y() + above.sizeHint().height());
+    m_clockLabel->move(x, m_label1->y() + above.sizeHint().height());
 }
 
 QString Titel::informationBlock() const
@@ -186,5 +187,5 @@ void Titel::Label4_Click()
 
 void Titel::Timer1_Timer()
 {
-    m_klokLabel->setText(clockText(QDateTime::currentDateTime()));
+    m_clockLabel->setText(clockText(QDateTime::currentDateTime()));
 }

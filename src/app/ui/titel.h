@@ -59,7 +59,7 @@ private:
     QLabel* m_label1 = nullptr;
     QLabel* m_label3 = nullptr;
     QLabel* m_label4 = nullptr;
-    QLabel* m_klokLabel = nullptr;
+    QLabel* m_clockLabel = nullptr;
     QLabel* m_picture1 = nullptr;
     QTimer* m_timer1 = nullptr;
 };

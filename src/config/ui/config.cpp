@@ -120,9 +120,9 @@ Config::Config(ApplicationState& state, std::function<void()> coloursChanged, QW
 
 void Config::Form_Load()
 {
-    const ColourParts venster = colourOf(m_state, ColourArea::Window);
+    const ColourParts window = colourOf(m_state, ColourArea::Window);
     const ColourParts supplement = colourOf(m_state, ColourArea::Page);
-    const int values[2][3] = {{venster.r, venster.g, venster.b}, {supplement.r, supplement.g, supplement.b}};
+    const int values[2][3] = {{window.r, window.g, window.b}, {supplement.r, supplement.g, supplement.b}};
     for (int i = 1; i <= 3; ++i) {
         m_hScroll[i]->setValue(values[0][i - 1]);
         m_hScroll1[i]->setValue(values[1][i - 1]);

@@ -48,11 +48,11 @@ Invoer::Invoer(std::uint8_t gereedschap, const QString& value, Interaction& inte
 
 void Invoer::Form_Load(const QString& value)
 {
-    const auto veld = InvoerVeldVan(m_mode);
-    if (!veld)
+    const auto field = InvoerVeldVan(m_mode);
+    if (!field)
         return;
-    Label1->setText(InvoerPrompt(*veld));
-    Text1->setMaxLength(fieldMaxLength(*veld));
+    Label1->setText(InvoerPrompt(*field));
+    Text1->setMaxLength(fieldMaxLength(*field));
     Text1->setText(value);
     Text1->selectAll();
 }
@@ -64,8 +64,8 @@ QString Invoer::text() const
 
 void Invoer::OkKnop_Click()
 {
-    const auto veld = InvoerVeldVan(m_mode);
-    if (const QString fout = veld ? fieldEntryError(*veld, text()) : QString(); !fout.isEmpty()) {
+    const auto field = InvoerVeldVan(m_mode);
+    if (const QString fout = field ? fieldEntryError(*field, text()) : QString(); !fout.isEmpty()) {
         m_interaction.message(this, fout, QStringLiteral("Velinor"), Interaction::Icon::Information);
         return;
     }

@@ -7,15 +7,15 @@
 #include <QListWidget>
 #include <QPushButton>
 
-LaadVel::LaadVel(ProgramFolder folder, LaadVelModus modus, Interaction& interaction, QWidget* parent)
+LaadVel::LaadVel(ProgramFolder folder, LaadVelModus mode, Interaction& interaction, QWidget* parent)
     : QDialog(parent)
     , m_folder(std::move(folder))
-    , m_modus(modus)
+    , m_modus(mode)
     , m_interaction(interaction)
 {
     setObjectName(QStringLiteral("LaadVel"));
-    setWindowTitle(modus == LaadVelModus::Velletjes ? QStringLiteral(" Open Velletje")
-                                                    : QStringLiteral(" Open Supplement"));
+    setWindowTitle(mode == LaadVelModus::Velletjes ? QStringLiteral(" Open Velletje")
+                                                   : QStringLiteral(" Open Supplement"));
     setFixedSize(293, 223);
 
     List1 = new QListWidget(this);

@@ -19,11 +19,11 @@ class LaadVel : public QDialog
 {
     Q_OBJECT
 public:
-    LaadVel(ProgramFolder folder, LaadVelModus modus, Interaction& interaction, QWidget* parent = nullptr);
+    LaadVel(ProgramFolder folder, LaadVelModus mode, Interaction& interaction, QWidget* parent = nullptr);
 
-    LaadVelModus modus() const { return m_modus; }
+    LaadVelModus mode() const { return m_modus; }
     // The name to open (file name without extension); set when the dialog is accepted.
-    const QString& gekozenNaam() const { return m_gekozen; }
+    const QString& chosenName() const { return m_gekozen; }
 
     QListWidget* List1 = nullptr;
     QLabel* Label2 = nullptr;

@@ -91,17 +91,17 @@ void SupplementCommands::showLaadVel(std::uint8_t mode)
 {
     m_state.Gereedschap = ToolMode(mode);
     LaadVel dialog(m_folder, LaadVelModusVan(mode), m_interaction, m_window);
-    if (m_interaction.showModal(dialog) != QDialog::Accepted || dialog.gekozenNaam().isEmpty())
+    if (m_interaction.showModal(dialog) != QDialog::Accepted || dialog.chosenName().isEmpty())
         return;
     if (m_model.isModified()
         && !m_interaction.askYesNo(m_window, unsavedWarning(m_model) + QStringLiteral("Toch openen?"),
                                    QStringLiteral(" Open"), Interaction::Icon::Question))
         return;
     BusyPointer busy;
-    if (dialog.modus() == LaadVelModus::Supplementen) {
-        for (const QString& message : m_model.openSupplement(m_folder, dialog.gekozenNaam()))
+    if (dialog.mode() == LaadVelModus::Supplementen) {
+        for (const QString& message : m_model.openSupplement(m_folder, dialog.chosenName()))
             warn(message);
-    } else if (const QString error = m_model.openSheetlet(m_folder, dialog.gekozenNaam()); !error.isEmpty()) {
+    } else if (const QString error = m_model.openSheetlet(m_folder, dialog.chosenName()); !error.isEmpty()) {
         warn(error);
     }
 }
@@ -113,9 +113,9 @@ void SupplementCommands::FileSave_Click()
         warn(saveFailureMessage({WriteStatus::InvalidName}, name));
         return;
     }
-    if (supplementExists(m_folder, name)
-        && !m_interaction.askYesNo(m_window, QStringLiteral("Bestand '%1' bestaat reeds, overschrijven?").arg(name),
-                                   QStringLiteral(" File exist"), Interaction::Icon::Question))
+    if (supplementExists(m_folder, name) &&
+        !m_interaction.askYesNo(m_window, QStringLiteral("Bestand '%1' bestaat reeds, overschrijven?").arg(name),
+                                QStringLiteral(" File exist"), Interaction::Icon::Question))
         return;
     SaveResult result;
     {
@@ -179,17 +179,17 @@ void SupplementCommands::PagLabel_DblClick()
     editField(InvoerVeld::PaginaNr);
 }
 
-void SupplementCommands::editField(InvoerVeld veld)
+void SupplementCommands::editField(InvoerVeld entry)
 {
-    m_state.Gereedschap = ToolMode(veld);
-    Invoer dialog(std::uint8_t(m_state.Gereedschap), m_model.field(modelField(veld)), m_interaction, m_window);
+    m_state.Gereedschap = ToolMode(entry);
+    Invoer dialog(std::uint8_t(m_state.Gereedschap), m_model.field(modelField(entry)), m_interaction, m_window);
     if (m_interaction.showModal(dialog) == QDialog::Accepted)
-        m_model.setField(modelField(veld), dialog.text());
+        m_model.setField(modelField(entry), dialog.text());
 }
 
 void SupplementCommands::OmschrijfLabel_DblClick()
 {
     TekstForm dialog(m_model.Omschrijving(), m_interaction, m_window);
     if (m_interaction.showModal(dialog) == QDialog::Accepted)
-        m_model.setOmschrijving(dialog.text(), dialog.regels());
+        m_model.setOmschrijving(dialog.text(), dialog.lines());
 }

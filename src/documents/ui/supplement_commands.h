@@ -54,7 +54,7 @@ public Q_SLOTS:
     void PagLabel_DblClick();
     void OmschrijfLabel_DblClick();
     // The field entry for one field; the double clicks on the page labels come here.
-    void editField(InvoerVeld veld);
+    void editField(InvoerVeld field);
 
 private:
     void connectControls(const SupplementControls& controls);

@@ -99,7 +99,7 @@ void TekstForm::OkKnop_Click()
                               Interaction::Icon::Warning);
         return;
     }
-    m_regels = lines;
+    m_lines = lines;
     accept();
 }
 

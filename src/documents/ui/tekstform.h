@@ -20,7 +20,7 @@ public:
 
     QString text() const;
     // The displayed lines; set when the window is accepted.
-    const QStringList& regels() const { return m_regels; }
+    const QStringList& lines() const { return m_lines; }
 
     QTextEdit* Text1 = nullptr;
     QLabel* Label1 = nullptr;
@@ -37,5 +37,5 @@ public Q_SLOTS:
 
 private:
     Interaction& m_interaction;
-    QStringList m_regels;
+    QStringList m_lines;
 };

@@ -49,7 +49,7 @@ PhotoMenu::PhotoMenu(CanvasDocument& canvas, ApplicationState& state, Interactio
     , m_state(state)
     , m_interaction(interaction)
     , m_status(status)
-    , m_bestandsnaam(m.Bestandsnaam)
+    , m_fileName(m.Bestandsnaam)
     , m_window(window)
 {
     for (int index : {1, 2}) {
@@ -79,13 +79,14 @@ std::optional<QImage> PhotoMenu::askPicture(const QString& filter, QSize target)
     state.BeeldBestand = path;
     state.BeeldBreedte = photo.storedSize.width();
     state.BeeldHoogte = photo.storedSize.height();
-    m_bestandsnaam->setTitle(PhotoLoader::sizeCaption(path, photo.storedSize));
+    m_fileName->setTitle(PhotoLoader::sizeCaption(path, photo.storedSize));
     return photo.image;
 }
 
 void PhotoMenu::FotoLaden(double x1, double y1, double x2, double y2)
 {
-    const std::optional<QImage> picture = askPicture(PhotoFileFilter, QSize(int(RondAf(x2 - x1)), int(RondAf(y2 - y1))));
+    const std::optional<QImage> picture =
+        askPicture(PhotoFileFilter, QSize(int(RondAf(x2 - x1)), int(RondAf(y2 - y1))));
     if (!picture)
         return;
     BusyPointer busy;

@@ -58,6 +58,6 @@ private:
     ApplicationState& m_state;
     Interaction& m_interaction;
     StatusLine m_status;
-    QMenu* m_bestandsnaam;
+    QMenu* m_fileName;
     QWidget* m_window;
 };

@@ -45,15 +45,15 @@ struct BusyPointer
 
 } // namespace
 
-AfdrukForm::AfdrukForm(std::function<SupplementPage()> pagina, ProgramFolder folder, QPrinter& printer,
+AfdrukForm::AfdrukForm(std::function<SupplementPage()> page, ProgramFolder folder, QPrinter& printer,
                        Interaction& interaction, QWidget* parent)
     : QDialog(parent)
-    , m_pagina(std::move(pagina))
+    , m_page(std::move(page))
     , m_folder(std::move(folder))
     , m_printer(printer)
     , m_interaction(interaction)
     , m_pauze(Voortgang::Pauze)
-    , m_balk(Voortgang::legeBalk())
+    , m_bar(Voortgang::emptyBar())
 {
     setObjectName(QStringLiteral("AfdrukForm"));
     setWindowTitle(QStringLiteral("Afdrukken"));
@@ -150,14 +150,14 @@ void AfdrukForm::Form_Load()
     for (int i = 1; i <= 10; ++i)
         m_combo1->addItem(QString::number(i));
     m_combo1->setCurrentIndex(0);
-    m_label5->setText(m_pagina().Plaatsnaam);
+    m_label5->setText(m_page().Plaatsnaam);
     m_label5->adjustSize();
     for (const QString& path : sheetletFiles(m_folder))
         m_file1->addItem(QFileInfo(path).fileName());
-    m_barPic->setPixmap(QPixmap::fromImage(m_balk));
+    m_barPic->setPixmap(QPixmap::fromImage(m_bar));
 }
 
-QStringList AfdrukForm::velletjes() const
+QStringList AfdrukForm::sheetlets() const
 {
     const QDir images(m_folder.path(QStringLiteral("Images")));
     QStringList paths;
@@ -168,16 +168,16 @@ QStringList AfdrukForm::velletjes() const
 
 void AfdrukForm::OkKnop_Click()
 {
-    if (const QString question = overflowQuestion(m_pagina());
-        !question.isEmpty()
-        && !m_interaction.askYesNo(this, question, QStringLiteral(" Afdrukken"), Interaction::Icon::Question))
+    if (const QString question = overflowQuestion(m_page());
+        !question.isEmpty() &&
+        !m_interaction.askYesNo(this, question, QStringLiteral(" Afdrukken"), Interaction::Icon::Question))
         return;
-    afdrukken([this](PrintSurface& surface, int copies) { return PrintSupplement(surface, m_pagina(), copies); });
+    afdrukken([this](PrintSurface& surface, int copies) { return PrintSupplement(surface, m_page(), copies); });
 }
 
 void AfdrukForm::VelKnop_Click()
 {
-    afdrukken([this](PrintSurface& surface, int copies) { return PrintVelletjes(surface, velletjes(), copies); });
+    afdrukken([this](PrintSurface& surface, int copies) { return PrintVelletjes(surface, sheetlets(), copies); });
 }
 
 void AfdrukForm::LijstKnop_Click()
@@ -195,10 +195,10 @@ void AfdrukForm::CancelKnop_Click()
 
 bool AfdrukForm::voortgang()
 {
-    m_balk = Voortgang::legeBalk();
+    m_bar = Voortgang::emptyBar();
     for (int i = 0; i < Voortgang::Kolommen; ++i) {
-        Voortgang::tekenKolom(m_balk, i);
-        m_barPic->setPixmap(QPixmap::fromImage(m_balk));
+        Voortgang::drawColumn(m_bar, i);
+        m_barPic->setPixmap(QPixmap::fromImage(m_bar));
         if (!Wacht(float(m_pauze)) || m_cancelled)
             return false;
     }
@@ -231,7 +231,7 @@ void AfdrukForm::afdrukken(const Taak& taak)
             return;
     }
     const int copies = copiesOf(m_combo1->currentText());
-    QString melding;
+    QString failure;
     {
         BusyPointer busy;
         m_cancelled = false;
@@ -240,15 +240,15 @@ void AfdrukForm::afdrukken(const Taak& taak)
         // A PDF file goes through the program's own safe writer, with every copy in it.
         if (pdf) {
             if (const PdfResult result = printPdf(*pdf, copies, taak); !result.ok)
-                melding = QStringLiteral("Het PDF-bestand %1 kon niet worden geschreven: %2.").arg(*pdf, result.error);
+                failure = QStringLiteral("Het PDF-bestand %1 kon niet worden geschreven: %2.").arg(*pdf, result.error);
         } else {
             PrinterPrintSurface surface(m_printer);
             if (!taak(surface, copies))
-                melding = QStringLiteral("Afdrukken is mislukt: de printer nam de opdracht niet aan.");
+                failure = QStringLiteral("Afdrukken is mislukt: de printer nam de opdracht niet aan.");
         }
     }
-    if (!melding.isEmpty())
-        m_interaction.message(this, melding, QStringLiteral(" Afdrukken"), Interaction::Icon::Warning);
+    if (!failure.isEmpty())
+        m_interaction.message(this, failure, QStringLiteral(" Afdrukken"), Interaction::Icon::Warning);
 }
 
 void AfdrukForm::showPreview(const Taak& taak)

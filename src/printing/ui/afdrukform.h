@@ -29,15 +29,15 @@ class AfdrukForm : public QDialog
 {
     Q_OBJECT
 public:
-    // pagina gives the album page as it stands when the job starts.
-    AfdrukForm(std::function<SupplementPage()> pagina, ProgramFolder folder, QPrinter& printer,
-               Interaction& interaction, QWidget* parent = nullptr);
+    // page gives the album page as it stands when the job starts.
+    AfdrukForm(std::function<SupplementPage()> page, ProgramFolder folder, QPrinter& printer, Interaction& interaction,
+               QWidget* parent = nullptr);
 
     // The wait after every column of the progress sweep (0.01 second; tests shorten it).
     void setSweepPause(double seconds) { m_pauze = seconds; }
     QPrinter& printer() const { return m_printer; }
     // The picture of the progress bar as it stands.
-    const QImage& barPicture() const { return m_balk; }
+    const QImage& barPicture() const { return m_bar; }
 
 public Q_SLOTS:
     void OkKnop_Click();
@@ -56,14 +56,14 @@ private:
     bool voortgang();   // false when cancelled or the program is ending
     void afdrukken(const Taak& taak);
     void showPreview(const Taak& taak);
-    QStringList velletjes() const;
+    QStringList sheetlets() const;
 
-    std::function<SupplementPage()> m_pagina;
+    std::function<SupplementPage()> m_page;
     ProgramFolder m_folder;
     QPrinter& m_printer;
     Interaction& m_interaction;
     double m_pauze;
-    QImage m_balk;
+    QImage m_bar;
 
     QLabel* m_barPic = nullptr;
     QComboBox* m_combo1 = nullptr;

@@ -41,8 +41,8 @@ QPrinter& PrintController::printer()
 void PrintController::FilePrint_Click()
 {
     // The page as it is when a job starts: the supplement's fields with the canvas picture.
-    const auto pagina = [this] { return albumPageOf(m_model.snapshot(), m_model.canvas().image()); };
-    AfdrukForm form(pagina, m_folder, printer(), m_interaction, m_window);
+    const auto pageOf = [this] { return albumPageOf(m_model.snapshot(), m_model.canvas().image()); };
+    AfdrukForm form(pageOf, m_folder, printer(), m_interaction, m_window);
     m_interaction.showModal(form);
 }
 
