@@ -42,7 +42,7 @@ void BM_Barcode(benchmark::State& state)
 {
     const auto place = static_cast<Barcode::Plaats>(state.range(0));
     for (auto _ : state) {
-        Barcode::plaatsBarcode(canvas(), place);
+        Barcode::placeBarcode(canvas(), place);
         benchmark::ClobberMemory();
     }
 }

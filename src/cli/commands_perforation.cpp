@@ -25,7 +25,7 @@ NamedCanvasOperation perforation(const QString& name, bool block, std::uint8_t g
 NamedCanvasOperation barcode(int index)
 {
     return {QStringLiteral("barcode-%1").arg(index), false, [index](QImage& picture, CanvasContext&) {
-                Barcode::plaatsBarcode(picture, static_cast<Barcode::Plaats>(index));
+                Barcode::placeBarcode(picture, static_cast<Barcode::Plaats>(index));
             }};
 }
 

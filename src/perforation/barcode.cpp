@@ -93,7 +93,7 @@ QImage picture(Plaats place)
     return place == Plaats::Rechtsboven ? BarVer() : BarHor();
 }
 
-void plaatsBarcode(QImage& canvas, Plaats place)
+void placeBarcode(QImage& canvas, Plaats place)
 {
     QPainter painter(&canvas);
     painter.setCompositionMode(QPainter::CompositionMode_Source);

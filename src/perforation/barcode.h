@@ -23,6 +23,6 @@ QPoint corner(Plaats place);
 QImage picture(Plaats place);
 
 // Copies the picture onto the canvas unchanged, white pixels included.
-void plaatsBarcode(QImage& canvas, Plaats place);
+void placeBarcode(QImage& canvas, Plaats place);
 
 } // namespace Barcode

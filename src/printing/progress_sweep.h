@@ -8,7 +8,7 @@
 
 namespace Voortgang {
 
-inline constexpr int Kolommen = 241;
+inline constexpr int Columns = 241;
 inline constexpr QSize BarSize(240, 19);
 inline constexpr double Pauze = 0.01; // seconds after every column
 

@@ -158,7 +158,7 @@ private Q_SLOTS:
         for (const auto& [place, corner, picture] : rows) {
             const QImage before = filtertest::patternPicture(500, 260);
             QImage canvas = before;
-            Barcode::plaatsBarcode(canvas, place);
+            Barcode::placeBarcode(canvas, place);
             QCOMPARE(canvas.copy(QRect(corner, picture.size())), picture);
             QVERIFY(QRect(corner, picture.size()).contains(changedRect(before, canvas)));
         }

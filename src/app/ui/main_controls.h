@@ -28,7 +28,7 @@ struct MainControls
     QFrame* Frame2 = nullptr;   // the editing area
     QFrame* Frame3 = nullptr;   // the status line
     QFrame* Frame4 = nullptr;   // the catalogue panel
-    QWidget* TekstPaneel = nullptr;   // the text panel part of the editing area, shown when Frame2 grows
+    QWidget* TextPanelArea = nullptr; // the text panel part of the editing area, shown when Frame2 grows
 
     // The page.
     PagePreview* Pic = nullptr;

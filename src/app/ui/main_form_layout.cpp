@@ -150,9 +150,9 @@ void Main::createEditingArea()
     m_controls.TekstKnop->setEnabled(false);
     caption(m_controls.Frame2, QStringLiteral("Tekst invoegen"), 428, 396);
 
-    m_controls.TekstPaneel = new QWidget(m_controls.Frame2);
-    m_controls.TekstPaneel->setGeometry(0, 437, 529, 98);
-    createTextPanel(m_controls.TekstPaneel);
+    m_controls.TextPanelArea = new QWidget(m_controls.Frame2);
+    m_controls.TextPanelArea->setGeometry(0, 437, 529, 98);
+    createTextPanel(m_controls.TextPanelArea);
 }
 
 void Main::createToolRow(QWidget* parent)

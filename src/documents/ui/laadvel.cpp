@@ -10,7 +10,7 @@
 LaadVel::LaadVel(ProgramFolder folder, LaadVelModus mode, Interaction& interaction, QWidget* parent)
     : QDialog(parent)
     , m_folder(std::move(folder))
-    , m_modus(mode)
+    , m_mode(mode)
     , m_interaction(interaction)
 {
     setObjectName(QStringLiteral("LaadVel"));
@@ -54,9 +54,9 @@ LaadVel::LaadVel(ProgramFolder folder, LaadVelModus mode, Interaction& interacti
 
 void LaadVel::Form_Load()
 {
-    const QStringList names = LaadVelNamen(m_folder, m_modus);
+    const QStringList names = LaadVelNamen(m_folder, m_mode);
     List1->addItems(names);
-    Label2->setText(LaadVelTekst(m_modus, names.size()));
+    Label2->setText(LaadVelTekst(m_mode, names.size()));
     OkKnop->setEnabled(false);
 }
 
@@ -67,8 +67,8 @@ void LaadVel::List1_Click()
     if (!item)
         return;
     Image1->resize(Image1->width(), 54);
-    const PictureFile::Picture preview =
-        PictureFile::read(LaadVelAfbeeldingPad(m_folder, m_modus, item->text()), PictureFile::ReadOptions::scaledTo(Image1->size()));
+    const PictureFile::Picture preview = PictureFile::read(LaadVelAfbeeldingPad(m_folder, m_mode, item->text()),
+                                                           PictureFile::ReadOptions::scaledTo(Image1->size()));
     // A supplement saved without a picture has no bitmap: the preview keeps what it showed.
     if (preview.ok())
         Image1->setPixmap(QPixmap::fromImage(preview.image));
@@ -84,7 +84,7 @@ bool LaadVel::isVelinorVelletje(const QString& name) const
     // A name too short to hold a year, a separator and a place is no sheetlet key.
     if (!splitKey(name))
         return false;
-    return pictureFileSize(LaadVelAfbeeldingPad(m_folder, m_modus, name)) == SheetletSize;
+    return pictureFileSize(LaadVelAfbeeldingPad(m_folder, m_mode, name)) == SheetletSize;
 }
 
 void LaadVel::OkKnop_Click()
@@ -92,7 +92,7 @@ void LaadVel::OkKnop_Click()
     QListWidgetItem* item = List1->currentItem();
     if (!item || !item->isSelected())
         return;
-    if (m_modus == LaadVelModus::Velletjes && !isVelinorVelletje(item->text())) {
+    if (m_mode == LaadVelModus::Velletjes && !isVelinorVelletje(item->text())) {
         m_interaction.message(this, QStringLiteral("Géén Velinor velletje!"), QStringLiteral("Velinor"),
                               Interaction::Icon::Warning);
         return;

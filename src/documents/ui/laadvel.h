@@ -21,7 +21,7 @@ class LaadVel : public QDialog
 public:
     LaadVel(ProgramFolder folder, LaadVelModus mode, Interaction& interaction, QWidget* parent = nullptr);
 
-    LaadVelModus mode() const { return m_modus; }
+    LaadVelModus mode() const { return m_mode; }
     // The name to open (file name without extension); set when the dialog is accepted.
     const QString& chosenName() const { return m_gekozen; }
 
@@ -42,7 +42,7 @@ private:
     bool isVelinorVelletje(const QString& name) const;
 
     ProgramFolder m_folder;
-    LaadVelModus m_modus;
+    LaadVelModus m_mode;
     Interaction& m_interaction;
     QString m_gekozen;
 };

@@ -65,7 +65,6 @@ void OpmaakMenu::PerforatieBarcode_Click(int index)
 {
     if (index < 1 || index > 3)
         return;
-    m_canvas.change(QStringLiteral("Barcode"), [index](QImage& image) {
-        Barcode::plaatsBarcode(image, static_cast<Barcode::Plaats>(index));
-    });
+    m_canvas.change(QStringLiteral("Barcode"),
+                    [index](QImage& image) { Barcode::placeBarcode(image, static_cast<Barcode::Plaats>(index)); });
 }

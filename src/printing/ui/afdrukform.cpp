@@ -127,10 +127,10 @@ void AfdrukForm::createControls()
     m_label5->setFont(font);
 
     // Beside the copies box: the job is shown in a preview first, and printed from there.
-    m_voorbeeld = new QCheckBox(QStringLiteral("Voorbeeld"), this);
-    m_voorbeeld->setObjectName(QStringLiteral("Voorbeeld"));
-    m_voorbeeld->move(px(2250), px(870));
-    m_voorbeeld->setToolTip(QStringLiteral(" Eerst een afdrukvoorbeeld tonen "));
+    m_preview = new QCheckBox(QStringLiteral("Voorbeeld"), this);
+    m_preview->setObjectName(QStringLiteral("Voorbeeld"));
+    m_preview->move(px(2250), px(870));
+    m_preview->setToolTip(QStringLiteral(" Eerst een afdrukvoorbeeld tonen "));
 
     m_file1 = new QListWidget(this);
     m_file1->setObjectName(QStringLiteral("File1"));
@@ -172,17 +172,17 @@ void AfdrukForm::OkKnop_Click()
         !question.isEmpty() &&
         !m_interaction.askYesNo(this, question, QStringLiteral(" Afdrukken"), Interaction::Icon::Question))
         return;
-    afdrukken([this](PrintSurface& surface, int copies) { return PrintSupplement(surface, m_page(), copies); });
+    printJob([this](PrintSurface& surface, int copies) { return PrintSupplement(surface, m_page(), copies); });
 }
 
 void AfdrukForm::VelKnop_Click()
 {
-    afdrukken([this](PrintSurface& surface, int copies) { return PrintVelletjes(surface, sheetlets(), copies); });
+    printJob([this](PrintSurface& surface, int copies) { return PrintVelletjes(surface, sheetlets(), copies); });
 }
 
 void AfdrukForm::LijstKnop_Click()
 {
-    afdrukken([this](PrintSurface& surface, int copies) {
+    printJob([this](PrintSurface& surface, int copies) {
         return PrintLijst(surface, readCatalogueEntries(m_folder), copies);
     });
 }
@@ -196,7 +196,7 @@ void AfdrukForm::CancelKnop_Click()
 bool AfdrukForm::voortgang()
 {
     m_bar = Voortgang::emptyBar();
-    for (int i = 0; i < Voortgang::Kolommen; ++i) {
+    for (int i = 0; i < Voortgang::Columns; ++i) {
         Voortgang::drawColumn(m_bar, i);
         m_barPic->setPixmap(QPixmap::fromImage(m_bar));
         if (!Wacht(float(m_pauze)) || m_cancelled)
@@ -205,10 +205,10 @@ bool AfdrukForm::voortgang()
     return true;
 }
 
-void AfdrukForm::afdrukken(const Taak& taak)
+void AfdrukForm::printJob(const Job& job)
 {
-    if (m_voorbeeld->isChecked()) {
-        showPreview(taak);
+    if (m_preview->isChecked()) {
+        showPreview(job);
         return;
     }
     // Where the job goes is settled before the sweep.
@@ -239,11 +239,11 @@ void AfdrukForm::afdrukken(const Taak& taak)
             return;
         // A PDF file goes through the program's own safe writer, with every copy in it.
         if (pdf) {
-            if (const PdfResult result = printPdf(*pdf, copies, taak); !result.ok)
+            if (const PdfResult result = printPdf(*pdf, copies, job); !result.ok)
                 failure = QStringLiteral("Het PDF-bestand %1 kon niet worden geschreven: %2.").arg(*pdf, result.error);
         } else {
             PrinterPrintSurface surface(m_printer);
-            if (!taak(surface, copies))
+            if (!job(surface, copies))
                 failure = QStringLiteral("Afdrukken is mislukt: de printer nam de opdracht niet aan.");
         }
     }
@@ -251,14 +251,14 @@ void AfdrukForm::afdrukken(const Taak& taak)
         m_interaction.message(this, failure, QStringLiteral(" Afdrukken"), Interaction::Icon::Warning);
 }
 
-void AfdrukForm::showPreview(const Taak& taak)
+void AfdrukForm::showPreview(const Job& job)
 {
     QPrintPreviewDialog preview(&m_printer, this);
     preview.setObjectName(QStringLiteral("Afdrukvoorbeeld"));
     preview.setWindowTitle(QStringLiteral(" Afdrukvoorbeeld"));
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [&taak, this](QPrinter* printer) {
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [&job, this](QPrinter* printer) {
         PrinterPrintSurface surface(*printer);
-        taak(surface, copiesOf(m_combo1->currentText()));
+        job(surface, copiesOf(m_combo1->currentText()));
     });
     m_interaction.showModal(preview);
 }

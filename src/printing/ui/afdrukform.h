@@ -46,7 +46,7 @@ public Q_SLOTS:
     void CancelKnop_Click();
 
 private:
-    using Taak = PrintLayout;
+    using Job = PrintLayout;
 
     void Form_Load();
     void createControls();
@@ -54,8 +54,8 @@ private:
     QLabel* addLabel(const QString& name, const QString& text, int left, int top);
     QPushButton* addButton(const QString& name, const QString& text, QRect twips);
     bool voortgang();   // false when cancelled or the program is ending
-    void afdrukken(const Taak& taak);
-    void showPreview(const Taak& taak);
+    void printJob(const Job& job);
+    void showPreview(const Job& job);
     QStringList sheetlets() const;
 
     std::function<SupplementPage()> m_page;
@@ -73,6 +73,6 @@ private:
     QPushButton* m_velKnop = nullptr;
     QPushButton* m_lijstKnop = nullptr;
     QPushButton* m_cancelKnop = nullptr;
-    QCheckBox* m_voorbeeld = nullptr;
+    QCheckBox* m_preview = nullptr;
     bool m_cancelled = false;
 };
