@@ -205,7 +205,7 @@ bool AfdrukForm::voortgang()
     return true;
 }
 
-void AfdrukForm::printJob(const Job& job)
+void AfdrukForm::printJob(const PrintLayout& job)
 {
     if (m_preview->isChecked()) {
         showPreview(job);
@@ -251,7 +251,7 @@ void AfdrukForm::printJob(const Job& job)
         m_interaction.message(this, failure, QStringLiteral(" Afdrukken"), Interaction::Icon::Warning);
 }
 
-void AfdrukForm::showPreview(const Job& job)
+void AfdrukForm::showPreview(const PrintLayout& job)
 {
     QPrintPreviewDialog preview(&m_printer, this);
     preview.setObjectName(QStringLiteral("Afdrukvoorbeeld"));

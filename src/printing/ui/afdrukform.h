@@ -46,16 +46,14 @@ public Q_SLOTS:
     void CancelKnop_Click();
 
 private:
-    using Job = PrintLayout;
-
     void Form_Load();
     void createControls();
     void connectSignals();
     QLabel* addLabel(const QString& name, const QString& text, int left, int top);
     QPushButton* addButton(const QString& name, const QString& text, QRect twips);
     bool voortgang();   // false when cancelled or the program is ending
-    void printJob(const Job& job);
-    void showPreview(const Job& job);
+    void printJob(const PrintLayout& job);
+    void showPreview(const PrintLayout& job);
     QStringList sheetlets() const;
 
     std::function<SupplementPage()> m_page;
