@@ -40,7 +40,7 @@ BENCHMARK(BM_PerforeerBlok)->Unit(benchmark::kMicrosecond);
 
 void BM_Barcode(benchmark::State& state)
 {
-    const auto place = static_cast<Barcode::Plaats>(state.range(0));
+    const auto place = static_cast<Barcode::Position>(state.range(0));
     for (auto _ : state) {
         Barcode::placeBarcode(canvas(), place);
         benchmark::ClobberMemory();

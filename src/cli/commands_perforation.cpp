@@ -18,14 +18,14 @@ NamedCanvasOperation perforation(const QString& name, bool block, std::uint8_t g
                     Perfins::PerforeerVel(picture, grey);
                 if (context.folder)
                     Perfins::PerforeerUitBestand(picture, context.folder->path(QStringLiteral("Data/Perfin.cor")), grey,
-                                                 block ? Perfins::Soort::Blok : Perfins::Soort::Velletje);
+                                                 block ? Perfins::PerfinKind::Block : Perfins::PerfinKind::Sheetlet);
             }};
 }
 
 NamedCanvasOperation barcode(int index)
 {
     return {QStringLiteral("barcode-%1").arg(index), false, [index](QImage& picture, CanvasContext&) {
-                Barcode::placeBarcode(picture, static_cast<Barcode::Plaats>(index));
+                Barcode::placeBarcode(picture, static_cast<Barcode::Position>(index));
             }};
 }
 

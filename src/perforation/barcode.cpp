@@ -78,22 +78,25 @@ QImage BarVer()
     return image;
 }
 
-QPoint corner(Plaats place)
+QPoint corner(Position place)
 {
     switch (place) {
-    case Plaats::Rechtsonder: return {423, 228};
-    case Plaats::Linksonder: return {8, 228};
-    case Plaats::Rechtsboven: return {472, 6};
+    case Position::Rechtsonder:
+        return {423, 228};
+    case Position::Linksonder:
+        return {8, 228};
+    case Position::Rechtsboven:
+        return {472, 6};
     }
     return {};
 }
 
-QImage picture(Plaats place)
+QImage picture(Position place)
 {
-    return place == Plaats::Rechtsboven ? BarVer() : BarHor();
+    return place == Position::Rechtsboven ? BarVer() : BarHor();
 }
 
-void placeBarcode(QImage& canvas, Plaats place)
+void placeBarcode(QImage& canvas, Position place)
 {
     QPainter painter(&canvas);
     painter.setCompositionMode(QPainter::CompositionMode_Source);

@@ -16,13 +16,13 @@ inline constexpr char Digits[] = "871234567895";
 QImage BarHor();
 QImage BarVer();
 
-enum class Plaats { Rechtsonder = 1, Linksonder = 2, Rechtsboven = 3 };
+enum class Position { Rechtsonder = 1, Linksonder = 2, Rechtsboven = 3 };
 
 // The corner where the picture goes, and the picture itself.
-QPoint corner(Plaats place);
-QImage picture(Plaats place);
+QPoint corner(Position place);
+QImage picture(Position place);
 
 // Copies the picture onto the canvas unchanged, white pixels included.
-void placeBarcode(QImage& canvas, Plaats place);
+void placeBarcode(QImage& canvas, Position place);
 
 } // namespace Barcode

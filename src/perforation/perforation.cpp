@@ -125,14 +125,14 @@ std::optional<QList<QPointF>> readPerfinFile(const QString& path)
     return pairs;
 }
 
-void PerforeerUitBestand(QImage& canvas, const QString& path, std::uint8_t grey, Soort kind,
+void PerforeerUitBestand(QImage& canvas, const QString& path, std::uint8_t grey, PerfinKind kind,
                          const std::function<bool()>& afterEachHole)
 {
     const auto pairs = readPerfinFile(path);
     if (!pairs)
         return;
     for (const QPointF& pair : *pairs) {
-        const double y = kind == Soort::Blok ? pair.y() - 50 : pair.y();
+        const double y = kind == PerfinKind::Block ? pair.y() - 50 : pair.y();
         // A coordinate far outside the canvas draws nothing (and must not overflow on the way).
         if (std::abs(pair.x()) < 1e9 && std::abs(y) < 1e9)
             TekenGaatje(canvas, pair.x(), int(RondAf(y)), grey);

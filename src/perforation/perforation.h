@@ -15,7 +15,7 @@
 
 namespace Perfins {
 
-enum class Soort { Velletje = 1, Blok = 2 };
+enum class PerfinKind { Sheetlet = 1, Block = 2 };
 
 constexpr int FrameWidth = 75;
 constexpr int FrameHeight = 85;
@@ -42,7 +42,7 @@ std::optional<QList<QPointF>> readPerfinFile(const QString& path);
 // The file holes for the kind: y as read for a sheetlet, y - 50 for a block, rounded.
 // afterEachHole runs after every hole (the window lets the holes appear one by one);
 // when it returns false, no further hole is drawn.
-void PerforeerUitBestand(QImage& canvas, const QString& path, std::uint8_t grey, Soort kind,
+void PerforeerUitBestand(QImage& canvas, const QString& path, std::uint8_t grey, PerfinKind kind,
                          const std::function<bool()>& afterEachHole = {});
 
 } // namespace Perfins

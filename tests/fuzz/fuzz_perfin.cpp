@@ -9,7 +9,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QString path = Fuzz::put(QStringLiteral("Data/Perfin.cor"), data, size);
     static QImage canvas(500, 260, QImage::Format_RGB32);
-    Perfins::PerforeerUitBestand(canvas, path, 0, Perfins::Soort::Velletje);
-    Perfins::PerforeerUitBestand(canvas, path, 255, Perfins::Soort::Blok);
+    Perfins::PerforeerUitBestand(canvas, path, 0, Perfins::PerfinKind::Sheetlet);
+    Perfins::PerforeerUitBestand(canvas, path, 255, Perfins::PerfinKind::Block);
     return 0;
 }

@@ -98,10 +98,10 @@ private Q_SLOTS:
         // canvas; a pause that says stop (the program is ending) ends them.
         folder.write(QStringLiteral("Data/Perfin.cor"), "100,200\r\n300,2.5\r\n1e30,5\r\n");
         // clang-format off
-        const struct { Soort kind; bool goOn; QList<QPoint> cores; int pauses; } rows[] = {
-            {Soort::Velletje, true, {{100, 200}, {300, 2}}, 3},
-            {Soort::Velletje, false, {{100, 200}}, 1},
-            {Soort::Blok, true, {{100, 150}}, 3}};
+        const struct { PerfinKind kind; bool goOn; QList<QPoint> cores; int pauses; } rows[] = {
+            {PerfinKind::Sheetlet, true, {{100, 200}, {300, 2}}, 3},
+            {PerfinKind::Sheetlet, false, {{100, 200}}, 1},
+            {PerfinKind::Block, true, {{100, 150}}, 3}};
         // clang-format on
         for (const auto& row : rows) {
             QImage image = Plain;
@@ -114,7 +114,7 @@ private Q_SLOTS:
         }
         // Without a pause routine; a missing file gives no holes at all.
         QImage image = Plain;
-        PerforeerUitBestand(image, path, 0, Soort::Velletje);
+        PerforeerUitBestand(image, path, 0, PerfinKind::Sheetlet);
         QCOMPARE(countColour(image, Black), 8);
         QVERIFY(!readPerfinFile(path + QStringLiteral("x")));
     }
@@ -151,10 +151,10 @@ private Q_SLOTS:
             for (int x = 0; x < 25; ++x)
                 QCOMPARE(ver.pixel(x, y), bar.pixel(69 - y, x));
         // Placed, the picture replaces the canvas in its box, white included, and nothing outside it.
-        const std::tuple<Barcode::Plaats, QPoint, QImage> rows[] = {
-            {Barcode::Plaats::Rechtsonder, {423, 228}, Barcode::BarHor()},
-            {Barcode::Plaats::Linksonder, {8, 228}, Barcode::BarHor()},
-            {Barcode::Plaats::Rechtsboven, {472, 6}, Barcode::BarVer()}};
+        const std::tuple<Barcode::Position, QPoint, QImage> rows[] = {
+            {Barcode::Position::Rechtsonder, {423, 228}, Barcode::BarHor()},
+            {Barcode::Position::Linksonder, {8, 228}, Barcode::BarHor()},
+            {Barcode::Position::Rechtsboven, {472, 6}, Barcode::BarVer()}};
         for (const auto& [place, corner, picture] : rows) {
             const QImage before = filtertest::patternPicture(500, 260);
             QImage canvas = before;

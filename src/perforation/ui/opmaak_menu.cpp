@@ -53,8 +53,8 @@ void OpmaakMenu::perforate(int index, bool block)
                 Perfins::PerforeerVel(image, grey);
             document.refresh();
             QApplication::setOverrideCursor(Qt::WaitCursor);
-            Perfins::PerforeerUitBestand(image, perfin, grey, block ? Perfins::Soort::Blok : Perfins::Soort::Velletje,
-                                         showHole);
+            Perfins::PerforeerUitBestand(image, perfin, grey,
+                                         block ? Perfins::PerfinKind::Block : Perfins::PerfinKind::Sheetlet, showHole);
             QApplication::restoreOverrideCursor();
         });
     }
@@ -66,5 +66,5 @@ void OpmaakMenu::PerforatieBarcode_Click(int index)
     if (index < 1 || index > 3)
         return;
     m_canvas.change(QStringLiteral("Barcode"),
-                    [index](QImage& image) { Barcode::placeBarcode(image, static_cast<Barcode::Plaats>(index)); });
+                    [index](QImage& image) { Barcode::placeBarcode(image, static_cast<Barcode::Position>(index)); });
 }
