@@ -39,7 +39,8 @@ void fillGrayTable(FilterTabelArray& tabel)
         tabel[i] = i / 3;
 }
 
-// The mean gray of the source: the average over all pixels of (b + g + r) \ 3.
+// The mean gray of the source: the average over all pixels of (b + g + r) \ 3. Each row is summed
+// in 32 bits with the gray as a multiply (grayOfSum), so the compiler adds up eight pixels at a time.
 VELINOR_VECTORISED int meanGray(const FilterRun& run)
 {
     long long sum = 0;
