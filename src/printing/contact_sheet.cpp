@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-
 #include <QThreadPool>
 
 #include <future>
@@ -49,6 +48,46 @@ QImage readSheetlet(const QString& path)
     return PictureFile::read(path, PictureFile::ReadOptions::within(QSize(1600, 850))).image;
 }
 
+namespace {
+
+// Reads the next sheetlet picture on another core while the surface takes the current one: a PDF
+// encodes each picture again, which takes about as long as reading it, so a large collection's sheet
+// takes half as long. One reading thread serves the whole sheet.
+class SheetletReader
+{
+public:
+    explicit SheetletReader(const QStringList& files)
+        : m_files(files)
+    {
+        m_thread.setMaxThreadCount(1);
+        if (!m_files.isEmpty())
+            start(0);
+    }
+
+    // The picture of file i, once read; file i + 1 is read meanwhile. Files are taken in order.
+    QImage take(qsizetype i)
+    {
+        QImage picture = m_next.get();
+        if (i + 1 < m_files.size())
+            start(i + 1);
+        return picture;
+    }
+
+private:
+    void start(qsizetype i)
+    {
+        auto picture = std::make_shared<std::promise<QImage>>();
+        m_next = picture->get_future();
+        m_thread.start([picture, path = m_files.at(i)] { picture->set_value(readSheetlet(path)); });
+    }
+
+    const QStringList& m_files;
+    QThreadPool m_thread; // waits for a picture still being read when the sheet ends
+    std::future<QImage> m_next;
+};
+
+} // namespace
+
 bool PrintVelletjes(PrintSurface& surface, const QStringList& files, int copies)
 {
     using namespace ContactSheetLayout;
@@ -64,23 +103,9 @@ bool PrintVelletjes(PrintSurface& surface, const QStringList& files, int copies)
     surface.setFontSize(9);
     double x = StartX;
     double y = StartY;
-    // The next picture is read on another core while the surface takes this one (a PDF encodes
-    // it again): the two take about as long, and the sheet of a large collection half as long.
-    // One reading thread serves the whole sheet, rather than a new thread for every picture.
-    QThreadPool reader;
-    reader.setMaxThreadCount(1);
-    const auto readAhead = [&reader](const QString& path) {
-        auto picture = std::make_shared<std::promise<QImage>>();
-        reader.start([picture, path] { picture->set_value(readSheetlet(path)); });
-        return picture->get_future();
-    };
-    std::future<QImage> next;
-    if (!files.isEmpty())
-        next = readAhead(files.first());
+    SheetletReader pictures(files);
     for (qsizetype i = 0; i < files.size(); ++i) {
-        const QImage picture = next.get();
-        if (i + 1 < files.size())
-            next = readAhead(files.at(i + 1));
+        const QImage picture = pictures.take(i);
         surface.paintPicture(picture, QRectF(x, y, PictureWidth, PictureHeight));
         surface.setPosition(x, y + CaptionY);
         surface.print(fittedCaption(surface, sheetletCaption(files.at(i))));
