@@ -20,6 +20,7 @@ class SupplementModel;
 class PicEdit;
 class QAction;
 class QMenu;
+class QMenuBar;
 class QTimer;
 
 class Main : public QMainWindow
@@ -82,6 +83,9 @@ private:
 
     // main_form_menus.cpp
     void createMenus();
+    void createFileMenu(QMenuBar* bar);
+    void createEditMenu(QMenuBar* bar);
+    void createFormatMenu(QMenuBar* bar);
     QAction* addAction(QMenu* menu, const QString& objectName, const QString& caption);
     void connectSignals();
 

@@ -45,7 +45,46 @@ void Main::createMenus()
 {
     MainMenus& m = m_menus;
     QMenuBar* bar = menuBar();
+    createFileMenu(bar);
 
+    QMenu* tools = addMenu(bar, QStringLiteral("Tools"), QStringLiteral("&Geografie"));
+    m.ToolsGeografie = addAction(tools, QStringLiteral("ToolsGeografie"), QStringLiteral("Op de kaart"));
+    m.ToolsGoogleMaps = addAction(tools, QStringLiteral("ToolsGoogleMaps"), QStringLiteral("Google Maps"));
+    m.GeografieStedenlijst = addAction(tools, QStringLiteral("GeografieStedenlijst"), QStringLiteral("Plaatsnamen"));
+
+    createEditMenu(bar);
+    createFormatMenu(bar);
+
+    QMenu* colours = addMenu(bar, QStringLiteral("Configuratie"), QStringLiteral("&Kleuren"));
+    m.ConfiguratieInstellingen =
+        addAction(colours, QStringLiteral("ConfiguratieInstellingen"), QStringLiteral("Instellingen"));
+
+    QMenu* bereken = addMenu(bar, QStringLiteral("Bereken"), QStringLiteral("Be&rekeningen"));
+    m.BerekenTotaal[1] = addAction(bereken, indexed("BerekenTotaal", 1), QStringLiteral("Totaal Cat.prijs"));
+    m.BerekenTotaal[2] = addAction(bereken, indexed("BerekenTotaal", 2), QStringLiteral("Totaal Nominaal"));
+
+    QMenu* help = addMenu(bar, QStringLiteral("Help"), QStringLiteral("&Help"));
+    m.HelpHelp = addAction(help, QStringLiteral("HelpHelp"), QStringLiteral("Help"));
+    m.HelpHelp->setShortcut(QKeySequence::HelpContents);
+    m.HelpGeschiedenis = addAction(help, QStringLiteral("HelpGeschiedenis"), QStringLiteral("Geschiedenis"));
+    m.HelpHelp->setCheckable(true);
+    m.HelpGeschiedenis->setCheckable(true);
+    help->addSeparator();
+    m.HelpZegora = addAction(help, QStringLiteral("HelpZegora"), SplashInfo::PartnerShop);
+    m.HelpMeerSoftware = addAction(help, QStringLiteral("HelpMeerSoftware"), QStringLiteral("Meer Software"));
+    m.HelpInfo = addAction(help, QStringLiteral("HelpInfo"), QStringLiteral("Info..."));
+    m.HelpGoogleSearch = addAction(help, QStringLiteral("HelpGoogleSearch"), QStringLiteral("Google Search"));
+    m.HelpWikipedia = addAction(help, QStringLiteral("HelpWikipedia"), QStringLiteral("Wikipedia"));
+
+    // Two menus without entries: a divider, and the name of the last loaded picture file.
+    m.TussenLas = addMenu(bar, QStringLiteral("TussenLas"), QStringLiteral("|"));
+    m.TussenLas->menuAction()->setEnabled(false);
+    m.Bestandsnaam = addMenu(bar, QStringLiteral("Bestandsnaam"), QStringLiteral("*.*"));
+}
+
+void Main::createFileMenu(QMenuBar* bar)
+{
+    MainMenus& m = m_menus;
     QMenu* file = addMenu(bar, QStringLiteral("File"), QStringLiteral("&File"));
     m.FileNew = addAction(file, QStringLiteral("FileNew"), QStringLiteral("Nieuw"));
     m.FileOpen = addAction(file, QStringLiteral("FileOpen"), QStringLiteral("Open Supplement"));
@@ -69,12 +108,12 @@ void Main::createMenus()
     m.FileSave->setShortcut(QKeySequence::Save);
     m.FilePrint->setShortcut(QKeySequence::Print);
     m.FileExit->setShortcut(QKeySequence::Quit);
+}
 
-    QMenu* tools = addMenu(bar, QStringLiteral("Tools"), QStringLiteral("&Geografie"));
-    m.ToolsGeografie = addAction(tools, QStringLiteral("ToolsGeografie"), QStringLiteral("Op de kaart"));
-    m.ToolsGoogleMaps = addAction(tools, QStringLiteral("ToolsGoogleMaps"), QStringLiteral("Google Maps"));
-    m.GeografieStedenlijst = addAction(tools, QStringLiteral("GeografieStedenlijst"), QStringLiteral("Plaatsnamen"));
-
+// Bewerken: the drawing buttons, the drawing filters with their two submenus, the flips and the borders.
+void Main::createEditMenu(QMenuBar* bar)
+{
+    MainMenus& m = m_menus;
     QMenu* edit = addMenu(bar, QStringLiteral("Bewerken"), QStringLiteral("&Bewerken"));
     m.EditKnoppen = addAction(edit, QStringLiteral("EditKnoppen"), QStringLiteral("Tekenknoppen Aan"));
     m.EditKnoppen->setCheckable(true);
@@ -110,7 +149,12 @@ void Main::createMenus()
         const QString caption = width == 1 ? QStringLiteral("1 Pixel") : QStringLiteral("%1 Pixels").arg(width);
         m.EditBordersBreedte[width] = addAction(borders, indexed("EditBordersBreedte", width), caption);
     }
+}
 
+// Opmaak: perforation and photos for the sheetlet and the collector's block, and the barcode.
+void Main::createFormatMenu(QMenuBar* bar)
+{
+    MainMenus& m = m_menus;
     QMenu* formatMenu = addMenu(bar, QStringLiteral("Perforaties"), QStringLiteral("&Opmaak"));
     auto perforationMenu = [&](const char* sheetName, const char* prefix, const QString& caption,
                                std::array<QAction*, 3>& colour, std::array<QAction*, 3>& photoEntries,
@@ -131,30 +175,4 @@ void Main::createMenus()
     const QStringList corners = {QStringLiteral("Rechtsonder"), QStringLiteral("Linksonder"), QStringLiteral("Rechtsboven")};
     for (int i = 1; i <= 3; ++i)
         m.PerforatieBarcode[i] = addAction(barcode, indexed("PerforatieBarcode", i), corners.at(i - 1));
-
-    QMenu* colours = addMenu(bar, QStringLiteral("Configuratie"), QStringLiteral("&Kleuren"));
-    m.ConfiguratieInstellingen =
-        addAction(colours, QStringLiteral("ConfiguratieInstellingen"), QStringLiteral("Instellingen"));
-
-    QMenu* bereken = addMenu(bar, QStringLiteral("Bereken"), QStringLiteral("Be&rekeningen"));
-    m.BerekenTotaal[1] = addAction(bereken, indexed("BerekenTotaal", 1), QStringLiteral("Totaal Cat.prijs"));
-    m.BerekenTotaal[2] = addAction(bereken, indexed("BerekenTotaal", 2), QStringLiteral("Totaal Nominaal"));
-
-    QMenu* help = addMenu(bar, QStringLiteral("Help"), QStringLiteral("&Help"));
-    m.HelpHelp = addAction(help, QStringLiteral("HelpHelp"), QStringLiteral("Help"));
-    m.HelpHelp->setShortcut(QKeySequence::HelpContents);
-    m.HelpGeschiedenis = addAction(help, QStringLiteral("HelpGeschiedenis"), QStringLiteral("Geschiedenis"));
-    m.HelpHelp->setCheckable(true);
-    m.HelpGeschiedenis->setCheckable(true);
-    help->addSeparator();
-    m.HelpZegora = addAction(help, QStringLiteral("HelpZegora"), SplashInfo::PartnerShop);
-    m.HelpMeerSoftware = addAction(help, QStringLiteral("HelpMeerSoftware"), QStringLiteral("Meer Software"));
-    m.HelpInfo = addAction(help, QStringLiteral("HelpInfo"), QStringLiteral("Info..."));
-    m.HelpGoogleSearch = addAction(help, QStringLiteral("HelpGoogleSearch"), QStringLiteral("Google Search"));
-    m.HelpWikipedia = addAction(help, QStringLiteral("HelpWikipedia"), QStringLiteral("Wikipedia"));
-
-    // Two menus without entries: a divider, and the name of the last loaded picture file.
-    m.TussenLas = addMenu(bar, QStringLiteral("TussenLas"), QStringLiteral("|"));
-    m.TussenLas->menuAction()->setEnabled(false);
-    m.Bestandsnaam = addMenu(bar, QStringLiteral("Bestandsnaam"), QStringLiteral("*.*"));
 }
