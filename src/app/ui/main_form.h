@@ -77,6 +77,7 @@ private:
     void createEditingArea();
     void createToolRow(QWidget* area);
     void createTextPanel(QWidget* area);
+    void createDirectionPad(QWidget* panel);
     void createStatusLine();
     void createCataloguePanel();
     QString startupHelpText() const;

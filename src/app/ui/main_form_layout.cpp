@@ -238,7 +238,16 @@ void Main::createTextPanel(QWidget* panel)
     m_controls.PlaatsKnop->setGeometry(300, 66, 80, 26);
     m_controls.PlaatsKnop->setEnabled(false);
 
-    // The direction part: a 3 x 3 grid of arrows between two lines.
+    createDirectionPad(panel);
+
+    m_controls.Label19 = new QLabel(QStringLiteral("Tekst"), m_controls.PicEdit);
+    m_controls.Label19->setObjectName(QStringLiteral("Label19"));
+    m_controls.Label19->hide();
+}
+
+// The direction part of the text panel: a 3 x 3 grid of arrows between two lines, and the angle they set.
+void Main::createDirectionPad(QWidget* panel)
+{
     m_controls.Line1 = new QFrame(panel);
     m_controls.Line1->setGeometry(414, 2, 1, 90);
     m_controls.Line2 = new QFrame(panel);
@@ -262,10 +271,6 @@ void Main::createTextPanel(QWidget* panel)
     m_controls.AngleImg->setObjectName(QStringLiteral("AngleImg"));
     m_controls.AngleImg->setGeometry(478, 44, 16, 16);
     m_controls.AngleImg->setPixmap(QPixmap::fromImage(ToolIcons::direction(1)));
-
-    m_controls.Label19 = new QLabel(QStringLiteral("Tekst"), m_controls.PicEdit);
-    m_controls.Label19->setObjectName(QStringLiteral("Label19"));
-    m_controls.Label19->hide();
 }
 
 void Main::createStatusLine()
