@@ -76,6 +76,8 @@ private:
     void createPageArea();
     void createEditingArea();
     void createToolRow(QWidget* area);
+    void createProgressArea(QWidget* area);
+    void createColourSwatches(QWidget* area);
     void createTextPanel(QWidget* area);
     void createDirectionPad(QWidget* panel);
     void createStatusLine();

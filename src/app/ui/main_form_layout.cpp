@@ -92,23 +92,7 @@ void Main::createEditingArea()
 
     createToolRow(m_controls.Frame2);
 
-    caption(m_controls.Frame2, QStringLiteral("Progress"), 12, 340);
-    m_controls.Bar = new QLabel(m_controls.Frame2);
-    m_controls.Bar->setObjectName(QStringLiteral("Bar"));
-    m_controls.Bar->setGeometry(12, 356, 242, 22);
-    m_controls.Bar->setFrameShape(QFrame::Panel);
-    m_controls.Bar->setFrameShadow(QFrame::Sunken);
-    m_controls.Bar->setAutoFillBackground(true);
-    m_controls.Bar->setStyleSheet(QStringLiteral("background: white;"));
-    m_controls.ProgBar = new QProgressBar(m_controls.Frame2);
-    m_controls.ProgBar->setObjectName(QStringLiteral("ProgBar"));
-    m_controls.ProgBar->setGeometry(12, 382, 242, 20);
-    m_controls.ProgBar->setRange(0, 100);
-    m_controls.ProgBar->setValue(0);
-    m_controls.ProgBar->setTextVisible(false);
-    m_controls.ProgBar->hide(); // shown only while a command that drives it runs
-    m_controls.CoorLabel = caption(m_controls.Frame2, QStringLiteral("Coördinaten :"), 12, 410, QStringLiteral("CoorLabel"));
-    m_controls.CoorLabel->setFixedWidth(242);
+    createProgressArea(m_controls.Frame2);
 
     m_controls.Label12 = caption(m_controls.Frame2, QStringLiteral("Lijndikte : 2 pixels"), 266, 340, QStringLiteral("Label12"));
     m_controls.Label12->setFixedWidth(118);
@@ -120,21 +104,7 @@ void Main::createEditingArea()
     m_controls.Slider1->setPageStep(1);
     m_controls.Slider1->setEnabled(false);
 
-    const QString swatchHint = QStringLiteral(" Klik voor meer kleuren ");
-    m_controls.TekenLabel = new DoubleClickLabel(m_controls.Frame2);
-    m_controls.TekenLabel->setObjectName(QStringLiteral("TekenLabel"));
-    m_controls.TekenLabel->setGeometry(392, 340, 20, 18);
-    m_controls.TekenLabel->setFrameShape(QFrame::Box);
-    m_controls.TekenLabel->setAutoFillBackground(true);
-    m_controls.TekenLabel->setToolTip(swatchHint);
-    caption(m_controls.Frame2, QStringLiteral("Tekenkleur"), 418, 341, QStringLiteral("Label10"));
-    m_controls.VulLabel = new DoubleClickLabel(m_controls.Frame2);
-    m_controls.VulLabel->setObjectName(QStringLiteral("VulLabel"));
-    m_controls.VulLabel->setGeometry(392, 362, 20, 18);
-    m_controls.VulLabel->setFrameShape(QFrame::Box);
-    m_controls.VulLabel->setAutoFillBackground(true);
-    m_controls.VulLabel->setToolTip(swatchHint);
-    caption(m_controls.Frame2, QStringLiteral("Opvulkleur"), 418, 363, QStringLiteral("Label11"));
+    createColourSwatches(m_controls.Frame2);
 
     m_controls.OpenKnop = new QPushButton(QStringLiteral("Open Velletje"), m_controls.Frame2);
     m_controls.OpenKnop->setObjectName(QStringLiteral("OpenKnop"));
@@ -153,6 +123,48 @@ void Main::createEditingArea()
     m_controls.TextPanelArea = new QWidget(m_controls.Frame2);
     m_controls.TextPanelArea->setGeometry(0, 437, 529, 98);
     createTextPanel(m_controls.TextPanelArea);
+}
+
+// The progress bars and the coordinates under the canvas.
+void Main::createProgressArea(QWidget* area)
+{
+    caption(area, QStringLiteral("Progress"), 12, 340);
+    m_controls.Bar = new QLabel(area);
+    m_controls.Bar->setObjectName(QStringLiteral("Bar"));
+    m_controls.Bar->setGeometry(12, 356, 242, 22);
+    m_controls.Bar->setFrameShape(QFrame::Panel);
+    m_controls.Bar->setFrameShadow(QFrame::Sunken);
+    m_controls.Bar->setAutoFillBackground(true);
+    m_controls.Bar->setStyleSheet(QStringLiteral("background: white;"));
+    m_controls.ProgBar = new QProgressBar(area);
+    m_controls.ProgBar->setObjectName(QStringLiteral("ProgBar"));
+    m_controls.ProgBar->setGeometry(12, 382, 242, 20);
+    m_controls.ProgBar->setRange(0, 100);
+    m_controls.ProgBar->setValue(0);
+    m_controls.ProgBar->setTextVisible(false);
+    m_controls.ProgBar->hide(); // shown only while a command that drives it runs
+    m_controls.CoorLabel = caption(area, QStringLiteral("Coördinaten :"), 12, 410, QStringLiteral("CoorLabel"));
+    m_controls.CoorLabel->setFixedWidth(242);
+}
+
+// The draw and fill colour swatches; a click opens the colour chooser.
+void Main::createColourSwatches(QWidget* area)
+{
+    const QString swatchHint = QStringLiteral(" Klik voor meer kleuren ");
+    m_controls.TekenLabel = new DoubleClickLabel(area);
+    m_controls.TekenLabel->setObjectName(QStringLiteral("TekenLabel"));
+    m_controls.TekenLabel->setGeometry(392, 340, 20, 18);
+    m_controls.TekenLabel->setFrameShape(QFrame::Box);
+    m_controls.TekenLabel->setAutoFillBackground(true);
+    m_controls.TekenLabel->setToolTip(swatchHint);
+    caption(area, QStringLiteral("Tekenkleur"), 418, 341, QStringLiteral("Label10"));
+    m_controls.VulLabel = new DoubleClickLabel(area);
+    m_controls.VulLabel->setObjectName(QStringLiteral("VulLabel"));
+    m_controls.VulLabel->setGeometry(392, 362, 20, 18);
+    m_controls.VulLabel->setFrameShape(QFrame::Box);
+    m_controls.VulLabel->setAutoFillBackground(true);
+    m_controls.VulLabel->setToolTip(swatchHint);
+    caption(area, QStringLiteral("Opvulkleur"), 418, 363, QStringLiteral("Label11"));
 }
 
 void Main::createToolRow(QWidget* parent)
