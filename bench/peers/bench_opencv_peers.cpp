@@ -9,6 +9,9 @@
 // - mixChannels; sepia - transform with a 4 x 4 matrix; sharpen, edge and blur -
 // filter2D with the same 3 x 3 weights, which reads only the source, whereas
 // ours runs in place and each pixel waits for its left neighbour's new value.
+// Contrast does more than its peer: it first takes the picture's mean gray, and a
+// pixel with a channel pushed out of 0..255 (a quarter of this pattern's pixels) has
+// its colour balanced round by round, where convertTo only clips.
 
 #include "filter_bench_support.h"
 #include "filters/canvas_passes.h"
