@@ -102,6 +102,9 @@ private Q_SLOTS:
     {
         TestFolder folder;
         QVERIFY(PictureFile::encode(Picture, "JPEG", PictureExport::JpegQuality)->size() < 300000);
+        const SafeFile::Result unknown = PictureFile::write(Picture, folder.path("plaatje.xyz"), "XYZ", -1);
+        QVERIFY(!unknown && unknown.reason == "het plaatje kon niet als XYZ worden opgemaakt" &&
+                !QFile::exists(folder.path("plaatje.xyz")));
         std::optional<FileSizeLimit> limit;
         checkWriters(folder.root(), true, [&](qint64 bytes) { limit.emplace(bytes); }, [&] { limit.reset(); });
         const FullDisk disk;

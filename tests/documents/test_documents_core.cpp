@@ -304,6 +304,9 @@ private Q_SLOTS:
         QTest::newRow("vastgelegd, halverwege geschreven marker, bij het opsommen")
             << Files{{S, "oud"}, {S + New + ".x9Y8z7", "nieu"}, {Marker + ".Qw3er4", "afb"}} << true
             << Files{{S, "oud"}};
+        // Files under a name the program never gives a supplement are not its saves: they stay as they are.
+        const Files foreign{{S, "oud"}, {"a*b.sup.nieuw", "nieuw"}, {"a*b.sup.klaar", picture}};
+        QTest::newRow("geen supplementnaam") << foreign << true << foreign;
         // A folder in the bitmap's place: the marker stays for a later read to finish the save.
         QTest::newRow("plaats van het plaatje bezet")
             << Files{{S, "oud"}, {B + "/blokkade", ""}, {S + New, "nieuw"}, {B + New, "nieuw"}, {Marker, picture}}
