@@ -32,38 +32,36 @@ void Main::createControllers()
 
     auto* photos = new PhotoMenu(canvas, m_state, m_interaction, status,
                                  {m.PerforatieVelFotos, m.PerforatieBlokFotos, m.Bestandsnaam}, this);
-    TextPanelControls text;
-    text.TekstKnop = c.TekstKnop;
-    text.Text1 = c.Text1;
-    text.ListFonts = c.ListFonts;
-    text.ComboSize = c.ComboSize;
-    text.Check1 = c.Check1;
-    text.CheckBold = c.CheckBold;
-    text.CheckItalic = c.CheckItalic;
-    text.CheckOnderstreept = c.CheckOnderstreept;
-    text.CheckVer = c.CheckVer;
-    text.AngleKnop = c.AngleKnop;
-    text.AngleLabel = c.AngleLabel;
-    text.AngleImg = c.AngleImg;
-    text.Line1 = c.Line1;
-    text.Line2 = c.Line2;
-    text.PlaatsKnop = c.PlaatsKnop;
-    text.AchtergrondKnop = c.AchtergrondKnop;
-    text.Label19 = c.Label19;
+    const TextPanelControls text{.TekstKnop = c.TekstKnop,
+                                 .Text1 = c.Text1,
+                                 .ListFonts = c.ListFonts,
+                                 .ComboSize = c.ComboSize,
+                                 .Check1 = c.Check1,
+                                 .CheckBold = c.CheckBold,
+                                 .CheckItalic = c.CheckItalic,
+                                 .CheckOnderstreept = c.CheckOnderstreept,
+                                 .CheckVer = c.CheckVer,
+                                 .AngleKnop = c.AngleKnop,
+                                 .AngleLabel = c.AngleLabel,
+                                 .AngleImg = c.AngleImg,
+                                 .Line1 = c.Line1,
+                                 .Line2 = c.Line2,
+                                 .PlaatsKnop = c.PlaatsKnop,
+                                 .AchtergrondKnop = c.AchtergrondKnop,
+                                 .Label19 = c.Label19};
     auto* textPanel = new TextPanel(canvas, m_state, status, text, *photos, this);
     connect(textPanel, &TextPanel::panelToggled, this, &Main::showTextPanel);
 
-    CanvasControls tools;
-    tools.PicEdit = c.PicEdit;
-    tools.Knop = c.Knop;
-    tools.KnopPijl = c.KnopPijl;
-    tools.Slider1 = c.Slider1;
-    tools.Label12 = c.Label12;
-    tools.CoorLabel = c.CoorLabel;
-    tools.TekenLabel = c.TekenLabel;
-    tools.VulLabel = c.VulLabel;
-    tools.EditKnoppen = m.EditKnoppen;
-    tools.Bewerken = findChild<QMenu*>(QStringLiteral("Bewerken"));
+    const CanvasControls tools{.PicEdit = c.PicEdit,
+                               .Knop = c.Knop,
+                               .KnopPijl = c.KnopPijl,
+                               .Slider1 = c.Slider1,
+                               .Label12 = c.Label12,
+                               .CoorLabel = c.CoorLabel,
+                               .TekenLabel = c.TekenLabel,
+                               .VulLabel = c.VulLabel,
+                               .EditKnoppen = m.EditKnoppen,
+                               .Bewerken = findChild<QMenu*>(QStringLiteral("Bewerken"))};
     new CanvasTools(canvas, m_state, m_interaction, status, tools, *textPanel, *photos, this);
 
     new HelpMenu(m_model, m_folder, status,
@@ -72,14 +70,13 @@ void Main::createControllers()
                  c.Frame2, this);
     new ConfigMenu(m_state, m_interaction, m.ConfiguratieInstellingen, [this] { showColours(); }, this);
 
-    SupplementControls supplement;
-    supplement.FileNew = m.FileNew;
-    supplement.FileOpen = m.FileOpen;
-    supplement.FileSave = m.FileSave;
-    supplement.FileSaveAs = m.FileSaveAs;
-    supplement.BerekenTotaal = m.BerekenTotaal;
-    supplement.OpenKnop = c.OpenKnop;
-    supplement.Pic = c.Pic;
+    const SupplementControls supplement{.FileNew = m.FileNew,
+                                        .FileOpen = m.FileOpen,
+                                        .FileSave = m.FileSave,
+                                        .FileSaveAs = m.FileSaveAs,
+                                        .BerekenTotaal = m.BerekenTotaal,
+                                        .OpenKnop = c.OpenKnop,
+                                        .Pic = c.Pic};
     new SupplementCommands(m_model, m_state, m_folder, m_interaction, supplement, this);
 
     new FilterMenu(canvas, m_state, m_folder,
