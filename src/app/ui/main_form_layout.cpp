@@ -147,24 +147,24 @@ void Main::createProgressArea(QWidget* area)
     m_controls.CoorLabel->setFixedWidth(242);
 }
 
-// The draw and fill colour swatches; a click opens the colour chooser.
+// The draw and fill colour swatches.
 void Main::createColourSwatches(QWidget* area)
 {
-    const QString swatchHint = QStringLiteral(" Klik voor meer kleuren ");
-    m_controls.TekenLabel = new DoubleClickLabel(area);
-    m_controls.TekenLabel->setObjectName(QStringLiteral("TekenLabel"));
-    m_controls.TekenLabel->setGeometry(392, 340, 20, 18);
-    m_controls.TekenLabel->setFrameShape(QFrame::Box);
-    m_controls.TekenLabel->setAutoFillBackground(true);
-    m_controls.TekenLabel->setToolTip(swatchHint);
-    caption(area, QStringLiteral("Tekenkleur"), 418, 341, QStringLiteral("Label10"));
-    m_controls.VulLabel = new DoubleClickLabel(area);
-    m_controls.VulLabel->setObjectName(QStringLiteral("VulLabel"));
-    m_controls.VulLabel->setGeometry(392, 362, 20, 18);
-    m_controls.VulLabel->setFrameShape(QFrame::Box);
-    m_controls.VulLabel->setAutoFillBackground(true);
-    m_controls.VulLabel->setToolTip(swatchHint);
-    caption(area, QStringLiteral("Opvulkleur"), 418, 363, QStringLiteral("Label11"));
+    // A swatch with its caption beside it; a click opens the colour chooser.
+    const auto swatch = [area](const QString& name, int top, const QString& text, const QString& captionName) {
+        auto* label = new DoubleClickLabel(area);
+        label->setObjectName(name);
+        label->setGeometry(392, top, 20, 18);
+        label->setFrameShape(QFrame::Box);
+        label->setAutoFillBackground(true);
+        label->setToolTip(QStringLiteral(" Klik voor meer kleuren "));
+        caption(area, text, 418, top + 1, captionName);
+        return label;
+    };
+    m_controls.TekenLabel =
+        swatch(QStringLiteral("TekenLabel"), 340, QStringLiteral("Tekenkleur"), QStringLiteral("Label10"));
+    m_controls.VulLabel =
+        swatch(QStringLiteral("VulLabel"), 362, QStringLiteral("Opvulkleur"), QStringLiteral("Label11"));
 }
 
 void Main::createToolRow(QWidget* parent)
