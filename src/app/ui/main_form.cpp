@@ -9,9 +9,10 @@
 #include "app/ui/interaction.h"
 #include "app/ui/page_preview.h"
 #include "app/ui/status_line.h"
+#include "app/ui/window_background.h"
 #include "app/wacht.h"
-#include "documents/supplement_model.h"
 #include "canvas/ui/pic_edit.h"
+#include "documents/supplement_model.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -24,19 +25,6 @@
 #include <QPainter>
 #include <QTimer>
 #include <QToolButton>
-
-namespace {
-
-// The background only: buttons, combo boxes and the menu bar keep their own colours and stay readable.
-void setBackground(QWidget* widget, const QColor& colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-} // namespace
 
 Main::Main(ApplicationState& state, SupplementModel& model, ProgramFolder folder, Interaction& interaction,
            QWidget* parent)

@@ -5,6 +5,7 @@
 #include "app/colour_settings.h"
 #include "app/ui/double_click_label.h"
 #include "app/ui/interaction.h"
+#include "app/ui/window_background.h"
 #include "canvas/canvas_document.h"
 #include "canvas/ui/canvas_overlay.h"
 #include "canvas/ui/colorkeuze.h"
@@ -18,19 +19,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QToolButton>
-
-
-namespace {
-
-void setBackground(QWidget* widget, const QColor& colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-} // namespace
 
 CanvasTools::CanvasTools(CanvasDocument& canvas, ApplicationState& state, Interaction& interaction,
                          StatusLine status, const CanvasControls& controls, TextPanel& textPanel, PhotoMenu& photos,

@@ -1,6 +1,7 @@
 #include "documents/ui/supplement_commands.h"
 
 #include "app/application_state.h"
+#include "app/ui/busy_pointer.h"
 #include "app/ui/double_click_label.h"
 #include "app/ui/interaction.h"
 #include "app/ui/page_preview.h"
@@ -21,15 +22,6 @@
 namespace {
 
 const QString Titel = QStringLiteral("Velinor");
-
-// The busy pointer for as long as a command runs.
-struct BusyPointer
-{
-    BusyPointer() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyPointer() { QGuiApplication::restoreOverrideCursor(); }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-};
 
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "filters/ui/filter_menu.h"
 
 #include "app/application_state.h"
+#include "app/ui/busy_pointer.h"
 #include "canvas/canvas_document.h"
 
 #include <QAction>
@@ -24,15 +25,6 @@ QString caption(const std::array<QAction*, N>& actions, int index)
 {
     return actions[index] ? actions[index]->text().remove(QLatin1Char('&')) : QString();
 }
-
-// The busy pointer for as long as a command runs.
-struct BusyPointer
-{
-    BusyPointer() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyPointer() { QGuiApplication::restoreOverrideCursor(); }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-};
 
 } // namespace
 

@@ -2,6 +2,7 @@
 
 #include "app/application_state.h"
 #include "app/rounding.h"
+#include "app/ui/busy_pointer.h"
 #include "app/ui/interaction.h"
 #include "canvas/canvas_document.h"
 #include "perforation/photo_loader.h"
@@ -13,15 +14,6 @@
 #include <QStandardPaths>
 
 namespace {
-
-// The busy pointer for as long as a photo is read and placed.
-struct BusyPointer
-{
-    BusyPointer() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyPointer() { QGuiApplication::restoreOverrideCursor(); }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-};
 
 // File-name patterns in both letter cases: the file dialog of some systems tells them apart.
 QString patterns(const QStringList& extensions)

@@ -1,5 +1,6 @@
 #include "printing/ui/afdrukform.h"
 
+#include "app/ui/busy_pointer.h"
 #include "app/ui/interaction.h"
 #include "app/wacht.h"
 #include "printing/catalogue_list.h"
@@ -33,15 +34,6 @@ QRect pixels(QRect twips)
 {
     return QRect(px(twips.x()), px(twips.y()), px(twips.width()), px(twips.height()));
 }
-
-// The busy pointer for as long as a job runs, restored however the job ends.
-struct BusyPointer
-{
-    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-};
 
 } // namespace
 
