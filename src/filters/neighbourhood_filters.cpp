@@ -99,12 +99,12 @@ void runningFilter(FilterRun& run, int a, int b, int d)
     }
     const int lowest = std::min(0, 255 * a) + std::min(0, -2040 * b);
     const int highest = std::max(0, 255 * a) + std::max(0, -2040 * b);
-    const bool tabled = qint64(highest) - lowest < (1 << 22);
+    const bool shifts = lowest == 0 && d == 8;
+    const bool tabled = !shifts && qint64(highest) - lowest < (1 << 22);
     const QuotientTable table = tabled ? quotients(run.scratch, lowest, highest, d) : QuotientTable{nullptr, 0};
     int* prepared = FilterScratch::sized(run.scratch.ints, std::size_t(run.rowBytes()));
     const int w = run.width;
     const int lastRow = w >= 3 ? run.height - 1 : 0; // a picture without interior columns has no interior
-    const bool shifts = lowest == 0 && d == 8;
     for (int y = 1; y < lastRow; ++y) {
         if (shifts)
             runningRow(run.targetRow(y), run.rowBytes(), w, a, b, prepared, ShiftQuotient{3});

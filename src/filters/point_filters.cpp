@@ -31,6 +31,12 @@ std::uint32_t grayOfSum(std::uint16_t sum)
     return std::uint32_t(sum) * 21846u >> 16;
 }
 
+// The gray of a pixel: (b + g + r) \ 3.
+std::uint32_t grayOf(std::uint32_t p)
+{
+    return grayOfSum(std::uint16_t((p & 0xFF) + (p >> 8 & 0xFF) + (p >> 16 & 0xFF)));
+}
+
 } // namespace
 
 void fillGrayTable(FilterTabelArray& tabel)
@@ -49,7 +55,7 @@ VELINOR_VECTORISED int meanGray(const FilterRun& run)
         const std::uint32_t* row = run.sourcePixels(y);
         std::uint32_t rowSum = 0; // at most 255 x 65536 pixels: a row of the largest picture fits
         for (int x = 0; x < w; ++x)
-            rowSum += grayOfSum(std::uint16_t((row[x] & 0xFF) + (row[x] >> 8 & 0xFF) + (row[x] >> 16 & 0xFF)));
+            rowSum += grayOf(row[x]);
         sum += rowSum;
     }
     const long long count = run.pixelCount();
@@ -65,8 +71,7 @@ VELINOR_VECTORISED void grayscaleFilter(FilterRun& run)
         std::uint32_t* row = run.targetPixels(y);
         for (int x = 0; x < w; ++x) {
             const std::uint32_t p = row[x];
-            const std::uint32_t g = grayOfSum(std::uint16_t((p & 0xFF) + (p >> 8 & 0xFF) + (p >> 16 & 0xFF)));
-            row[x] = (p & ~ChannelMask) | g * 0x010101u;
+            row[x] = (p & ~ChannelMask) | grayOf(p) * 0x010101u;
         }
         run.rowDone(y + 1);
     }

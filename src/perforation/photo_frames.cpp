@@ -43,9 +43,14 @@ QImage opaque(const QImage& picture)
 
 } // namespace
 
+QRect stretchTarget(double x1, double y1, double x2, double y2)
+{
+    return {int(RondAf(x1)), int(RondAf(y1)), int(RondAf(x2 - x1)), int(RondAf(y2 - y1))};
+}
+
 void stretchInto(QImage& canvas, double x1, double y1, double x2, double y2, const QImage& picture)
 {
-    const QRect target(int(RondAf(x1)), int(RondAf(y1)), int(RondAf(x2 - x1)), int(RondAf(y2 - y1)));
+    const QRect target = stretchTarget(x1, y1, x2, y2);
     if (target.width() <= 0 || target.height() <= 0 || picture.isNull())
         return;
     const QImage scaled = opaque(picture).scaled(target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

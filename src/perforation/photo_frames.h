@@ -20,9 +20,10 @@ std::array<QPoint, 5> corners(PhotoLayout layout);
 // Where a photo of the given size goes in the frame with this corner.
 QRect photoRect(QPoint corner, PhotoSize size);
 
-// Stretches the whole picture into the rectangle with corner (x1, y1), width
-// x2 - x1 and height y2 - y1 (rounded to whole pixels), copying its pixels
-// over what the canvas holds; an empty or reversed rectangle paints nothing.
+// The rectangle with corner (x1, y1), width x2 - x1 and height y2 - y1, rounded to whole pixels.
+QRect stretchTarget(double x1, double y1, double x2, double y2);
+// Stretches the whole picture into that rectangle, copying its pixels over what
+// the canvas holds; an empty or reversed rectangle paints nothing.
 void stretchInto(QImage& canvas, double x1, double y1, double x2, double y2, const QImage& picture);
 // The same picture into all five frames.
 void placeInFrames(QImage& canvas, const QImage& picture, PhotoLayout layout, PhotoSize size);

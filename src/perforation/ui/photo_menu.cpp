@@ -1,7 +1,6 @@
 #include "perforation/ui/photo_menu.h"
 
 #include "app/application_state.h"
-#include "app/rounding.h"
 #include "app/ui/busy_pointer.h"
 #include "app/ui/interaction.h"
 #include "canvas/canvas_document.h"
@@ -78,7 +77,7 @@ std::optional<QImage> PhotoMenu::askPicture(const QString& filter, QSize target)
 void PhotoMenu::FotoLaden(double x1, double y1, double x2, double y2)
 {
     const std::optional<QImage> picture =
-        askPicture(PhotoFileFilter, QSize(int(RondAf(x2 - x1)), int(RondAf(y2 - y1))));
+        askPicture(PhotoFileFilter, PhotoFrames::stretchTarget(x1, y1, x2, y2).size());
     if (!picture)
         return;
     BusyPointer busy;
