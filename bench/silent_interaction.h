@@ -11,7 +11,8 @@ class SilentInteraction final : public Interaction
 {
 public:
     void message(QWidget*, const QString&, const QString&, Icon) override {}
-    bool askYesNo(QWidget*, const QString&, const QString&, Icon) override { return false; }
+    bool askYesNo(QWidget*, const QString&, const QString&, Icon, Default) override { return false; }
+    SaveChoice askSaveFirst(QWidget*, const QString&, const QString&) override { return SaveChoice::Cancel; }
     QString openFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
     QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
     bool choosePrinter(QWidget*, QPrinter&) override { return false; }

@@ -1,17 +1,21 @@
 #include "app/picture_file.h"
 
+#include "app/picture_header.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
 
+#include <algorithm>
+
 namespace PictureFile {
 
 namespace {
 
-// What Qt's decoders may allocate for the output: room for 16-bit channels at the limit.
-constexpr int AllocationLimitMegabytes = int(MaximumPixels * 8 / (1024 * 1024));
+// What Qt's decoders may allocate for the output; read() holds the output and the decoder's own need to less.
+constexpr int AllocationLimitMegabytes = int(MaximumDecodeBytes / (1024 * 1024));
 
 void prepare(QImageReader& reader)
 {
@@ -37,6 +41,45 @@ QSize decodedSize(QImageReader& reader, const QString& path)
     return size.isValid() ? size.expandedTo(screen) : screen;
 }
 
+qint64 outputBytes(QSize size, QImage::Format format)
+{
+    const int bits = format == QImage::Format_Invalid ? 32 : QImage::toPixelFormat(format).bitsPerPixel();
+    return qint64(size.width()) * size.height() * std::max(bits, 8) / 8;
+}
+
+// The size to decode at, when not the stored size: asked for, just covering a target, or fitting inside a largest size.
+void chooseScaledSize(QImageReader& reader, const ReadOptions& options, bool turned)
+{
+    const QSize size = reader.size();
+    if (options.scaledSize.isValid()) {
+        reader.setScaledSize(options.scaledSize);
+    } else if (options.covering.isValid() && size.isValid() && reader.format() == "jpeg") {
+        const QSize decoded = coveringDecodeSize(size, turned ? options.covering.transposed() : options.covering);
+        if (decoded != size)
+            reader.setScaledSize(decoded);
+    } else if (options.largest.isValid() && size.isValid()
+               && (size.width() > options.largest.width() || size.height() > options.largest.height())) {
+        reader.setScaledSize(size.scaled(options.largest, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)));
+    }
+}
+
+// Why the picture is not to be decoded, from its header and bytes alone; empty when it may be.
+QString refusal(QImageReader& reader, const QString& path, const QString& name, const ReadOptions& options)
+{
+    const QSize decoded = decodedSize(reader, path);
+    if (options.exactSize.isValid() && decoded != options.exactSize)
+        return wrongSizeText(name, decoded, options.exactSize);
+    if (decoded.isValid() && isTooLarge(decoded))
+        return tooLargeText(name, decoded);
+    const PictureHeader::Inspection header = PictureHeader::inspect(path, reader.format());
+    if (header.cutShort)
+        return QStringLiteral("%1 is beschadigd: het bestand houdt op voordat het plaatje af is.").arg(name);
+    const QSize output = reader.scaledSize().isValid() ? reader.scaledSize() : decoded;
+    if (decoded.isValid() && header.workingBytes + outputBytes(output, reader.imageFormat()) > MaximumDecodeBytes)
+        return tooLargeText(name, decoded);
+    return QString();
+}
+
 } // namespace
 
 QSize coveringDecodeSize(QSize stored, QSize target)
@@ -59,6 +102,16 @@ QString tooLargeText(const QString& name, QSize size)
     return QStringLiteral("%1 is te groot (%2 x %3 pixels).").arg(name).arg(size.width()).arg(size.height());
 }
 
+QString wrongSizeText(const QString& name, QSize size, QSize wanted)
+{
+    return QStringLiteral("%1 is geen plaatje van %2 x %3 pixels, maar van %4 x %5 pixels.")
+        .arg(name)
+        .arg(wanted.width())
+        .arg(wanted.height())
+        .arg(size.width())
+        .arg(size.height());
+}
+
 std::optional<QSize> storedSize(const QString& path)
 {
     QImageReader reader(path);
@@ -79,21 +132,12 @@ Picture read(const QString& path, const ReadOptions& options)
     reader.setAutoTransform(options.autoTransform);
     if (!reader.canRead())
         return {QImage(), QStringLiteral("%1 is geen plaatje dat gelezen kan worden.").arg(name)};
-    const QSize size = reader.size();
-    if (const QSize decoded = decodedSize(reader, path); decoded.isValid() && isTooLarge(decoded))
-        return {QImage(), tooLargeText(name, decoded)};
     // A picture turned upright after decoding: the decoder sees it as stored, the caller upright.
     const bool turned = options.autoTransform && (reader.transformation() & QImageIOHandler::TransformationRotate90);
-    if (options.scaledSize.isValid()) {
-        reader.setScaledSize(options.scaledSize);
-    } else if (options.covering.isValid() && size.isValid() && reader.format() == "jpeg") {
-        const QSize decoded = coveringDecodeSize(size, turned ? options.covering.transposed() : options.covering);
-        if (decoded != size)
-            reader.setScaledSize(decoded);
-    } else if (options.largest.isValid() && size.isValid()
-             && (size.width() > options.largest.width() || size.height() > options.largest.height()))
-        reader.setScaledSize(size.scaled(options.largest, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)));
-    const QSize storedUpright = turned ? size.transposed() : size;
+    const QSize size = reader.size();
+    chooseScaledSize(reader, options, turned);
+    if (const QString refused = refusal(reader, path, name, options); !refused.isEmpty())
+        return {QImage(), refused};
     QImage image;
     if (!reader.read(&image) || image.isNull())
         return {QImage(), QStringLiteral("%1 kan niet worden gelezen.").arg(name)};
@@ -101,6 +145,7 @@ Picture read(const QString& path, const ReadOptions& options)
     // decoding, and what came out is held to the limit too.
     if (isTooLarge(image.size()))
         return {QImage(), tooLargeText(name, image.size())};
+    const QSize storedUpright = turned ? size.transposed() : size;
     return {image, QString(), storedUpright.isValid() ? storedUpright : image.size()};
 }
 

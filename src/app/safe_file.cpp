@@ -1,5 +1,7 @@
 #include "app/safe_file.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -77,6 +79,18 @@ void syncFolder(const QByteArray& target)
     }
 }
 
+// Temporary files of this target that a write cut short left behind.
+void removeLeftovers(const QString& target)
+{
+    const QFileInfo info(target);
+    const QDir folder = info.dir();
+    const QDateTime old = QDateTime::currentDateTimeUtc().addSecs(-LeftoverSeconds);
+    const QString pattern = info.fileName() + QString::fromLatin1(TemporarySuffix) + QStringLiteral("??????");
+    for (const QFileInfo& left : folder.entryInfoList({pattern}, QDir::Files | QDir::Hidden))
+        if (left.lastModified().toUTC() < old)
+            QFile::remove(left.filePath());
+}
+
 } // namespace
 
 Result replace(const QString& path, const QByteArray& bytes)
@@ -84,8 +98,9 @@ Result replace(const QString& path, const QByteArray& bytes)
     // A link is followed, so the file it points to is replaced rather than the link.
     const QFileInfo info(path);
     const QString resolved = info.isSymLink() && info.exists() ? info.canonicalFilePath() : path;
+    removeLeftovers(resolved);
     const QByteArray target = QFile::encodeName(resolved);
-    QByteArray temporary = target + ".XXXXXX";
+    QByteArray temporary = target + TemporarySuffix + "XXXXXX";
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0)
         return failure(errno);

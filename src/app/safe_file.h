@@ -6,6 +6,11 @@
 // target's place in one step. Every writer of the program goes through here:
 // Qt's buffered writers can report success after the last write failed on a
 // full disk, which would put an empty file in place of the old one.
+//
+// The temporary file is called "<target>.velinor-XXXXXX", a name no one else
+// gives a file, so that what a killed program left behind can be recognised
+// and cleared without touching anything of the user's: the next write of the
+// same target clears its leftovers.
 
 #include <QByteArray>
 #include <QString>
@@ -21,6 +26,11 @@ struct Result
 };
 
 Result replace(const QString& path, const QByteArray& bytes);
+
+// The suffix of the temporary files, before their six random characters.
+inline constexpr auto TemporarySuffix = ".velinor-";
+// A temporary file this old is a leftover: no write of the program takes anywhere near as long.
+inline constexpr int LeftoverSeconds = 600;
 
 // The Dutch reason for a system error number.
 QString reason(int error);

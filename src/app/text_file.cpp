@@ -15,12 +15,13 @@ constexpr std::array<char16_t, 32> kHighControls = {
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-bool isAscii(const QByteArray& bytes)
+// The five bytes Windows-1252 gives no character: text holding one was not written in it.
+bool cannotBeWindows1252(const QByteArray& bytes)
 {
-    for (char c : bytes)
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return false;
-    return true;
+    return std::any_of(bytes.begin(), bytes.end(), [](char c) {
+        const auto b = static_cast<unsigned char>(c);
+        return b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D;
+    });
 }
 
 std::optional<QString> decodeUtf8(const QByteArray& bytes)
@@ -38,7 +39,7 @@ namespace TextFile {
 
 QString decode(const QByteArray& bytes)
 {
-    if (!isAscii(bytes)) {
+    if (bytes.startsWith("\xEF\xBB\xBF") || cannotBeWindows1252(bytes)) {
         if (auto utf8 = decodeUtf8(bytes))
             return *utf8;
     }

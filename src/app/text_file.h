@@ -1,8 +1,11 @@
 #pragma once
 
 // The program's text files: 8-bit Windows-1252 lines ended by CR LF.
-// Reading also takes LF-only lines and UTF-8 text, so files edited elsewhere
-// keep working; writing always produces Windows-1252 with CR LF.
+// Reading also takes LF-only lines and UTF-8 text that says so with a
+// byte-order mark (or holds bytes Windows-1252 leaves unused), so files edited
+// elsewhere keep working; writing always produces Windows-1252 with CR LF, and
+// what the program wrote always reads back as it was: "CAFÉ’S" in
+// Windows-1252 happens to be valid UTF-8 too.
 
 #include "app/safe_file.h"
 
@@ -14,7 +17,7 @@
 
 namespace TextFile {
 
-QString decode(const QByteArray& bytes);     // Windows-1252, or UTF-8 when the bytes are valid UTF-8
+QString decode(const QByteArray& bytes);     // Windows-1252, or UTF-8 as above
 QByteArray encode(const QString& text);      // Windows-1252; characters it lacks become '?'
 
 // Splits decoded text into lines at CR LF, LF or a lone CR; a final line end adds no empty line.

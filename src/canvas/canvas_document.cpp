@@ -112,28 +112,23 @@ bool CanvasDocument::change(const QString& name, const std::function<void(QImage
     return true;
 }
 
-bool CanvasDocument::replace(const QString& name, const QImage& picture)
-{
-    const QImage fittedPicture = fitted(picture);
-    return change(name, [&](QImage& image) { image = fittedPicture; });
-}
-
 void CanvasDocument::setBusy(bool busy)
 {
     m_busy = busy;
     Q_EMIT busyChanged(busy);
 }
 
-void CanvasDocument::reset(const QImage& picture)
+bool CanvasDocument::reset(const QImage& picture)
 {
     if (m_busy)
-        return;
+        return false;
     m_strokeOpen = false;
     m_undoStack.clear();
     m_image = fitted(picture);
     m_recorded = m_image;
     m_surface.resetState();
     Q_EMIT changed();
+    return true;
 }
 
 void CanvasDocument::beginStroke(const QString& name)

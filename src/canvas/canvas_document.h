@@ -38,12 +38,11 @@ public:
     // must stay). Nothing is recorded when the picture did not change. Leaves the
     // surface in its resting state. Refused (false) while another command runs.
     bool change(const QString& name, const std::function<void(QImage&)>& edit);
-    // An undoable new picture (an opened sheetlet, "Nieuw"), fitted to 500 x 260.
-    bool replace(const QString& name, const QImage& picture);
-    // A command is running: change, replace, reset, undo and redo are refused until it ends.
+    // A command is running: change, reset, undo and redo are refused until it ends.
     bool busy() const { return m_busy; }
-    // A new picture that starts a new history (the picture at start-up).
-    void reset(const QImage& picture);
+    // A new picture, fitted to 500 x 260, that starts a new history: the picture at start-up, an opened
+    // sheetlet or supplement, "Nieuw". Undo never reaches back into another document.
+    bool reset(const QImage& picture);
 
     // A mouse stroke: everything drawn on surface() between begin and end is one step.
     void beginStroke(const QString& name);

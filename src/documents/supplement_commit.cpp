@@ -40,12 +40,16 @@ std::optional<QByteArray> content(const QString& path)
     return file.readAll();
 }
 
-// What a write cut short by a crash leaves beside its target: the safe writer's temporary "<name>.XXXXXX".
+// What a write cut short by a crash leaves beside its target: the safe writer's temporary file (and, from
+// earlier versions, "<name>.XXXXXX"). Under the lock no other write of these names is under way.
 void removeTemporaries(const QString& path)
 {
     const QFileInfo target(path);
     const QDir folder = target.dir();
-    for (const QString& left : folder.entryList({target.fileName() + QStringLiteral(".??????")}, QDir::Files))
+    const QString name = target.fileName();
+    const QStringList patterns{name + QString::fromLatin1(SafeFile::TemporarySuffix) + QStringLiteral("??????"),
+                               name + QStringLiteral(".??????")};
+    for (const QString& left : folder.entryList(patterns, QDir::Files))
         QFile::remove(folder.filePath(left));
 }
 

@@ -3,6 +3,7 @@
 #include "app/picture_file.h"
 #include "app/text_file.h"
 #include "documents/supplement_commit.h"
+#include "documents/supplement_lock.h"
 
 #include <QDir>
 #include <QFile>
@@ -83,8 +84,15 @@ SaveResult SchrijfSupplement(const ProgramFolder& folder, const Supplement& supp
     if (std::any_of(lines.begin(), lines.end(),
                     [](const QString& line) { return line.size() > SupplementFile::MaxLineLength; }))
         return {WriteStatus::TextTooLong, QString()};
-    if (!QDir().mkpath(folder.path(QString::fromLatin1(SupplementFile::Folder))))
+    // A program folder deleted while the program runs is not made again for one file in it.
+    if (!QFileInfo(folder.root()).isDir())
+        return {WriteStatus::ProgramFolderGone, folder.root()};
+    const QString supplements = folder.path(QString::fromLatin1(SupplementFile::Folder));
+    if (!QDir().mkpath(supplements))
         return {WriteStatus::FolderNotMade, QString()};
+    const SupplementLock lock(supplements);
+    if (!lock.held())
+        return {WriteStatus::FolderBusy, QString()};
     std::optional<QByteArray> picture;
     if (!supplement.picture.isNull()) {
         picture = PictureFile::encode(supplement.picture.convertToFormat(QImage::Format_RGB888), "BMP");
@@ -111,15 +119,21 @@ SupplementReadResult LeesSupplement(const ProgramFolder& folder, const QString& 
 {
     if (!isValidSupplementName(name))
         return {};
-    SupplementCommit::recover(supplementTextPath(folder, name), supplementPicturePath(folder, name));
+    // Without the lock another copy may be saving: its files are left alone, and the text read is whole anyway.
+    if (const SupplementLock lock(inFolder(folder, QString())); lock.held())
+        SupplementCommit::recover(supplementTextPath(folder, name), supplementPicturePath(folder, name));
     return readSupplementFile(supplementTextPath(folder, name));
 }
 
 void recoverSupplements(const ProgramFolder& folder)
 {
     // Every trace of a save: its marker, a file waiting to move in, or a write of either cut short.
-    static const QRegularExpression trace(QStringLiteral("^(.+)\\.(?:sup|bmp)\\.(?:nieuw|klaar)(?:\\.\\w{6})?$"));
+    static const QRegularExpression trace(
+        QStringLiteral("^(.+)\\.(?:sup|bmp)\\.(?:nieuw|klaar)(?:\\.(?:velinor-)?\\w{6})?$"));
     const QDir dir(inFolder(folder, QString()));
+    const SupplementLock lock(dir.path());
+    if (!lock.held())
+        return;
     QSet<QString> names;
     for (const QString& file : dir.entryList({QStringLiteral("*.nieuw*"), QStringLiteral("*.klaar*")}, QDir::Files))
         if (const auto match = trace.match(file); match.hasMatch() && isValidSupplementName(match.captured(1)))
@@ -208,6 +222,16 @@ QString saveFailureMessage(const SaveResult& result, const QString& name)
     case WriteStatus::PictureNotRemoved:
         return QStringLiteral("Het supplement is opgeslagen, maar het oude plaatje '%1.bmp' kon niet worden verwijderd.")
             .arg(name);
+    case WriteStatus::ProgramFolderGone:
+        return QStringLiteral("De programmamap %1 bestaat niet meer. Het supplement is niet opgeslagen.")
+            .arg(result.reason);
+    case WriteStatus::FolderBusy:
+        return QStringLiteral("Een ander venster van Velinor bewaart op dit moment een supplement. '%1' is niet "
+                              "opgeslagen; probeer het zo nog eens.")
+            .arg(name);
+    case WriteStatus::CommandRunning:
+        return QStringLiteral("Er loopt nog een bewerking op het velletje. Het supplement is niet opgeslagen; "
+                              "bewaar het als de bewerking klaar is.");
     }
     return QString();
 }
@@ -222,7 +246,8 @@ QString supplementReadMessage(const SupplementReadResult& reading, const QString
     case ReadStatus::TooShort:
         return QStringLiteral("Het bestand '%1.sup' is onvolledig (minder dan vijf regels).").arg(name);
     case ReadStatus::TooManyLines:
-        return QStringLiteral("Het bestand '%1.sup' heeft meer dan %2 omschrijvingsregels; de eerste %2 zijn gelezen.")
+        return QStringLiteral("Het bestand '%1.sup' heeft meer dan %2 omschrijvingsregels; de eerste %2 zijn "
+                              "gelezen. Wie het supplement weer bewaart, bewaart alleen die %2.")
             .arg(name)
             .arg(SupplementFile::MaxLines);
     case ReadStatus::LineTooLong:

@@ -44,7 +44,10 @@ enum class WriteStatus {
     PictureNotWritten, // place.bmp could not be written; the old pair is untouched
     PictureNotRemoved, // saved without a picture, but an old place.bmp could not be removed
     UnknownCharacters, // a field or line holds characters the file cannot hold; nothing was written
-    TextTooLong        // a field or line is longer than the reader takes; nothing was written
+    TextTooLong,       // a field or line is longer than the reader takes; nothing was written
+    ProgramFolderGone, // the program folder itself is gone; nothing was written (reason: its path)
+    FolderBusy,        // another copy of the program kept the folder too long; nothing was written
+    CommandRunning     // a command is still working on the canvas; nothing was written
 };
 
 struct SaveResult

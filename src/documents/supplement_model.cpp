@@ -2,6 +2,7 @@
 
 #include "app/picture_file.h"
 #include "documents/open_list.h"
+#include "documents/supplement_lock.h"
 
 #include <QFileInfo>
 
@@ -19,12 +20,12 @@ QImage emptyCanvas()
     return empty;
 }
 
-} // namespace
-
-QString unsavedWarning(const SupplementModel& model)
+QString commandRunningText()
 {
-    return model.isModified() ? QStringLiteral("Het ontwerp is nog niet bewaard. ") : QString();
+    return QStringLiteral("Er loopt nog een bewerking op het velletje; wacht tot die klaar is.");
 }
+
+} // namespace
 
 SupplementModel::SupplementModel(QObject* parent)
     : QObject(parent)
@@ -140,6 +141,8 @@ void SupplementModel::markUnmodified()
 
 void SupplementModel::startNew()
 {
+    if (m_canvas.busy())
+        return;
     setPlaatsnaam(DefaultPlaatsnaam);
     setCatalogusNr(QString());
     setJaartal(DefaultJaartal);
@@ -149,13 +152,16 @@ void SupplementModel::startNew()
     m_pagePicture = QImage();
     Q_EMIT changed(Field::Picture);
     setCatalogueRecord(QString(), CatalogueInfo{});
-    m_canvas.replace(QStringLiteral("Nieuw"), emptyCanvas());
+    m_canvas.reset(emptyCanvas());
     markUnmodified();
 }
 
 QString SupplementModel::openSheetlet(const ProgramFolder& folder, const QString& key)
 {
-    const PictureFile::Picture picture = PictureFile::read(LaadVelAfbeeldingPad(folder, LaadVelModus::Velletjes, key));
+    if (m_canvas.busy())
+        return commandRunningText();
+    const PictureFile::Picture picture = PictureFile::read(LaadVelAfbeeldingPad(folder, LaadVelModus::Velletjes, key),
+                                                           PictureFile::ReadOptions::exactly(SheetletSize));
     if (const auto parts = splitKey(key)) {
         setPlaatsnaam(parts->Plaatsnaam);
         setJaartal(parts->Jaartal);
@@ -167,17 +173,21 @@ QString SupplementModel::openSheetlet(const ProgramFolder& folder, const QString
     m_pictureTransferred = false;
     m_pagePicture = QImage();
     Q_EMIT changed(Field::Picture);
-    m_canvas.replace(QStringLiteral("Open Velletje"), picture.ok() ? picture.image : emptyCanvas());
+    m_canvas.reset(picture.ok() ? picture.image : emptyCanvas());
     markUnmodified();
     return picture.error;
 }
 
 QStringList SupplementModel::openSupplement(const ProgramFolder& folder, const QString& name)
 {
+    if (m_canvas.busy())
+        return {commandRunningText()};
     QStringList messages;
+    // Text and bitmap of one save, not one of each of two copies of the program saving meanwhile.
+    const SupplementLock lock(folder.path(QString::fromLatin1(SupplementFile::Folder)));
     // The text first: reading it finishes or discards a save that was interrupted, bitmap included.
     const SupplementReadResult read = LeesSupplement(folder, name);
-    if (read.status == ReadStatus::LineTooLong)
+    if (read.status == ReadStatus::LineTooLong || read.status == ReadStatus::TooManyLines)
         messages << supplementReadMessage(read, name);
     setPlaatsnaam(read.Plaatsnaam.value_or(name));
     // The old program stored its placeholder "Nr." when no number was ever entered.
@@ -191,7 +201,7 @@ QStringList SupplementModel::openSupplement(const ProgramFolder& folder, const Q
     QImage picture;
     const QString bitmap = supplementPicturePath(folder, name);
     if (QFileInfo::exists(bitmap)) {
-        const PictureFile::Picture loaded = PictureFile::read(bitmap);
+        const PictureFile::Picture loaded = PictureFile::read(bitmap, PictureFile::ReadOptions::exactly(SheetletSize));
         if (!loaded.ok())
             messages << loaded.error + QStringLiteral(" Het supplement wordt zonder plaatje geopend.");
         picture = loaded.ok() ? CanvasDocument::fitted(loaded.image) : QImage();
@@ -199,7 +209,7 @@ QStringList SupplementModel::openSupplement(const ProgramFolder& folder, const Q
     m_pictureTransferred = !picture.isNull();
     m_pagePicture = picture;
     Q_EMIT changed(Field::Picture);
-    m_canvas.replace(QStringLiteral("Open Supplement"), picture.isNull() ? emptyCanvas() : picture);
+    m_canvas.reset(picture.isNull() ? emptyCanvas() : picture);
     lookUpCatalogue(folder);
     markUnmodified();
     return messages;
@@ -216,6 +226,9 @@ void SupplementModel::lookUpCatalogue(const ProgramFolder& folder)
 
 SaveResult SupplementModel::save(const ProgramFolder& folder)
 {
+    // What a command has half done is never written.
+    if (m_canvas.busy())
+        return {WriteStatus::CommandRunning};
     const SaveResult result = SchrijfSupplement(folder, snapshot());
     if (result.status == WriteStatus::Saved || result.status == WriteStatus::PictureNotRemoved)
         markUnmodified();

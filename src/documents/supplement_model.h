@@ -18,11 +18,6 @@
 #include <QString>
 #include <QStringList>
 
-class SupplementModel;
-
-// The sentence put before the " Nieuw" and " Exit" questions when the design is not saved; empty otherwise.
-QString unsavedWarning(const SupplementModel& model);
-
 class SupplementModel : public QObject
 {
     Q_OBJECT
@@ -70,7 +65,10 @@ public:
     // What is there now counts as saved (after a save or an open, and for the start-up design).
     void markUnmodified();
 
-    // A new, empty supplement; the canvas is cleared as one undo step.
+    // New and the two opens start the canvas with a history of its own: undo never brings back a picture
+    // of the supplement before. None of them, nor a save, runs while a command works on the canvas.
+
+    // A new, empty supplement.
     void startNew();
     // The sheetlet picture Images/key.jpg on the canvas, its year and place from the key and its
     // catalogue record; the page has no picture until it is transferred. Returns an error, or empty.

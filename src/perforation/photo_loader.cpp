@@ -15,14 +15,10 @@ bool isMetafile(const QString& path)
     return file.open(QIODevice::ReadOnly) && MetafileReader::looksLikeMetafile(file.read(6));
 }
 
-PhotoFile loadMetafile(const QString& path, const QString& name)
+PhotoFile loadMetafile(const QString& path)
 {
-    if (!MetafileReader::available())
-        return {QImage(), QStringLiteral("%1 is een Windows Metafile; die kan deze uitgave niet lezen.").arg(name)};
-    QImage image = MetafileReader::read(path, MaximumBytes);
-    if (image.isNull())
-        return {QImage(), QStringLiteral("%1 kan niet worden gelezen.").arg(name)};
-    return {image, QString(), image.size()};
+    const MetafileReader::Result drawn = MetafileReader::read(path);
+    return {drawn.image, drawn.error, drawn.image.size()};
 }
 
 } // namespace
@@ -30,7 +26,7 @@ PhotoFile loadMetafile(const QString& path, const QString& name)
 PhotoFile load(const QString& path, QSize target)
 {
     if (QFileInfo(path).isFile() && isMetafile(path))
-        return loadMetafile(path, QFileInfo(path).fileName());
+        return loadMetafile(path);
     return PictureFile::read(path, PictureFile::ReadOptions::uprightCovering(target));
 }
 

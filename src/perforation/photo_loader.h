@@ -13,8 +13,6 @@ using PhotoFile = PictureFile::Picture;
 
 namespace PhotoLoader {
 
-constexpr qint64 MaximumBytes = PictureFile::MaximumPixels * 4;
-
 // The photo upright; a JPEG decoded no larger than it must be to cover the target size, when one is given
 // (storedSize still tells its size in the file).
 PhotoFile load(const QString& path, QSize target = QSize());

@@ -1,6 +1,7 @@
 #include "printing/contact_sheet.h"
 
 #include "app/picture_file.h"
+#include "documents/open_list.h"
 #include "printing/print_surface.h"
 
 #include <QDir>
@@ -43,9 +44,9 @@ QString fittedCaption(const PrintSurface& surface, const QString& caption)
 
 QImage readSheetlet(const QString& path)
 {
-    // Twice the printed size at 600 dpi is ample for any printer. A picture that
-    // cannot be read leaves its frame empty, with its caption below.
-    return PictureFile::read(path, PictureFile::ReadOptions::within(QSize(1600, 850))).image;
+    // A sheetlet picture is 500 x 260; anything else is refused from its header, before it is decoded. A
+    // picture that cannot be read leaves its frame empty, with its caption below.
+    return PictureFile::read(path, PictureFile::ReadOptions::exactly(SheetletSize)).image;
 }
 
 namespace {

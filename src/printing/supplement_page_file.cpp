@@ -1,8 +1,10 @@
 #include "printing/supplement_page_file.h"
 
 #include "app/picture_file.h"
+#include "documents/open_list.h"
 #include "documents/supplement_commit.h"
 #include "documents/supplement_file.h"
+#include "documents/supplement_lock.h"
 
 #include <QDir>
 #include <QFile>
@@ -43,14 +45,17 @@ SupplementPageFile readSupplementPage(const QString& supPath)
     if (!info.isFile() || !isValidSupplementName(name))
         return {std::nullopt, readMessage({}, supPath)};
     const QString bitmap = supplementPagePicturePath(supPath);
-    SupplementCommit::recover(info.absoluteFilePath(), bitmap);
+    // Text and bitmap of one save; without the lock another copy is saving, and its files are left alone.
+    const SupplementLock lock(info.absolutePath());
+    if (lock.held())
+        SupplementCommit::recover(info.absoluteFilePath(), bitmap);
     const SupplementReadResult reading = readSupplementFile(info.absoluteFilePath());
     if (reading.status == ReadStatus::Missing || reading.status == ReadStatus::TooShort)
         return {std::nullopt, readMessage(reading, supPath)};
     // The picture is optional: a supplement saved without one has no bitmap.
     QImage picture;
     if (QFileInfo::exists(bitmap)) {
-        const PictureFile::Picture read = PictureFile::read(bitmap);
+        const PictureFile::Picture read = PictureFile::read(bitmap, PictureFile::ReadOptions::exactly(SheetletSize));
         if (!read.ok())
             return {std::nullopt, read.error};
         picture = read.image;

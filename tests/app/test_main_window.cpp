@@ -5,11 +5,13 @@
 
 #include "app/file_version.h"
 #include "app/settings_file.h"
+#include "app/ui/qt_interaction.h"
 #include "app/ui/titel.h"
 #include "common/layout_table.h"
 #include "common/main_window_fixture.h"
 
 #include <QAction>
+#include <QTimer>
 #include <QMenuBar>
 #include <QTextBrowser>
 #include <QtTest>
@@ -81,8 +83,8 @@ private Q_SLOTS:
         // clang-format on
     }
 
-    // The menu's Exit asks too, naming an unsaved design; No keeps all, Yes writes the colours the
-    // program holds.
+    // The menu's Exit asks too, offering to save an unsaved design; Annuleren keeps all, Niet bewaren
+    // writes the colours the program holds and ends.
     void exitAsksFirst()
     {
         MainWindowFixture f;
@@ -91,10 +93,26 @@ private Q_SLOTS:
         f.model.setPaginaNr("3");
         f.main->menus().FileExit->trigger();
         QVERIFY(f.main->isVisible() && !f.folder.read(SettingsFile::FileName).contains("77,"));
-        QCOMPARE(f.interaction.texts("question").join('|'),
-                 "Het ontwerp is nog niet bewaard. Wilt u dit programma nu afsluiten?");
-        f.interaction.yesNoAnswers.enqueue(true);
+        QCOMPARE(f.interaction.texts("savefirst").join('|'),
+                 "Het ontwerp is nog niet bewaard. Wilt u het bewaren voordat u het programma afsluit?");
+        f.interaction.saveChoices.enqueue(Interaction::SaveChoice::Discard);
         QVERIFY(f.main->close() && f.folder.read(SettingsFile::FileName).contains("\r\n77,200,240\r\n"));
+    }
+
+    // In Qt's own boxes Enter keeps the work: it saves a design not saved yet, and answers No where Yes would
+    // replace something; Escape cancels.
+    void questionsKeepTheWorkOnEnter()
+    {
+        QtInteraction interaction;
+        const auto press = [](Qt::Key key) {
+            QTimer::singleShot(0, [key] { QTest::keyClick(QApplication::activeModalWidget(), key); });
+        };
+        press(Qt::Key_Return);
+        QCOMPARE(interaction.askSaveFirst(nullptr, "?", " Nieuw"), Interaction::SaveChoice::Save);
+        press(Qt::Key_Escape);
+        QCOMPARE(interaction.askSaveFirst(nullptr, "?", " Nieuw"), Interaction::SaveChoice::Cancel);
+        press(Qt::Key_Return);
+        QVERIFY(!interaction.askYesNo(nullptr, "?", " File exist", Interaction::Icon::Question, Interaction::Default::No));
     }
 
     // 50 percent is a bar of 120 pixels in RGB(0,0,160), 100 clears it and stops the timer; a long warning

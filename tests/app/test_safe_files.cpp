@@ -24,6 +24,8 @@
 #include <QThread>
 #include <QtTest>
 
+#include <thread>
+
 #include <sys/mount.h>
 
 namespace {
@@ -43,11 +45,7 @@ const QList<std::tuple<const char*, qint64, std::function<bool(const ProgramFold
     {"supplement", 10, [](auto& f) { return saveReports(f, false, WriteStatus::TextNotWritten); }},
     {"met plaatje", 10, [](auto& f) { return saveReports(f, true, WriteStatus::TextNotWritten); }},
     {"plaatje", 1000, [](auto& f) { return saveReports(f, true, WriteStatus::PictureNotWritten); }},
-    {"bmp", 10, [](auto& f) { return exportBmp(Picture, f.path("uit.bmp")) == ExportStatus::BmpNotWritten; }},
-    // The temporary bitmap an earlier run left behind must not be taken for the new one.
-    {"jpg", 10, [](auto& f) { return exportJpg(f, Picture, f.path("uit.jpg")) == ExportStatus::BmpNotWritten; }},
-    {"jpg, bitmap te groot", 300000,
-     [](auto& f) { return exportJpg(f, Picture, f.path("uit.jpg")) == ExportStatus::BmpNotWritten; }},
+    {"bmp", 10, [](auto& f) { return !exportPicture(Picture, f.path("uit.bmp"), ExportFormat::Bmp); }},
     {"pdf", 10, [](auto& f) {
          PdfPrintSurface surface(f.path("uit.pdf"));
          return !PrintSupplement(surface, {"Alkmaar", "2301", "2005", {"Kaasmarkt"}, "4", Picture}, 1);
@@ -55,7 +53,7 @@ const QList<std::tuple<const char*, qint64, std::function<bool(const ProgramFold
 
 // The files the writers would replace; a bitmap is a real one, so that a reader would take it.
 const QStringList OldFiles = {"Velinor.ini", "Supplementen/Alkmaar.sup", "Supplementen/Alkmaar.bmp", "uit.bmp",
-                              "uit.jpg",     "mydummy.bmp",              "uit.pdf"};
+                              "uit.pdf"};
 
 // Runs the writers (all, or only those stopped at the first file) between breaking writing and mending
 // it; after each, every file on disk and every old file's content must be as before.
@@ -101,7 +99,6 @@ private Q_SLOTS:
     void everyWriterSurvivesARefusingDisk()
     {
         TestFolder folder;
-        QVERIFY(PictureFile::encode(Picture, "JPEG", PictureExport::JpegQuality)->size() < 300000);
         const SafeFile::Result unknown = PictureFile::write(Picture, folder.path("plaatje.xyz"), "XYZ", -1);
         QVERIFY(!unknown && unknown.reason == "het plaatje kon niet als XYZ worden opgemaakt" &&
                 !QFile::exists(folder.path("plaatje.xyz")));
@@ -143,9 +140,51 @@ private Q_SLOTS:
             const QByteArray now = pair();
             QVERIFY(now == a || now == b);
             ++(now == a ? sawA : sawB);
-            QCOMPARE(QDir(folder.path("Supplementen")).entryList({"*.nieuw", "*.klaar"}, QDir::Files), QStringList());
+            QCOMPARE(QDir(folder.path("Supplementen")).entryList({"*.nieuw", "*.klaar", "*.velinor-*"}, QDir::Files),
+                     QStringList());
         }
         QVERIFY(sawA > 0 && sawB > 0);
+    }
+
+    // A second copy saving the same supplement while the first is between its two files waits for it:
+    // both saves succeed, and the pair on disk is the second copy's (its text, and no picture).
+    void twoCopiesSavingAtOnceTakeTurns()
+    {
+        TestFolder folder;
+        WriteStatus first = WriteStatus::Saved, second = WriteStatus::TextNotWritten;
+        std::thread secondCopy;
+        first = SchrijfSupplement(folder.folder(), {"Delft", "A", "2009", "1", {"A"}, Picture}, [&] {
+                    secondCopy = std::thread([&] {
+                        second = SchrijfSupplement(folder.folder(), {"Delft", "B", "2009", "1", {}, {}}).status;
+                    });
+                    QThread::msleep(300); // ample for a save that does not wait
+                }).status;
+        secondCopy.join();
+        QVERIFY(first == WriteStatus::Saved && second == WriteStatus::Saved);
+        QVERIFY(folder.read("Supplementen/Delft.sup").startsWith("Delft\r\nB\r\n"));
+        QVERIFY(!QFile::exists(folder.path("Supplementen/Delft.bmp")));
+    }
+
+    // A program folder deleted while the program runs is not made again by a save. What a killed write
+    // left behind (the safe writer's own name) is cleared by the next write of the same file once it is
+    // old; nothing else beside it is touched.
+    void goneFoldersAndLeftovers()
+    {
+        TestFolder folder;
+        const ProgramFolder gone(folder.path("weg"));
+        QCOMPARE(SchrijfSupplement(gone, {"Delft", "A", "2009", "1", {}, {}}).status, WriteStatus::ProgramFolderGone);
+        QVERIFY(!QFileInfo::exists(gone.root()));
+        const QStringList files = {"cs.pdf.velinor-Ab12cd", "cs.pdf.velinor-Xy34zw", "cs.pdf.qUcusY", "cs.pdf.oud"};
+        for (const QString& file : files)
+            QVERIFY(folder.write(file, "x"));
+        const QDateTime old = QDateTime::currentDateTime().addSecs(-SafeFile::LeftoverSeconds - 60);
+        for (const QString& file : {files[0], files[2], files[3]}) {
+            QFile left(folder.path(file));
+            QVERIFY(left.open(QIODevice::ReadWrite) && left.setFileTime(old, QFileDevice::FileModificationTime));
+        }
+        QVERIFY(SafeFile::replace(folder.path("cs.pdf"), "pdf"));
+        QCOMPARE(QDir(folder.root()).entryList({"cs.pdf*"}, QDir::Files),
+                 QStringList({"cs.pdf", "cs.pdf.oud", "cs.pdf.qUcusY", "cs.pdf.velinor-Xy34zw"}));
     }
 
     // A new file gets the mode any new file gets; a replaced one keeps its own.
@@ -160,21 +199,42 @@ private Q_SLOTS:
         QCOMPARE(SafeFile::replace(folder.path("geen/map/x"), "x").reason, QStringLiteral("de map bestaat niet"));
     }
 
-    // At most 8192 x 8192 pixels, whatever the name says the file is; a GIF by its screen.
-    void pictureSizeLimit()
+    // Refused before decoding, whatever the name says the file is: more than 8192 x 8192 pixels (a GIF by its
+    // screen); more than the decode limit in memory (a 16-bit PNG, a progressive JPEG's coefficients beside its
+    // output); a file cut short, which the decoders would fill with grey or black; and where a sheetlet's
+    // 500 x 260 is wanted, any other size.
+    void pictureLimits()
     {
         TestFolder folder;
-        const QList<std::pair<QByteArray, QString>> pictures = {
-            {BombPictures::bitmapHeader(8192, 8192), "rand.bmp kan niet worden gelezen."}, // no pixels follow
-            {BombPictures::bitmapHeader(8193, 8192), "rand.bmp is te groot (8193 x 8192 pixels)."},
-            {BombPictures::bitmapHeader(8192, 8193), "rand.bmp is te groot (8192 x 8193 pixels)."},
-            {BombPictures::progressiveJpeg(40000, 40000), "rand.bmp is te groot (40000 x 40000 pixels)."},
+        const QByteArray jpeg = *PictureFile::encode(Picture, "JPEG"), bitmap = *PictureFile::encode(Picture, "BMP");
+        const QString tooLarge = "rand.bmp is te groot (%1 pixels).";
+        const QString cut = "rand.bmp is beschadigd: het bestand houdt op voordat het plaatje af is.";
+        const QString otherSize = "rand.bmp is geen plaatje van 500 x 260 pixels, maar van %1 pixels.";
+        const auto bomb = [](const QString& name) {
+            QFile file(TestFolder::sourceDir() + "/tests/fuzz/corpus/pictures/bomb-" + name);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        const QList<std::tuple<QByteArray, bool, QString>> pictures = {
+            {BombPictures::bitmapHeader(8193, 8192), false, tooLarge.arg("8193 x 8192")},
+            {BombPictures::bitmapHeader(8192, 8193), false, tooLarge.arg("8192 x 8193")},
+            {BombPictures::progressiveJpeg(40000, 40000), false, tooLarge.arg("40000 x 40000")},
             // The header states the first frame (163 x 520) while the picture decodes onto the screen.
-            {QByteArray::fromHex("4749463839612508008d000e002c9d00080006000002000900"),
-             "rand.bmp is te groot (2085 x 36096 pixels)."}};
-        for (const auto& [bytes, error] : pictures) {
+            {QByteArray::fromHex("4749463839612508008d000e002c9d00080006000002000900"), false,
+             tooLarge.arg("2085 x 36096")},
+            {bomb("16bit-8192.png"), false, tooLarge.arg("8192 x 8192")},
+            {BombPictures::progressiveJpeg(8192, 8192), false, tooLarge.arg("8192 x 8192")},
+            {BombPictures::progressiveJpeg(8192, 8192), true, otherSize.arg("8192 x 8192")},
+            {BombPictures::bitmapHeader(501, 260), true, otherSize.arg("501 x 260")},
+            {bitmap.left(60), true, cut},
+            {bitmap.chopped(1), true, cut},
+            {jpeg.chopped(2), true, cut},
+            {bitmap, true, ""},
+            {jpeg, true, ""},
+            {jpeg + "na het einde", true, ""}};
+        for (const auto& [bytes, sheetlet, error] : pictures) {
             QVERIFY(folder.write("rand.bmp", bytes));
-            QCOMPARE(PictureFile::read(folder.path("rand.bmp")).error, error);
+            const auto options = sheetlet ? PictureFile::ReadOptions::exactly({500, 260}) : PictureFile::ReadOptions();
+            QCOMPARE(PictureFile::read(folder.path("rand.bmp"), options).error, error);
         }
     }
 };

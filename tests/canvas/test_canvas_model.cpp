@@ -130,7 +130,7 @@ private Q_SLOTS:
     {
         CanvasDocument d;
         QList<QImage> pictures = {d.image().copy()};
-        QVERIFY(d.replace("Open Velletje", patternPicture(500, 260)));
+        QVERIFY(d.change("Foto", [](QImage& image) { image = patternPicture(500, 260); }));
         pictures << d.image().copy();
         // Two far-apart pixels in one step, one on the top row.
         QVERIFY(d.change("Punten", [](QImage& image) { image.setPixel(20, 0, 0), image.setPixel(480, 250, Fill); }));
@@ -139,7 +139,7 @@ private Q_SLOTS:
         d.surface().line(QPointF(0, 100), QPointF(499, 100), Draw);
         d.endStroke();
         pictures << d.image().copy();
-        QCOMPARE(steps(d), QStringList({"Open Velletje", "Punten", "Tekenen"}));
+        QCOMPARE(steps(d), QStringList({"Foto", "Punten", "Tekenen"}));
         const auto undo = [&](int picture) { return d.undo(), d.image() == pictures[picture]; };
         const auto redo = [&](int picture) { return d.redo(), d.image() == pictures[picture]; };
         QVERIFY(undo(2) && undo(1) && undo(0) && !d.undoStack().canUndo());
@@ -175,7 +175,7 @@ private Q_SLOTS:
     void fittedPicturesAndReset()
     {
         CanvasDocument d;
-        QVERIFY(d.replace("Open", patternPicture(10, 8).convertToFormat(QImage::Format_ARGB32)));
+        QVERIFY(d.reset(patternPicture(10, 8).convertToFormat(QImage::Format_ARGB32)));
         QVERIFY(d.image().format() == QImage::Format_RGB32 && d.image().copy(0, 0, 10, 8) == patternPicture(10, 8));
         QCOMPARE(changedRect(Blank, d.image()), QRect(0, 0, 10, 8));
         QVERIFY(d.change("x", [](QImage& image) { image = filtertest::picture(3, 2, Fill); }));
@@ -187,7 +187,7 @@ private Q_SLOTS:
         QVERIFY(!d.inStroke() && !d.undoStack().canUndo() && d.image() == patternPicture(500, 260));
     }
 
-    // While a command runs, another command, a new picture, an undo, a redo and a reset are all
+    // While a command runs, another command, an undo, a redo and a new picture are all
     // refused: the running command's result and the whole history stand.
     void nothingElseWhileACommandRuns()
     {
@@ -201,8 +201,7 @@ private Q_SLOTS:
             QVERIFY(d.busy());
             d.undo();
             d.redo();
-            nestedAccepted = d.change("b", [](QImage& i) { i.setPixel(3, 3, 0); }) || d.replace("c", Blank);
-            d.reset(Blank);
+            nestedAccepted = d.change("b", [](QImage& i) { i.setPixel(3, 3, 0); }) || d.reset(Blank);
             image.setPixel(4, 4, Fill);
         }));
         QVERIFY(!nestedAccepted && !d.busy() && busy.count() == 2);

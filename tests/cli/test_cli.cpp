@@ -42,7 +42,7 @@ struct Workspace
         folder.write("bom.bmp", BombPictures::bitmapHeader(8193, 8192));
         folder.write("kapot.png", "geen afbeelding");
         folder.write("Kapot.sup", "Kapot\r\n1\r\n2007\r\n1\r\n---\r\n");
-        folder.write("Kapot.bmp", "BM kapot");
+        folder.write("Kapot.bmp", BombPictures::bitmapHeader(500, 260) + "pixels"); // cut short
         folder.write("Data/Perfin.cor", "100,200\r\n");
         folder.write("Data/coordinaten.cor", "100,200,Gouda\r\n,1,Weg\r\n150,250,\"Rijswijk, Zuid-Holland\"\r\n");
         folder.write("Data/plaatsnamen.cat", "Aalten\r\nA\r\namen\r\n't Zandt\r\nAmen\r\n");

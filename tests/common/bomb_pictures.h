@@ -1,7 +1,8 @@
 #pragma once
 
 // Picture files whose header claims far more pixels than the file holds: a few
-// hundred bytes that would make a decoder allocate gigabytes.
+// hundred bytes that would make a decoder allocate gigabytes. The fuzz corpus
+// (tests/fuzz/corpus/pictures/bomb-*) holds more, metafiles among them.
 
 #include <QBuffer>
 #include <QByteArray>

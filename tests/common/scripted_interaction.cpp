@@ -5,10 +5,16 @@ void ScriptedInteraction::message(QWidget*, const QString& text, const QString& 
     shown.append({QStringLiteral("message"), text, title, icon});
 }
 
-bool ScriptedInteraction::askYesNo(QWidget*, const QString& text, const QString& title, Icon icon)
+bool ScriptedInteraction::askYesNo(QWidget*, const QString& text, const QString& title, Icon icon, Default preferred)
 {
-    shown.append({QStringLiteral("question"), text, title, icon});
+    shown.append({QStringLiteral("question"), text, title, icon, preferred});
     return !yesNoAnswers.isEmpty() && yesNoAnswers.dequeue();
+}
+
+Interaction::SaveChoice ScriptedInteraction::askSaveFirst(QWidget*, const QString& text, const QString& title)
+{
+    shown.append({QStringLiteral("savefirst"), text, title, Icon::Warning});
+    return saveChoices.isEmpty() ? SaveChoice::Cancel : saveChoices.dequeue();
 }
 
 QString ScriptedInteraction::openFileName(QWidget*, const QString& title, const QString& folder, const QString&)

@@ -16,15 +16,17 @@ class ScriptedInteraction final : public Interaction
 public:
     struct Shown
     {
-        QString kind;   // "message", "question", "open", "save", "printer", "modal"
+        QString kind;   // "message", "question", "savefirst", "open", "save", "printer", "modal"
         QString text;
         QString title;
         Icon icon = Icon::None;
+        Default preferred = Default::Yes;
     };
 
     // Answers, used in order; a question without a scripted answer gets No,
     // a file dialog gets an empty name (cancelled), a modal window gets Rejected.
     QQueue<bool> yesNoAnswers;
+    QQueue<SaveChoice> saveChoices; // none left: Cancel
     QQueue<QString> fileAnswers;
     QQueue<bool> printerAnswers;
     // Each runs against the dialog while it is "shown" and returns its result code.
@@ -33,7 +35,9 @@ public:
     QList<Shown> shown;
 
     void message(QWidget* parent, const QString& text, const QString& title, Icon icon) override;
-    bool askYesNo(QWidget* parent, const QString& text, const QString& title, Icon icon) override;
+    bool askYesNo(QWidget* parent, const QString& text, const QString& title, Icon icon,
+                  Default preferred = Default::Yes) override;
+    SaveChoice askSaveFirst(QWidget* parent, const QString& text, const QString& title) override;
     QString openFileName(QWidget* parent, const QString& title, const QString& folder, const QString& filter) override;
     QString saveFileName(QWidget* parent, const QString& title, const QString& suggestion, const QString& filter) override;
     bool choosePrinter(QWidget* parent, QPrinter& printer) override;

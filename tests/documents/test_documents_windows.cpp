@@ -7,6 +7,7 @@
 #include "app/ui/main_form.h"
 #include "common/main_window_fixture.h"
 #include "documents/description_lines.h"
+#include "documents/supplement_file.h"
 #include "documents/ui/invoer.h"
 #include "documents/ui/laadvel.h"
 #include "documents/ui/supplement_commands.h"
@@ -14,6 +15,8 @@
 #include "filters/filter_pictures.h"
 
 #include <QAction>
+#include <QTimer>
+#include <QImageReader>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -119,45 +122,129 @@ private Q_SLOTS:
         QVERIFY(f.main->controls().PicImage->pixmap().isNull());
     }
 
-    // New asks first, naming the unsaved design, and No changes nothing; Save asks before replacing a
-    // supplement of the same name, whatever its letter case, and refuses a name that is no file name.
+    // Opening a supplement or a sheetlet and New each start a history of their own: a field entered after
+    // them and Ctrl+Z leave the opened picture (and the field) as they are, so a save cannot write the
+    // picture of the design before. With history of its own, Ctrl+Z still undoes.
+    void undoStaysInItsDocument()
+    {
+        Fixture f(true);
+        const Supplement alkmaar{"Alkmaar", "1", "2005", "4", {}, filtertest::patternPicture(500, 260)};
+        QCOMPARE(SchrijfSupplement(f.folder.folder(), alkmaar).status, WriteStatus::Saved);
+        f.main->show();
+        QVERIFY(QTest::qWaitForWindowActive(f.main.get()));
+        const auto choose = [&](const QString& name) {
+            f.script<LaadVel>([name](LaadVel& d) {
+                d.List1->setCurrentItem(d.List1->findItems(name, Qt::MatchExactly).value(0));
+                QTest::mouseClick(d.OkKnop, Qt::LeftButton);
+            });
+        };
+        const QImage redPicture = filtertest::picture(500, 260, qRgb(255, 0, 0));
+        const auto red = [&] { f.model.canvas().change("Rood", [&](QImage& image) { image = redPicture; }); };
+        const std::function<void()> opens[] = {[&] { choose("Alkmaar"), f.main->menus().FileOpen->trigger(); },
+                                               [&] { choose("2005-Alkmaar"), f.main->controls().OpenKnop->click(); },
+                                               [&] { f.main->menus().FileNew->trigger(); }};
+        for (const auto& open : opens) {
+            red();
+            f.interaction.saveChoices.enqueue(Interaction::SaveChoice::Discard);
+            open();
+            const QImage opened = f.canvas().copy();
+            QVERIFY(opened != redPicture);
+            f.script<Invoer>([](Invoer& d) {
+                d.Text1->setText("2006");
+                QTest::mouseClick(d.OkKnop, Qt::LeftButton);
+            });
+            QTest::mouseDClick(f.child<DoubleClickLabel>("JaartalLabel"), Qt::LeftButton, {}, QPoint(10, 5));
+            QTest::keyClick(f.main.get(), Qt::Key_Z, Qt::ControlModifier);
+            QVERIFY(f.model.Jaartal() == "2006" && f.canvas() == opened);
+        }
+        red();
+        QTest::keyClick(f.main.get(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(f.canvas(), filtertest::picture(500, 260, qRgb(255, 255, 255)));
+    }
+
+    // Save, the exports and Print wait for a long command: pressed in the middle of a perforation, nothing
+    // is written or shown, and the design stays unsaved.
+    void nothingSavedMidCommand()
+    {
+        Fixture f(true);
+        f.main->show();
+        QVERIFY(QTest::qWaitForWindowActive(f.main.get()));
+        f.model.setPlaatsnaam("Zaandam");
+        f.model.transferPicture();
+        const MainMenus& m = f.main->menus();
+        QTimer::singleShot(0, f.main.get(), [&] {
+            QTest::keyClick(f.main.get(), Qt::Key_S, Qt::ControlModifier);
+            QTest::keyClick(f.main.get(), Qt::Key_P, Qt::ControlModifier);
+            for (QAction* action : {m.FileSaveAs[1], m.FileSaveAs[2], m.FileSavePdf[1]})
+                action->trigger();
+        });
+        m.PerforatieKleurVel[1]->trigger();
+        QVERIFY(f.interaction.shown.isEmpty() && f.main->isWindowModified());
+        QVERIFY(!QFileInfo::exists(f.folder.path("Supplementen/Zaandam.sup")));
+        QTest::keyClick(f.main.get(), Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(QFileInfo::exists(f.folder.path("Supplementen/Zaandam.sup")));
+    }
+
+    // New offers to save an unsaved design first; Annuleren changes nothing, Bewaren saves it before the new
+    // design starts, and a save that fails keeps it. Save asks before replacing a supplement of the same name,
+    // whatever its letter case, saying what of it goes; Enter says No.
     void newAndSaveAskFirst()
     {
         Fixture f;
-        QVERIFY(f.folder.write("Supplementen/Delft.sup", "oud"));
+        QVERIFY(f.folder.write("Supplementen/Delft.sup", "oud") && f.folder.write("Supplementen/Delft.bmp", "oud"));
         f.model.setPlaatsnaam("DELFT");
         f.commands().FileNew_Click();
         f.commands().FileSave_Click();
+        QCOMPARE(f.interaction.texts("savefirst"),
+                 QStringList{"Het ontwerp is nog niet bewaard. Wilt u het bewaren voordat u een nieuw Velletje "
+                             "ontwerpt?"});
         QCOMPARE(f.interaction.texts("question"),
-                 QStringList({"Het ontwerp is nog niet bewaard. Wilt u een nieuw Velletje ontwerpen?",
-                              "Bestand 'DELFT' bestaat reeds, overschrijven?"}));
-        QCOMPARE(f.folder.read("Supplementen/Delft.sup"), "oud");
+                 QStringList{"Bestand 'DELFT' bestaat reeds, overschrijven?\n\nDe tekst van het bewaarde supplement "
+                             "wordt vervangen en zijn plaatje verwijderd: op dit ontwerp is nog geen plaatje "
+                             "overgezet."});
+        QCOMPARE(f.interaction.shown.last().preferred, Interaction::Default::No);
+        QCOMPARE(f.folder.read("Supplementen/Delft.sup") + f.folder.read("Supplementen/Delft.bmp"), "oudoud");
+        f.interaction.saveChoices << Interaction::SaveChoice::Save << Interaction::SaveChoice::Save;
         f.interaction.yesNoAnswers.enqueue(true);
-        f.commands().FileSave_Click();
+        f.commands().FileNew_Click();
         QVERIFY(f.folder.read("Supplementen/Delft.sup").startsWith("DELFT\r\n\r\nJaar\r\n1\r\n"));
-        QVERIFY(!f.main->isWindowModified());
+        QVERIFY(!QFile::exists(f.folder.path("Supplementen/Delft.bmp")));
+        QVERIFY(f.model.Plaatsnaam() == "Plaatsnaam" && !f.main->isWindowModified());
         f.model.setPlaatsnaam("../Data/Informatie");
-        f.commands().FileSave_Click();
+        f.commands().FileNew_Click();
         QVERIFY(f.messages().value(0).contains("'../Data/Informatie' kan geen bestandsnaam zijn"));
+        QCOMPARE(f.model.Plaatsnaam(), "../Data/Informatie");
     }
 
+    // An export proposes the supplement's name in a folder that exists, adds the type's extension to a name
+    // typed without it, and asks before replacing a file (Enter says No, and another name is asked). A JPEG
+    // goes straight to its file, whatever the program folder holds.
     void exportAndTotals()
     {
         Fixture f;
         f.model.canvas().reset(filtertest::patternPicture(500, 260));
-        f.interaction.fileAnswers.enqueue(f.folder.path("velletje"));
-        f.commands().FileSaveAs_Click(1);
-        QCOMPARE(QImage(f.folder.path("velletje"), "BMP").convertToFormat(QImage::Format_RGB32),
-                 filtertest::patternPicture(500, 260));
+        f.model.setPlaatsnaam("Delft");
         QVERIFY(QDir().mkpath(f.folder.path("mydummy.bmp/blokkade")));
-        f.interaction.fileAnswers.enqueue(f.folder.path("ander.jpg"));
+        f.interaction.fileAnswers << f.folder.path("velletje") << f.folder.path("velletje") << f.folder.path("ander")
+                                  << f.folder.path("ander.JPEG");
+        f.commands().FileSaveAs_Click(1);
+        f.commands().FileSaveAs_Click(1);
         f.commands().FileSaveAs_Click(2);
+        QCOMPARE(QImage(f.folder.path("velletje.bmp"), "BMP").convertToFormat(QImage::Format_RGB32),
+                 filtertest::patternPicture(500, 260));
+        QVERIFY(QFileInfo::exists(f.folder.path("ander.bmp")));
+        QCOMPARE(QImageReader(f.folder.path("ander.JPEG")).size(), QSize(500, 260));
+        const QString suggested = f.interaction.texts("save").value(0);
+        QVERIFY(suggested.endsWith("/Delft.bmp") && QFileInfo(QFileInfo(suggested).path()).isDir());
+        QCOMPARE(f.interaction.texts("question"),
+                 QStringList{"Het bestand " + f.folder.path("velletje.bmp") + " bestaat al. Overschrijven?"});
+        QCOMPARE(f.interaction.shown.at(2).preferred, Interaction::Default::No);
         QVERIFY(f.folder.write("Data/Informatie.cat",
                                "a\r\n1\r\n2\r\n3\r\n4\r\n5\r\n5 x \x80 0.44\r\n7\r\n8\r\n\x80 12.50\r\n-\r\n"));
         f.commands().BerekenTotaal_Click(1);
         f.commands().BerekenTotaal_Click(2);
         QCOMPARE(f.messages(),
-                 QStringList({"File save not as JPG!", "Catalogusprijs voor deze \n1 velletjes.... € 12,50",
+                 QStringList({"Catalogusprijs voor deze \n1 velletjes.... € 12,50",
                               "Nominale waarde voor de \n1 velletjes..... € 0,44"}));
     }
 };

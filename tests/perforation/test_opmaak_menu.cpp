@@ -43,7 +43,7 @@ private Q_SLOTS:
         }
         // Ending the program in the pause after the first file hole stops the perforation.
         f.main->show();
-        f.interaction.yesNoAnswers.enqueue(true);
+        f.interaction.saveChoices.enqueue(Interaction::SaveChoice::Discard);
         QTimer::singleShot(0, f.main.get(), [&] { f.main->close(); });
         m.PerforatieKleurVel[1]->trigger();
         QVERIFY(waitingEnded());

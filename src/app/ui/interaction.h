@@ -14,13 +14,20 @@ class Interaction
 {
 public:
     enum class Icon { None, Information, Warning, Stop, Question };
+    // The answer Enter gives: Yes, or No where Yes would replace or throw away something.
+    enum class Default { Yes, No };
+    // The answers to a design that is not saved yet.
+    enum class SaveChoice { Save, Discard, Cancel };
 
     virtual ~Interaction() = default;
 
     // A message with an OK button.
     virtual void message(QWidget* parent, const QString& text, const QString& title, Icon icon) = 0;
     // A question with Yes and No; true for Yes.
-    virtual bool askYesNo(QWidget* parent, const QString& text, const QString& title, Icon icon) = 0;
+    virtual bool askYesNo(QWidget* parent, const QString& text, const QString& title, Icon icon,
+                          Default preferred = Default::Yes) = 0;
+    // "Bewaren", "Niet bewaren" or "Annuleren" for a design that is not saved; Enter saves, Escape cancels.
+    virtual SaveChoice askSaveFirst(QWidget* parent, const QString& text, const QString& title) = 0;
     // File dialogs; an empty result means cancelled.
     virtual QString openFileName(QWidget* parent, const QString& title, const QString& folder, const QString& filter) = 0;
     virtual QString saveFileName(QWidget* parent, const QString& title, const QString& suggestion, const QString& filter) = 0;

@@ -13,6 +13,7 @@
 #include "app/wacht.h"
 #include "canvas/ui/pic_edit.h"
 #include "documents/supplement_model.h"
+#include "documents/ui/supplement_commands.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -78,7 +79,10 @@ void Main::updateActions()
     const bool idle = !m_model.canvas().busy();
     for (const char* menu : {"Bewerken", "Perforaties"})
         findChild<QMenu*>(QString::fromLatin1(menu))->menuAction()->setEnabled(idle);
-    for (QAction* action : {m_menus.FileNew, m_menus.FileOpen})
+    // Nothing is saved, exported or printed from a picture a command is still working on.
+    const MainMenus& m = m_menus;
+    for (QAction* action : {m.FileNew, m.FileOpen, m.FileSave, m.FileSaveAs[1], m.FileSaveAs[2], m.FileSavePdf[1],
+                            m.FileSavePdf[2], m.FileSavePdf[3], m.FilePrint})
         action->setEnabled(idle);
     m_controls.OpenKnop->setEnabled(idle);
     m_controls.ConvertKnop->setEnabled(idle);
@@ -162,8 +166,7 @@ void Main::closeEvent(QCloseEvent* event)
 
 bool Main::Form_Unload()
 {
-    if (!m_interaction.askYesNo(this, unsavedWarning(m_model) + QStringLiteral("Wilt u dit programma nu afsluiten?"),
-                                QStringLiteral(" Exit"), Interaction::Icon::Question))
+    if (!m_supplementCommands->mayExit())
         return true;
     // A folder that cannot be written must not keep the program from ending, but the user hears of it.
     if (const SafeFile::Result written = SettingsFile::write(settingsPath(), m_state); !written)

@@ -16,6 +16,7 @@
 
 struct ApplicationState;
 class Interaction;
+class SupplementCommands;
 class SupplementModel;
 class PicEdit;
 class QAction;
@@ -103,6 +104,7 @@ private:
     MainMenus m_menus;
 
     MainControls m_controls;
+    SupplementCommands* m_supplementCommands = nullptr; // asks before the program ends
 
     QTimer* m_clockTimer = nullptr;
     QTimer* m_barTimer = nullptr;

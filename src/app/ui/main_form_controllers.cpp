@@ -77,7 +77,7 @@ void Main::createControllers()
                                         .BerekenTotaal = m.BerekenTotaal,
                                         .OpenKnop = c.OpenKnop,
                                         .Pic = c.Pic};
-    new SupplementCommands(m_model, m_state, m_folder, m_interaction, supplement, this);
+    m_supplementCommands = new SupplementCommands(m_model, m_state, m_folder, m_interaction, supplement, this);
 
     new FilterMenu(canvas, m_state, m_folder,
                    {m.EditConvert, m.EditContrastConvert, m.EditSwap, m.EditFlipConvert, m.EditBordersBreedte,

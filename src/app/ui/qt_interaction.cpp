@@ -30,11 +30,25 @@ void QtInteraction::message(QWidget* parent, const QString& text, const QString&
     box.exec();
 }
 
-bool QtInteraction::askYesNo(QWidget* parent, const QString& text, const QString& title, Icon icon)
+bool QtInteraction::askYesNo(QWidget* parent, const QString& text, const QString& title, Icon icon, Default preferred)
 {
     QMessageBox box(toQt(icon), title, text, QMessageBox::Yes | QMessageBox::No, parent);
-    box.setDefaultButton(QMessageBox::Yes);
+    box.setDefaultButton(preferred == Default::Yes ? QMessageBox::Yes : QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
+}
+
+Interaction::SaveChoice QtInteraction::askSaveFirst(QWidget* parent, const QString& text, const QString& title)
+{
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, parent);
+    QPushButton* save = box.addButton(QStringLiteral("Bewaren"), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(QStringLiteral("Niet bewaren"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("Annuleren"), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == save)
+        return SaveChoice::Save;
+    return box.clickedButton() == discard ? SaveChoice::Discard : SaveChoice::Cancel;
 }
 
 QString QtInteraction::openFileName(QWidget* parent, const QString& title, const QString& folder, const QString& filter)

@@ -67,8 +67,10 @@ void LaadVel::List1_Click()
     if (!item)
         return;
     Image1->resize(Image1->width(), 54);
-    const PictureFile::Picture preview = PictureFile::read(LaadVelAfbeeldingPad(m_folder, m_mode, item->text()),
-                                                           PictureFile::ReadOptions::scaledTo(Image1->size()));
+    // Sheetlet pictures and supplement bitmaps are 500 x 260; another size is not even decoded.
+    const PictureFile::Picture preview =
+        PictureFile::read(LaadVelAfbeeldingPad(m_folder, m_mode, item->text()),
+                          PictureFile::ReadOptions::exactlyScaled(SheetletSize, Image1->size()));
     // A supplement saved without a picture has no bitmap: the preview keeps what it showed.
     if (preview.ok())
         Image1->setPixmap(QPixmap::fromImage(preview.image));

@@ -1,10 +1,12 @@
 #include "documents/ui/supplement_commands.h"
 
 #include "app/application_state.h"
+#include "app/save_path.h"
 #include "app/ui/busy_pointer.h"
 #include "app/ui/double_click_label.h"
 #include "app/ui/interaction.h"
 #include "app/ui/page_preview.h"
+#include "app/ui/save_target.h"
 #include "documents/catalogue.h"
 #include "documents/field_entry.h"
 #include "documents/open_list.h"
@@ -16,8 +18,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QGuiApplication>
-#include <QStandardPaths>
+#include <QFileInfo>
 
 namespace {
 
@@ -61,10 +62,34 @@ void SupplementCommands::warn(const QString& text)
     m_interaction.message(m_window, text, Titel, Interaction::Icon::Warning);
 }
 
+bool SupplementCommands::mayLeaveDesign(const QString& question, const QString& beforeWhat, const QString& title)
+{
+    if (!m_model.isModified())
+        return question.isEmpty() || m_interaction.askYesNo(m_window, question, title, Interaction::Icon::Question);
+    const QString text =
+        QStringLiteral("Het ontwerp is nog niet bewaard. Wilt u het bewaren voordat u %1?").arg(beforeWhat);
+    switch (m_interaction.askSaveFirst(m_window, text, title)) {
+    case Interaction::SaveChoice::Save:
+        return saveSupplement();
+    case Interaction::SaveChoice::Discard:
+        return true;
+    case Interaction::SaveChoice::Cancel:
+        return false;
+    }
+    return false;
+}
+
+bool SupplementCommands::mayExit()
+{
+    return mayLeaveDesign(QStringLiteral("Wilt u dit programma nu afsluiten?"), QStringLiteral("het programma afsluit"),
+                          QStringLiteral(" Exit"));
+}
+
 void SupplementCommands::FileNew_Click()
 {
-    if (!m_interaction.askYesNo(m_window, unsavedWarning(m_model) + QStringLiteral("Wilt u een nieuw Velletje ontwerpen?"),
-                                QStringLiteral(" Nieuw"), Interaction::Icon::Question))
+    if (m_model.canvas().busy()
+        || !mayLeaveDesign(QStringLiteral("Wilt u een nieuw Velletje ontwerpen?"),
+                           QStringLiteral("een nieuw Velletje ontwerpt"), QStringLiteral(" Nieuw")))
         return;
     m_model.startNew();
 }
@@ -85,9 +110,8 @@ void SupplementCommands::showLaadVel(std::uint8_t mode)
     LaadVel dialog(m_folder, LaadVelModusVan(mode), m_interaction, m_window);
     if (m_interaction.showModal(dialog) != QDialog::Accepted || dialog.chosenName().isEmpty())
         return;
-    if (m_model.isModified()
-        && !m_interaction.askYesNo(m_window, unsavedWarning(m_model) + QStringLiteral("Toch openen?"),
-                                   QStringLiteral(" Open"), Interaction::Icon::Question))
+    if (m_model.canvas().busy()
+        || !mayLeaveDesign(QString(), QStringLiteral("'%1' opent").arg(dialog.chosenName()), QStringLiteral(" Open")))
         return;
     BusyPointer busy;
     if (dialog.mode() == LaadVelModus::Supplementen) {
@@ -100,15 +124,32 @@ void SupplementCommands::showLaadVel(std::uint8_t mode)
 
 void SupplementCommands::FileSave_Click()
 {
+    saveSupplement();
+}
+
+// The question before a saved supplement is replaced says what of it goes.
+QString SupplementCommands::replaceQuestion(const QString& name) const
+{
+    QString what = QStringLiteral("De tekst van het bewaarde supplement wordt vervangen door dit ontwerp.");
+    if (m_model.AfbeeldingOvergezet())
+        what = QStringLiteral("De tekst en het plaatje van het bewaarde supplement worden vervangen door dit ontwerp.");
+    else if (QFileInfo::exists(supplementPicturePath(m_folder, name)))
+        what = QStringLiteral("De tekst van het bewaarde supplement wordt vervangen en zijn plaatje verwijderd: op dit "
+                              "ontwerp is nog geen plaatje overgezet.");
+    return QStringLiteral("Bestand '%1' bestaat reeds, overschrijven?\n\n%2").arg(name, what);
+}
+
+bool SupplementCommands::saveSupplement()
+{
     const QString name = m_model.Plaatsnaam();
     if (!isValidSupplementName(name)) {
         warn(saveFailureMessage({WriteStatus::InvalidName}, name));
-        return;
+        return false;
     }
-    if (supplementExists(m_folder, name) &&
-        !m_interaction.askYesNo(m_window, QStringLiteral("Bestand '%1' bestaat reeds, overschrijven?").arg(name),
-                                QStringLiteral(" File exist"), Interaction::Icon::Question))
-        return;
+    if (supplementExists(m_folder, name)
+        && !m_interaction.askYesNo(m_window, replaceQuestion(name), QStringLiteral(" File exist"),
+                                   Interaction::Icon::Question, Interaction::Default::No))
+        return false;
     SaveResult result;
     {
         BusyPointer busy;
@@ -116,27 +157,29 @@ void SupplementCommands::FileSave_Click()
     }
     if (result.status != WriteStatus::Saved)
         warn(saveFailureMessage(result, name));
+    return result.status == WriteStatus::Saved || result.status == WriteStatus::PictureNotRemoved;
 }
 
 void SupplementCommands::FileSaveAs_Click(int index)
 {
-    if (index != 1 && index != 2)
+    if ((index != 1 && index != 2) || m_model.canvas().busy())
         return;
-    const QString filter = index == 1 ? QStringLiteral("Bitmap (*.bmp)") : QStringLiteral("Jpg format (*.jpg)");
-    // An empty name in the user's documents, not the program's working folder.
-    const QString path = m_interaction.saveFileName(
-        m_window, QStringLiteral("Velletje Opslaan als..."),
-        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), filter);
-    if (path.isEmpty())
+    const auto format = ExportFormat(index);
+    const QStringList extensions = PictureExport::extensions(format);
+    const SaveTarget target{QStringLiteral("Velletje Opslaan als..."), QStringLiteral(" Velletje Opslaan als"),
+                            index == 1 ? QStringLiteral("Bitmap (*.bmp)") : QStringLiteral("Jpg format (*.jpg)"),
+                            extensions};
+    const std::optional<QString> path =
+        askSaveTarget(m_interaction, m_window, target,
+                      SavePath::suggestion(m_model.Plaatsnaam(), QStringLiteral("Velletje"), extensions.value(0)));
+    if (!path)
         return;
-    const QImage picture = m_model.canvas().image().copy();
-    const ExportResult result = index == 1 ? exportBmp(picture, path) : exportJpg(m_folder, picture, path);
-    if (result == ExportStatus::Exported)
+    const SafeFile::Result written = exportPicture(m_model.canvas().image(), *path, format);
+    if (written)
         return;
-    // The old program's own message when not even the temporary bitmap could be written.
-    warn(index == 2 && result == ExportStatus::BmpNotWritten
-             ? QStringLiteral("File save not as JPG!")
-             : QStringLiteral("Het plaatje kon niet worden opgeslagen als '%1': %2.").arg(path, result.reason));
+    const QString why = SafeFile::failureText(QFileInfo(*path).fileName(), written);
+    // The old program's own message for a JPEG that was not written, now with the reason.
+    warn(format == ExportFormat::Jpg ? QStringLiteral("File save not as JPG!\n\n") + why : why);
 }
 
 void SupplementCommands::BerekenTotaal_Click(int index)

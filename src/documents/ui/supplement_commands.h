@@ -41,6 +41,9 @@ public:
     SupplementCommands(SupplementModel& model, ApplicationState& state, ProgramFolder folder,
                        Interaction& interaction, const SupplementControls& controls, QWidget* window);
 
+    // Whether the program may end: asks first, and offers to save a design that is not saved.
+    bool mayExit();
+
 public Q_SLOTS:
     void FileNew_Click();
     void FileOpen_Click();
@@ -60,6 +63,13 @@ private:
     void connectControls(const SupplementControls& controls);
     void showLaadVel(std::uint8_t mode);
     void warn(const QString& text);
+    // Saves the supplement under its place name, asking first before one is replaced; true when saved.
+    bool saveSupplement();
+    QString replaceQuestion(const QString& name) const;
+    // Whether the design may give way to another or to the end of the program. A saved design gives way
+    // after question (none: at once); one not saved after the user saved it ("Bewaren") or let it go
+    // ("Niet bewaren"). Enter saves it.
+    bool mayLeaveDesign(const QString& question, const QString& beforeWhat, const QString& title);
 
     SupplementModel& m_model;
     ApplicationState& m_state;

@@ -78,7 +78,7 @@ void TekstForm::Text1_Change()
 void TekstForm::NewKnop_Click()
 {
     if (m_interaction.askYesNo(this, QStringLiteral("Wilt u een nieuwe tekst invoeren?"), QStringLiteral(" Nieuw"),
-                               Interaction::Icon::Question))
+                               Interaction::Icon::Question, Interaction::Default::No))
         Text1->clear();
 }
 

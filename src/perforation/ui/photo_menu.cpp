@@ -3,6 +3,7 @@
 #include "app/application_state.h"
 #include "app/ui/busy_pointer.h"
 #include "app/ui/interaction.h"
+#include "app/wacht.h"
 #include "canvas/canvas_document.h"
 #include "perforation/photo_loader.h"
 
@@ -51,18 +52,19 @@ PhotoMenu::PhotoMenu(CanvasDocument& canvas, ApplicationState& state, Interactio
     }
 }
 
-std::optional<QImage> PhotoMenu::askPicture(const QString& filter, QSize target)
+QString PhotoMenu::askPath(const QString& filter)
+{
+    // The folder of the last photo, or else the user's pictures, never the program's working folder.
+    const QString folder = m_state.BeeldBestand.isEmpty()
+                               ? QStandardPaths::writableLocation(QStandardPaths::PicturesLocation)
+                               : QFileInfo(m_state.BeeldBestand).absolutePath();
+    return m_interaction.openFileName(m_window, QStringLiteral("Foto openen"), folder, filter);
+}
+
+std::optional<QImage> PhotoMenu::load(const QString& path, QSize target)
 {
     ApplicationState& state = m_state;
-    // The folder of the last photo, or else the user's pictures, never the program's working folder.
-    const QString folder = state.BeeldBestand.isEmpty()
-                               ? QStandardPaths::writableLocation(QStandardPaths::PicturesLocation)
-                               : QFileInfo(state.BeeldBestand).absolutePath();
-    const QString path = m_interaction.openFileName(m_window, QStringLiteral("Foto openen"), folder, filter);
-    if (path.isEmpty())
-        return std::nullopt;
-    BusyPointer busy;
-    const PhotoFile photo = PhotoLoader::load(path, target);
+    const PhotoFile photo = runWhileWaiting([path, target] { return PhotoLoader::load(path, target); });
     if (!photo.ok()) {
         m_status.ToonInfo(photo.error, 1);
         return std::nullopt;
@@ -76,14 +78,20 @@ std::optional<QImage> PhotoMenu::askPicture(const QString& filter, QSize target)
 
 void PhotoMenu::FotoLaden(double x1, double y1, double x2, double y2)
 {
-    const std::optional<QImage> picture =
-        askPicture(PhotoFileFilter, PhotoFrames::stretchTarget(x1, y1, x2, y2).size());
-    if (!picture)
+    const QString path = askPath(PhotoFileFilter);
+    if (path.isEmpty())
         return;
     BusyPointer busy;
-    m_canvas.change(
-        QStringLiteral("Foto"), [&](QImage& canvas) { PhotoFrames::stretchInto(canvas, x1, y1, x2, y2, *picture); });
-    Q_EMIT photoPlaced();
+    bool placed = false;
+    // Reading the photo is part of the command, so nothing else changes the canvas, or saves it, meanwhile.
+    m_canvas.change(QStringLiteral("Foto"), [&](QImage& canvas) {
+        if (const std::optional<QImage> picture = load(path, PhotoFrames::stretchTarget(x1, y1, x2, y2).size())) {
+            PhotoFrames::stretchInto(canvas, x1, y1, x2, y2, *picture);
+            placed = true;
+        }
+    });
+    if (placed)
+        Q_EMIT photoPlaced();
 }
 
 void PhotoMenu::placeInFrames(PhotoLayout layout, int index)
@@ -91,12 +99,13 @@ void PhotoMenu::placeInFrames(PhotoLayout layout, int index)
     if (index != 1 && index != 2)
         return;
     const auto size = PhotoSize(index);
-    const std::optional<QImage> picture = askPicture(FramePhotoFilter, PhotoFrames::photoRect({}, size).size());
-    if (!picture)
+    const QString path = askPath(FramePhotoFilter);
+    if (path.isEmpty())
         return;
     BusyPointer busy;
     m_canvas.change(QStringLiteral("Foto's invoegen"), [&](QImage& canvas) {
-        PhotoFrames::placeInFrames(canvas, *picture, layout, size);
+        if (const std::optional<QImage> picture = load(path, PhotoFrames::photoRect({}, size).size()))
+            PhotoFrames::placeInFrames(canvas, *picture, layout, size);
     });
 }
 

@@ -49,9 +49,11 @@ public Q_SLOTS:
     void PerforatieBlokFotos_Click(int index);
 
 private:
-    // The file dialog, the reading and the loaded-picture state; empty when cancelled or unreadable. The
-    // photo is decoded no larger than it must be to cover the target it will be stretched to.
-    std::optional<QImage> askPicture(const QString& filter, QSize target);
+    // The file dialog; empty when cancelled.
+    QString askPath(const QString& filter);
+    // The reading, on a thread of its own while the window answers, and the loaded-picture state; empty when
+    // unreadable. The photo is decoded no larger than it must be to cover the target it will be stretched to.
+    std::optional<QImage> load(const QString& path, QSize target);
     void placeInFrames(PhotoLayout layout, int index);
 
     CanvasDocument& m_canvas;

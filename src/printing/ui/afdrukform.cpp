@@ -1,14 +1,15 @@
 #include "printing/ui/afdrukform.h"
 
 #include "app/ui/busy_pointer.h"
+#include "app/save_path.h"
 #include "app/ui/interaction.h"
+#include "app/ui/save_target.h"
 #include "app/wacht.h"
 #include "printing/catalogue_list.h"
 #include "printing/contact_sheet.h"
 #include "printing/pdf_print_surface.h"
 #include "printing/print_surface.h"
 #include "printing/progress_sweep.h"
-#include "printing/ui/pdf_target.h"
 #include "printing/ui/printer_print_surface.h"
 
 #include <QApplication>
@@ -164,19 +165,21 @@ void AfdrukForm::OkKnop_Click()
         !question.isEmpty() &&
         !m_interaction.askYesNo(this, question, QStringLiteral(" Afdrukken"), Interaction::Icon::Question))
         return;
-    printJob([this](PrintSurface& surface, int copies) { return PrintSupplement(surface, m_page(), copies); });
+    printJob([this](PrintSurface& surface, int copies) { return PrintSupplement(surface, m_page(), copies); },
+             m_page().Plaatsnaam);
 }
 
 void AfdrukForm::VelKnop_Click()
 {
-    printJob([this](PrintSurface& surface, int copies) { return PrintVelletjes(surface, sheetlets(), copies); });
+    printJob([this](PrintSurface& surface, int copies) { return PrintVelletjes(surface, sheetlets(), copies); },
+             QStringLiteral("Velletjes"));
 }
 
 void AfdrukForm::LijstKnop_Click()
 {
     printJob([this](PrintSurface& surface, int copies) {
         return PrintLijst(surface, readCatalogueEntries(m_folder), copies);
-    });
+    }, QStringLiteral("Lijst gegevens"));
 }
 
 void AfdrukForm::CancelKnop_Click()
@@ -197,7 +200,7 @@ bool AfdrukForm::voortgang()
     return true;
 }
 
-void AfdrukForm::printJob(const PrintLayout& job)
+void AfdrukForm::printJob(const PrintLayout& job, const QString& name)
 {
     if (m_preview->isChecked()) {
         showPreview(job);
@@ -206,7 +209,7 @@ void AfdrukForm::printJob(const PrintLayout& job)
     // Where the job goes is settled before the sweep.
     std::optional<QString> pdf;
     if (m_printer.outputFormat() == QPrinter::PdfFormat && !m_printer.outputFileName().isEmpty()) {
-        pdf = confirmPdfPath(m_interaction, this, m_printer.outputFileName());
+        pdf = confirmSaveTarget(m_interaction, this, SaveTarget::pdf(), m_printer.outputFileName());
         if (!pdf)
             return;
     } else if (m_printer.printerName().isEmpty()) {
@@ -216,9 +219,8 @@ void AfdrukForm::printJob(const PrintLayout& job)
                                                    "Als PDF-bestand bewaren?"),
                                     QStringLiteral(" Afdrukken"), Interaction::Icon::Question))
             return;
-        pdf = confirmPdfPath(m_interaction, this,
-                             m_interaction.saveFileName(this, QStringLiteral("Opslaan als PDF"), QString(),
-                                                        QStringLiteral("PDF (*.pdf)")));
+        pdf = askSaveTarget(m_interaction, this, SaveTarget::pdf(),
+                            SavePath::suggestion(name, QStringLiteral("Velinor"), QStringLiteral("pdf")));
         if (!pdf)
             return;
     }

@@ -52,7 +52,8 @@ private:
     QLabel* addLabel(const QString& name, const QString& text, int left, int top);
     QPushButton* addButton(const QString& name, const QString& text, QRect twips);
     bool voortgang();   // false when cancelled or the program is ending
-    void printJob(const PrintLayout& job);
+    // name: what a PDF of the job is called at first.
+    void printJob(const PrintLayout& job, const QString& name);
     void showPreview(const PrintLayout& job);
     QStringList sheetlets() const;
 

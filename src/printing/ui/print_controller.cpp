@@ -1,17 +1,17 @@
 #include "printing/ui/print_controller.h"
 
+#include "app/save_path.h"
 #include "app/ui/interaction.h"
+#include "app/ui/save_target.h"
 #include "documents/supplement_model.h"
 #include "printing/catalogue_list.h"
 #include "printing/catalogue_records.h"
 #include "printing/contact_sheet.h"
 #include "printing/pdf_print_surface.h"
 #include "printing/ui/afdrukform.h"
-#include "printing/ui/pdf_target.h"
 
 #include <QAction>
 #include <QPrinter>
-#include <QStandardPaths>
 
 PrintController::PrintController(const SupplementModel& model, ProgramFolder folder, Interaction& interaction,
                                  QAction* FilePrint, QAction* FileSetupPrinter,
@@ -40,6 +40,9 @@ QPrinter& PrintController::printer()
 
 void PrintController::FilePrint_Click()
 {
+    // Never half a picture: a command still working on the canvas is waited for (the entries are off meanwhile).
+    if (m_model.canvas().busy())
+        return;
     // The page as it is when a job starts: the supplement's fields with the canvas picture.
     const auto pageOf = [this] { return albumPageOf(m_model.snapshot(), m_model.canvas().image()); };
     AfdrukForm form(pageOf, m_folder, printer(), m_interaction, m_window);
@@ -54,6 +57,8 @@ void PrintController::FileSetupPrinter_Click()
 
 void PrintController::FileSavePdf_Click(int index)
 {
+    if (m_model.canvas().busy())
+        return;
     PrintLayout layout;
     QString name;
     switch (index) {
@@ -82,12 +87,9 @@ void PrintController::FileSavePdf_Click(int index)
     default:
         return;
     }
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString suggestion = (documents.isEmpty() ? m_folder.root() : documents) + QLatin1Char('/') + name
-                               + QStringLiteral(".pdf");
-    const std::optional<QString> path = confirmPdfPath(
-        m_interaction, m_window,
-        m_interaction.saveFileName(m_window, QStringLiteral("Opslaan als PDF"), suggestion, QStringLiteral("PDF (*.pdf)")));
+    const std::optional<QString> path =
+        askSaveTarget(m_interaction, m_window, SaveTarget::pdf(),
+                      SavePath::suggestion(name, QStringLiteral("Velinor"), QStringLiteral("pdf")));
     if (!path)
         return;
     if (const PdfResult result = printPdf(*path, 1, layout); !result.ok)
