@@ -5,6 +5,7 @@
 
 #include <QStringList>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -57,11 +58,13 @@ CatalogueTotal TotaalCatalogusprijs(const ProgramFolder& folder)
 {
     CatalogueTotal result;
     const QStringList lines = catalogueLines(folder);
-    // Every record that starts counts; the price is its tenth line after the currency sign and blank.
+    // Every record that starts counts, one cut short too, but empty lines after the last are no record. The
+    // price is the tenth line, after the currency sign and blank.
     for (qsizetype start = 0; start < lines.size(); start += CatalogueFile::RecordLines) {
-        const qsizetype priceLine = start + 9;
-        if (priceLine < lines.size())
-            result.total += amountOf(lines.at(priceLine).mid(2));
+        const QStringList record = lines.mid(start, CatalogueFile::RecordLines);
+        if (std::all_of(record.begin(), record.end(), [](const QString& line) { return line.trimmed().isEmpty(); }))
+            continue;
+        result.total += amountOf(record.value(9).mid(2));
         ++result.count;
     }
     return result;
@@ -73,10 +76,12 @@ CatalogueTotal TotaalNominaal(const ProgramFolder& folder)
     for (const QString& line : catalogueLines(folder)) {
         if (!line.startsWith(QLatin1String("5 x")))
             continue;
-        // The amount is the last four characters. A line too short to hold four
-        // characters after "5 x" has no amount; its last four would be the prefix's "5".
+        // The amount of one stamp is the last four characters; the sheetlet is worth its five stamps, as the
+        // line says. A line too short to hold four characters after "5 x" has no amount; its last four would
+        // be the prefix's "5".
+        constexpr int Stamps = 5;
         if (line.size() >= 7)
-            result.total += amountOf(line.right(4));
+            result.total += Stamps * amountOf(line.right(4));
         ++result.count;
     }
     return result;

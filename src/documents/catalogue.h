@@ -39,8 +39,8 @@ struct CatalogueTotal
 // included); a later record with the same key wins. Amounts show a decimal comma.
 CatalogueInfo LeesInformatie(const ProgramFolder& folder, const QString& key);
 
-// The catalogue prices (line 10 of each record) and the nominal values (every line
-// that begins with "5 x") added up.
+// The catalogue prices (line 10 of each record) and the face values of the sheetlets
+// (every line that begins with "5 x": five stamps of the amount it ends in) added up.
 CatalogueTotal TotaalCatalogusprijs(const ProgramFolder& folder);
 CatalogueTotal TotaalNominaal(const ProgramFolder& folder);
 

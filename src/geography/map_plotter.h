@@ -3,13 +3,17 @@
 // One plotting run over the map picture: each place gets a white dot with a
 // black rim, its running number in bold white over a black shadow, and a
 // line in the list of places, which fills a first column from (418, 22) and
-// moves to a second column from (518, 22) at place 34.
+// moves to a second column from (518, 22) at place 34. A number goes up and
+// to the right of its dot, or, where an earlier number stands there, to the
+// first other corner that is free.
 
 #include "geography/map_places.h"
 
 #include <QFont>
 #include <QImage>
+#include <QList>
 #include <QPoint>
+#include <QRectF>
 #include <QString>
 
 class MapPlotter
@@ -53,4 +57,5 @@ private:
     QImage& m_map;
     int m_number = 1;
     QPoint m_list = FirstColumn;
+    QList<QRectF> m_numbers; // the numbers drawn so far in this run, shadow included
 };

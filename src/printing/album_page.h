@@ -1,7 +1,8 @@
 #pragma once
 
 // The album page of the current supplement: title, place name, the canvas
-// picture in a double frame, catalogue number, year, description and page number.
+// picture in a double frame, catalogue number, year, description and page
+// number. A description longer than the page holds goes on continuation pages.
 
 #include <QImage>
 #include <QString>
@@ -29,8 +30,14 @@ inline constexpr double PictureX = 1725, PictureY = 2325, PictureWidth = 8175, P
 inline constexpr double NumberX = 1620, YearX = 9390, NumberY = 6810;
 inline constexpr double LineX = 1560, LineY = 7800, LineSpacing = 300;
 inline constexpr double PageX = 10590, PageY = 15450;
-// The description lines the page holds above the page number; more run into it and off the page.
+// The description lines the page holds above the page number.
 inline constexpr int FittingLines = int((PageY - LineY) / LineSpacing);
+// A continuation page holds the lines that did not fit from where the picture stands on the first.
+inline constexpr double ContinuationLineY = PictureY;
+inline constexpr int ContinuationLines = int((PageY - ContinuationLineY) / LineSpacing);
+// The place name is made smaller until it fits the frame's width, down to the smallest size.
+inline constexpr double PlaceWidth = 8450;
+inline constexpr double PlaceSize = 20, SmallestPlaceSize = 8;
 
 } // namespace AlbumPage
 
@@ -40,5 +47,5 @@ SupplementPage albumPageOf(const Supplement& supplement, const QImage& picture);
 // The question to ask before printing a description longer than the page holds; empty when it fits.
 QString overflowQuestion(const SupplementPage& page);
 
-// Prints the album page as one document; false when the device failed.
+// Prints the album page, and its continuation pages, as one document; false when the device failed.
 bool PrintSupplement(PrintSurface& surface, const SupplementPage& page, int copies);

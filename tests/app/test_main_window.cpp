@@ -5,6 +5,7 @@
 
 #include "app/file_version.h"
 #include "app/settings_file.h"
+#include "app/ui/page_preview.h"
 #include "app/ui/qt_interaction.h"
 #include "app/ui/titel.h"
 #include "common/layout_table.h"
@@ -52,6 +53,14 @@ private Q_SLOTS:
         QTest::mouseClick(titel.findChild<QLabel*>("Label1"), Qt::LeftButton);
         QCOMPARE(QList<QRgb>({titel.strip().pixel(239, 0), titel.strip().pixel(0, 12)}),
                  QList<QRgb>({qRgb(250, 0, 0), qRgb(0, 0, 130)}));
+        // Return, Space and Escape are the keyboard's click.
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space, Qt::Key_Escape}) {
+            Titel keyed(f.folder.folder(), f.interaction);
+            keyed.setAnimationPause(0.0f, 0.0f);
+            QSignalSpy started(&keyed, &Titel::started);
+            QTest::keyClick(&keyed, key);
+            QCOMPARE(started.count(), 1);
+        }
     }
 
     // The page preview and the read-outs as the program starts; the canvas is 500 x 260 pixels.
@@ -97,6 +106,40 @@ private Q_SLOTS:
                  "Het ontwerp is nog niet bewaard. Wilt u het bewaren voordat u het programma afsluit?");
         f.interaction.saveChoices.enqueue(Interaction::SaveChoice::Discard);
         QVERIFY(f.main->close() && f.folder.read(SettingsFile::FileName).contains("\r\n77,200,240\r\n"));
+    }
+
+    // Text stays readable on whatever colours were chosen: the panel's captions, status line, clock and
+    // catalogue values on a dark panel colour; the page's labels on the page in a dark desktop theme. And every
+    // text of the window is whole in a larger desktop font: no label cut short or covered by a later one.
+    void textReadableAndWhole()
+    {
+        QPalette dark;
+        dark.setColor(QPalette::Window, Qt::black);
+        dark.setColor(QPalette::WindowText, Qt::white);
+        QApplication::setPalette(dark);
+        QApplication::setFont(QFont("Arial", 11));
+        MainWindowFixture f;
+        f.main->ZetVensterKleur(20, 30, 70);
+        f.main->ToonInfo("Let op", 1);
+        f.main->show();
+        const QColor page = f.main->controls().Pic->background(), panel(20, 30, 70);
+        for (const auto& [name, background] : {std::pair("InfoLabel", panel), {"KlokLabel", panel}, {"Infolab0", panel},
+                                               {"CoorLabel", panel}, {"TitelLabel", page}, {"PlaatsLabel", page}}) {
+            const QColor text = f.child<QWidget>(name)->palette().color(QPalette::WindowText);
+            QVERIFY2(std::abs(qGray(text.rgb()) - qGray(background.rgb())) > 100, name);
+        }
+        for (QLabel* label : f.main->findChildren<QLabel*>()) {
+            if (!label->isVisible() || label->text().isEmpty() || label->wordWrap())
+                continue;
+            const QRect text(label->pos(), label->sizeHint());
+            QVERIFY2(label->width() >= text.width() && label->height() >= text.height(), qPrintable(label->text()));
+            const QObjectList siblings = label->parentWidget()->children();
+            for (qsizetype i = siblings.indexOf(label) + 1; i < siblings.size(); ++i)
+                if (auto* other = qobject_cast<QWidget*>(siblings.at(i)); other && other->isVisible())
+                    QVERIFY2(!other->geometry().intersects(text), qPrintable(label->text()));
+        }
+        QApplication::setPalette(QPalette());
+        QApplication::setFont(QFont("Arial", 9));
     }
 
     // In Qt's own boxes Enter keeps the work: it saves a design not saved yet, and answers No where Yes would

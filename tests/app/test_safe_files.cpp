@@ -216,7 +216,6 @@ private Q_SLOTS:
         };
         const QList<std::tuple<QByteArray, bool, QString>> pictures = {
             {BombPictures::bitmapHeader(8193, 8192), false, tooLarge.arg("8193 x 8192")},
-            {BombPictures::bitmapHeader(8192, 8193), false, tooLarge.arg("8192 x 8193")},
             {BombPictures::progressiveJpeg(40000, 40000), false, tooLarge.arg("40000 x 40000")},
             // The header states the first frame (163 x 520) while the picture decodes onto the screen.
             {QByteArray::fromHex("4749463839612508008d000e002c9d00080006000002000900"), false,

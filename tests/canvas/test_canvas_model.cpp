@@ -305,12 +305,6 @@ private Q_SLOTS:
         QVERIFY(c.document.surface().point(QPointF(500, 5)) == -1 && c.document.undoStack().count() == 1);
     }
 
-    void hints()
-    {
-        QCOMPARE(ToolBox::hint(1), "Tekenen van kromme lijnen in de tekenkleur.");
-        QVERIFY(ToolBox::hint(12).startsWith("Selecteer") && ToolBox::hint(0).isEmpty() && ToolBox::hint(13).isEmpty());
-    }
-
     // Four-connected over exactly one colour, through the last pixel of a span, upwards and to both
     // edges, and never past them: the picture lies between two white rows that must stay white.
     void floodFill()

@@ -8,6 +8,7 @@
 #include "canvas/ui/text_panel.h"
 #include "common/main_window_fixture.h"
 #include "common/pixels.h"
+#include "documents/ui/laadvel.h"
 #include "filters/filter_pictures.h"
 
 #include <QAction>
@@ -262,6 +263,39 @@ private Q_SLOTS:
         w.panel.AchtergrondKnop_Click();
         QVERIFY(countColour(w.canvas(), Draw) == 500 * 260 && int(w.state.Gereedschap) == 0 && w.undo().count() == 3);
         QCOMPARE(w.interaction.texts("open").last(), QFileInfo(m_photo).absolutePath());
+    }
+
+    // After a field entry and a cancelled open dialog no tool is selected, and marker and hint say so. After
+    // Open Velletje the keys go to a control the user sees: none reach the closed text panel, and Tab never
+    // stops on a hidden control.
+    void modeAndFocusFollowWhatIsShown()
+    {
+        CanvasWindow w;
+        QVERIFY(filtertest::picture(500, 260, Draw).save(w.folder.path("Images/2005-Alkmaar.jpg")));
+        w.main->show();
+        QVERIFY(QTest::qWaitForWindowActive(w.main.get()));
+        w.main->menus().EditKnoppen->trigger();
+        for (const bool fieldEntry : {true, false}) { // each answered Cancel
+            QTest::mouseClick(w.child<QWidget>("Knop1"), Qt::LeftButton);
+            if (fieldEntry)
+                QTest::mouseDClick(w.child<QWidget>("PagLabel"), Qt::LeftButton, {}, QPoint(5, 5));
+            else
+                QTest::mouseClick(w.child<QWidget>("OpenKnop"), Qt::LeftButton);
+            QVERIFY(w.child<QWidget>("KnopPijl")->isHidden() && w.text("InfoLabel") == "Informatie...");
+        }
+        w.interaction.modalScripts.enqueue([](QDialog& dialog) {
+            static_cast<LaadVel&>(dialog).OkKnop_Click(); // the first sheetlet
+            return dialog.result();
+        });
+        QTest::mouseClick(w.child<QWidget>("OpenKnop"), Qt::LeftButton);
+        QCOMPARE(w.text("InfoLabel"), "2005-Alkmaar");
+        QTest::keyClicks(QApplication::focusWidget(), "abc");
+        QCOMPARE(w.child<QLineEdit>("Text1")->text(), "Voorbeeld");
+        for (int tab = 0; tab < 40; ++tab) {
+            QWidget* focus = QApplication::focusWidget();
+            QVERIFY2(focus && !focus->visibleRegion().isEmpty(), qPrintable(focus ? focus->objectName() : ""));
+            QTest::keyClick(focus, Qt::Key_Tab);
+        }
     }
 };
 

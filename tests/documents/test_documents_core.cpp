@@ -83,7 +83,8 @@ private Q_SLOTS:
                      "3101|" + QString(256, 'o') + "|12-03-2005|450.000|x|13½ : 14|144 x 75 mm|x|1");
     }
 
-    // Prices: count x total, nominal values: count x total.
+    // Prices: count x total, face values: count x total of five stamps each. Empty lines after the last record
+    // are no record.
     void catalogueTotals()
     {
         TestFolder folder;
@@ -96,8 +97,8 @@ private Q_SLOTS:
             return text(TotaalCatalogusprijs(folder.folder())) + ", " + text(TotaalNominaal(folder.folder()));
         };
         QCOMPARE(totals({}), "0 x 0.00, 0 x 0.00");
-        QCOMPARE(totals(record("a", "1", "\x80 12.50", "5 x \x80 0.44") + record("b", "2", "\x80 12.50")),
-                 "2 x 25.00, 2 x 0.83");
+        QCOMPARE(totals(record("a", "1", "\x80 12.50", "5 x \x80 0.44") + record("b", "2", "\x80 12.50") + "\r\n \r\n"),
+                 "2 x 25.00, 2 x 4.15");
         // "12.75" loses its "12" with the two characters of sign and blank; a billion or more is damage;
         // a last record cut short before its price still counts.
         QByteArray prices;
@@ -106,7 +107,7 @@ private Q_SLOTS:
         QCOMPARE(totals(prices + QByteArray("x\r\n").repeated(9)), "6 x 1000000012.25, 0 x 0.00");
         // Any line that begins with "5 x" counts, its amount the last four characters; too short a line gives nothing.
         QCOMPARE(totals("5 x \x80 0.44\r\n5 x 1234560.44\r\nniets\r\nx 5 x 0.44\r\n5 x 1\r\n5 x\r\n5 x 0.4\r\n"),
-                 "1 x 0.00, 5 x 1.28");
+                 "1 x 0.00, 5 x 6.40");
     }
 
     // Both lists are sorted without regard to case and without extensions.

@@ -7,7 +7,6 @@
 #include "app/ui/main_form.h"
 #include "common/main_window_fixture.h"
 #include "documents/description_lines.h"
-#include "documents/supplement_file.h"
 #include "documents/ui/invoer.h"
 #include "documents/ui/laadvel.h"
 #include "documents/ui/supplement_commands.h"
@@ -90,26 +89,31 @@ private Q_SLOTS:
             for (QTextBlock block = d.Text1->document()->begin(); block.isValid(); block = block.next())
                 displayed += block.layout()->lineCount();
             QCOMPARE(d.Label1->text() + d.PasLabel->text(),
-                     QStringLiteral("Regels : %1Op het albumblad passen 25 regels.").arg(displayed));
+                     QStringLiteral("Regels : %1Op het albumblad passen 25 regels; de rest komt op een vervolgblad.")
+                         .arg(displayed));
             QTest::mouseClick(d.OkKnop, Qt::LeftButton);
         });
         QTest::mouseDClick(f.main->controls().OmschrijfLabel->viewport(), Qt::LeftButton);
         QCOMPARE(f.interaction.texts("question"), QStringList{"Wilt u een nieuwe tekst invoeren?"});
-        QVERIFY(f.messages().value(0).startsWith("De omschrijving telt 100 regels"));
+        QVERIFY(f.messages().value(0).startsWith("De omschrijving telt 100 regels; een supplement bewaart er "
+                                                  "hoogstens 99."));
         QVERIFY(f.messages().value(1).startsWith("Het teken ń kan niet"));
         QCOMPARE(f.model.OmschrijvingRegels(), GetTextBoxZeilen(paragraph) << "slot");
         QCOMPARE(f.model.AantalRegels(), displayed);
     }
 
-    // The open dialog refuses what is no sheetlet and stays open; a sheetlet reaches the panel but not the
-    // page's picture, and a collector's block gets no place look-up.
+    // The open dialog starts on its first entry, which Enter opens; it refuses what is no sheetlet and stays
+    // open; a sheetlet reaches the panel but not the page's picture, and a collector's block gets no place look-up.
     void openDialog()
     {
         Fixture f(true);
         QVERIFY(filtertest::picture(501, 260, qRgb(1, 2, 3)).save(f.folder.path("Images/2008-Breed.jpg"), "JPEG"));
         QVERIFY(filtertest::picture(500, 260, qRgb(1, 2, 3)).save(f.folder.path("Images/2008.jpg"), "JPEG"));
         f.script<LaadVel>([](LaadVel& d) {
-            QVERIFY(!d.OkKnop->isEnabled());
+            QVERIFY(d.OkKnop->isEnabled() && d.List1->currentItem()->isSelected());
+            d.show();
+            QTest::keyClick(d.List1, Qt::Key_Return);
+            QCOMPARE(d.chosenName(), "2005-Alkmaar");
             for (const char* name : {"2008-Breed", "2008", "2008-Verzamelblokje Noord"}) {
                 d.List1->setCurrentItem(d.List1->findItems(name, Qt::MatchExactly).value(0));
                 QTest::mouseClick(d.OkKnop, Qt::LeftButton);
@@ -127,9 +131,7 @@ private Q_SLOTS:
     // picture of the design before. With history of its own, Ctrl+Z still undoes.
     void undoStaysInItsDocument()
     {
-        Fixture f(true);
-        const Supplement alkmaar{"Alkmaar", "1", "2005", "4", {}, filtertest::patternPicture(500, 260)};
-        QCOMPARE(SchrijfSupplement(f.folder.folder(), alkmaar).status, WriteStatus::Saved);
+        Fixture f(true); // with the supplement Alkmaar
         f.main->show();
         QVERIFY(QTest::qWaitForWindowActive(f.main.get()));
         const auto choose = [&](const QString& name) {
@@ -245,7 +247,7 @@ private Q_SLOTS:
         f.commands().BerekenTotaal_Click(2);
         QCOMPARE(f.messages(),
                  QStringList({"Catalogusprijs voor deze \n1 velletjes.... € 12,50",
-                              "Nominale waarde voor de \n1 velletjes..... € 0,44"}));
+                              "Nominale waarde voor de \n1 velletjes..... € 2,20"}));
     }
 };
 

@@ -174,6 +174,32 @@ private Q_SLOTS:
         QVERIFY(changedRect(Ground, listOnly).left() >= 418);
     }
 
+    // Close places: the second number goes where the first leaves room (no white of either is covered). The
+    // list's letters stand evenly: within a name no letter stands three empty columns from the one before
+    // ("Alkm aar" when the letters are sharpened but not placed to match).
+    void numbersAndLettersStandClear()
+    {
+        const auto plotted = [](const QList<MapPlace>& places) {
+            QImage map = Ground;
+            MapPlotter plotter(map);
+            for (const MapPlace& place : places)
+                plotter.plot(place);
+            return map;
+        };
+        const auto whites = [](const QImage& map) { return countColour(map, qRgb(255, 255, 255), {0, 0, 400, 475}); };
+        const MapPlace first{QPointF(100, 200), "Alkmaar"}, second{QPointF(100, 212), "Middelburg"};
+        QCOMPARE(whites(plotted({first, second})),
+                 whites(plotted({first})) + whites(plotted({{std::nullopt, "x"}, second})));
+        const QImage list = plotted({first, second});
+        for (const int top : {22, 35}) {
+            QString columns; // '#' where a column of the line holds ink, '.' where not
+            for (int x = 418; x < 520; ++x)
+                columns += countColour(list, MapPlotter::ListColour, {x, top, 1, 13}) > 0 ? '#' : '.';
+            const QString name = QString(columns).remove(QRegularExpression("^\\.*#+\\.+|\\.+$")); // after the number
+            QVERIFY2(!name.contains("..."), qPrintable(columns));
+        }
+    }
+
     // Where places of the country land on the map picture (146 pixels a degree of latitude, a degree of
     // longitude shortened by the cosine of 52.15 degrees) and what the picture shows there; the list of
     // places runs over dark ground only.

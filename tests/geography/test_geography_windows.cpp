@@ -39,8 +39,9 @@ class TestGeographyWindows : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    // Each activation plots every place from number 1 and then offers Exit; a skipped record is not
-    // counted. Closing the window ends a run; a file that is no list of places leaves the window usable.
+    // Each activation plots every place from number 1 and then offers Exit, which Enter presses; a skipped
+    // record is not counted. Closing the window ends a run; a file that is no list of places leaves the window
+    // usable.
     void mapRuns()
     {
         TestFolder folder;
@@ -56,6 +57,9 @@ private Q_SLOTS:
             QCOMPARE(text(map, "Label1"), "40 Steden");
         }
         QVERIFY(map.findChild<QPushButton*>("ExitKnop")->isEnabled());
+        map.show();
+        QTest::keyClick(&map, Qt::Key_Return); // Enter is Exit after the run
+        QVERIFY(!map.isVisible() && map.result() == QDialog::Accepted);
         map.setPause(0.001f);
         map.show();
         QTimer::singleShot(0, &map, &QDialog::reject); // comes in at the pause after the first place
@@ -69,19 +73,23 @@ private Q_SLOTS:
         QVERIFY(empty.map() == MapPicture::draw() && empty.findChild<QPushButton*>("ExitKnop")->isEnabled());
     }
 
-    // The list starts with its hint; a letter lists its names and their number; a double click or Enter
-    // looks a name up on the web map, a letter typed in the list chooses it.
+    // The list starts with its hint; a letter lists its names and their number (five digits fit); a double click
+    // or Enter looks a name up on the web map; a word typed in the list chooses its letter and finds its name.
+    // The title leaves room for the frame's buttons.
     void placeNames()
     {
         UrlCatcher catcher;
         QDesktopServices::setUrlHandler("https", &catcher, "open");
         TestFolder folder;
         QVERIFY(folder.write(PlaceNames::FileName,
-                             "Aalten\r\nA\r\n\"Bergen, Limburg\"\r\nDe Rijp\r\nD\xf4nj\xfbm\r\nAmen\r\n"));
+                             "Aalten\r\nA\r\n\"Bergen, Limburg\"\r\nDe Rijp\r\nD\xf4nj\xfbm\r\nAmen\r\nDelden\r\n"
+                             "Delft\r\n"
+                                 + QByteArray("Zzz\r\n").repeated(12345)));
         StedenForm form(folder.folder());
         auto* list = form.findChild<QListWidget*>("List1");
         QCOMPARE(listed(form), QStringList({"", "   Kies een letter A..Z"}));
-        const char* const letters[][2] = {{"B", "Bergen, Limburg"}, {"Q", ""}, {"D", "De Rijp|Dônjûm"}};
+        QVERIFY(form.fontMetrics().horizontalAdvance(form.windowTitle()) < form.width() / 2);
+        const char* const letters[][2] = {{"B", "Bergen, Limburg"}, {"Q", ""}, {"D", "De Rijp|Dônjûm|Delden|Delft"}};
         for (const auto& [letter, names] : letters) {
             form.findChild<QComboBox*>("Combo1")->setCurrentText(letter);
             form.Combo1_Click();
@@ -90,10 +98,15 @@ private Q_SLOTS:
         }
         list->setCurrentRow(1);
         form.List1_DblClick();
-        QTest::keyClick(list, Qt::Key_A);
-        QCOMPARE(listed(form), QStringList({"Aalten", "Amen"}));
-        list->setCurrentRow(1);
+        QTest::keyClicks(list, "am"); // the A list, and its first name that starts so
         QTest::keyClick(list, Qt::Key_Return);
+        QTest::keyClicks(list, "delf");
+        QCOMPARE(list->currentItem()->text(), "Delft");
+        form.findChild<QComboBox*>("Combo1")->setCurrentText("Z");
+        form.Combo1_Click();
+        const auto* count = form.findChild<QLabel*>("Label2");
+        QVERIFY(count->text() == "12345 Plaatsnamen" && count->sizeHint().width() <= count->width());
+        QVERIFY(count->geometry().right() < form.findChild<QLabel*>("Label1")->x());
         QDesktopServices::unsetUrlHandler("https");
         QCOMPARE(catcher.urls, QStringList({"https://maps.google.nl/maps?hl=nl&tab=wl&q=D%C3%B4nj%C3%BBm",
                                             "https://maps.google.nl/maps?hl=nl&tab=wl&q=Amen"}));

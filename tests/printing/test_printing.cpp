@@ -25,6 +25,7 @@
 #include "recording_surface.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -217,7 +218,8 @@ private Q_SLOTS:
     }
 
     // Without description or picture the frames and the page number still print. The page holds the first 100
-    // lines, and asks first when more than the 25 that fit above the page number.
+    // lines: 25 above the page number, after a question, the rest on continuation pages of 43 under the heading
+    // (never off the paper). A place name too long for the frame's width is printed smaller.
     void albumPageDescription()
     {
         RecordingSurface empty;
@@ -229,9 +231,14 @@ private Q_SLOTS:
             lines << QStringLiteral("regel %1").arg(i);
         SupplementPage page = albumPageOf({"Delft", "1", "2007", "4", lines, {}}, QImage());
         QCOMPARE(page.lines, lines.mid(0, 100));
+        page.Plaatsnaam = QString(64, 'W');
         RecordingSurface s;
         PrintSupplement(s, page, 1);
-        QCOMPARE(s.text(QStringLiteral("regel 99")).at, QPointF(1560, 37500));
+        QVERIFY(s.text("regel 24").at == QPointF(1560, 15000) && s.text("regel 25").at == QPointF(1560, 2325));
+        QVERIFY(s.text("regel 99").at == QPointF(1560, 11625) && s.text("regel 99").page == 3);
+        QVERIFY(s.texts().count(page.Plaatsnaam + " (vervolg)") == 2 && s.texts().count("4") == 3);
+        const RecordingSurface::Step place = s.text(page.Plaatsnaam);
+        QVERIFY(place.font.size == 13 && place.at.x() == 5850 - 64 * 130 / 2);
         page.lines = lines.mid(0, 25);
         QVERIFY(overflowQuestion(page).isEmpty());
         page.lines = lines.mid(0, 26);
@@ -411,6 +418,23 @@ private Q_SLOTS:
         QVERIFY(f.interaction.texts("message").value(0).contains(QStringLiteral("uit.pdf kon niet worden geschreven")));
     }
 
+    // The preview's print button prints the way the dialog does: here into the PDF file the printer was given,
+    // not through Qt's printer choice (which a timer would close).
+    void previewPrintsLikeTheDialog()
+    {
+        Fixture f;
+        f.child<QCheckBox>("Voorbeeld")->setChecked(true);
+        f.interaction.modalScripts.enqueue([](QDialog& preview) {
+            for (QAction* action : preview.findChildren<QAction*>())
+                if (action->text() == QCoreApplication::translate("QPrintPreviewDialog", "Print"))
+                    action->trigger();
+            return preview.result();
+        });
+        QTimer::singleShot(2000, f.form.get(), [] { QApplication::closeAllWindows(); });
+        f.click("LijstKnop");
+        QVERIFY(f.printer.docName() == "Lijst gegevens" && !findWords(pdfWords(f.pdf), "Nominaal").isEmpty());
+    }
+
     // Every copy is in the PDF; an existing file is replaced only when the user says so: No asks for another name.
     void pdfHoldsEveryCopyAndReplacesNothingUnasked()
     {
@@ -426,15 +450,29 @@ private Q_SLOTS:
         QVERIFY(!findWords(pdfWords(other), QStringLiteral("Nominaal")).isEmpty());
     }
 
-    // Cancel in the sweep closes the dialog and prints nothing. Without a printer the question comes before the
-    // sweep, and Yes saves a PDF. A description longer than the page is asked about first.
+    // Cancel, Escape or closing the window in the sweep closes the dialog and prints nothing; during the sweep
+    // the print buttons are off, so a second click prints nothing twice. Without a printer the question comes
+    // before the sweep, and Yes saves a PDF, its extension added to a name typed without. A description longer
+    // than the page is asked about first.
     void jobsStoppedBeforePrinting()
     {
-        Fixture f;
-        f.form->setSweepPause(0.001);
-        QTimer::singleShot(0, f.form.get(), [&] { f.click("CancelKnop"); }); // runs in the first pause
-        f.click("OkKnop");
-        QVERIFY(!QFile::exists(f.pdf) && !f.form->isVisible() && f.form->result() == QDialog::Rejected);
+        const std::function<void(Fixture&)> stops[] = {
+            [](Fixture& f) { f.click("CancelKnop"); },
+            [](Fixture& f) { QTest::keyClick(f.form.get(), Qt::Key_Escape); },
+            [](Fixture& f) { f.form->close(); }};
+        for (const auto& stop : stops) {
+            Fixture f;
+            f.form->setSweepPause(0.001);
+            bool printable = true;
+            QTimer::singleShot(0, f.form.get(), [&] { // runs in the first pause
+                printable = f.child("OkKnop")->isEnabled() || f.child("VelKnop")->isEnabled();
+                f.form->OkKnop_Click();
+                stop(f);
+            });
+            f.click("OkKnop");
+            QVERIFY(!QFile::exists(f.pdf) && !f.form->isVisible() && f.form->result() == QDialog::Rejected);
+            QVERIFY(!printable && f.child("OkKnop")->isEnabled());
+        }
 
         Fixture g;
         g.printer.setOutputFileName(QString()); // as on a machine without any printer set up
@@ -442,7 +480,7 @@ private Q_SLOTS:
         QVERIFY(g.interaction.texts("question").value(0).startsWith(QStringLiteral("Er is geen printer ingesteld.")));
         QCOMPARE(g.form->barPicture(), Voortgang::emptyBar());
         g.interaction.yesNoAnswers.enqueue(true);
-        g.interaction.fileAnswers.enqueue(g.pdf);
+        g.interaction.fileAnswers.enqueue(g.pdf.chopped(4));
         g.click("OkKnop");
         QCOMPARE(pdfInfo(g.pdf).pages, 1);
 
@@ -477,7 +515,8 @@ private Q_SLOTS:
         QVERIFY(middle.red() > 200 && middle.green() < 100 && middle.blue() < 60);
     }
 
-    // The printer dialog of "Setup Printer" says it chooses a printer, and does not offer to print.
+    // The printer dialog of "Setup Printer" says it chooses a printer, and does not offer to print, nor copies
+    // and pages that each job's dialog chooses.
     void choosingAPrinterIsNotPrinting()
     {
         QtInteraction interaction;
@@ -487,6 +526,8 @@ private Q_SLOTS:
             auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
             title = dialog->windowTitle();
             ok = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->text();
+            for (const char* ignored : {"copies", "gbPrintRange"})
+                ok += dialog->findChild<QWidget*>(ignored)->isVisibleTo(dialog) ? ignored : "";
             dialog->reject();
         });
         QVERIFY(!interaction.choosePrinter(nullptr, printer));

@@ -62,7 +62,7 @@ void Main::createControllers()
                                .VulLabel = c.VulLabel,
                                .EditKnoppen = m.EditKnoppen,
                                .Bewerken = findChild<QMenu*>(QStringLiteral("Bewerken"))};
-    new CanvasTools(canvas, m_state, m_interaction, status, tools, *textPanel, *photos, this);
+    auto* canvasTools = new CanvasTools(canvas, m_state, m_interaction, status, tools, *textPanel, *photos, this);
 
     new HelpMenu(m_model, m_folder, status,
                  {m.HelpHelp, m.HelpGeschiedenis, m.HelpGoogleSearch, m.HelpWikipedia, m.ToolsGoogleMaps, m.HelpInfo,
@@ -78,6 +78,8 @@ void Main::createControllers()
                                         .OpenKnop = c.OpenKnop,
                                         .Pic = c.Pic};
     m_supplementCommands = new SupplementCommands(m_model, m_state, m_folder, m_interaction, supplement, this);
+    // The open dialog and the field entry take the mode byte; the tool marker and hint follow.
+    connect(m_supplementCommands, &SupplementCommands::modeChanged, canvasTools, &CanvasTools::selectTool);
 
     new FilterMenu(canvas, m_state, m_folder,
                    {m.EditConvert, m.EditContrastConvert, m.EditSwap, m.EditFlipConvert, m.EditBordersBreedte,
@@ -96,4 +98,6 @@ void Main::showTextPanel(bool open)
     c.Frame2->resize(c.Frame2->width(), open ? TextPanel::OpenHeight : TextPanel::ClosedHeight);
     c.Frame3->move(c.Frame3->x(), open ? 537 : 438);
     c.Frame4->setVisible(!open);
+    // Hidden, not only covered: a closed panel's controls take no keys and are not in the Tab chain.
+    c.TextPanelArea->setVisible(open);
 }

@@ -19,6 +19,8 @@
 #include <QScrollBar>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int EditAreaLeft = 428;
@@ -95,7 +97,9 @@ void Main::createEditingArea()
     createProgressArea(m_controls.Frame2);
 
     m_controls.Label12 = caption(m_controls.Frame2, QStringLiteral("Lijndikte : 2 pixels"), 266, 340, QStringLiteral("Label12"));
-    m_controls.Label12->setFixedWidth(118);
+    // As wide as its widest text, "... 5 pixels", in the font the desktop gives.
+    m_controls.Label12->setFixedWidth(
+        std::max(118, m_controls.Label12->fontMetrics().horizontalAdvance(QStringLiteral("Lijndikte : 5 pixels")) + 2));
     m_controls.Slider1 = new QScrollBar(Qt::Horizontal, m_controls.Frame2);
     m_controls.Slider1->setObjectName(QStringLiteral("Slider1"));
     m_controls.Slider1->setGeometry(266, 358, 110, 17);
@@ -122,13 +126,17 @@ void Main::createEditingArea()
 
     m_controls.TextPanelArea = new QWidget(m_controls.Frame2);
     m_controls.TextPanelArea->setGeometry(0, 437, 529, 98);
+    m_controls.TextPanelArea->setObjectName(QStringLiteral("TextPanelArea"));
     createTextPanel(m_controls.TextPanelArea);
+    m_controls.TextPanelArea->hide(); // until the panel is opened
 }
 
 // The progress bars and the coordinates under the canvas.
 void Main::createProgressArea(QWidget* area)
 {
-    caption(area, QStringLiteral("Progress"), 12, 340);
+    // Standing on the bar whatever the font's height.
+    QLabel* progress = caption(area, QStringLiteral("Progress"), 12, 340);
+    progress->move(12, std::min(340, 356 - progress->height()));
     m_controls.Bar = new QLabel(area);
     m_controls.Bar->setObjectName(QStringLiteral("Bar"));
     m_controls.Bar->setGeometry(12, 356, 242, 22);
@@ -309,15 +317,14 @@ void Main::createCataloguePanel()
         const int column = i < 4 ? 0 : 1;
         const int row = i < 8 ? i % 4 : 3;
         const int captionX = i == 8 ? 454 : 8 + 236 * column;
-        const int valueX = i == 8 ? 480 : captionX + 120;
         const int y = 8 + 21 * row;
-        caption(m_controls.Frame4, i == 8 ? QStringLiteral("Nr.") : captions.at(i), captionX, y);
+        const QLabel* label = caption(m_controls.Frame4, i == 8 ? QStringLiteral("Nr.") : captions.at(i), captionX, y);
+        // The value starts after its caption, however wide the desktop's font makes it; it ends where it always did.
+        const int valueX = std::max(i == 8 ? 480 : captionX + 120, label->geometry().right() + 4);
+        const int valueRight = (i == 8 ? 480 + 44 : captionX + 120 + (column == 0 ? 106 : 88));
         auto* value = new QLabel(QStringLiteral("0"), m_controls.Frame4);
         value->setObjectName(QStringLiteral("Infolab%1").arg(i));
-        value->setGeometry(valueX, y, i == 8 ? 44 : (column == 0 ? 106 : 88), 17);
-        QPalette palette = value->palette();
-        palette.setColor(QPalette::WindowText, QColor(10, 10, 10));
-        value->setPalette(palette);
+        value->setGeometry(valueX, y, valueRight - valueX, std::max(17, value->sizeHint().height()));
         m_controls.Infolab[i] = value;
     }
 }

@@ -1,6 +1,8 @@
 #include "app/ui/page_preview.h"
 
 #include "app/ui/double_click_label.h"
+#include "app/ui/fitted_text.h"
+#include "app/ui/window_background.h"
 #include "documents/field_entry.h"
 #include "documents/supplement_model.h"
 
@@ -8,9 +10,17 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 
+#include <algorithm>
+
 namespace {
 
 const QString EditHint = QStringLiteral(" Dubbelklik voor Bewerken ");
+constexpr QPoint PlaceAt(130, 66);
+
+QFont placeFont()
+{
+    return QFont(QStringLiteral("Arial"), 12, QFont::Bold);
+}
 
 DoubleClickLabel* pageLabel(QWidget* page, const QString& name, QPoint at, int pointSize, bool bold)
 {
@@ -41,6 +51,7 @@ PagePreview::PagePreview(const SupplementModel& model, QWidget* parent)
     setObjectName(QStringLiteral("Pic"));
     setFixedSize(PageSize);
     createLabels();
+    setBackground(m_background);
     showAll();
     connect(&model, &SupplementModel::changed, this, [this](SupplementModel::Field field) { showField(int(field)); });
 }
@@ -53,7 +64,7 @@ void PagePreview::createLabels()
     titel->move(100, 35);
     titel->adjustSize();
 
-    PlaatsLabel = pageLabel(this, QStringLiteral("PlaatsLabel"), {130, 66}, 12, true);
+    PlaatsLabel = pageLabel(this, QStringLiteral("PlaatsLabel"), PlaceAt, 12, true);
     PicImage = new QLabel(this);
     PicImage->setObjectName(QStringLiteral("PicImage"));
     PicImage->setGeometry(44, 104, 263, 143);
@@ -72,7 +83,6 @@ void PagePreview::createLabels()
     OmschrijfLabel->viewport()->setCursor(Qt::ArrowCursor);
     OmschrijfLabel->viewport()->installEventFilter(this);
     QPalette palette = OmschrijfLabel->palette();
-    palette.setColor(QPalette::Text, QColor(90, 90, 90));
     palette.setColor(QPalette::Base, Qt::transparent);
     OmschrijfLabel->setPalette(palette);
 }
@@ -81,7 +91,7 @@ void PagePreview::showField(int field)
 {
     using Field = SupplementModel::Field;
     switch (Field(field)) {
-    case Field::Plaatsnaam: return setText(PlaatsLabel, m_model.Plaatsnaam());
+    case Field::Plaatsnaam: return showPlace();
     case Field::CatalogusNr:
         return setText(CatalogusLabel, fieldLabelText(InvoerVeld::CatalogusNr, m_model.CatalogusNr()));
     case Field::Jaartal: return setText(JaartalLabel, m_model.Jaartal());
@@ -95,6 +105,15 @@ void PagePreview::showField(int field)
         return;
     case Field::CatalogueRecord: return;
     }
+}
+
+// The place name where the page has it, moved left and made smaller as far as a long one needs: it never
+// runs off the page.
+void PagePreview::showPlace()
+{
+    constexpr int Margin = 8;
+    setFittedText(PlaatsLabel, m_model.Plaatsnaam(), PageSize.width() - 2 * Margin, placeFont());
+    PlaatsLabel->move(std::clamp(PageSize.width() - Margin - PlaatsLabel->width(), Margin, PlaceAt.x()), PlaceAt.y());
 }
 
 void PagePreview::showAll()
@@ -114,7 +133,14 @@ bool PagePreview::eventFilter(QObject* watched, QEvent* event)
 
 void PagePreview::setBackground(const QColor& colour)
 {
+    // The page is paper in every desktop theme: its text takes its colour from the page's own colour.
     m_background = colour;
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::WindowText, readableOn(colour));
+    setPalette(palette);
+    QPalette description = OmschrijfLabel->palette();
+    description.setColor(QPalette::Text, readableOn(colour, QColor(90, 90, 90), QColor(210, 210, 210)));
+    OmschrijfLabel->setPalette(description);
     update();
 }
 

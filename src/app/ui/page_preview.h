@@ -43,6 +43,7 @@ protected:
 private:
     void createLabels();
     void showField(int field);
+    void showPlace();
     void showAll();
 
     const SupplementModel& m_model;

@@ -73,6 +73,11 @@ bool QtInteraction::choosePrinter(QWidget* parent, QPrinter& printer)
         if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
             ok->setText(QStringLiteral("Kiezen"));
     }
+    // The copies and the pages are chosen in the print dialog of each job; here they would be ignored.
+    if (auto* copies = dialog.findChild<QWidget*>(QStringLiteral("copies")))
+        copies->parentWidget()->hide();
+    if (auto* range = dialog.findChild<QWidget*>(QStringLiteral("gbPrintRange")))
+        range->hide();
     return dialog.exec() == QDialog::Accepted;
 }
 

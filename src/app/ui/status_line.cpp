@@ -1,5 +1,7 @@
 #include "app/ui/status_line.h"
 
+#include "app/ui/window_background.h"
+
 #include <QLabel>
 
 StatusLine::StatusLine(QLabel* infoLabel)
@@ -10,7 +12,10 @@ void StatusLine::ToonInfo(const QString& text, int warning) const
 {
     m_infoLabel->setText(text);
     m_infoLabel->setToolTip(text);
+    // On the panel colour the user chose: black and dark red on a light one, white and light red on a dark one.
+    const QColor panel = m_infoLabel->parentWidget()->palette().color(QPalette::Window);
     QPalette palette = m_infoLabel->palette();
-    palette.setColor(QPalette::WindowText, warning == 1 ? QColor(155, 0, 0) : QColor(0, 0, 0));
+    palette.setColor(QPalette::WindowText, warning == 1 ? readableOn(panel, QColor(155, 0, 0), QColor(255, 150, 150))
+                                                        : readableOn(panel));
     m_infoLabel->setPalette(palette);
 }

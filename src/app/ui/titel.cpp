@@ -12,6 +12,7 @@
 #include <QDateTime>
 #include <QEvent>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScreen>
@@ -26,6 +27,7 @@ Titel::Titel(ProgramFolder folder, Interaction& interaction, QWidget* parent)
     setWindowTitle(QStringLiteral("Velinor"));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setFixedSize(500, 320);
+    setFocusPolicy(Qt::StrongFocus); // the keys of keyPressEvent
 
     m_image1 = new QLabel(this);
     m_image1->setObjectName(QStringLiteral("Image1"));
@@ -173,6 +175,20 @@ void Titel::Image1_Click()
     // The main window opens before this one closes, so the program never stands without a window.
     Q_EMIT started();
     close();
+}
+
+void Titel::keyPressEvent(QKeyEvent* event)
+{
+    // The keyboard's way of clicking the photo.
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+    case Qt::Key_Escape:
+        return Image1_Click();
+    default:
+        return QWidget::keyPressEvent(event);
+    }
 }
 
 void Titel::Label1_Click()

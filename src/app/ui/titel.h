@@ -38,6 +38,8 @@ public Q_SLOTS:
 
 protected:
     void changeEvent(QEvent* event) override;
+    // Return, Enter, Space and Escape act as a click on the photo.
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -55,9 +55,12 @@ LaadVel::LaadVel(ProgramFolder folder, LaadVelModus mode, Interaction& interacti
 void LaadVel::Form_Load()
 {
     const QStringList names = LaadVelNamen(m_folder, m_mode);
+    OkKnop->setEnabled(false);
     List1->addItems(names);
     Label2->setText(LaadVelTekst(m_mode, names.size()));
-    OkKnop->setEnabled(false);
+    // The first entry is chosen, so Enter opens it and the arrow keys move from it.
+    if (!names.isEmpty())
+        List1->setCurrentRow(0);
 }
 
 void LaadVel::List1_Click()

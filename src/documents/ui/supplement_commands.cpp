@@ -107,6 +107,7 @@ void SupplementCommands::FileOpen_Click()
 void SupplementCommands::showLaadVel(std::uint8_t mode)
 {
     m_state.Gereedschap = ToolMode(mode);
+    Q_EMIT modeChanged(m_state.Gereedschap);
     LaadVel dialog(m_folder, LaadVelModusVan(mode), m_interaction, m_window);
     if (m_interaction.showModal(dialog) != QDialog::Accepted || dialog.chosenName().isEmpty())
         return;
@@ -217,6 +218,7 @@ void SupplementCommands::PagLabel_DblClick()
 void SupplementCommands::editField(InvoerVeld entry)
 {
     m_state.Gereedschap = ToolMode(entry);
+    Q_EMIT modeChanged(m_state.Gereedschap);
     Invoer dialog(std::uint8_t(m_state.Gereedschap), m_model.field(modelField(entry)), m_interaction, m_window);
     if (m_interaction.showModal(dialog) == QDialog::Accepted)
         m_model.setField(modelField(entry), dialog.text());

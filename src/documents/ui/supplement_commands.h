@@ -7,6 +7,7 @@
 // catalogue panel and the title follow the model by themselves.
 
 #include "app/program_folder.h"
+#include "app/tool_mode.h"
 
 #include <QObject>
 
@@ -43,6 +44,10 @@ public:
 
     // Whether the program may end: asks first, and offers to save a design that is not saved.
     bool mayExit();
+
+Q_SIGNALS:
+    // The mode byte was set for the open dialog or the field entry: no drawing tool is selected now.
+    void modeChanged(ToolMode mode);
 
 public Q_SLOTS:
     void FileNew_Click();

@@ -34,9 +34,12 @@ TekstForm::TekstForm(const QString& text, Interaction& interaction, QWidget* par
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(16, 254, 200, 20);
-    PasLabel = new QLabel(QStringLiteral("Op het albumblad passen %1 regels.").arg(AlbumPage::FittingLines), this);
+    // Two limits: what the album page holds (the rest is printed on a continuation page) and what is stored.
+    PasLabel = new QLabel(QStringLiteral("Op het albumblad passen %1 regels; de rest komt op een vervolgblad.")
+                              .arg(AlbumPage::FittingLines),
+                          this);
     PasLabel->setObjectName(QStringLiteral("PasLabel"));
-    PasLabel->setGeometry(16, 274, 300, 20);
+    PasLabel->setGeometry(16, 274, 400, 20);
 
     NewKnop = new QPushButton(QStringLiteral("Nieuw"), this);
     NewKnop->setObjectName(QStringLiteral("NewKnop"));
@@ -87,8 +90,8 @@ void TekstForm::OkKnop_Click()
     const QStringList lines = GetTextBoxZeilen(text());
     if (lines.size() > DescriptionBox::MaxLines) {
         m_interaction.message(this,
-                              QStringLiteral("De omschrijving telt %1 regels; er passen er hoogstens %2 op het "
-                                             "supplement. Maak de tekst korter.")
+                              QStringLiteral("De omschrijving telt %1 regels; een supplement bewaart er hoogstens %2. "
+                                             "Maak de tekst korter.")
                                   .arg(lines.size())
                                   .arg(DescriptionBox::MaxLines),
                               QStringLiteral("Velinor"), Interaction::Icon::Warning);

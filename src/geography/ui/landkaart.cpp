@@ -81,6 +81,9 @@ void Landkaart::Form_Activate()
     m_label1->setText(plotter.counterText());
     QApplication::restoreOverrideCursor();
     m_exitKnop->setEnabled(true);
+    // Enter closes the map once the run is over.
+    m_exitKnop->setDefault(true);
+    m_exitKnop->setFocus();
     m_running = false;
 }
 

@@ -1,9 +1,11 @@
 #include "geography/ui/stedenform.h"
 
 #include "app/web_lookups.h"
+#include "app/ui/fitted_text.h"
 #include "app/ui/web_address.h"
 #include "geography/place_names.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLinearGradient>
@@ -42,7 +44,8 @@ StedenForm::StedenForm(ProgramFolder folder, QWidget* parent)
     , m_folder(std::move(folder))
 {
     setObjectName(QStringLiteral("StedenForm"));
-    setWindowTitle(QStringLiteral("Velinor - Plaatsnamen"));
+    // Short: the window is narrow, and a longer title is cut in its frame.
+    setWindowTitle(QStringLiteral("Plaatsnamen"));
     setFixedSize(246, 345);
 
     m_list1 = new QListWidget(this);
@@ -78,8 +81,8 @@ void StedenForm::Form_Load()
     m_combo1->setGeometry(14, 315, 48, 22);
     m_combo1->addItems(PlaceNames::letters());
     m_combo1->setCurrentIndex(-1);
-    m_label2->setGeometry(70, 320, 100, 16);
-    m_label2->setText(QStringLiteral("0 Plaatsnamen"));
+    m_label2->move(70, 320);
+    showCount(0);
     m_label2->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
     // A frame around the button.
     m_label1->setGeometry(176, 314, 60, 25);
@@ -92,7 +95,14 @@ void StedenForm::Combo1_Click()
     const QString letter = m_combo1->currentText();
     m_list1->clear();
     m_list1->addItems(PlaceNames::forLetter(m_folder.path(PlaceNames::FileName), letter));
-    m_label2->setText(QString::number(m_list1->count()) + QStringLiteral(" Plaatsnamen"));
+    showCount(m_list1->count());
+}
+
+void StedenForm::showCount(int count)
+{
+    // As wide as there is room before the Exit button's frame; a long count is set smaller.
+    constexpr int Room = 104;
+    setFittedText(m_label2, QString::number(count) + QStringLiteral(" Plaatsnamen"), Room, font());
 }
 
 void StedenForm::List1_DblClick()
@@ -107,15 +117,27 @@ bool StedenForm::eventFilter(QObject* watched, QEvent* event)
     if (watched != m_list1 || event->type() != QEvent::KeyPress)
         return QDialog::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
+    // A word typed quickly finds the first name that starts with it (the list's own search); its first letter
+    // chooses the list. A key like Return or an arrow ends the word.
+    const QString typed = key->text();
+    if (typed.isEmpty() || !typed.at(0).isPrint())
+        m_typing.invalidate();
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
         List1_DblClick();
         return true;
     }
-    const QString letter = key->text().toUpper();
-    if (key->modifiers() == Qt::NoModifier && PlaceNames::letters().contains(letter)) {
+    if (typed.isEmpty() || !typed.at(0).isPrint())
+        return QDialog::eventFilter(watched, event);
+    const bool continues = m_typing.isValid() && m_typing.elapsed() < QApplication::keyboardInputInterval();
+    m_typing.start();
+    if (continues)
+        return QDialog::eventFilter(watched, event);
+    m_list1->keyboardSearch(QString()); // a new word: the list's own search starts afresh
+    const QString letter = typed.toUpper();
+    if (key->modifiers() == Qt::NoModifier && PlaceNames::letters().contains(letter)
+        && letter != m_combo1->currentText()) {
         m_combo1->setCurrentText(letter);
         Combo1_Click();
-        return true;
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -2,11 +2,13 @@
 
 // The place-name list: the names of Data\plaatsnamen.cat that begin with the
 // chosen letter, counted below the list; a double click on a name, or Enter,
-// looks it up on the web map. Typing a letter in the list chooses that letter.
+// looks it up on the web map. A word typed in the list finds the first name that
+// starts with it; its first letter chooses that letter's list.
 
 #include "app/program_folder.h"
 
 #include <QDialog>
+#include <QElapsedTimer>
 
 class QComboBox;
 class QLabel;
@@ -29,6 +31,7 @@ protected:
 
 private:
     void Form_Load();
+    void showCount(int count);
 
     ProgramFolder m_folder;
     QListWidget* m_list1 = nullptr;
@@ -36,4 +39,5 @@ private:
     QLabel* m_label2 = nullptr;
     QLabel* m_label1 = nullptr;
     QPushButton* m_exitKnop = nullptr;
+    QElapsedTimer m_typing; // since the last key typed in the list
 };

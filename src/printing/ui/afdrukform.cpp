@@ -1,7 +1,7 @@
 #include "printing/ui/afdrukform.h"
 
-#include "app/ui/busy_pointer.h"
 #include "app/save_path.h"
+#include "app/ui/busy_pointer.h"
 #include "app/ui/interaction.h"
 #include "app/ui/save_target.h"
 #include "app/wacht.h"
@@ -12,6 +12,7 @@
 #include "printing/progress_sweep.h"
 #include "printing/ui/printer_print_surface.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -184,8 +185,14 @@ void AfdrukForm::LijstKnop_Click()
 
 void AfdrukForm::CancelKnop_Click()
 {
-    m_cancelled = true;
     reject();
+}
+
+void AfdrukForm::reject()
+{
+    // Escape and the window's close button come here too: all three stop a job still in its sweep.
+    m_cancelled = true;
+    QDialog::reject();
 }
 
 bool AfdrukForm::voortgang()
@@ -202,35 +209,59 @@ bool AfdrukForm::voortgang()
 
 void AfdrukForm::printJob(const PrintLayout& job, const QString& name)
 {
-    if (m_preview->isChecked()) {
-        showPreview(job);
+    // A click on another button while a job is in its sweep would print twice.
+    if (m_jobRunning)
         return;
-    }
-    // Where the job goes is settled before the sweep.
-    std::optional<QString> pdf;
+    if (m_preview->isChecked())
+        showPreview(job, name);
+    else
+        runJob(job, name);
+}
+
+std::optional<AfdrukForm::Target> AfdrukForm::chooseTarget(const QString& name)
+{
     if (m_printer.outputFormat() == QPrinter::PdfFormat && !m_printer.outputFileName().isEmpty()) {
-        pdf = confirmSaveTarget(m_interaction, this, SaveTarget::pdf(), m_printer.outputFileName());
-        if (!pdf)
-            return;
-    } else if (m_printer.printerName().isEmpty()) {
-        if (!m_interaction.askYesNo(this,
-                                    QStringLiteral("Er is geen printer ingesteld. Kies een printer met File / Setup "
-                                                   "Printer, of bewaar het blad nu als PDF-bestand.\n\n"
-                                                   "Als PDF-bestand bewaren?"),
-                                    QStringLiteral(" Afdrukken"), Interaction::Icon::Question))
-            return;
-        pdf = askSaveTarget(m_interaction, this, SaveTarget::pdf(),
-                            SavePath::suggestion(name, QStringLiteral("Velinor"), QStringLiteral("pdf")));
-        if (!pdf)
-            return;
+        const std::optional<QString> pdf =
+            confirmSaveTarget(m_interaction, this, SaveTarget::pdf(), m_printer.outputFileName());
+        return pdf ? std::optional(Target{pdf}) : std::nullopt;
     }
+    if (!m_printer.printerName().isEmpty())
+        return Target{};
+    if (!m_interaction.askYesNo(this,
+                                QStringLiteral("Er is geen printer ingesteld. Kies een printer met File / Setup "
+                                               "Printer, of bewaar het blad nu als PDF-bestand.\n\n"
+                                               "Als PDF-bestand bewaren?"),
+                                QStringLiteral(" Afdrukken"), Interaction::Icon::Question))
+        return std::nullopt;
+    const std::optional<QString> pdf =
+        askSaveTarget(m_interaction, this, SaveTarget::pdf(),
+                      SavePath::suggestion(name, QStringLiteral("Velinor"), QStringLiteral("pdf")));
+    return pdf ? std::optional(Target{pdf}) : std::nullopt;
+}
+
+void AfdrukForm::runJob(const PrintLayout& job, const QString& name)
+{
+    // Where the job goes is settled before the sweep.
+    const std::optional<Target> target = chooseTarget(name);
+    if (!target)
+        return;
+    const std::optional<QString>& pdf = target->pdf;
     const int copies = copiesOf(m_combo1->currentText());
     QString failure;
     {
         BusyPointer busy;
+        m_jobRunning = true;
         m_cancelled = false;
-        if (!voortgang())
+        for (QPushButton* button : {m_okKnop, m_velKnop, m_lijstKnop})
+            button->setEnabled(false);
+        const bool swept = voortgang();
+        for (QPushButton* button : {m_okKnop, m_velKnop, m_lijstKnop})
+            button->setEnabled(true);
+        m_jobRunning = false;
+        if (!swept)
             return;
+        // The job is named in the printer's queue as the user knows it.
+        m_printer.setDocName(name);
         // A PDF file goes through the program's own safe writer, with every copy in it.
         if (pdf) {
             if (const PdfResult result = printPdf(*pdf, copies, job); !result.ok)
@@ -245,7 +276,7 @@ void AfdrukForm::printJob(const PrintLayout& job, const QString& name)
         m_interaction.message(this, failure, QStringLiteral(" Afdrukken"), Interaction::Icon::Warning);
 }
 
-void AfdrukForm::showPreview(const PrintLayout& job)
+void AfdrukForm::showPreview(const PrintLayout& job, const QString& name)
 {
     QPrintPreviewDialog preview(&m_printer, this);
     preview.setObjectName(QStringLiteral("Afdrukvoorbeeld"));
@@ -254,5 +285,19 @@ void AfdrukForm::showPreview(const PrintLayout& job)
         PrinterPrintSurface surface(*printer);
         job(surface, copiesOf(m_combo1->currentText()));
     });
+    // The preview's print button takes this dialog's own way (the printer, or the PDF file chosen for it)
+    // rather than Qt's, which offers the system printer again.
+    bool print = false;
+    for (QAction* action : preview.findChildren<QAction*>()) {
+        if (action->text() != QCoreApplication::translate("QPrintPreviewDialog", "Print"))
+            continue;
+        disconnect(action, &QAction::triggered, nullptr, nullptr);
+        connect(action, &QAction::triggered, &preview, [&print, &preview] {
+            print = true;
+            preview.accept();
+        });
+    }
     m_interaction.showModal(preview);
+    if (print)
+        runJob(job, name);
 }

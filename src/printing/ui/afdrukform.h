@@ -3,8 +3,8 @@
 // The print dialog AfdrukForm: the copies box and the three jobs (album page,
 // contact sheet, catalogue list), each preceded by the progress sweep, or shown
 // in a preview first when "Voorbeeld" is ticked. It stays open after a job;
-// "Cancel" closes it and stops a job still in its sweep. The printer is the one
-// kept by the caller; a printer that writes PDF never replaces a file unasked.
+// "Cancel", Escape and closing it stop a job still in its sweep. The printer is
+// the one kept by the caller; a printer that writes PDF never replaces a file unasked.
 
 #include "app/program_folder.h"
 #include "printing/album_page.h"
@@ -44,6 +44,8 @@ public Q_SLOTS:
     void VelKnop_Click();
     void LijstKnop_Click();
     void CancelKnop_Click();
+    // Escape and the window's close button are Cancel.
+    void reject() override;
 
 private:
     void Form_Load();
@@ -52,9 +54,19 @@ private:
     QLabel* addLabel(const QString& name, const QString& text, int left, int top);
     QPushButton* addButton(const QString& name, const QString& text, QRect twips);
     bool voortgang();   // false when cancelled or the program is ending
-    // name: what a PDF of the job is called at first.
+    // Where a job goes: the printer, or the PDF file it writes.
+    struct Target
+    {
+        std::optional<QString> pdf;
+    };
+
+    // name: what the job is called in the printer's queue and what its PDF is called at first.
     void printJob(const PrintLayout& job, const QString& name);
-    void showPreview(const PrintLayout& job);
+    void showPreview(const PrintLayout& job, const QString& name);
+    // Nothing when the user cancelled.
+    std::optional<Target> chooseTarget(const QString& name);
+    // The sweep, then the job; print buttons do nothing meanwhile.
+    void runJob(const PrintLayout& job, const QString& name);
     QStringList sheetlets() const;
 
     std::function<SupplementPage()> m_page;
@@ -74,4 +86,5 @@ private:
     QPushButton* m_cancelKnop = nullptr;
     QCheckBox* m_preview = nullptr;
     bool m_cancelled = false;
+    bool m_jobRunning = false;
 };
