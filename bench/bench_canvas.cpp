@@ -17,8 +17,8 @@ void mouseMove(benchmark::State& run)
     CanvasDocument document;
     ToolBox tools(state, document);
     tools.setFotoLaden([](double, double, double, double) {});
-    state.Gereedschap = ToolMode(run.range(0));
-    tools.mouseDown(Qt::LeftButton, QPointF(100, 60), 2);
+    state.setGereedschap(ToolMode(run.range(0)));
+    tools.mouseDown(Qt::LeftButton, QPointF(100, 60));
     int i = 0;
     for (auto _ : run) {
         // Back and forth across the canvas, so lines and bands have length.
@@ -36,9 +36,9 @@ void strokeWithUndoStep(benchmark::State& run)
     ApplicationState state;
     CanvasDocument document;
     ToolBox tools(state, document);
-    state.Gereedschap = ToolMode::FilledEllipse;
+    state.setGereedschap(ToolMode::FilledEllipse);
     for (auto _ : run) {
-        tools.mouseDown(Qt::LeftButton, QPointF(20, 20), 2);
+        tools.mouseDown(Qt::LeftButton, QPointF(20, 20));
         tools.mouseMove(Qt::LeftButton, QPointF(300, 200));
         tools.mouseUp(Qt::LeftButton, QPointF(480, 240));
     }

@@ -33,7 +33,7 @@ struct Window
         for (int y = 0; y < 260; ++y)
             for (int x = 0; x < 500; ++x)
                 picture.setPixel(x, y, qRgb((x * 37 + y * 11) & 255, (x * 5 + y * 71) & 255, ((x * 13) ^ (y * 29)) & 255));
-        main.picEdit()->setImage(picture);
+        model.canvas().reset(picture);
         main.show();
     }
 };

@@ -3,7 +3,7 @@
 // An interaction that asks the user nothing: every question gets No, every
 // dialog is cancelled. The benchmarks measure windows, not people.
 
-#include "app/ui/interaction.h"
+#include "widgets/interaction.h"
 
 #include <QDialog>
 

@@ -5,7 +5,7 @@
 #include "app/file_version.h"
 #include "app/program_folder.h"
 #include "app/ui/main_form.h"
-#include "app/ui/qt_interaction.h"
+#include "widgets/qt_interaction.h"
 #include "app/ui/titel.h"
 #include "documents/supplement_model.h"
 

@@ -2,45 +2,93 @@
 
 // The application state: the values the windows share while the program runs,
 // beside the supplement being designed (documents/supplement_model.h). One
-// object, owned by the application and handed around by reference; the members
-// carry the names the program's windows have always used for them.
+// object, owned by the application and handed around by reference; the values
+// carry the names the program's windows have always used for them. Every value
+// changes through its setter, which tells by a signal, so the swatches, the
+// panel colours, the tool marker and the read-outs follow whoever changes it.
 
+#include "app/colour.h"
 #include "app/tool_mode.h"
 
+#include <QObject>
 #include <QString>
 
 #include <cstdint>
 
-struct ApplicationState
+class ApplicationState : public QObject
 {
-    // Colours: red and green are general whole numbers, blue is a byte.
-    int TekenR = 0, TekenG = 0;
-    std::uint8_t TekenB = 0;
-    int VulR = 255, VulG = 255;
-    std::uint8_t VulB = 0;
-    int VensterR = 190, VensterG = 200;
-    std::uint8_t VensterB = 240;
-    int SupplementR = 220, SupplementG = 220;
-    std::uint8_t SupplementB = 230;
+    Q_OBJECT
+public:
+    explicit ApplicationState(QObject* parent = nullptr);
+
+    // Back to the values of a fresh start.
+    void reset();
+
+    // Colours: red and green are general whole numbers, blue is a byte (a larger blue keeps its low byte).
+    ColourParts TekenKleur() const { return m_teken.parts(); }
+    ColourParts VulKleur() const { return m_vul.parts(); }
+    ColourParts VensterKleur() const { return m_venster.parts(); }
+    ColourParts SupplementKleur() const { return m_supplement.parts(); }
+    // The colour chooser's last pick.
+    ColourParts KeuzeKleur() const { return m_keuze; }
+    void setTekenKleur(int r, int g, int b);
+    void setVulKleur(int r, int g, int b);
+    void setVensterKleur(int r, int g, int b);
+    void setSupplementKleur(int r, int g, int b);
+    void setKeuzeKleur(int r, int g, int b);
 
     // The mode byte: the selected tool, the open dialog's list, the text panel, the field entry.
-    ToolMode Gereedschap = ToolMode::None;
-    bool TekstPlaatsen = false;
-    int TekstHoek = 900;
-    std::uint8_t GumMaat = 10;
-    std::uint8_t CirkelStraal = 10;
+    ToolMode Gereedschap() const { return m_gereedschap; }
+    void setGereedschap(ToolMode mode);
+    // A text of the panel waits to be placed with the next click on the canvas.
+    bool TekstPlaatsen() const { return m_tekstPlaatsen; }
+    void setTekstPlaatsen(bool waiting);
+    // The text angle in tenths of a degree, counter-clockwise.
+    int TekstHoek() const { return m_tekstHoek; }
+    void setTekstHoek(int tenths);
+    // The line width the drawing tools take, as the line-width slider sets it (1..5).
+    int lineWidth() const { return m_lineWidth; }
+    void setLineWidth(int pixels);
 
-    // Drawing state of the canvas tools.
-    double StartX = 0, StartY = 0;
-    double VorigX = 0, VorigY = 0;
-
-    // Result of the colour chooser.
-    int KeuzeR = 0, KeuzeG = 0, KeuzeB = 0;
-
-    // The picture file last loaded for photo placement.
-    QString BeeldBestand;
-    int BeeldBreedte = 0, BeeldHoogte = 0;
+    // The picture file last loaded for photo placement, with its size in the file.
+    const QString& BeeldBestand() const { return m_beeldBestand; }
+    int BeeldBreedte() const { return m_beeldBreedte; }
+    int BeeldHoogte() const { return m_beeldHoogte; }
+    void setBeeld(const QString& path, int width, int height);
 
     // Progress of a running filter, 0..100.
-    int Voortgang = 0;
+    int Voortgang() const { return m_voortgang; }
+    void setVoortgang(int percent);
+
+Q_SIGNALS:
+    void coloursChanged();
+    void gereedschapChanged(ToolMode mode);
+    void tekstPlaatsenChanged(bool waiting);
+    void tekstHoekChanged(int tenths);
+    void lineWidthChanged(int pixels);
+    void beeldChanged();
+    void voortgangChanged(int percent);
+
+private:
+    struct Colour
+    {
+        int r = 0, g = 0;
+        std::uint8_t b = 0;
+        ColourParts parts() const { return {r, g, b}; }
+        bool operator==(const Colour&) const = default;
+    };
+    void setColour(Colour& colour, int r, int g, int b);
+
+    Colour m_teken{0, 0, 0};
+    Colour m_vul{255, 255, 0};
+    Colour m_venster{190, 200, 240};
+    Colour m_supplement{220, 220, 230};
+    ColourParts m_keuze;
+    ToolMode m_gereedschap = ToolMode::None;
+    bool m_tekstPlaatsen = false;
+    int m_tekstHoek = 900;
+    int m_lineWidth = 2;
+    QString m_beeldBestand;
+    int m_beeldBreedte = 0, m_beeldHoogte = 0;
+    int m_voortgang = 0;
 };

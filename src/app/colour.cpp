@@ -16,11 +16,6 @@ QColor toQColor(int r, int g, int b)
     return toQColor(colourValue(r, g, b));
 }
 
-std::int64_t fromQColor(const QColor& colour)
-{
-    return colourValue(colour.red(), colour.green(), colour.blue());
-}
-
 QString KleurHex(int r, int g, int b)
 {
     auto twee = [](int c) { return QString::number(c, 16).toUpper().rightJustified(2, QLatin1Char('0')); };

@@ -24,7 +24,6 @@ ColourParts splitColourValue(std::int64_t value);
 // A colour value as a QColor (components reduced to bytes as the screen shows them).
 QColor toQColor(std::int64_t value);
 QColor toQColor(int r, int g, int b);
-std::int64_t fromQColor(const QColor& colour);
 
 // Six upper-case hexadecimal digits, red first, without a prefix: BEC8F0 for 190, 200, 240.
 QString KleurHex(int r, int g, int b);

@@ -7,7 +7,7 @@
 
 #include "app/colour.h"
 
-struct ApplicationState;
+class ApplicationState;
 
 enum class ColourArea { Window, Page };
 

@@ -10,8 +10,9 @@ namespace SettingsFile {
 
 namespace {
 
-// Reads one colour: red and green any whole number, blue a byte.
-bool readColour(Record::FieldReader& reader, int& red, int& green, std::uint8_t& blue)
+// Reads one colour into colour: red and green any whole number, blue a byte; a component read before a
+// failure is kept.
+bool readColour(Record::FieldReader& reader, ColourParts& colour)
 {
     constexpr long long IntMin = std::numeric_limits<int>::min(), IntMax = std::numeric_limits<int>::max();
     auto take = [&reader](long long lo, long long hi) -> std::optional<long long> {
@@ -26,16 +27,22 @@ bool readColour(Record::FieldReader& reader, int& red, int& green, std::uint8_t&
     auto r = take(IntMin, IntMax);
     if (!r)
         return false;
-    red = int(*r);
+    colour.r = int(*r);
     auto g = take(IntMin, IntMax);
     if (!g)
         return false;
-    green = int(*g);
+    colour.g = int(*g);
     auto b = take(0, 255);
     if (!b)
         return false;
-    blue = std::uint8_t(*b);
+    colour.b = int(*b);
     return true;
+}
+
+QString colourRecord(const ColourParts& colour)
+{
+    using Record::number;
+    return Record::join({number((long long)colour.r), number((long long)colour.g), number((long long)colour.b)});
 }
 
 } // namespace
@@ -48,19 +55,21 @@ bool read(const QString& path, ApplicationState& state)
     Record::FieldReader reader(*lines);
     if (!reader.next() || !reader.next()) // the header and the hyphens
         return false;
-    return readColour(reader, state.VensterR, state.VensterG, state.VensterB)
-        && readColour(reader, state.SupplementR, state.SupplementG, state.SupplementB);
+    ColourParts venster = state.VensterKleur(), supplement = state.SupplementKleur();
+    const bool whole = readColour(reader, venster) && readColour(reader, supplement);
+    // What was read up to a failure stays, as it always did.
+    state.setVensterKleur(venster.r, venster.g, venster.b);
+    state.setSupplementKleur(supplement.r, supplement.g, supplement.b);
+    return whole;
 }
 
 SafeFile::Result write(const QString& path, const ApplicationState& state)
 {
-    using Record::number;
     const QStringList lines = {
         Record::quoted(Header),
         Record::quoted(Hyphens),
-        Record::join({number((long long)state.VensterR), number((long long)state.VensterG), number((long long)state.VensterB)}),
-        Record::join({number((long long)state.SupplementR), number((long long)state.SupplementG),
-                      number((long long)state.SupplementB)}),
+        colourRecord(state.VensterKleur()),
+        colourRecord(state.SupplementKleur()),
     };
     return TextFile::writeLines(path, lines);
 }

@@ -7,7 +7,7 @@
 
 #include <QString>
 
-struct ApplicationState;
+class ApplicationState;
 
 namespace SettingsFile {
 

@@ -79,6 +79,7 @@ CanvasDocument::CanvasDocument(QObject* parent)
     m_image.fill(Qt::white);
     m_recorded = m_image;
     m_undoStack.setUndoLimit(UndoLimit);
+    m_surface.setDrawnHandler([this] { Q_EMIT changed(); });
 }
 
 QImage CanvasDocument::fitted(const QImage& picture)

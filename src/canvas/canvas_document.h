@@ -8,9 +8,10 @@
 //     document.change(QStringLiteral("Negative"), [](QImage& picture) { ... });
 //
 // Only the rectangle that actually changed is kept, so a small stroke costs
-// little; the history holds UndoLimit steps. Drawing done on the picture
+// little; the history holds UndoLimit steps. Drawing done on the surface
 // outside these calls is not lost either: it becomes one step of its own
-// ("Bewerking") at the next command, stroke, undo or redo.
+// ("Bewerking") at the next command, stroke, undo or redo. Whatever draws on
+// the surface, and every command, tells the views (changed()).
 
 #include "canvas/canvas_surface.h"
 
@@ -30,8 +31,8 @@ public:
     explicit CanvasDocument(QObject* parent = nullptr);
 
     const QImage& image() const { return m_image; }
-    // The drawing model over the picture; call refresh() after drawing on it
-    // so the canvas shows it. Inside change() or a stroke it is part of that step.
+    // The drawing model over the picture; what is drawn on it shows at once. Inside change() or a
+    // stroke it is part of that step.
     CanvasSurface& surface() { return m_surface; }
 
     // One undoable command: edit changes the picture in place (its size and format
@@ -54,7 +55,8 @@ public:
     void undo();
     void redo();
 
-    // Tells the views that the picture was drawn on.
+    // Shows a long command's picture as it stands, between its steps (the holes of a perforation
+    // appearing one by one): the command works on the picture itself, not through the surface.
     void refresh() { Q_EMIT changed(); }
 
     // The picture converted to the canvas format; other sizes are drawn at the top left on white.

@@ -40,7 +40,8 @@ class SurfacePainter : public QPainter
 {
 public:
     SurfacePainter(CanvasSurface& surface, const QColor& colour)
-        : QPainter(&surface.image())
+        : QPainter(&surface.m_image)
+        , m_surface(surface)
     {
         setRenderHint(QPainter::Antialiasing, false);
         setRenderHint(QPainter::TextAntialiasing, false);
@@ -52,6 +53,14 @@ public:
         if (surface.fillStyle() == CanvasSurface::FillStyle::Solid)
             setBrush(invert ? QColor(Qt::white) : surface.fillColor());
     }
+    ~SurfacePainter()
+    {
+        end();
+        m_surface.drawn();
+    }
+
+private:
+    const CanvasSurface& m_surface;
 };
 
 void CanvasSurface::line(QPointF from, QPointF to, const QColor& colour)
@@ -83,6 +92,7 @@ void CanvasSurface::pset(QPointF at, const QColor& colour)
         return;
     const QRgb old = m_image.pixel(p);
     m_image.setPixel(p, m_drawMode == DrawMode::Invert ? (~old | 0xff000000u) : colour.rgb());
+    drawn();
 }
 
 std::int64_t CanvasSurface::point(QPointF at) const
@@ -132,6 +142,8 @@ void CanvasSurface::rotatedText(QPointF start, const QString& text, const TextFo
     if (angleTenths % 3600 != 0)
         painter.rotate(-angleTenths / 10.0);
     painter.drawText(QPointF(0, QFontMetrics(qfont).ascent()), text);
+    painter.end();
+    drawn();
 }
 
 void CanvasSurface::floodFill(QPointF at, const QColor& colour)
@@ -140,4 +152,5 @@ void CanvasSurface::floodFill(QPointF at, const QColor& colour)
     if (!m_image.rect().contains(p))
         return;
     fillConnectedArea(m_image, p, colour.rgb());
+    drawn();
 }

@@ -4,6 +4,8 @@
 // and fill style that persist between calls, and the drawing calls the tools,
 // the text panel, photos, filters, perforation and barcode use. Antialiasing
 // is always off: every pixel a call paints is in the colour it was given.
+// Each drawing call tells the handler the document sets, so what is drawn
+// shows at once; the picture itself is not handed out for writing.
 
 #include <QColor>
 #include <QImage>
@@ -11,6 +13,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 
 // Font attributes of canvas text; the size is in points on the 96-dpi canvas.
 struct TextFont
@@ -32,8 +35,9 @@ public:
 
     explicit CanvasSurface(QImage& image);
 
-    QImage& image() { return m_image; }
     const QImage& image() const { return m_image; }
+    // Called after every drawing call.
+    void setDrawnHandler(std::function<void()> drawn) { m_drawn = std::move(drawn); }
 
     DrawMode drawMode() const { return m_drawMode; }
     void setDrawMode(DrawMode mode) { m_drawMode = mode; }
@@ -70,7 +74,15 @@ public:
     static QFont canvasFont(const TextFont& font);
 
 private:
+    friend class SurfacePainter;
+    void drawn() const
+    {
+        if (m_drawn)
+            m_drawn();
+    }
+
     QImage& m_image;
+    std::function<void()> m_drawn;
     DrawMode m_drawMode = DrawMode::CopyPen;
     int m_drawWidth = 1;
     QColor m_fillColor = Qt::black;

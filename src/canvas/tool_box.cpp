@@ -48,13 +48,13 @@ QString ToolBox::hint(int tool)
 
 CanvasTool* ToolBox::selectedTool() const
 {
-    const int number = int(m_state.Gereedschap);
+    const int number = int(m_state.Gereedschap());
     return number >= 1 && number <= ToolCount ? m_tools[number].get() : nullptr;
 }
 
 ToolContext ToolBox::context()
 {
-    return ToolContext{m_state, m_document.surface(), *m_random, m_layer, m_fotoLaden};
+    return ToolContext{m_state, m_points, m_document.surface(), *m_random, m_layer, m_fotoLaden};
 }
 
 void ToolBox::ensureStroke(CanvasTool& tool)
@@ -63,11 +63,11 @@ void ToolBox::ensureStroke(CanvasTool& tool)
         m_document.beginStroke(tool.name());
 }
 
-void ToolBox::mouseDown(Qt::MouseButton button, QPointF at, int lineWidth)
+void ToolBox::mouseDown(Qt::MouseButton button, QPointF at)
 {
-    m_state.StartX = at.x();
-    m_state.StartY = double(RondAf(at.y()));
-    m_document.surface().setDrawWidth(lineWidth);
+    m_points.StartX = at.x();
+    m_points.StartY = double(RondAf(at.y()));
+    m_document.surface().setDrawWidth(m_state.lineWidth());
     CanvasTool* tool = selectedTool();
     if (!tool)
         return;
@@ -77,7 +77,6 @@ void ToolBox::mouseDown(Qt::MouseButton button, QPointF at, int lineWidth)
         tool->press(c, at);
     else if (button == Qt::RightButton)
         tool->pressRight(c, at);
-    m_document.refresh();
 }
 
 void ToolBox::mouseMove(Qt::MouseButtons buttons, QPointF at)
@@ -88,10 +87,9 @@ void ToolBox::mouseMove(Qt::MouseButtons buttons, QPointF at)
         ensureStroke(*tool);
         ToolContext c = context();
         tool->drag(c, at);
-        m_document.refresh();
-    }
-    m_state.VorigX = at.x();
-    m_state.VorigY = double(RondAf(at.y()));
+        }
+    m_points.VorigX = at.x();
+    m_points.VorigY = double(RondAf(at.y()));
 }
 
 void ToolBox::mouseUp(Qt::MouseButton button, QPointF at)
@@ -111,5 +109,4 @@ void ToolBox::endWithoutToolWork()
     m_document.endStroke();
     m_document.surface().resetState();
     m_layer.reset();
-    m_document.refresh();
 }

@@ -15,7 +15,7 @@
 #include <memory>
 #include <optional>
 
-struct ApplicationState;
+class ApplicationState;
 class CanvasDocument;
 
 class ToolBox
@@ -31,7 +31,8 @@ public:
     // Replaces the clock-seeded random numbers (tests script them).
     void setRandom(std::unique_ptr<RandomSource> random);
 
-    void mouseDown(Qt::MouseButton button, QPointF at, int lineWidth);
+    // The stroke is drawn in the state's line width.
+    void mouseDown(Qt::MouseButton button, QPointF at);
     // Only the tool part of a move; the read-outs belong to the window.
     void mouseMove(Qt::MouseButtons buttons, QPointF at);
     void mouseUp(Qt::MouseButton button, QPointF at);
@@ -51,6 +52,7 @@ private:
 
     ApplicationState& m_state;
     CanvasDocument& m_document;
+    StrokePoints m_points;
     std::array<std::unique_ptr<CanvasTool>, ToolCount + 1> m_tools;
     std::unique_ptr<RandomSource> m_random;
     std::function<void(double, double, double, double)> m_fotoLaden;

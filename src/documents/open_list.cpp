@@ -5,7 +5,6 @@
 #include "documents/supplement_file.h"
 
 #include <QDir>
-#include <QImageReader>
 
 namespace {
 
@@ -55,15 +54,6 @@ QString LaadVelAfbeeldingPad(const ProgramFolder& folder, LaadVelModus mode, con
 {
     const QString extension = mode == LaadVelModus::Supplementen ? QStringLiteral(".bmp") : QStringLiteral(".jpg");
     return folder.path(folderOf(mode) + QLatin1Char('/') + name + extension);
-}
-
-std::optional<QSize> pictureFileSize(const QString& path)
-{
-    QImageReader reader(path);
-    const QSize size = reader.size();
-    if (!size.isValid())
-        return std::nullopt;
-    return size;
 }
 
 std::optional<SheetletKey> splitKey(const QString& key)

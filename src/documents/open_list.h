@@ -29,10 +29,6 @@ QString LaadVelTekst(LaadVelModus mode, qsizetype count);
 // The picture shown as preview and opened: name.jpg in Images or name.bmp in Supplementen.
 QString LaadVelAfbeeldingPad(const ProgramFolder& folder, LaadVelModus mode, const QString& name);
 
-// The size stored in a picture file's header, without decoding it; nothing when
-// the file is missing or no readable picture.
-std::optional<QSize> pictureFileSize(const QString& path);
-
 inline constexpr QSize SheetletSize{500, 260};
 
 // Year and place of a sheetlet key: four characters of year, a separator, the place.

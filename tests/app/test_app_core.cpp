@@ -206,8 +206,8 @@ private Q_SLOTS:
                 QVERIFY(folder.write(SettingsFile::FileName, Header + colours));
             ApplicationState s;
             SettingsFile::load(folder.path(SettingsFile::FileName), s);
-            QCOMPARE(QList<int>({s.VensterR, s.VensterG, s.VensterB, s.SupplementR, s.SupplementG, s.SupplementB}),
-                     read);
+            const ColourParts venster = s.VensterKleur(), supplement = s.SupplementKleur();
+            QCOMPARE(QList<int>({venster.r, venster.g, venster.b, supplement.r, supplement.g, supplement.b}), read);
             const QString written = QString("%1,%2,%3\r\n%4,%5,%6\r\n").arg(read[0]).arg(read[1]).arg(read[2])
                                         .arg(read[3]).arg(read[4]).arg(read[5]);
             QCOMPARE(folder.read(SettingsFile::FileName), Header + (rewritten ? written.toLatin1() : colours));

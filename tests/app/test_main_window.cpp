@@ -5,8 +5,8 @@
 
 #include "app/file_version.h"
 #include "app/settings_file.h"
-#include "app/ui/page_preview.h"
-#include "app/ui/qt_interaction.h"
+#include "documents/ui/page_preview.h"
+#include "widgets/qt_interaction.h"
 #include "app/ui/titel.h"
 #include "common/layout_table.h"
 #include "common/main_window_fixture.h"
@@ -98,7 +98,7 @@ private Q_SLOTS:
     {
         MainWindowFixture f;
         f.main->show();
-        f.state.VensterR = 77;
+        f.state.setVensterKleur(77, 200, 240);
         f.model.setPaginaNr("3");
         f.main->menus().FileExit->trigger();
         QVERIFY(f.main->isVisible() && !f.folder.read(SettingsFile::FileName).contains("77,"));
@@ -122,7 +122,7 @@ private Q_SLOTS:
         f.main->ZetVensterKleur(20, 30, 70);
         f.main->ToonInfo("Let op", 1);
         f.main->show();
-        const QColor page = f.main->controls().Pic->background(), panel(20, 30, 70);
+        const QColor page = f.child<PagePreview>("Pic")->background(), panel(20, 30, 70);
         for (const auto& [name, background] : {std::pair("InfoLabel", panel), {"KlokLabel", panel}, {"Infolab0", panel},
                                                {"CoorLabel", panel}, {"TitelLabel", page}, {"PlaatsLabel", page}}) {
             const QColor text = f.child<QWidget>(name)->palette().color(QPalette::WindowText);
@@ -166,11 +166,11 @@ private Q_SLOTS:
         MainWindowFixture f;
         auto* barTimer = f.main->findChild<QTimer*>("BarTimer");
         barTimer->start();
-        f.state.Voortgang = 50;
+        f.state.setVoortgang(50);
         f.main->BarTimer_Timer();
         const QImage bar = f.child<QLabel>("Bar")->pixmap().toImage();
         QCOMPARE(QList<QRgb>({bar.pixel(119, 8), bar.pixel(120, 8)}), QList<QRgb>({qRgb(0, 0, 160), 0xFFFFFFFF}));
-        f.state.Voortgang = 100;
+        f.state.setVoortgang(100);
         f.main->BarTimer_Timer();
         QVERIFY(!barTimer->isActive() && f.child<QLabel>("Bar")->pixmap().isNull());
         auto* info = f.child<QLabel>("InfoLabel");

@@ -41,7 +41,7 @@ bool saveReports(const ProgramFolder& folder, bool withPicture, WriteStatus stat
 // A writer, the file size limit for it, and whether it reported its failure as it should. Past 10 bytes
 // no file is written; a larger limit lets a first small file through and stops a large second one.
 const QList<std::tuple<const char*, qint64, std::function<bool(const ProgramFolder&)>>> Writers = {
-    {"instellingen", 10, [](auto& f) { return !SettingsFile::write(f.path("Velinor.ini"), {}); }},
+    {"instellingen", 10, [](auto& f) { return !SettingsFile::write(f.path("Velinor.ini"), ApplicationState()); }},
     {"supplement", 10, [](auto& f) { return saveReports(f, false, WriteStatus::TextNotWritten); }},
     {"met plaatje", 10, [](auto& f) { return saveReports(f, true, WriteStatus::TextNotWritten); }},
     {"plaatje", 1000, [](auto& f) { return saveReports(f, true, WriteStatus::PictureNotWritten); }},

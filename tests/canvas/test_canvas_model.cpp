@@ -60,16 +60,17 @@ struct Canvas
 
     explicit Canvas(int tool)
     {
-        state.Gereedschap = ToolMode(tool);
-        state.TekenR = qRed(Draw), state.TekenG = qGreen(Draw), state.TekenB = qBlue(Draw);
-        state.VulR = qRed(Fill), state.VulG = qGreen(Fill), state.VulB = qBlue(Fill);
+        state.setGereedschap(ToolMode(tool));
+        state.setTekenKleur(qRed(Draw), qGreen(Draw), qBlue(Draw));
+        state.setVulKleur(qRed(Fill), qGreen(Fill), qBlue(Fill));
         tools.setFotoLaden([this](double, double, double, double) { ++photoCalls; });
         tools.setRandom(std::unique_ptr<RandomSource>(random));
     }
     // Press at the first point, move through the others, release at the last.
     void drag(const QList<QPointF>& path, int width = 1, Qt::MouseButton button = Qt::LeftButton)
     {
-        tools.mouseDown(button, path.first(), width);
+        state.setLineWidth(width);
+        tools.mouseDown(button, path.first());
         for (QPointF p : path.mid(1))
             tools.mouseMove(button, p);
         tools.mouseUp(button, path.last());
@@ -156,7 +157,7 @@ private Q_SLOTS:
         d.beginStroke("klik");
         d.endStroke();
         QVERIFY(changed.count() == 1 && d.undoStack().count() == 0);
-        d.surface().image().setPixel(2, 2, Fill);
+        d.surface().pset(QPointF(2, 2), Fill);
         d.beginStroke("Spray");
         d.surface().pset(QPointF(3, 3), Draw);
         d.change("punt", [](QImage& image) { image.setPixel(4, 4, Draw); });
@@ -292,8 +293,8 @@ private Q_SLOTS:
         Canvas c(10);
         c.document.change("kleur",
                           [](QImage& image) { image.setPixel(5, 5, qRgb(12, 34, 56)), image.setPixel(6, 6, 0); });
-        const auto draw = [&] { return std::tuple(c.state.TekenR, c.state.TekenG, int(c.state.TekenB)); };
-        const auto fill = [&] { return std::tuple(c.state.VulR, c.state.VulG, int(c.state.VulB)); };
+        const auto draw = [&] { return std::tuple(c.state.TekenKleur().r, c.state.TekenKleur().g, c.state.TekenKleur().b); };
+        const auto fill = [&] { return std::tuple(c.state.VulKleur().r, c.state.VulKleur().g, c.state.VulKleur().b); };
         c.drag({{5, 5}}, 2, Qt::RightButton);
         QVERIFY(fill() == std::tuple(12, 34, 56) && draw() == std::tuple(200, 30, 90));
         c.drag({{6, 6}});

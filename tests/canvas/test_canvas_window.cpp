@@ -3,9 +3,11 @@
 // chooser, the undo entries, the text panel and the photo commands, with every
 // dialog answered by script.
 
-#include "canvas/ui/canvas_tools.h"
 #include "canvas/ui/colorkeuze.h"
+#include "canvas/ui/colour_swatches.h"
+#include "canvas/ui/pic_edit.h"
 #include "canvas/ui/text_panel.h"
+#include "canvas/ui/tool_row.h"
 #include "common/main_window_fixture.h"
 #include "common/pixels.h"
 #include "documents/ui/laadvel.h"
@@ -38,10 +40,11 @@ void hover(QWidget* widget, QPoint at)
 struct CanvasWindow : MainWindowFixture
 {
     PicEdit* pic = main->picEdit();
-    CanvasTools* tools = main->findChild<CanvasTools*>(QStringLiteral("CanvasTools"));
-    TextPanel& panel = tools->textPanel();
+    TextPanel& panel = *main->findChild<TextPanel*>();
+    ColourSwatches& swatches = *main->findChild<ColourSwatches*>();
 
-    CanvasWindow() { pic->setImage(Blank); }
+    CanvasWindow() { setCanvas(Blank); }
+    void choose(int tool) { main->findChild<ToolRow*>()->Knop_Click(tool); }
     QRect painted() const { return changedRect(Blank, canvas()); }
     QColor swatch(const char* name) const { return child<QWidget>(name)->palette().color(QPalette::Window); }
     // Press at the first point, move through the others with the button held, release at the last.
@@ -55,7 +58,7 @@ struct CanvasWindow : MainWindowFixture
     // The text in DejaVu Sans armed for placing, the panel opened first.
     void arm(const QString& text = Block)
     {
-        if (int(state.Gereedschap) != 15)
+        if (int(state.Gereedschap()) != 15)
             panel.TekstKnop_Click();
         child<QComboBox>("ListFonts")->setCurrentText("DejaVu Sans");
         child<QLineEdit>("Text1")->setText(text);
@@ -87,7 +90,7 @@ private Q_SLOTS:
         for (const char* name : {"Knop1", "Knop12", "Slider1", "TekstKnop", "AchtergrondKnop", "PlaatsKnop"})
             QVERIFY2(w.child<QWidget>(name)->isEnabled(), name);
         QTest::mouseClick(w.child<QWidget>("Knop9"), Qt::LeftButton);
-        QCOMPARE(w.child<QWidget>("KnopPijl")->x(), 363); // 405 + 630 x 8 twips
+        QCOMPARE(w.child<QWidget>("KnopPijl")->mapTo(w.child<QWidget>("Frame2"), QPoint()).x(), 363); // 405 + 630 x 8 twips
         QCOMPARE(w.text("InfoLabel"), "Gommen in de tekenkleur met de linkermuisknop.");
         hover(w.pic, QPoint(100, 50));
         QVERIFY(!gum->isHidden() && gum->geometry() == QRect(90, 40, 10, 10));
@@ -111,11 +114,11 @@ private Q_SLOTS:
     void chooserColours()
     {
         CanvasWindow w;
-        w.pic->document().change("kleur", [](QImage& image) { image.setPixel(7, 8, qRgb(10, 20, 30)); });
-        w.tools->Knop_Click(10);
+        w.model.canvas().change("kleur", [](QImage& image) { image.setPixel(7, 8, qRgb(10, 20, 30)); });
+        w.choose(10);
         w.stroke({{7, 8}}, Qt::RightButton);
         QVERIFY(w.swatch("VulLabel") == QColor(10, 20, 30) && w.swatch("TekenLabel") == QColor(0, 0, 0));
-        w.tools->VulLabel_Click();
+        w.swatches.VulLabel_Click();
         QCOMPARE(w.swatch("VulLabel"), QColor(1, 1, 1)); // nothing pointed at yet: 0, 0, 0
         // clang-format off
         const std::tuple<QPoint, const char*, QColor, QString> picks[] = {
@@ -133,11 +136,11 @@ private Q_SLOTS:
                 QTest::mouseClick(palette, Qt::LeftButton, {}, at);
                 return dialog.result();
             });
-            swatch == QLatin1String("VulLabel") ? w.tools->VulLabel_Click() : w.tools->TekenLabel_Click();
+            swatch == QLatin1String("VulLabel") ? w.swatches.VulLabel_Click() : w.swatches.TekenLabel_Click();
             QVERIFY(toolTip == tip && w.swatch(swatch) == colour);
         }
         QCOMPARE(w.interaction.shown.last().title, " Kleurenpalet");
-        w.tools->VulLabel_Click();
+        w.swatches.VulLabel_Click();
         QCOMPARE(w.swatch("VulLabel"), QColor(254, 254, 254));
     }
 
@@ -149,7 +152,7 @@ private Q_SLOTS:
         const QList<QAction*> actions = w.main->findChild<QMenu*>("Bewerken")->actions();
         QAction *undo = actions.at(actions.size() - 2), *redo = actions.last();
         QVERIFY(undo->shortcut() == QKeySequence("Ctrl+Z") && !undo->isEnabled() && !redo->isEnabled());
-        w.pic->document().change("Negatief", [&](QImage& image) {
+        w.model.canvas().change("Negatief", [&](QImage& image) {
             QVERIFY(!undo->isEnabled() && !w.main->menus().FileNew->isEnabled());
             undo->trigger();
             image.invertPixels();
@@ -166,29 +169,29 @@ private Q_SLOTS:
     void textPanelAndDirections()
     {
         CanvasWindow w;
-        w.tools->Knop_Click(3);
+        w.choose(3);
         w.panel.TekstKnop_Click();
         QVERIFY(w.child<QWidget>("Frame2")->height() == 535 && w.child<QWidget>("Frame4")->isHidden());
-        QVERIFY(int(w.state.Gereedschap) == 15 && w.child<QWidget>("KnopPijl")->isHidden());
+        QVERIFY(int(w.state.Gereedschap()) == 15 && w.child<QWidget>("KnopPijl")->isHidden());
         w.stroke({{10, 10}, {60, 60}});
         w.arm();
         w.panel.TekstKnop_Click();
         QVERIFY(w.child<QWidget>("Frame2")->height() == 437 && !w.child<QWidget>("Frame4")->isHidden());
-        QVERIFY(!w.state.TekstPlaatsen && int(w.state.Gereedschap) == 0 && w.child<QWidget>("Label19")->isHidden());
+        QVERIFY(!w.state.TekstPlaatsen() && int(w.state.Gereedschap()) == 0 && w.child<QWidget>("Label19")->isHidden());
         w.arm("   "); // blank text does not arm
-        QVERIFY(!w.state.TekstPlaatsen && w.painted().isEmpty());
+        QVERIFY(!w.state.TekstPlaatsen() && w.painted().isEmpty());
 
         auto* richting = w.child<QCheckBox>("CheckVer");
         for (bool on : {true, false, true}) {
             richting->setChecked(on);
             w.panel.CheckVer_Click();
             QCOMPARE(w.child<QWidget>("AngleKnop0")->isEnabled(), on);
-            QVERIFY(w.main->controls().Line1->styleSheet().contains(on ? "100,100,190" : "170,170,170"));
+            QVERIFY(w.child<QWidget>("Line1")->styleSheet().contains(on ? "100,100,190" : "170,170,170"));
         }
         const int angles[9] = {1350, 900, 450, 1800, 0, 0, 2250, 2700, 3150};
         for (int i = 8; i >= 0; --i) {
             w.panel.AngleKnop_Click(i);
-            QCOMPARE(w.state.TekstHoek, angles[i]);
+            QCOMPARE(w.state.TekstHoek(), angles[i]);
         }
         QCOMPARE(w.text("AngleLabel"), "135°");
     }
@@ -199,7 +202,7 @@ private Q_SLOTS:
     void placingText()
     {
         CanvasWindow w;
-        w.state.TekenR = qRed(Draw), w.state.TekenG = qGreen(Draw), w.state.TekenB = qBlue(Draw);
+        w.state.setTekenKleur(qRed(Draw), qGreen(Draw), qBlue(Draw));
         w.arm();
         auto* preview = w.child<QLabel>("Label19");
         QCOMPARE(preview->text(), Block + " ");
@@ -208,9 +211,9 @@ private Q_SLOTS:
         QCOMPARE(preview->geometry().bottomRight(), QPoint(294, 144));
         w.stroke({{300, 150}});
         QCOMPARE(w.painted(), QRect(preview->geometry().topLeft(), QSize(16, 25)));
-        QVERIFY(countColour(w.canvas(), Draw) == 16 * 25 && !w.state.TekstPlaatsen && preview->isHidden());
+        QVERIFY(countColour(w.canvas(), Draw) == 16 * 25 && !w.state.TekstPlaatsen() && preview->isHidden());
         QCOMPARE(w.text("InfoLabel"), "Informatie...");
-        w.pic->document().undo();
+        w.model.canvas().undo();
 
         w.child<QCheckBox>("CheckVer")->setChecked(true);
         w.panel.CheckVer_Click();
@@ -226,7 +229,7 @@ private Q_SLOTS:
         w.arm();
         w.child<QComboBox>("ComboSize")->setCurrentText("groot");
         w.stroke({{100, 100}});
-        QVERIFY(w.canvas() == placed && !w.state.TekstPlaatsen && w.text("InfoLabel").contains("geen getal"));
+        QVERIFY(w.canvas() == placed && !w.state.TekstPlaatsen() && w.text("InfoLabel").contains("geen getal"));
         QCOMPARE(w.child<QComboBox>("ComboSize")->currentText(), "16");
     }
 
@@ -237,7 +240,7 @@ private Q_SLOTS:
     void placingPhotos()
     {
         CanvasWindow w;
-        w.tools->Knop_Click(12);
+        w.choose(12);
         QVERIFY(m_folder.write("kapot.jpg", "dit is geen foto"));
         w.interaction.fileAnswers << "" << m_folder.path("kapot.jpg") << m_folder.path("bestaat-niet.gif");
         w.stroke({{10, 20}, {110, 70}});
@@ -245,23 +248,23 @@ private Q_SLOTS:
         w.main->menus().PerforatieVelFotos[1]->trigger();
         // The first dialog opens in the user's pictures, later ones in the folder of the last photo.
         const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-        QVERIFY(w.interaction.texts("open") == QStringList(3, pictures) && int(w.state.Gereedschap) == 12);
-        QVERIFY(w.painted().isEmpty() && w.undo().count() == 0 && w.state.BeeldBestand.isEmpty());
+        QVERIFY(w.interaction.texts("open") == QStringList(3, pictures) && int(w.state.Gereedschap()) == 12);
+        QVERIFY(w.painted().isEmpty() && w.undo().count() == 0 && w.state.BeeldBestand().isEmpty());
         QCOMPARE(w.child<QLabel>("InfoLabel")->palette().color(QPalette::WindowText), QColor(155, 0, 0));
         QVERIFY(w.main->menus().Bestandsnaam->title() == "*.*" && !QGuiApplication::overrideCursor());
         w.interaction.fileAnswers << m_photo << m_photo << m_photo;
         w.stroke({{10, 20}, {60, 40}, {110, 70}});
         QVERIFY(w.painted() == QRect(10, 20, 100, 50) && countColour(w.canvas(), Draw) == 100 * 50);
-        QVERIFY(int(w.state.Gereedschap) == 0 && w.child<QWidget>("KnopPijl")->isHidden());
-        QCOMPARE(std::tuple(w.state.BeeldBestand, w.state.BeeldBreedte, w.state.BeeldHoogte),
+        QVERIFY(int(w.state.Gereedschap()) == 0 && w.child<QWidget>("KnopPijl")->isHidden());
+        QCOMPARE(std::tuple(w.state.BeeldBestand(), w.state.BeeldBreedte(), w.state.BeeldHoogte()),
                  std::tuple(m_photo, 64, 48));
         QCOMPARE(w.main->menus().Bestandsnaam->title(), "rozen.png / 64 x 48 pixels");
         QVERIFY(w.interaction.shown.last().title == "Foto openen" && !QGuiApplication::overrideCursor());
-        w.tools->Knop_Click(4);
+        w.choose(4);
         w.main->menus().PerforatieBlokFotos[2]->trigger();
-        QVERIFY(w.painted() == QRect(QPoint(10, 20), QPoint(476, 243)) && int(w.state.Gereedschap) == 4);
+        QVERIFY(w.painted() == QRect(QPoint(10, 20), QPoint(476, 243)) && int(w.state.Gereedschap()) == 4);
         w.panel.AchtergrondKnop_Click();
-        QVERIFY(countColour(w.canvas(), Draw) == 500 * 260 && int(w.state.Gereedschap) == 0 && w.undo().count() == 3);
+        QVERIFY(countColour(w.canvas(), Draw) == 500 * 260 && int(w.state.Gereedschap()) == 0 && w.undo().count() == 3);
         QCOMPARE(w.interaction.texts("open").last(), QFileInfo(m_photo).absolutePath());
     }
 

@@ -31,7 +31,7 @@ struct MainWindowFixture
         main = std::make_unique<Main>(state, model, folder.folder(), interaction);
     }
     // The undo actions follow the canvas history; it is emptied while the window is still whole.
-    ~MainWindowFixture() { main->picEdit()->document().undoStack().clear(); }
+    ~MainWindowFixture() { model.canvas().undoStack().clear(); }
     MainWindowFixture(const MainWindowFixture&) = delete;
     MainWindowFixture& operator=(const MainWindowFixture&) = delete;
 
@@ -39,5 +39,7 @@ struct MainWindowFixture
     template <typename T> T& controller() const { return *main->findChild<T*>(); }
     QString text(const QString& label) const { return child<QLabel>(label)->text(); }
     const QImage& canvas() const { return main->picEdit()->image(); }
-    QUndoStack& undo() const { return main->picEdit()->document().undoStack(); }
+    QUndoStack& undo() { return model.canvas().undoStack(); }
+    // A new picture on the canvas, with a history of its own.
+    void setCanvas(const QImage& picture) { model.canvas().reset(picture); }
 };

@@ -3,7 +3,7 @@
 // The interaction seam for tests: answers come from a script, every text the
 // program shows is recorded, and nothing ever blocks.
 
-#include "app/ui/interaction.h"
+#include "widgets/interaction.h"
 
 #include <QDialog>
 #include <QQueue>

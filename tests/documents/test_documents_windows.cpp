@@ -3,7 +3,7 @@
 // ask, refuse and show. The core's decisions are tested in the core suites,
 // the everyday path through them in the end-to-end test.
 
-#include "app/ui/double_click_label.h"
+#include "widgets/double_click_label.h"
 #include "app/ui/main_form.h"
 #include "common/main_window_fixture.h"
 #include "documents/description_lines.h"
@@ -93,7 +93,7 @@ private Q_SLOTS:
                          .arg(displayed));
             QTest::mouseClick(d.OkKnop, Qt::LeftButton);
         });
-        QTest::mouseDClick(f.main->controls().OmschrijfLabel->viewport(), Qt::LeftButton);
+        QTest::mouseDClick(f.child<QPlainTextEdit>("OmschrijfLabel")->viewport(), Qt::LeftButton);
         QCOMPARE(f.interaction.texts("question"), QStringList{"Wilt u een nieuwe tekst invoeren?"});
         QVERIFY(f.messages().value(0).startsWith("De omschrijving telt 100 regels; een supplement bewaart er "
                                                   "hoogstens 99."));
@@ -123,7 +123,7 @@ private Q_SLOTS:
         QCOMPARE(f.messages(), QStringList(2, "Géén Velinor velletje!"));
         QCOMPARE(f.text("InfoLabel"), "2008-Verzamelblokje Noord");
         QCOMPARE(f.main->menus().HelpInfo->text(), "Info...");
-        QVERIFY(f.main->controls().PicImage->pixmap().isNull());
+        QVERIFY(f.text("PicImage").isEmpty() && f.child<QLabel>("PicImage")->pixmap().isNull());
     }
 
     // Opening a supplement or a sheetlet and New each start a history of their own: a field entered after
@@ -143,7 +143,7 @@ private Q_SLOTS:
         const QImage redPicture = filtertest::picture(500, 260, qRgb(255, 0, 0));
         const auto red = [&] { f.model.canvas().change("Rood", [&](QImage& image) { image = redPicture; }); };
         const std::function<void()> opens[] = {[&] { choose("Alkmaar"), f.main->menus().FileOpen->trigger(); },
-                                               [&] { choose("2005-Alkmaar"), f.main->controls().OpenKnop->click(); },
+                                               [&] { choose("2005-Alkmaar"), f.child<QPushButton>("OpenKnop")->click(); },
                                                [&] { f.main->menus().FileNew->trigger(); }};
         for (const auto& open : opens) {
             red();

@@ -9,7 +9,7 @@
 
 #include "app/application_state.h"
 #include "app/settings_file.h"
-#include "app/ui/double_click_label.h"
+#include "widgets/double_click_label.h"
 #include "app/ui/main_form.h"
 #include "app/ui/titel.h"
 #include "canvas/ui/pic_edit.h"
@@ -61,7 +61,7 @@ class TestTypicalUse : public QObject
 
     PicEdit* canvas() const { return m_main->picEdit(); }
     const QImage& image() const { return m_main->picEdit()->image(); }
-    const MainControls& controls() const { return m_main->controls(); }
+    template <typename T = QAbstractButton> T* widget(const QString& name) const { return m_main->findChild<T*>(name); }
     const MainMenus& menus() const { return m_main->menus(); }
     QStringList texts(const QString& kind) const { return m_interaction.texts(kind); }
 
@@ -140,12 +140,12 @@ private Q_SLOTS:
     void openVelletjeFillsTheCataloguePanel()
     {
         answerLaadVel(u"2007-Delft"_s);
-        click(controls().OpenKnop);
+        click(widget<QAbstractButton>(u"OpenKnop"_s));
         QCOMPARE(texts(u"modal"_s), QStringList{u"LaadVel"_s});
-        QCOMPARE(controls().InfoLabel->text(), u"2007-Delft"_s);
+        QCOMPARE(widget<QLabel>(u"InfoLabel"_s)->text(), u"2007-Delft"_s);
         QCOMPARE(QStringList({m_model.Plaatsnaam(), m_model.Jaartal(), m_model.CatalogusNr()}),
                  QStringList({u"Delft"_s, u"2007"_s, u"2308"_s}));
-        QCOMPARE(controls().Infolab[7]->text(), u"€ 6,75"_s);
+        QCOMPARE(widget<QLabel>(u"Infolab7"_s)->text(), u"€ 6,75"_s);
         QCOMPARE(image().convertToFormat(QImage::Format_RGB32),
                  QImage(m_folder.path(u"Images/2007-Delft.jpg"_s)).convertToFormat(QImage::Format_RGB32));
         m_shots.take(u"velletje-geopend"_s);
@@ -159,7 +159,7 @@ private Q_SLOTS:
              {std::tuple{2, QPoint(20, 240), QPoint(120, 240), QRect(70, 240, 1, 1), Black},
               {4, {400, 20}, {460, 60}, {430, 40, 1, 1}, Yellow},
               {5, {150, 180}, {250, 230}, {195, 178, 11, 5}, Black}}) {
-            click(controls().Knop[tool]);
+            click(widget(u"Knop"_s + QString::number(tool)));
             drag(from, to);
             QVERIFY(countColour(image(), colour, seen) > 0);
         }
@@ -168,19 +168,19 @@ private Q_SLOTS:
 
     void placeText()
     {
-        click(controls().TekstKnop);
-        controls().Text1->clear();
-        QTest::keyClicks(controls().Text1, u"Delft"_s);
-        click(controls().PlaatsKnop);
+        click(widget<QAbstractButton>(u"TekstKnop"_s));
+        widget<QLineEdit>(u"Text1"_s)->clear();
+        QTest::keyClicks(widget<QLineEdit>(u"Text1"_s), u"Delft"_s);
+        click(widget<QAbstractButton>(u"PlaatsKnop"_s));
         // The mouse comes to the canvas with no button held, as the text preview follows it, and clicks.
         QMouseEvent hover(QEvent::MouseMove, QPointF(300, 120), canvas()->mapToGlobal(QPointF(300, 120)), Qt::NoButton,
                           Qt::NoButton, Qt::NoModifier);
         QCoreApplication::sendEvent(canvas(), &hover);
         const QImage before = image().copy();
         QTest::mouseClick(canvas(), Qt::LeftButton, {}, QPoint(300, 120));
-        QVERIFY(controls().Label19->geometry().contains(changedRect(before, image())));   // where the preview showed it
+        QVERIFY(widget<QLabel>(u"Label19"_s)->geometry().contains(changedRect(before, image())));   // where the preview showed it
         m_shots.take(u"tekst-geplaatst"_s);
-        click(controls().TekstKnop);   // the panel closes and the drawing buttons come back
+        click(widget<QAbstractButton>(u"TekstKnop"_s));   // the panel closes and the drawing buttons come back
     }
 
     void perforateFilterTwiceAndUndoOnce()
@@ -203,14 +203,14 @@ private Q_SLOTS:
 
     void transferAndEnterNumberYearAndPage()
     {
-        click(controls().ConvertKnop);
+        click(widget<QAbstractButton>(u"ConvertKnop"_s));
         QVERIFY(m_model.AfbeeldingOvergezet());
-        QCOMPARE(controls().PicImage->pixmap().toImage().pixelColor(0, 0), QColor(image().pixel(0, 0)));
+        QCOMPARE(widget<QLabel>(u"PicImage"_s)->pixmap().toImage().pixelColor(0, 0), QColor(image().pixel(0, 0)));
         m_shots.take(u"overgezet"_s);
 
-        for (const auto& [label, typed, shown] : {std::tuple{controls().CatalogusLabel, u"2308"_s, u"Nr.2308"_s},
-                                                  {controls().JaartalLabel, u"2007"_s, u"2007"_s},
-                                                  {controls().PagLabel, u"12"_s, u"12"_s}}) {
+        for (const auto& [label, typed, shown] : {std::tuple{widget<QLabel>(u"CatalogusLabel"_s), u"2308"_s, u"Nr.2308"_s},
+                                                  {widget<QLabel>(u"JaartalLabel"_s), u"2007"_s, u"2007"_s},
+                                                  {widget<QLabel>(u"PagLabel"_s), u"12"_s, u"12"_s}}) {
             answer<Invoer>("invoer-"_L1 + typed, [typed](Invoer& invoer) { invoer.Text1->setText(typed); });
             QTest::mouseDClick(label, Qt::LeftButton);
             QCOMPARE(label->text(), shown);
@@ -228,9 +228,9 @@ private Q_SLOTS:
             QTest::keyClick(form.Text1, Qt::Key_Return);
             QTest::keyClicks(form.Text1, m_savedLines[1]);
         });
-        QTest::mouseDClick(controls().OmschrijfLabel->viewport(), Qt::LeftButton);
+        QTest::mouseDClick(widget<QPlainTextEdit>(u"OmschrijfLabel"_s)->viewport(), Qt::LeftButton);
         QCOMPARE(m_model.OmschrijvingRegels(), m_savedLines);
-        QVERIFY(controls().OmschrijfLabel->toPlainText().startsWith(m_savedLines.join(u'\n')));
+        QVERIFY(widget<QPlainTextEdit>(u"OmschrijfLabel"_s)->toPlainText().startsWith(m_savedLines.join(u'\n')));
         m_shots.take(u"omschrijving"_s);
     }
 
@@ -243,19 +243,19 @@ private Q_SLOTS:
         m_interaction.yesNoAnswers.enqueue(true);
         menus().FileNew->trigger();
         QCOMPARE(texts(u"question"_s).last(), u"Wilt u een nieuw Velletje ontwerpen?"_s);
-        QCOMPARE(controls().CatalogusLabel->text(), u"Nr."_s);
-        QCOMPARE(controls().OmschrijfLabel->toPlainText(), u"Omschrijving"_s);
-        QVERIFY(controls().PicImage->pixmap().isNull());
+        QCOMPARE(widget<QLabel>(u"CatalogusLabel"_s)->text(), u"Nr."_s);
+        QCOMPARE(widget<QPlainTextEdit>(u"OmschrijfLabel"_s)->toPlainText(), u"Omschrijving"_s);
+        QVERIFY(widget<QLabel>(u"PicImage"_s)->pixmap().isNull());
         m_shots.take(u"nieuw"_s);
 
         answerLaadVel(u"Delft"_s);
         menus().FileOpen->trigger();
-        const QStringList labels{controls().PlaatsLabel->text(), controls().CatalogusLabel->text(),
-                                 controls().JaartalLabel->text(), controls().PagLabel->text()};
+        const QStringList labels{widget<QLabel>(u"PlaatsLabel"_s)->text(), widget<QLabel>(u"CatalogusLabel"_s)->text(),
+                                 widget<QLabel>(u"JaartalLabel"_s)->text(), widget<QLabel>(u"PagLabel"_s)->text()};
         QCOMPARE(labels, QStringList({u"Delft"_s, u"Nr.2308"_s, u"2007"_s, u"12"_s}));
         QCOMPARE(m_model.OmschrijvingRegels(), m_savedLines);
         QCOMPARE(image(), saved);
-        QVERIFY(!controls().PicImage->pixmap().isNull());
+        QVERIFY(!widget<QLabel>(u"PicImage"_s)->pixmap().isNull());
         m_shots.take(u"supplement-geopend"_s);
     }
 
@@ -313,7 +313,7 @@ private Q_SLOTS:
     {
         // The undo actions follow the canvas history; it is emptied while the window is still whole.
         if (m_main)
-            m_main->picEdit()->document().undoStack().clear();
+            m_model.canvas().undoStack().clear();
         m_main.reset();
         m_titel.reset();
     }

@@ -26,10 +26,9 @@ private Q_SLOTS:
         QImage source = picture(500, 260, qRgb(200, 150, 100));
         QPainter(&source).fillRect(QRect(1, 2, 499, 258), QColor(30, 60, 90));
         MainWindowFixture f;
-        f.state.TekenR = 200; // the draw colour (200, 10, 0)
-        f.state.TekenG = 10;
+        f.state.setTekenKleur(200, 10, 0);
         auto* barTimer = f.child<QTimer>(QStringLiteral("BarTimer"));
-        QProgressBar* progBar = f.main->controls().ProgBar;
+        auto* progBar = f.child<QProgressBar>("ProgBar");
         QList<bool> shown;
         connect(progBar, &QProgressBar::valueChanged, this, [&] { shown << !progBar->isHidden(); });
         const MainMenus& m = f.main->menus();
@@ -46,7 +45,7 @@ private Q_SLOTS:
             {m.EditBordersBreedte[10], "10 Pixels", {10, 10}, qRgb(255, 255, 255), false, false},
         };
         for (const auto& [entry, caption, at, colour, bar, progressBar] : entries) {
-            f.main->picEdit()->setImage(source);
+            f.setCanvas(source);
             barTimer->stop();
             shown.clear();
             // Fires from the events an engine filter processes after its first row, or just after a pass.
@@ -59,11 +58,11 @@ private Q_SLOTS:
             QCoreApplication::processEvents();
             QVERIFY2(f.canvas().pixel(at) == colour, caption);
             QVERIFY2(barDuringRun == bar && progBarDuringRun == (bar && progressBar), caption);
-            QVERIFY2(f.state.Voortgang == 100 || !bar, caption);
+            QVERIFY2(f.state.Voortgang() == 100 || !bar, caption);
             QVERIFY2(shown.isEmpty() != progressBar && !shown.contains(false) && progBar->isHidden(), caption);
             QVERIFY2(f.undo().count() == 1 && f.undo().text(0) == QLatin1String(caption),
                      qPrintable(f.undo().text(0) + f.undo().text(1)));
-            f.main->picEdit()->document().undo();
+            f.model.canvas().undo();
             QCOMPARE(f.canvas(), source);
         }
     }
@@ -71,7 +70,7 @@ private Q_SLOTS:
     void nothingIsAcceptedWhileAFilterRuns()
     {
         MainWindowFixture f;
-        f.main->picEdit()->setImage(picture(500, 260, qRgb(30, 60, 90)));
+        f.setCanvas(picture(500, 260, qRgb(30, 60, 90)));
         const MainMenus& m = f.main->menus();
         bool triedMeanwhile = false;
         // Fires from the events the filter processes after its first row.

@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                                  "Images/foto.gif", "Images/foto.wmf"};
     for (const char* name : names) {
         const QString path = Fuzz::put(QString::fromLatin1(name), data, size);
-        pictureFileSize(path);
+        PictureFile::storedSize(path);
         withinLimits(readSheetlet(path));
         withinLimits(PictureFile::read(path, ReadOptions::exactlyScaled(SheetletSize, QSize(100, 54))).image);
         if (name == names[0])

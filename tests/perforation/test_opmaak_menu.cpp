@@ -29,15 +29,15 @@ private Q_SLOTS:
             {m.PerforatieBarcode[1], {424, 229}, B, {423, 228}, W, false},
             {m.PerforatieBarcode[3], {473, 74}, B, {473, 75}, W, false}};
         // clang-format on
-        f.main->controls().Slider1->setValue(4);
+        f.child<QScrollBar>("Slider1")->setValue(4);
         for (const auto& row : rows) {
-            f.main->picEdit()->setImage(photo);
-            f.main->picEdit()->document().surface().setDrawWidth(9);
+            f.setCanvas(photo);
+            f.model.canvas().surface().setDrawWidth(9);
             row.action->trigger();
             QCOMPARE(f.canvas().pixel(row.a), row.colourA);
             QCOMPARE(f.canvas().pixel(row.b), row.colourB);
             if (row.perforated) // a perforation draws with width 1 and then takes the slider's again
-                QCOMPARE(f.main->picEdit()->document().surface().drawWidth(), 4);
+                QCOMPARE(f.model.canvas().surface().drawWidth(), 4);
             f.undo().undo(); // one step
             QCOMPARE(f.canvas(), photo);
         }

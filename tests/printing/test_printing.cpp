@@ -7,12 +7,13 @@
 // printer the menu's jobs share.
 
 #include "app/text_file.h"
-#include "app/ui/qt_interaction.h"
+#include "widgets/qt_interaction.h"
 #include "common/layout_table.h"
 #include "common/main_window_fixture.h"
 #include "common/test_folder.h"
 #include "common/write_failure.h"
 #include "documents/supplement_file.h"
+#include "filters/filter_pictures.h"
 #include "pdf_reader.h"
 #include "printing/album_page.h"
 #include "printing/catalogue_list.h"
@@ -496,7 +497,7 @@ private Q_SLOTS:
     {
         MainWindowFixture f(true);
         f.model.setPlaatsnaam(QStringLiteral("Harderwijk"));
-        f.main->picEdit()->image().fill(qRgb(220, 60, 20));
+        f.setCanvas(filtertest::picture(500, 260, qRgb(220, 60, 20)));
         QPrinter* used = nullptr;
         f.interaction.modalScripts.enqueue([&used](QDialog& dialog) {
             used = &dynamic_cast<AfdrukForm&>(dialog).printer();

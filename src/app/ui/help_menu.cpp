@@ -1,9 +1,10 @@
 #include "app/ui/help_menu.h"
 
 #include "app/web_lookups.h"
-#include "app/ui/web_address.h"
+#include "widgets/web_address.h"
 #include "documents/open_list.h"
 #include "documents/supplement_model.h"
+#include "widgets/main_menus.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -11,22 +12,22 @@
 #include <QTextBrowser>
 #include <QUrl>
 
-HelpMenu::HelpMenu(const SupplementModel& model, ProgramFolder folder, StatusLine status,
-                   const HelpControls& controls, QWidget* area, QObject* parent)
+HelpMenu::HelpMenu(const SupplementModel& model, ProgramFolder folder, StatusLine status, const MainMenus& menus,
+                   QWidget& covered, QObject* parent)
     : QObject(parent)
     , m_model(model)
     , m_folder(std::move(folder))
     , m_status(status)
-    , m_controls(controls)
+    , m_menus(menus)
 {
-    // The view covers the canvas and its frame in the editing area.
-    m_webBrowser = new QTextBrowser(area);
+    setObjectName(QStringLiteral("HelpMenu"));
+    m_webBrowser = new QTextBrowser(covered.parentWidget());
     m_webBrowser->setObjectName(QStringLiteral("WebBrowser"));
-    m_webBrowser->setGeometry(12, 14, 504, 264);
+    m_webBrowser->setGeometry(covered.geometry());
     m_webBrowser->setOpenExternalLinks(true);
     m_webBrowser->hide();
 
-    const HelpControls& m = controls;
+    const MainMenus& m = menus;
     connect(m.HelpHelp, &QAction::triggered, this, &HelpMenu::HelpHelp_Click);
     connect(m.HelpGeschiedenis, &QAction::triggered, this, &HelpMenu::HelpGeschiedenis_Click);
     connect(m.HelpGoogleSearch, &QAction::triggered, this, &HelpMenu::HelpGoogleSearch_Click);
@@ -40,7 +41,7 @@ HelpMenu::HelpMenu(const SupplementModel& model, ProgramFolder folder, StatusLin
         if (field != SupplementModel::Field::Plaatsnaam)
             return;
         const QString& place = m_model.Plaatsnaam();
-        m_controls.HelpInfo->setText(place == SupplementModel::DefaultPlaatsnaam ? QStringLiteral("Info...")
+        m_menus.HelpInfo->setText(place == SupplementModel::DefaultPlaatsnaam ? QStringLiteral("Info...")
                                                                                  : helpInfoCaption(place));
     });
 }
@@ -70,13 +71,13 @@ void HelpMenu::togglePage(QAction* item, const QString& file, const QString& hin
 
 void HelpMenu::HelpHelp_Click()
 {
-    togglePage(m_controls.HelpHelp, QStringLiteral("help/help.htm"),
+    togglePage(m_menus.HelpHelp, QStringLiteral("help/help.htm"),
                QStringLiteral("Klik nogmaals op Help om het scherm te verlaten"));
 }
 
 void HelpMenu::HelpGeschiedenis_Click()
 {
-    togglePage(m_controls.HelpGeschiedenis, QStringLiteral("help/geschiedenis.htm"),
+    togglePage(m_menus.HelpGeschiedenis, QStringLiteral("help/geschiedenis.htm"),
                QStringLiteral("Klik nogmaals op Geschiedenis om het scherm te verlaten"));
 }
 

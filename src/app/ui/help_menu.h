@@ -4,7 +4,7 @@
 // pages in a view laid over the canvas, and the web look-ups of the current place.
 
 #include "app/program_folder.h"
-#include "app/ui/status_line.h"
+#include "widgets/status_line.h"
 
 #include <QObject>
 
@@ -13,28 +13,15 @@
 class QAction;
 class QTextBrowser;
 class SupplementModel;
-
-struct HelpControls
-{
-    QAction* HelpHelp = nullptr;
-    QAction* HelpGeschiedenis = nullptr;
-    QAction* HelpGoogleSearch = nullptr;
-    QAction* HelpWikipedia = nullptr;
-    QAction* ToolsGoogleMaps = nullptr;
-    QAction* HelpInfo = nullptr;
-    QAction* HelpMeerSoftware = nullptr;
-    QAction* HelpZegora = nullptr;
-};
+struct MainMenus;
 
 class HelpMenu : public QObject
 {
     Q_OBJECT
 public:
-    // The help view lies over the canvas in area; the entries look up the supplement's place.
-    HelpMenu(const SupplementModel& model, ProgramFolder folder, StatusLine status, const HelpControls& controls,
-             QWidget* area, QObject* parent);
-
-    QTextBrowser* webBrowser() const { return m_webBrowser; }
+    // The help view lies over covered (the canvas and its frame); the entries look up the supplement's place.
+    HelpMenu(const SupplementModel& model, ProgramFolder folder, StatusLine status, const MainMenus& menus,
+             QWidget& covered, QObject* parent);
 
 public Q_SLOTS:
     void HelpHelp_Click();
@@ -53,6 +40,6 @@ private:
     const SupplementModel& m_model;
     ProgramFolder m_folder;
     StatusLine m_status;
-    HelpControls m_controls;
+    const MainMenus& m_menus;
     QTextBrowser* m_webBrowser = nullptr;
 };

@@ -5,25 +5,27 @@
 #include "app/colour.h"
 #include "app/rounding.h"
 #include "app/settings_file.h"
-#include "app/ui/double_click_label.h"
-#include "app/ui/interaction.h"
-#include "app/ui/page_preview.h"
-#include "app/ui/status_line.h"
-#include "app/ui/window_background.h"
 #include "app/wacht.h"
 #include "canvas/ui/pic_edit.h"
 #include "documents/supplement_model.h"
+#include "documents/ui/catalogue_panel.h"
+#include "documents/ui/page_preview.h"
 #include "documents/ui/supplement_commands.h"
+#include "widgets/interaction.h"
+#include "widgets/status_line.h"
+#include "widgets/window_background.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QDateTime>
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QFrame>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QPainter>
+#include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
 
@@ -41,9 +43,8 @@ Main::Main(ApplicationState& state, SupplementModel& model, ProgramFolder folder
     setCentralWidget(new QWidget(this));
     createMenus();
     createPageArea();
-    createEditingArea();
     createStatusLine();
-    createCataloguePanel();
+    createEditingArea();
 
     m_clockTimer = new QTimer(this);
     m_clockTimer->setObjectName(QStringLiteral("KlokTimer"));
@@ -65,35 +66,24 @@ void Main::connectSignals()
     connect(m_menus.FileExit, &QAction::triggered, this, &Main::FileExit_Click);
     connect(m_clockTimer, &QTimer::timeout, this, &Main::KlokTimer_Timer);
     connect(m_barTimer, &QTimer::timeout, this, &Main::BarTimer_Timer);
-    connect(m_controls.ConvertKnop, &QToolButton::clicked, this, &Main::ConvertKnop_Click);
+    connect(m_convertKnop, &QToolButton::clicked, this, &Main::ConvertKnop_Click);
     connect(&m_model, &SupplementModel::modifiedChanged, this, &QWidget::setWindowModified);
     connect(&m_model.canvas(), &CanvasDocument::busyChanged, this, &Main::updateActions);
-    connect(&m_model, &SupplementModel::changed, this, [this](SupplementModel::Field field) {
-        if (field == SupplementModel::Field::CatalogueRecord)
-            showCatalogue();
-    });
+    connect(&m_state, &ApplicationState::coloursChanged, this, &Main::showColours);
 }
 
 void Main::updateActions()
 {
     const bool idle = !m_model.canvas().busy();
-    for (const char* menu : {"Bewerken", "Perforaties"})
-        findChild<QMenu*>(QString::fromLatin1(menu))->menuAction()->setEnabled(idle);
-    // Nothing is saved, exported or printed from a picture a command is still working on.
     const MainMenus& m = m_menus;
+    for (QMenu* menu : {m.Bewerken, m.Perforaties})
+        menu->menuAction()->setEnabled(idle);
+    // Nothing is saved, exported or printed from a picture a command is still working on.
     for (QAction* action : {m.FileNew, m.FileOpen, m.FileSave, m.FileSaveAs[1], m.FileSaveAs[2], m.FileSavePdf[1],
                             m.FileSavePdf[2], m.FileSavePdf[3], m.FilePrint})
         action->setEnabled(idle);
-    m_controls.OpenKnop->setEnabled(idle);
-    m_controls.ConvertKnop->setEnabled(idle);
-}
-
-// The catalogue panel and the status line show the record of the supplement's sheetlet.
-void Main::showCatalogue()
-{
-    for (int i = 0; i < int(m_controls.Infolab.size()); ++i)
-        m_controls.Infolab[i]->setText(m_model.catalogueRecord().Infolab[std::size_t(i)]);
-    ToonInfo(m_model.catalogueKey().isEmpty() ? QStringLiteral("Informatie") : m_model.catalogueKey(), 0);
+    for (QWidget* button : {static_cast<QWidget*>(m_openKnop), static_cast<QWidget*>(m_convertKnop)})
+        button->setEnabled(idle);
 }
 
 QString Main::settingsPath() const
@@ -110,11 +100,8 @@ void Main::Form_Load()
     m_model.setOmschrijving(startupHelpText(), {});
     m_model.markUnmodified();
 
-    m_state = ApplicationState{};
+    m_state.reset();
     SettingsFile::load(settingsPath(), m_state);
-
-    setBackground(m_controls.TekenLabel, toQColor(m_state.TekenR, m_state.TekenG, m_state.TekenB));
-    setBackground(m_controls.VulLabel, toQColor(m_state.VulR, m_state.VulG, m_state.VulB));
     showColours();
 }
 
@@ -123,28 +110,28 @@ void Main::ZetVensterKleur(int r, int g, int b)
     const QColor colour = toQColor(r, g, b);
     // The window's own area, not the window: that would pass the colour on to the menu bar.
     setBackground(centralWidget(), colour);
-    for (QWidget* widget : {static_cast<QWidget*>(m_controls.Frame1), static_cast<QWidget*>(m_controls.Frame2),
-                            static_cast<QWidget*>(m_controls.Frame3), static_cast<QWidget*>(m_controls.Frame4)})
+    for (QWidget* widget : {static_cast<QWidget*>(m_frame1), static_cast<QWidget*>(m_frame2),
+                            static_cast<QWidget*>(m_frame3), static_cast<QWidget*>(m_frame4)})
         setBackground(widget, colour);
-    const MainControls& c = m_controls;
-    for (QCheckBox* box : {c.Check1, c.CheckBold, c.CheckItalic, c.CheckOnderstreept, c.CheckVer})
+    for (QCheckBox* box : m_frame2->findChildren<QCheckBox*>())
         setBackground(box, colour);
 }
 
 void Main::showColours()
 {
-    ZetVensterKleur(m_state.VensterR, m_state.VensterG, m_state.VensterB);
-    ZetSupplementKleur(m_state.SupplementR, m_state.SupplementG, m_state.SupplementB);
+    const ColourParts venster = m_state.VensterKleur(), supplement = m_state.SupplementKleur();
+    ZetVensterKleur(venster.r, venster.g, venster.b);
+    ZetSupplementKleur(supplement.r, supplement.g, supplement.b);
 }
 
 void Main::ZetSupplementKleur(int r, int g, int b)
 {
-    m_controls.Pic->setBackground(toQColor(r, g, b));
+    m_pic->setBackground(toQColor(r, g, b));
 }
 
 void Main::ToonInfo(const QString& text, int warning)
 {
-    StatusLine(m_controls.InfoLabel).ToonInfo(text, warning);
+    StatusLine(m_infoLabel).ToonInfo(text, warning);
 }
 
 void Main::FileExit_Click()
@@ -180,34 +167,29 @@ bool Main::Form_Unload()
 
 void Main::KlokTimer_Timer()
 {
-    m_controls.KlokLabel->setText(clockText(QDateTime::currentDateTime()));
+    m_klokLabel->setText(clockText(QDateTime::currentDateTime()));
 }
 
 void Main::BarTimer_Timer()
 {
-    if (m_state.Voortgang == 100) {
+    if (m_state.Voortgang() == 100) {
         m_barWidth = 0;
-        m_controls.Bar->clear();
+        m_bar->clear();
         m_barTimer->stop();
         return;
     }
-    m_barWidth = int(RondAf(m_state.Voortgang * 2.4));
+    m_barWidth = int(RondAf(m_state.Voortgang() * 2.4));
     paintBar();
-}
-
-void Main::startBarTimer()
-{
-    m_barTimer->start();
 }
 
 void Main::paintBar()
 {
-    QPixmap picture(m_controls.Bar->contentsRect().size());
+    QPixmap picture(m_bar->contentsRect().size());
     picture.fill(Qt::white);
     QPainter painter(&picture);
     painter.fillRect(QRect(0, 0, m_barWidth, 16), QColor(0, 0, 160));
     painter.end();
-    m_controls.Bar->setPixmap(picture);
+    m_bar->setPixmap(picture);
 }
 
 void Main::ConvertKnop_Click()

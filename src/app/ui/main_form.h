@@ -2,27 +2,35 @@
 
 // The main window: the album page preview on the left, the editing area with
 // the canvas, tools and text panel on the right, the status line and the
-// catalogue panel below it, and the menus that lead to every other window.
-// Layout in main_form_layout.cpp, menus in main_form_menus.cpp.
+// catalogue panel below it, and the menus that lead to every other window. It
+// builds the areas and the controllers of the menus and connects them; what
+// an area or a menu does is theirs. Layout in main_form_layout.cpp, menus in
+// main_form_menus.cpp, controllers in main_form_controllers.cpp.
 
 #include "app/program_folder.h"
-#include "app/ui/main_controls.h"
-#include "app/ui/main_menus.h"
+#include "widgets/main_menus.h"
 
 #include <QMainWindow>
-#include <QPointer>
 
-#include <array>
-
-struct ApplicationState;
+class ApplicationState;
+class CataloguePanel;
 class Interaction;
-class SupplementCommands;
-class SupplementModel;
+class PagePreview;
 class PicEdit;
 class QAction;
+class QFrame;
+class QLabel;
 class QMenu;
 class QMenuBar;
+class QProgressBar;
+class QPushButton;
 class QTimer;
+class QToolButton;
+class SupplementCommands;
+class SupplementModel;
+class LineWidth;
+class TextPanel;
+class ToolRow;
 
 class Main : public QMainWindow
 {
@@ -34,33 +42,22 @@ public:
          QWidget* parent = nullptr);
     ~Main() override;
 
-    ApplicationState& state() { return m_state; }
-    SupplementModel& model() { return m_model; }
-    const ProgramFolder& folder() const { return m_folder; }
-    Interaction& interaction() { return m_interaction; }
-    PicEdit* picEdit() const { return m_controls.PicEdit; }
+    PicEdit* picEdit() const { return m_picEdit; }
     const MainMenus& menus() const { return m_menus; }
-    const MainControls& controls() const { return m_controls; }
 
     // Shared routines of the main window.
     void ToonInfo(const QString& text, int warning);
     void ZetVensterKleur(int r, int g, int b);
     void ZetSupplementKleur(int r, int g, int b);
-    // The panel and page colours of the state on the window.
-    void showColours();
 
     QString settingsPath() const;
-    // The width in pixels of the progress bar's blue box (100 percent is 240 pixels).
-    int barWidth() const { return m_barWidth; }
 
 public Q_SLOTS:
     void FileExit_Click();
     void KlokTimer_Timer();
     void BarTimer_Timer();
-    // Filters set Voortgang while they run; the bar follows it until it reaches 100.
-    void startBarTimer();
     void ConvertKnop_Click();
-    // What may be chosen now: nothing that changes the canvas while a command runs on it.
+    // What may be chosen now: nothing that changes, saves or prints the canvas while a command runs on it.
     void updateActions();
 
 protected:
@@ -69,21 +66,19 @@ protected:
 private:
     // main_form.cpp
     void Form_Load();
-    bool Form_Unload();   // true keeps the window open (the cancel flag)
+    bool Form_Unload(); // true keeps the window open (the cancel flag)
     void paintBar();
-    void showCatalogue();
+    // The panel and page colours of the state on the window.
+    void showColours();
 
     // main_form_layout.cpp
     void createPageArea();
     void createEditingArea();
-    void createToolRow(QWidget* area);
     void createProgressArea(QWidget* area);
-    void createColourSwatches(QWidget* area);
-    void createTextPanel(QWidget* area);
-    void createDirectionPad(QWidget* panel);
     void createStatusLine();
-    void createCataloguePanel();
     QString startupHelpText() const;
+    // The text panel takes the room of the catalogue panel below the editing area.
+    void showTextPanel(bool open);
 
     // main_form_menus.cpp
     void createMenus();
@@ -93,9 +88,8 @@ private:
     QAction* addAction(QMenu* menu, const QString& objectName, const QString& caption);
     void connectSignals();
 
-    // main_form_controllers.cpp: the controllers that own the other menus and areas.
+    // main_form_controllers.cpp: the controllers that own the menus and the editing area's mouse.
     void createControllers();
-    void showTextPanel(bool open);
 
     ApplicationState& m_state;
     SupplementModel& m_model;
@@ -103,11 +97,27 @@ private:
     Interaction& m_interaction;
     MainMenus m_menus;
 
-    MainControls m_controls;
-    SupplementCommands* m_supplementCommands = nullptr; // asks before the program ends
+    // The areas and the window's own controls.
+    QFrame* m_frame1 = nullptr; // the supplement page
+    QFrame* m_frame2 = nullptr; // the editing area
+    QFrame* m_frame3 = nullptr; // the status line
+    CataloguePanel* m_frame4 = nullptr;
+    PagePreview* m_pic = nullptr;
+    QToolButton* m_convertKnop = nullptr;
+    QFrame* m_canvasFrame = nullptr;
+    PicEdit* m_picEdit = nullptr;
+    ToolRow* m_toolRow = nullptr;
+    LineWidth* m_lineWidth = nullptr;
+    TextPanel* m_textPanel = nullptr;
+    QPushButton* m_openKnop = nullptr;
+    QLabel* m_bar = nullptr;
+    QProgressBar* m_progBar = nullptr;
+    QLabel* m_coorLabel = nullptr;
+    QLabel* m_infoLabel = nullptr;
+    QLabel* m_klokLabel = nullptr;
 
+    SupplementCommands* m_supplementCommands = nullptr; // asks before the program ends
     QTimer* m_clockTimer = nullptr;
     QTimer* m_barTimer = nullptr;
     int m_barWidth = 0;
-
 };

@@ -1,103 +1,57 @@
-// The main window hands each menu and area beyond its own frame to a
-// controller of that subsystem; this is the one place they are created. Each
-// gets what it uses: the model or the state, the program folder, the
-// interaction seam, the status line, and its own entries and controls.
+// The main window hands each menu, and the mouse of the canvas, to a
+// controller of its subsystem; this is the one place they are created and
+// joined. Each gets what it uses: the model or the state, the program folder,
+// the interaction seam, the status line, its menu entries and its controls.
+// No controller holds another: where one hands work on, it announces it, and
+// the connection is made here.
 
 #include "app/ui/main_form.h"
 
 #include "app/ui/help_menu.h"
 #include "canvas/ui/canvas_tools.h"
+#include "canvas/ui/line_width.h"
 #include "canvas/ui/pic_edit.h"
 #include "canvas/ui/text_panel.h"
+#include "canvas/ui/tool_row.h"
 #include "config/ui/config_menu.h"
 #include "documents/supplement_model.h"
+#include "documents/ui/page_preview.h"
 #include "documents/ui/supplement_commands.h"
 #include "filters/ui/filter_menu.h"
 #include "geography/ui/geography_menu.h"
 #include "perforation/ui/opmaak_menu.h"
 #include "perforation/ui/photo_menu.h"
 #include "printing/ui/print_controller.h"
+#include "widgets/status_line.h"
 
-#include <QFrame>
-#include <QMenu>
+#include <QLabel>
+#include <QTimer>
 #include <QPushButton>
-#include <QScrollBar>
 
 void Main::createControllers()
 {
     const MainMenus& m = m_menus;
-    const MainControls& c = m_controls;
     CanvasDocument& canvas = m_model.canvas();
-    const StatusLine status(c.InfoLabel);
+    const StatusLine status(m_infoLabel);
 
-    auto* photos = new PhotoMenu(canvas, m_state, m_interaction, status,
-                                 {m.PerforatieVelFotos, m.PerforatieBlokFotos, m.Bestandsnaam}, this);
-    const TextPanelControls text{.TekstKnop = c.TekstKnop,
-                                 .Text1 = c.Text1,
-                                 .ListFonts = c.ListFonts,
-                                 .ComboSize = c.ComboSize,
-                                 .Check1 = c.Check1,
-                                 .CheckBold = c.CheckBold,
-                                 .CheckItalic = c.CheckItalic,
-                                 .CheckOnderstreept = c.CheckOnderstreept,
-                                 .CheckVer = c.CheckVer,
-                                 .AngleKnop = c.AngleKnop,
-                                 .AngleLabel = c.AngleLabel,
-                                 .AngleImg = c.AngleImg,
-                                 .Line1 = c.Line1,
-                                 .Line2 = c.Line2,
-                                 .PlaatsKnop = c.PlaatsKnop,
-                                 .AchtergrondKnop = c.AchtergrondKnop,
-                                 .Label19 = c.Label19};
-    auto* textPanel = new TextPanel(canvas, m_state, status, text, *photos, this);
-    connect(textPanel, &TextPanel::panelToggled, this, &Main::showTextPanel);
+    auto* photos = new PhotoMenu(canvas, m_state, m_interaction, status, m, this);
+    auto* tools = new CanvasTools(canvas, m_state, status, *m_picEdit, *m_coorLabel, m, this);
+    connect(tools, &CanvasTools::photoRectangleChosen, photos, &PhotoMenu::FotoLaden);
+    connect(tools, &CanvasTools::textPlacementClicked, m_textPanel, &TextPanel::place);
+    connect(tools, &CanvasTools::pointerMoved, m_textPanel, &TextPanel::movePreview);
+    connect(tools, &CanvasTools::drawingButtonsSwitched, m_toolRow, &ToolRow::setButtonsEnabled);
+    connect(tools, &CanvasTools::drawingButtonsSwitched, m_lineWidth, &LineWidth::setSliderEnabled);
+    connect(tools, &CanvasTools::drawingButtonsSwitched, m_textPanel, &TextPanel::setButtonsEnabled);
+    connect(m_textPanel, &TextPanel::backgroundRequested, photos, &PhotoMenu::placeBackground);
 
-    const CanvasControls tools{.PicEdit = c.PicEdit,
-                               .Knop = c.Knop,
-                               .KnopPijl = c.KnopPijl,
-                               .Slider1 = c.Slider1,
-                               .Label12 = c.Label12,
-                               .CoorLabel = c.CoorLabel,
-                               .TekenLabel = c.TekenLabel,
-                               .VulLabel = c.VulLabel,
-                               .EditKnoppen = m.EditKnoppen,
-                               .Bewerken = findChild<QMenu*>(QStringLiteral("Bewerken"))};
-    auto* canvasTools = new CanvasTools(canvas, m_state, m_interaction, status, tools, *textPanel, *photos, this);
-
-    new HelpMenu(m_model, m_folder, status,
-                 {m.HelpHelp, m.HelpGeschiedenis, m.HelpGoogleSearch, m.HelpWikipedia, m.ToolsGoogleMaps, m.HelpInfo,
-                  m.HelpMeerSoftware, m.HelpZegora},
-                 c.Frame2, this);
-    new ConfigMenu(m_state, m_interaction, m.ConfiguratieInstellingen, [this] { showColours(); }, this);
-
-    const SupplementControls supplement{.FileNew = m.FileNew,
-                                        .FileOpen = m.FileOpen,
-                                        .FileSave = m.FileSave,
-                                        .FileSaveAs = m.FileSaveAs,
-                                        .BerekenTotaal = m.BerekenTotaal,
-                                        .OpenKnop = c.OpenKnop,
-                                        .Pic = c.Pic};
-    m_supplementCommands = new SupplementCommands(m_model, m_state, m_folder, m_interaction, supplement, this);
-    // The open dialog and the field entry take the mode byte; the tool marker and hint follow.
-    connect(m_supplementCommands, &SupplementCommands::modeChanged, canvasTools, &CanvasTools::selectTool);
-
-    new FilterMenu(canvas, m_state, m_folder,
-                   {m.EditConvert, m.EditContrastConvert, m.EditSwap, m.EditFlipConvert, m.EditBordersBreedte,
-                    c.ProgBar},
-                   [this] { startBarTimer(); }, this);
+    new HelpMenu(m_model, m_folder, status, m, *m_canvasFrame, this);
+    new ConfigMenu(m_state, m_interaction, m.ConfiguratieInstellingen, this);
+    m_supplementCommands = new SupplementCommands(m_model, m_state, m_folder, m_interaction, m, *m_openKnop, *m_pic,
+                                                  this);
+    auto* filters = new FilterMenu(canvas, m_state, m_folder, m, *m_progBar, this);
+    // The bar follows Voortgang from then until it reaches 100.
+    connect(filters, &FilterMenu::barStarted, m_barTimer, qOverload<>(&QTimer::start));
     new GeographyMenu(m_folder, m_interaction, m.ToolsGeografie, m.GeografieStedenlijst, this);
-    new OpmaakMenu(canvas, m_folder, {m.PerforatieKleurVel, m.PerforatieKleurBlok, m.PerforatieBarcode},
-                   [slider = c.Slider1] { return slider->value(); }, this);
+    new OpmaakMenu(canvas, m_state, m_folder, m, this);
     new PrintController(m_model, m_folder, m_interaction, m.FilePrint, m.FileSetupPrinter, m.FileSavePdf, this);
-}
-
-// The text panel takes the room of the catalogue panel below the editing area.
-void Main::showTextPanel(bool open)
-{
-    const MainControls& c = m_controls;
-    c.Frame2->resize(c.Frame2->width(), open ? TextPanel::OpenHeight : TextPanel::ClosedHeight);
-    c.Frame3->move(c.Frame3->x(), open ? 537 : 438);
-    c.Frame4->setVisible(!open);
-    // Hidden, not only covered: a closed panel's controls take no keys and are not in the Tab chain.
-    c.TextPanelArea->setVisible(open);
 }

@@ -114,7 +114,7 @@ void Main::createFileMenu(QMenuBar* bar)
 void Main::createEditMenu(QMenuBar* bar)
 {
     MainMenus& m = m_menus;
-    QMenu* edit = addMenu(bar, QStringLiteral("Bewerken"), QStringLiteral("&Bewerken"));
+    QMenu* edit = m.Bewerken = addMenu(bar, QStringLiteral("Bewerken"), QStringLiteral("&Bewerken"));
     m.EditKnoppen = addAction(edit, QStringLiteral("EditKnoppen"), QStringLiteral("Tekenknoppen Aan"));
     m.EditKnoppen->setCheckable(true);
     edit->addSeparator();
@@ -155,7 +155,7 @@ void Main::createEditMenu(QMenuBar* bar)
 void Main::createFormatMenu(QMenuBar* bar)
 {
     MainMenus& m = m_menus;
-    QMenu* formatMenu = addMenu(bar, QStringLiteral("Perforaties"), QStringLiteral("&Opmaak"));
+    QMenu* formatMenu = m.Perforaties = addMenu(bar, QStringLiteral("Perforaties"), QStringLiteral("&Opmaak"));
     auto perforationMenu = [&](const char* sheetName, const char* prefix, const QString& caption,
                                std::array<QAction*, 3>& colour, std::array<QAction*, 3>& photoEntries,
                                const char* colourName, const char* photoName) {

@@ -5,8 +5,9 @@
 #include "app/splash_info.h"
 #include "app/splash_strip.h"
 #include "app/wacht.h"
-#include "app/ui/interaction.h"
-#include "app/ui/web_address.h"
+#include "widgets/busy_pointer.h"
+#include "widgets/interaction.h"
+#include "widgets/web_address.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -164,14 +165,15 @@ void Titel::Image1_Click()
     if (m_starting)
         return;
     m_starting = true;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    for (int i = 0; i <= SplashStrip::LastColumn; ++i) {
-        SplashStrip::paintColumn(m_strip, i);
-        showStrip();
-        Wacht(m_columnPause);
+    {
+        const BusyPointer busy;
+        for (int i = 0; i <= SplashStrip::LastColumn; ++i) {
+            SplashStrip::paintColumn(m_strip, i);
+            showStrip();
+            Wacht(m_columnPause);
+        }
+        Wacht(m_endPause);
     }
-    Wacht(m_endPause);
-    QApplication::restoreOverrideCursor();
     // The main window opens before this one closes, so the program never stands without a window.
     Q_EMIT started();
     close();

@@ -2,7 +2,8 @@
 
 // The drawing tools of the canvas: one class per tool behind one abstract
 // tool that receives presses, drags and releases in canvas pixels. Tools see
-// the application state and the drawing surface, never a widget or a mouse event.
+// the application state (the colours), the points of the stroke and the
+// drawing surface, never a widget or a mouse event.
 
 #include "canvas/canvas_surface.h"
 
@@ -13,7 +14,19 @@
 #include <memory>
 #include <optional>
 
-struct ApplicationState;
+class ApplicationState;
+
+// The size of the eraser's square and the radius of the coloured circles, in pixels.
+inline constexpr int GumMaat = 10;
+inline constexpr int CirkelStraal = 10;
+
+// The points a stroke keeps between mouse events: where the button went down (moved along by
+// freehand drawing) and where the pointer was at the last move.
+struct StrokePoints
+{
+    double StartX = 0, StartY = 0;
+    double VorigX = 0, VorigY = 0;
+};
 
 // The clock-seeded random fractions of the spray and the coloured circles.
 class RandomSource
@@ -30,6 +43,7 @@ std::unique_ptr<RandomSource> makeClockRandom();
 struct ToolContext
 {
     ApplicationState& state;
+    StrokePoints& points;
     CanvasSurface& surface;
     RandomSource& random;
     std::optional<QRect>& layer; // the rubber band; empty while hidden

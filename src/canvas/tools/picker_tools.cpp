@@ -4,6 +4,8 @@
 #include "app/colour.h"
 #include "canvas/tools/drawing_tools.h"
 
+#include <optional>
+
 void FloodFillTool::press(ToolContext& c, QPointF p)
 {
     c.surface.setDrawMode(CanvasSurface::DrawMode::CopyPen);
@@ -15,27 +17,25 @@ void FloodFillTool::press(ToolContext& c, QPointF p)
 
 namespace {
 
-// The colour under the pointer into the given red, green and blue; nothing off the canvas.
-template <typename Blue>
-void pickColour(ToolContext& c, QPointF p, int& red, int& green, Blue& blue)
+// The colour under the pointer; nothing off the canvas.
+std::optional<ColourParts> pickColour(ToolContext& c, QPointF p)
 {
     const std::int64_t value = c.surface.point(p);
     if (value < 0)
-        return;
-    const ColourParts parts = splitColourValue(value);
-    red = parts.r;
-    green = parts.g;
-    blue = Blue(parts.b);
+        return std::nullopt;
+    return splitColourValue(value);
 }
 
 } // namespace
 
 void ColourPickTool::press(ToolContext& c, QPointF p)
 {
-    pickColour(c, p, c.state.TekenR, c.state.TekenG, c.state.TekenB);
+    if (const auto colour = pickColour(c, p))
+        c.state.setTekenKleur(colour->r, colour->g, colour->b);
 }
 
 void ColourPickTool::pressRight(ToolContext& c, QPointF p)
 {
-    pickColour(c, p, c.state.VulR, c.state.VulG, c.state.VulB);
+    if (const auto colour = pickColour(c, p))
+        c.state.setVulKleur(colour->r, colour->g, colour->b);
 }

@@ -13,16 +13,16 @@ void RubberBandTool::press(ToolContext& c, QPointF p)
 
 void RubberBandTool::drag(ToolContext& c, QPointF& p)
 {
-    p.setX(std::max(p.x(), c.state.StartX));
-    p.setY(std::max(p.y(), c.state.StartY));
-    c.layer = QRect(int(c.state.StartX), int(c.state.StartY), int(p.x() - c.state.StartX + 1),
-                    int(p.y() - c.state.StartY + 1));
+    p.setX(std::max(p.x(), c.points.StartX));
+    p.setY(std::max(p.y(), c.points.StartY));
+    c.layer = QRect(int(c.points.StartX), int(c.points.StartY), int(p.x() - c.points.StartX + 1),
+                    int(p.y() - c.points.StartY + 1));
 }
 
 void RubberBandTool::release(ToolContext& c, QPointF p)
 {
     // No empty or reversed rectangle reaches the drawing.
-    const QPointF start(c.state.StartX, c.state.StartY);
+    const QPointF start(c.points.StartX, c.points.StartY);
     if (p.x() > start.x() && p.y() > start.y())
         finish(c, start, p);
 }

@@ -39,12 +39,14 @@ std::unique_ptr<RandomSource> makeClockRandom()
 
 QColor ToolContext::drawColour() const
 {
-    return toQColor(state.TekenR, state.TekenG, state.TekenB);
+    const ColourParts colour = state.TekenKleur();
+    return toQColor(colour.r, colour.g, colour.b);
 }
 
 QColor ToolContext::fillColour() const
 {
-    return toQColor(state.VulR, state.VulG, state.VulB);
+    const ColourParts colour = state.VulKleur();
+    return toQColor(colour.r, colour.g, colour.b);
 }
 
 std::unique_ptr<CanvasTool> makeTool(int number)
@@ -81,24 +83,24 @@ std::unique_ptr<CanvasTool> makeTool(int number)
 
 void FreehandTool::drag(ToolContext& c, QPointF& p)
 {
-    c.surface.line(QPointF(c.state.StartX, c.state.StartY), p, c.drawColour());
-    c.state.StartX = p.x();
-    c.state.StartY = p.y();
+    c.surface.line(QPointF(c.points.StartX, c.points.StartY), p, c.drawColour());
+    c.points.StartX = p.x();
+    c.points.StartY = p.y();
 }
 
 void LineTool::press(ToolContext& c, QPointF)
 {
-    c.state.VorigX = c.state.StartX;
-    c.state.VorigY = c.state.StartY;
+    c.points.VorigX = c.points.StartX;
+    c.points.VorigY = c.points.StartY;
     c.surface.setDrawMode(CanvasSurface::DrawMode::Invert);
 }
 
 void LineTool::drag(ToolContext& c, QPointF& p)
 {
     // Inverting the previous rubber line again wipes it.
-    const QPointF start(c.state.StartX, c.state.StartY);
+    const QPointF start(c.points.StartX, c.points.StartY);
     c.surface.setDrawMode(CanvasSurface::DrawMode::Invert);
-    c.surface.line(start, QPointF(c.state.VorigX, c.state.VorigY), c.drawColour());
+    c.surface.line(start, QPointF(c.points.VorigX, c.points.VorigY), c.drawColour());
     c.surface.line(start, p, c.drawColour());
 }
 
@@ -106,9 +108,9 @@ void LineTool::release(ToolContext& c, QPointF p)
 {
     // The release may lie elsewhere than the last move: wipe the rubber line
     // first so no inverted pixels stay behind beside the real line.
-    const QPointF start(c.state.StartX, c.state.StartY);
+    const QPointF start(c.points.StartX, c.points.StartY);
     c.surface.setDrawMode(CanvasSurface::DrawMode::Invert);
-    c.surface.line(start, QPointF(c.state.VorigX, c.state.VorigY), c.drawColour());
+    c.surface.line(start, QPointF(c.points.VorigX, c.points.VorigY), c.drawColour());
     c.surface.setDrawMode(CanvasSurface::DrawMode::CopyPen);
     c.surface.line(start, p, c.drawColour());
 }
@@ -126,7 +128,7 @@ namespace {
 
 void erase(ToolContext& c, QPointF p)
 {
-    const int size = c.state.GumMaat;
+    const int size = GumMaat;
     c.surface.setFillColor(c.drawColour());
     c.surface.setFillStyle(CanvasSurface::FillStyle::Solid);
     c.surface.box(QPointF(p.x() - size + 1, p.y() - size + 1), QPointF(p.x() - 1, p.y() - 1), c.drawColour());
@@ -151,5 +153,5 @@ void ColouredCirclesTool::drag(ToolContext& c, QPointF& p)
     const int red = randomUpTo(c.random, 255);
     const int green = randomUpTo(c.random, 255);
     const int blue = randomUpTo(c.random, 255);
-    c.surface.circle(p, c.state.CirkelStraal, QColor(red, green, blue));
+    c.surface.circle(p, CirkelStraal, QColor(red, green, blue));
 }

@@ -23,11 +23,6 @@ PicEdit::PicEdit(CanvasDocument& document, QWidget* parent)
     connect(&m_document, &CanvasDocument::changed, this, qOverload<>(&QWidget::update));
 }
 
-void PicEdit::setImage(const QImage& image)
-{
-    m_document.reset(image);
-}
-
 void PicEdit::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);

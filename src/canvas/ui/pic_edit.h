@@ -20,15 +20,6 @@ public:
     explicit PicEdit(CanvasDocument& document, QWidget* parent = nullptr);
 
     const QImage& image() const { return m_document.image(); }
-    // The picture to draw on directly (call update() afterwards). Such drawing
-    // becomes an undo step named "Bewerking" only at the next command; a
-    // command of its own gets its name through document().change(name, edit).
-    QImage& image() { return m_document.surface().image(); }
-    CanvasDocument& document() { return m_document; }
-    const CanvasDocument& document() const { return m_document; }
-    // Replaces the picture and starts a new undo history (the picture at start-up).
-    // A user command that replaces the picture uses document().replace() instead.
-    void setImage(const QImage& image);
 
 Q_SIGNALS:
     void mousePressed(Qt::MouseButton button, QPointF position);

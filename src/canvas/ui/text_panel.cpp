@@ -6,101 +6,211 @@
 #include "canvas/canvas_document.h"
 #include "canvas/canvas_text.h"
 #include "canvas/tool_icons.h"
-#include "perforation/ui/photo_menu.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
 
-TextPanel::TextPanel(CanvasDocument& canvas, ApplicationState& state, StatusLine status,
-                     const TextPanelControls& controls, PhotoMenu& photos, QObject* parent)
-    : QObject(parent)
-    , m_canvas(canvas)
+namespace {
+
+QLabel* caption(QWidget* parent, const QString& text, int x, int y)
+{
+    auto* label = new QLabel(text, parent);
+    label->move(x, y);
+    label->adjustSize();
+    return label;
+}
+
+template <typename Widget> Widget* named(Widget* widget, const QString& name)
+{
+    widget->setObjectName(name);
+    return widget;
+}
+
+QColor colourOf(const ColourParts& colour)
+{
+    return toQColor(colour.r, colour.g, colour.b);
+}
+
+} // namespace
+
+TextPanel::TextPanel(CanvasDocument& document, ApplicationState& state, StatusLine status, QWidget* area,
+                     QWidget* canvas)
+    : QWidget(area)
+    , m_document(document)
     , m_state(state)
     , m_status(status)
-    , m_controls(controls)
-    , m_photos(photos)
 {
-    const TextPanelControls& c = controls;
-    m_lastSize = CanvasText::parseSize(c.ComboSize->currentText()).value_or(16);
-    c.Label19->setAttribute(Qt::WA_TransparentForMouseEvents);
-    connect(c.TekstKnop, &QToolButton::clicked, this, &TextPanel::TekstKnop_Click);
-    connect(c.CheckVer, &QCheckBox::clicked, this, &TextPanel::CheckVer_Click);
+    setObjectName(QStringLiteral("TextPanel"));
+    setGeometry(0, 437, 529, 98);
+    hide(); // until it is opened: a hidden panel takes no keys and is not in the Tab chain
+
+    m_tekstKnop = named(new QToolButton(area), QStringLiteral("TekstKnop"));
+    m_tekstKnop->setGeometry(392, 388, 30, 30);
+    m_tekstKnop->setIcon(QIcon(QPixmap::fromImage(ToolIcons::textPanel(true))));
+    m_tekstKnop->setIconSize(QSize(24, 24));
+    m_tekstKnop->setToolTip(QStringLiteral(" Tekstblad openen "));
+    m_tekstKnop->setEnabled(false);
+    caption(area, QStringLiteral("Tekst invoegen"), 428, 396);
+
+    m_label19 = named(new QLabel(QStringLiteral("Tekst"), canvas), QStringLiteral("Label19"));
+    m_label19->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_label19->hide();
+
+    createControls();
+    createDirectionPad();
+    m_lastSize = CanvasText::parseSize(m_comboSize->currentText()).value_or(16);
+
+    connect(m_tekstKnop, &QToolButton::clicked, this, &TextPanel::TekstKnop_Click);
+    connect(m_checkVer, &QCheckBox::clicked, this, &TextPanel::CheckVer_Click);
     for (int i = 0; i <= 8; ++i)
-        connect(c.AngleKnop[i], &QToolButton::clicked, this, [this, i] { AngleKnop_Click(i); });
-    connect(c.PlaatsKnop, &QPushButton::clicked, this, &TextPanel::PlaatsKnop_Click);
-    connect(c.AchtergrondKnop, &QToolButton::clicked, this, &TextPanel::AchtergrondKnop_Click);
+        connect(m_angleKnop[i], &QToolButton::clicked, this, [this, i] { AngleKnop_Click(i); });
+    connect(m_plaatsKnop, &QPushButton::clicked, this, &TextPanel::PlaatsKnop_Click);
+    connect(m_achtergrondKnop, &QToolButton::clicked, this, &TextPanel::AchtergrondKnop_Click);
+    connect(&m_state, &ApplicationState::tekstHoekChanged, this, [this](int tenths) {
+        m_angleLabel->setText(QString::number(tenths / 10) + QChar(0xB0));
+    });
+}
+
+void TextPanel::createControls()
+{
+    caption(this, QStringLiteral("Omschrijving tekst"), 12, 2);
+    m_text1 = named(new QLineEdit(QStringLiteral("Voorbeeld"), this), QStringLiteral("Text1"));
+    m_text1->setGeometry(12, 18, 170, 22);
+    m_text1->setStyleSheet(QStringLiteral("background: rgb(230,220,210);"));
+
+    caption(this, QStringLiteral("Lettertype"), 190, 2);
+    m_listFonts = named(new QComboBox(this), QStringLiteral("ListFonts"));
+    m_listFonts->setGeometry(190, 18, 150, 22);
+    m_listFonts->addItems(QFontDatabase::families());
+    if (m_listFonts->findText(QStringLiteral("Arial")) < 0)
+        m_listFonts->insertItem(0, QStringLiteral("Arial"));
+    m_listFonts->setCurrentText(QStringLiteral("Arial"));
+
+    caption(this, QStringLiteral("Grootte"), 348, 2);
+    m_comboSize = named(new QComboBox(this), QStringLiteral("ComboSize"));
+    m_comboSize->setEditable(true);
+    m_comboSize->setGeometry(348, 18, 60, 22);
+    for (int size = 8; size <= 100; size += 2)
+        m_comboSize->addItem(QString::number(size));
+    m_comboSize->setCurrentText(QStringLiteral("16"));
+    m_comboSize->setStyleSheet(QStringLiteral("QComboBox { background: rgb(190,230,190); }"));
+
+    const auto check = [this](const QString& name, const QString& text, int x, int y) {
+        auto* box = named(new QCheckBox(text, this), name);
+        box->move(x, y);
+        return box;
+    };
+    m_check1 = check(QStringLiteral("Check1"), QStringLiteral("Schaduwtekst"), 12, 46);
+    m_checkBold = check(QStringLiteral("CheckBold"), QStringLiteral("Bold"), 124, 46);
+    m_checkItalic = check(QStringLiteral("CheckItalic"), QStringLiteral("Italic"), 180, 46);
+    m_checkOnderstreept = check(QStringLiteral("CheckOnderstreept"), QStringLiteral("Onderstreept"), 240, 46);
+    m_checkVer = check(QStringLiteral("CheckVer"), QStringLiteral("Richting"), 12, 70);
+
+    m_achtergrondKnop = named(new QToolButton(this), QStringLiteral("AchtergrondKnop"));
+    m_achtergrondKnop->setGeometry(112, 68, 24, 24);
+    m_achtergrondKnop->setIcon(QIcon(QPixmap::fromImage(ToolIcons::backgroundPicture())));
+    m_achtergrondKnop->setStyleSheet(QStringLiteral("QToolButton { background: rgb(156,235,174); }"));
+    m_achtergrondKnop->setEnabled(false);
+    caption(this, QStringLiteral("Achtergrondplaatje"), 140, 73);
+
+    m_plaatsKnop = named(new QPushButton(QStringLiteral("Plaatsen"), this), QStringLiteral("PlaatsKnop"));
+    m_plaatsKnop->setGeometry(300, 66, 80, 26);
+    m_plaatsKnop->setEnabled(false);
+}
+
+// The direction part of the panel: a 3 x 3 grid of arrows between two lines, and the angle they set.
+void TextPanel::createDirectionPad()
+{
+    m_line1 = named(new QFrame(this), QStringLiteral("Line1"));
+    m_line1->setGeometry(414, 2, 1, 90);
+    m_line2 = named(new QFrame(this), QStringLiteral("Line2"));
+    m_line2->setGeometry(520, 2, 1, 90);
+    for (QFrame* line : {m_line1, m_line2}) {
+        line->setAutoFillBackground(true);
+        line->setStyleSheet(QStringLiteral("background: rgb(170,170,170);"));
+    }
+    for (int i = 0; i <= 8; ++i) {
+        auto* button = named(new QToolButton(this), QStringLiteral("AngleKnop%1").arg(i));
+        button->setGeometry(420 + 16 * (i % 3), 20 + 16 * (i / 3), 16, 16);
+        button->setIcon(QIcon(QPixmap::fromImage(ToolIcons::direction(i))));
+        button->setEnabled(false);
+        button->setVisible(i != 4);
+        m_angleKnop[i] = button;
+    }
+    m_angleLabel = named(caption(this, QStringLiteral("90"), 476, 22), QStringLiteral("AngleLabel"));
+    m_angleLabel->setFixedWidth(40);
+    m_angleImg = named(new QLabel(this), QStringLiteral("AngleImg"));
+    m_angleImg->setGeometry(478, 44, 16, 16);
+    m_angleImg->setPixmap(QPixmap::fromImage(ToolIcons::direction(1)));
 }
 
 void TextPanel::setButtonsEnabled(bool on)
 {
-    for (QWidget* button : {static_cast<QWidget*>(m_controls.TekstKnop), static_cast<QWidget*>(m_controls.AchtergrondKnop),
-                            static_cast<QWidget*>(m_controls.PlaatsKnop)})
+    for (QWidget* button : {static_cast<QWidget*>(m_tekstKnop), static_cast<QWidget*>(m_achtergrondKnop),
+                            static_cast<QWidget*>(m_plaatsKnop)})
         button->setEnabled(on);
 }
 
 void TextPanel::movePreview(QPointF at)
 {
-    QLabel* preview = m_controls.Label19;
-    preview->move(int(at.x()) - preview->width() - 5, int(at.y()) - preview->height() - 5);
+    m_label19->move(int(at.x()) - m_label19->width() - 5, int(at.y()) - m_label19->height() - 5);
 }
 
 void TextPanel::TekstKnop_Click()
 {
-    const TextPanelControls& c = m_controls;
     m_open = !m_open;
-    c.TekstKnop->setIcon(QIcon(QPixmap::fromImage(ToolIcons::textPanel(!m_open))));
-    c.TekstKnop->setToolTip(m_open ? QStringLiteral(" Tekstblad sluiten ") : QStringLiteral(" Tekstblad openen "));
+    m_tekstKnop->setIcon(QIcon(QPixmap::fromImage(ToolIcons::textPanel(!m_open))));
+    m_tekstKnop->setToolTip(m_open ? QStringLiteral(" Tekstblad sluiten ") : QStringLiteral(" Tekstblad openen "));
     // Closing the panel ends a pending placement.
     if (!m_open) {
-        m_state.TekstPlaatsen = false;
-        c.Label19->hide();
+        m_state.setTekstPlaatsen(false);
+        m_label19->hide();
     }
+    setVisible(m_open);
+    // No drawing tool answers while the panel is open; after it, none is selected.
+    m_state.setGereedschap(m_open ? ToolMode::TextPanel : ToolMode::None);
     Q_EMIT panelToggled(m_open);
 }
 
 void TextPanel::CheckVer_Click()
 {
-    const TextPanelControls& c = m_controls;
-    const bool on = c.CheckVer->isChecked();
-    for (QToolButton* button : c.AngleKnop)
+    const bool on = m_checkVer->isChecked();
+    for (QToolButton* button : m_angleKnop)
         button->setEnabled(on);
     const QString colour =
         on ? QStringLiteral("background: rgb(100,100,190);") : QStringLiteral("background: rgb(170,170,170);");
-    c.Line1->setStyleSheet(colour);
-    c.Line2->setStyleSheet(colour);
+    m_line1->setStyleSheet(colour);
+    m_line2->setStyleSheet(colour);
 }
 
 void TextPanel::AngleKnop_Click(int index)
 {
     if (index < 0 || index > 8)
         return;
-    const TextPanelControls& c = m_controls;
-    m_state.TekstHoek = Richtingen[index];
-    c.AngleLabel->setText(QString::number(Richtingen[index] / 10) + QChar(0xB0));
-    c.AngleImg->setPixmap(QPixmap::fromImage(ToolIcons::direction(index)));
+    m_state.setTekstHoek(Richtingen[index]);
+    m_angleImg->setPixmap(QPixmap::fromImage(ToolIcons::direction(index)));
 }
 
 std::optional<TextFont> TextPanel::panelFont()
 {
-    const TextPanelControls& c = m_controls;
-    const std::optional<double> size = CanvasText::parseSize(c.ComboSize->currentText());
+    const std::optional<double> size = CanvasText::parseSize(m_comboSize->currentText());
     if (!size) {
-        c.ComboSize->setCurrentText(QString::number(m_lastSize));
+        m_comboSize->setCurrentText(QString::number(m_lastSize));
         return std::nullopt;
     }
     m_lastSize = *size;
-    return TextFont{c.ListFonts->currentText(), *size, c.CheckBold->isChecked(), c.CheckItalic->isChecked(),
-                    c.CheckOnderstreept->isChecked()};
+    return TextFont{m_listFonts->currentText(), *size, m_checkBold->isChecked(), m_checkItalic->isChecked(),
+                    m_checkOnderstreept->isChecked()};
 }
 
 void TextPanel::PlaatsKnop_Click()
 {
-    const TextPanelControls& c = m_controls;
-    if (c.Text1->text().trimmed().isEmpty())
+    if (m_text1->text().trimmed().isEmpty())
         return;
     // A size that is no number falls back to the last good one, which the size box shows again.
     std::optional<TextFont> font = panelFont();
@@ -108,32 +218,30 @@ void TextPanel::PlaatsKnop_Click()
         font = panelFont();
     if (!font)
         return;
-    const ApplicationState& state = m_state;
-    c.Label19->setFont(CanvasSurface::canvasFont(*font));
-    QPalette palette = c.Label19->palette();
-    palette.setColor(QPalette::WindowText, toQColor(state.TekenR, state.TekenG, state.TekenB));
-    c.Label19->setPalette(palette);
-    c.Label19->setText(c.Text1->text() + QLatin1Char(' '));
-    c.Label19->adjustSize();
-    c.Label19->show();
-    c.Label19->raise();
-    m_state.TekstPlaatsen = true;
+    m_label19->setFont(CanvasSurface::canvasFont(*font));
+    QPalette palette = m_label19->palette();
+    palette.setColor(QPalette::WindowText, colourOf(m_state.TekenKleur()));
+    m_label19->setPalette(palette);
+    m_label19->setText(m_text1->text() + QLatin1Char(' '));
+    m_label19->adjustSize();
+    m_label19->show();
+    m_label19->raise();
+    m_state.setTekstPlaatsen(true);
     m_status.ToonInfo(QStringLiteral("Kies positie en klik links om de tekst te plaatsen"), 0);
 }
 
 void TextPanel::place(Qt::MouseButton, QPointF at)
 {
-    const TextPanelControls& c = m_controls;
     bool placed = false;
-    if (c.CheckVer->isChecked()) {
+    if (m_checkVer->isChecked()) {
         const QPointF start(double(RondAf(at.x())) - 2, double(RondAf(at.y())) - 2);
-        placed = drawText(start, c.Text1->text(), m_state.TekstHoek);
+        placed = drawText(start, m_text1->text(), m_state.TekstHoek());
     } else {
-        const QSize preview = c.Label19->size();
-        placed = MaakTekst(at.x() - preview.width() - 5, int(RondAf(at.y() - preview.height() - 5)), c.Text1->text());
+        const QSize preview = m_label19->size();
+        placed = MaakTekst(at.x() - preview.width() - 5, int(RondAf(at.y() - preview.height() - 5)), m_text1->text());
     }
-    c.Label19->hide();
-    m_state.TekstPlaatsen = false;
+    m_label19->hide();
+    m_state.setTekstPlaatsen(false);
     if (placed)
         m_status.ToonInfo(QStringLiteral("Informatie..."), 0);
     else
@@ -150,19 +258,15 @@ bool TextPanel::drawText(QPointF at, const QString& text, std::optional<int> ang
     const std::optional<TextFont> font = panelFont();
     if (!font)
         return false;
-    const TextPanelControls& c = m_controls;
-    const ApplicationState& s = m_state;
-    const bool halo = c.Check1->isChecked();
-    const QColor drawColour = toQColor(s.TekenR, s.TekenG, s.TekenB);
-    const QColor fillColour = toQColor(s.VulR, s.VulG, s.VulB);
-    CanvasDocument& document = m_canvas;
-    document.change(QStringLiteral("Tekst"), [&](QImage&) {
-        CanvasText::draw(document.surface(), at, text, *font, angleTenths, halo, drawColour, fillColour);
+    const bool halo = m_check1->isChecked();
+    const QColor drawColour = colourOf(m_state.TekenKleur()), fillColour = colourOf(m_state.VulKleur());
+    m_document.change(QStringLiteral("Tekst"), [&](QImage&) {
+        CanvasText::draw(m_document.surface(), at, text, *font, angleTenths, halo, drawColour, fillColour);
     });
     return true;
 }
 
 void TextPanel::AchtergrondKnop_Click()
 {
-    m_photos.FotoLaden(0, 0, 500, 260);
+    Q_EMIT backgroundRequested();
 }

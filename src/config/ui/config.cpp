@@ -3,6 +3,7 @@
 #include "app/application_state.h"
 #include "app/colour.h"
 #include "app/colour_settings.h"
+#include "widgets/window_background.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -32,13 +33,6 @@ QLabel* swatch(QWidget* parent, int x)
     return label;
 }
 
-void paint(QLabel* swatch, const ColourParts& colour)
-{
-    QPalette palette = swatch->palette();
-    palette.setColor(QPalette::Window, toQColor(colour.r, colour.g, colour.b));
-    swatch->setPalette(palette);
-}
-
 // The decoration beside the buttons: a little fan of colour swatches.
 QPixmap decoration()
 {
@@ -56,10 +50,9 @@ QPixmap decoration()
 
 } // namespace
 
-Config::Config(ApplicationState& state, std::function<void()> coloursChanged, QWidget* parent)
+Config::Config(ApplicationState& state, QWidget* parent)
     : QDialog(parent)
     , m_state(state)
-    , m_coloursChanged(std::move(coloursChanged))
 {
     setObjectName(QStringLiteral("Config"));
     setWindowTitle(QStringLiteral(" Kleuren"));
@@ -114,6 +107,7 @@ Config::Config(ApplicationState& state, std::function<void()> coloursChanged, QW
         connect(m_hScroll[i], &QScrollBar::valueChanged, this, [this, i] { HScroll_Change(i); });
         connect(m_hScroll1[i], &QScrollBar::valueChanged, this, [this, i] { HScroll1_Change(i); });
     }
+    connect(&m_state, &ApplicationState::coloursChanged, this, &Config::showHex);
     connect(reset, &QPushButton::clicked, this, &Config::ResetKnop_Click);
     connect(ok, &QPushButton::clicked, this, &Config::OkKnop_Click);
 }
@@ -130,36 +124,31 @@ void Config::Form_Load()
         setColourComponent(m_state, ColourArea::Window, i, m_hScroll[i]->value());
         setColourComponent(m_state, ColourArea::Page, i, m_hScroll1[i]->value());
     }
-    m_coloursChanged();
     showHex();
 }
 
 void Config::showHex()
 {
-    m_label7->setText(QStringLiteral("Hex. ") + KleurHex(m_state.VensterR, m_state.VensterG, m_state.VensterB));
-    m_label8->setText(QStringLiteral("Hex. ") + KleurHex(m_state.SupplementR, m_state.SupplementG, m_state.SupplementB));
-    paint(m_swatch7, colourOf(m_state, ColourArea::Window));
-    paint(m_swatch8, colourOf(m_state, ColourArea::Page));
+    const ColourParts window = colourOf(m_state, ColourArea::Window), page = colourOf(m_state, ColourArea::Page);
+    m_label7->setText(QStringLiteral("Hex. ") + KleurHex(window.r, window.g, window.b));
+    m_label8->setText(QStringLiteral("Hex. ") + KleurHex(page.r, page.g, page.b));
+    setBackground(m_swatch7, toQColor(window.r, window.g, window.b));
+    setBackground(m_swatch8, toQColor(page.r, page.g, page.b));
 }
 
 void Config::HScroll_Change(int index)
 {
     setColourComponent(m_state, ColourArea::Window, index, m_hScroll[index]->value());
-    m_coloursChanged();
-    showHex();
 }
 
 void Config::HScroll1_Change(int index)
 {
     setColourComponent(m_state, ColourArea::Page, index, m_hScroll1[index]->value());
-    m_coloursChanged();
-    showHex();
 }
 
 void Config::ResetKnop_Click()
 {
     resetColours(m_state);
-    m_coloursChanged();
     Form_Load();
 }
 

@@ -1,14 +1,14 @@
 #pragma once
 
 // The colour configuration window: three bars for the panel colour of the main
-// window and three for the page colour, each change applied at once.
+// window and three for the page colour, each change applied to the state at
+// once (the main window follows the state).
 
 #include <QDialog>
 
 #include <array>
-#include <functional>
 
-struct ApplicationState;
+class ApplicationState;
 class QLabel;
 class QScrollBar;
 
@@ -16,8 +16,7 @@ class Config : public QDialog
 {
     Q_OBJECT
 public:
-    // coloursChanged shows the state's colours on the main window.
-    Config(ApplicationState& state, std::function<void()> coloursChanged, QWidget* parent = nullptr);
+    explicit Config(ApplicationState& state, QWidget* parent = nullptr);
 
     QScrollBar* hScroll(int index) const { return m_hScroll.at(index); }    // 1..3
     QScrollBar* hScroll1(int index) const { return m_hScroll1.at(index); }  // 1..3
@@ -33,7 +32,6 @@ private:
     void showHex();
 
     ApplicationState& m_state;
-    std::function<void()> m_coloursChanged;
     std::array<QScrollBar*, 4> m_hScroll{};
     std::array<QScrollBar*, 4> m_hScroll1{};
     QLabel* m_label7 = nullptr;

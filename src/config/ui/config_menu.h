@@ -4,9 +4,7 @@
 
 #include <QObject>
 
-#include <functional>
-
-struct ApplicationState;
+class ApplicationState;
 class Interaction;
 class QAction;
 
@@ -14,9 +12,9 @@ class ConfigMenu : public QObject
 {
     Q_OBJECT
 public:
-    // coloursChanged shows the state's colours on the main window; window parents the dialog and this object.
+    // window parents the dialog and this object.
     ConfigMenu(ApplicationState& state, Interaction& interaction, QAction* ConfiguratieInstellingen,
-               std::function<void()> coloursChanged, QWidget* window);
+               QWidget* window);
 
 public Q_SLOTS:
     void ConfiguratieInstellingen_Click();
@@ -24,6 +22,5 @@ public Q_SLOTS:
 private:
     ApplicationState& m_state;
     Interaction& m_interaction;
-    std::function<void()> m_coloursChanged;
     QWidget* m_window;
 };

@@ -1,6 +1,6 @@
 #include "documents/ui/invoer.h"
 
-#include "app/ui/interaction.h"
+#include "widgets/interaction.h"
 #include "documents/field_entry.h"
 
 #include <QLabel>

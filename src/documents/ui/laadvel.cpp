@@ -1,7 +1,7 @@
 #include "documents/ui/laadvel.h"
 
 #include "app/picture_file.h"
-#include "app/ui/interaction.h"
+#include "widgets/interaction.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -89,7 +89,7 @@ bool LaadVel::isVelinorVelletje(const QString& name) const
     // A name too short to hold a year, a separator and a place is no sheetlet key.
     if (!splitKey(name))
         return false;
-    return pictureFileSize(LaadVelAfbeeldingPad(m_folder, m_mode, name)) == SheetletSize;
+    return PictureFile::storedSize(LaadVelAfbeeldingPad(m_folder, m_mode, name)) == SheetletSize;
 }
 
 void LaadVel::OkKnop_Click()

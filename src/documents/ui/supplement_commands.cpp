@@ -2,11 +2,6 @@
 
 #include "app/application_state.h"
 #include "app/save_path.h"
-#include "app/ui/busy_pointer.h"
-#include "app/ui/double_click_label.h"
-#include "app/ui/interaction.h"
-#include "app/ui/page_preview.h"
-#include "app/ui/save_target.h"
 #include "documents/catalogue.h"
 #include "documents/field_entry.h"
 #include "documents/open_list.h"
@@ -14,7 +9,12 @@
 #include "documents/supplement_model.h"
 #include "documents/ui/invoer.h"
 #include "documents/ui/laadvel.h"
+#include "documents/ui/page_preview.h"
 #include "documents/ui/tekstform.h"
+#include "widgets/busy_pointer.h"
+#include "widgets/interaction.h"
+#include "widgets/main_menus.h"
+#include "widgets/save_target.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -27,8 +27,8 @@ const QString Titel = QStringLiteral("Velinor");
 } // namespace
 
 SupplementCommands::SupplementCommands(SupplementModel& model, ApplicationState& state, ProgramFolder folder,
-                                       Interaction& interaction, const SupplementControls& controls,
-                                       QWidget* window)
+                                       Interaction& interaction, const MainMenus& menus, QAbstractButton& openKnop,
+                                       PagePreview& page, QWidget* window)
     : QObject(window)
     , m_model(model)
     , m_state(state)
@@ -37,24 +37,33 @@ SupplementCommands::SupplementCommands(SupplementModel& model, ApplicationState&
     , m_window(window)
 {
     setObjectName(QStringLiteral("SupplementCommands"));
-    connectControls(controls);
+    connectControls(menus, openKnop, page);
 }
 
-void SupplementCommands::connectControls(const SupplementControls& c)
+void SupplementCommands::connectControls(const MainMenus& m, QAbstractButton& openKnop, PagePreview& page)
 {
-    connect(c.FileNew, &QAction::triggered, this, &SupplementCommands::FileNew_Click);
-    connect(c.FileOpen, &QAction::triggered, this, &SupplementCommands::FileOpen_Click);
-    connect(c.FileSave, &QAction::triggered, this, &SupplementCommands::FileSave_Click);
+    connect(m.FileNew, &QAction::triggered, this, &SupplementCommands::FileNew_Click);
+    connect(m.FileOpen, &QAction::triggered, this, &SupplementCommands::FileOpen_Click);
+    connect(m.FileSave, &QAction::triggered, this, &SupplementCommands::FileSave_Click);
     for (int index : {1, 2}) {
-        connect(c.FileSaveAs[index], &QAction::triggered, this, [this, index] { FileSaveAs_Click(index); });
-        connect(c.BerekenTotaal[index], &QAction::triggered, this, [this, index] { BerekenTotaal_Click(index); });
+        connect(m.FileSaveAs[index], &QAction::triggered, this, [this, index] { FileSaveAs_Click(index); });
+        connect(m.BerekenTotaal[index], &QAction::triggered, this, [this, index] { BerekenTotaal_Click(index); });
     }
-    connect(c.OpenKnop, &QAbstractButton::clicked, this, &SupplementCommands::OpenKnop_Click);
-    connect(c.Pic->PlaatsLabel, &DoubleClickLabel::doubleClicked, this, &SupplementCommands::PlaatsLabel_DblClick);
-    connect(c.Pic->CatalogusLabel, &DoubleClickLabel::doubleClicked, this, &SupplementCommands::CatalogusLabel_DblClick);
-    connect(c.Pic->JaartalLabel, &DoubleClickLabel::doubleClicked, this, &SupplementCommands::JaartalLabel_DblClick);
-    connect(c.Pic->PagLabel, &DoubleClickLabel::doubleClicked, this, &SupplementCommands::PagLabel_DblClick);
-    connect(c.Pic, &PagePreview::descriptionDoubleClicked, this, &SupplementCommands::OmschrijfLabel_DblClick);
+    connect(&openKnop, &QAbstractButton::clicked, this, &SupplementCommands::OpenKnop_Click);
+    connect(&page, &PagePreview::fieldDoubleClicked, this, &SupplementCommands::fieldDoubleClicked);
+}
+
+void SupplementCommands::fieldDoubleClicked(SupplementModel::Field field)
+{
+    using Field = SupplementModel::Field;
+    switch (field) {
+    case Field::Plaatsnaam: return PlaatsLabel_DblClick();
+    case Field::CatalogusNr: return CatalogusLabel_DblClick();
+    case Field::Jaartal: return JaartalLabel_DblClick();
+    case Field::PaginaNr: return PagLabel_DblClick();
+    case Field::Omschrijving: return OmschrijfLabel_DblClick();
+    default: return;
+    }
 }
 
 void SupplementCommands::warn(const QString& text)
@@ -106,8 +115,7 @@ void SupplementCommands::FileOpen_Click()
 
 void SupplementCommands::showLaadVel(std::uint8_t mode)
 {
-    m_state.Gereedschap = ToolMode(mode);
-    Q_EMIT modeChanged(m_state.Gereedschap);
+    m_state.setGereedschap(ToolMode(mode));
     LaadVel dialog(m_folder, LaadVelModusVan(mode), m_interaction, m_window);
     if (m_interaction.showModal(dialog) != QDialog::Accepted || dialog.chosenName().isEmpty())
         return;
@@ -217,9 +225,8 @@ void SupplementCommands::PagLabel_DblClick()
 
 void SupplementCommands::editField(InvoerVeld entry)
 {
-    m_state.Gereedschap = ToolMode(entry);
-    Q_EMIT modeChanged(m_state.Gereedschap);
-    Invoer dialog(std::uint8_t(m_state.Gereedschap), m_model.field(modelField(entry)), m_interaction, m_window);
+    m_state.setGereedschap(ToolMode(entry));
+    Invoer dialog(std::uint8_t(m_state.Gereedschap()), m_model.field(modelField(entry)), m_interaction, m_window);
     if (m_interaction.showModal(dialog) == QDialog::Accepted)
         m_model.setField(modelField(entry), dialog.text());
 }

@@ -7,47 +7,31 @@
 // catalogue panel and the title follow the model by themselves.
 
 #include "app/program_folder.h"
-#include "app/tool_mode.h"
+#include "documents/supplement_model.h"
 
 #include <QObject>
 
-#include <array>
 #include <cstdint>
 
-struct ApplicationState;
+class ApplicationState;
 class Interaction;
 class PagePreview;
-class QAction;
 class QAbstractButton;
-class SupplementModel;
+struct MainMenus;
 enum class InvoerVeld : std::uint8_t;
-
-// The entries and controls the commands answer to.
-struct SupplementControls
-{
-    QAction* FileNew = nullptr;
-    QAction* FileOpen = nullptr;
-    QAction* FileSave = nullptr;
-    std::array<QAction*, 3> FileSaveAs{};   // 1 Bmp, 2 Jpg
-    std::array<QAction*, 3> BerekenTotaal{}; // 1, 2
-    QAbstractButton* OpenKnop = nullptr;
-    PagePreview* Pic = nullptr;
-};
 
 class SupplementCommands : public QObject
 {
     Q_OBJECT
 public:
-    // window is the parent of the dialogs and message boxes (and of this object).
+    // The File menu's entries and the totals of "Berekeningen", the "Open Velletje" button and the double
+    // clicks of the page; window is the parent of the dialogs and message boxes (and of this object).
     SupplementCommands(SupplementModel& model, ApplicationState& state, ProgramFolder folder,
-                       Interaction& interaction, const SupplementControls& controls, QWidget* window);
+                       Interaction& interaction, const MainMenus& menus, QAbstractButton& openKnop,
+                       PagePreview& page, QWidget* window);
 
     // Whether the program may end: asks first, and offers to save a design that is not saved.
     bool mayExit();
-
-Q_SIGNALS:
-    // The mode byte was set for the open dialog or the field entry: no drawing tool is selected now.
-    void modeChanged(ToolMode mode);
 
 public Q_SLOTS:
     void FileNew_Click();
@@ -65,7 +49,8 @@ public Q_SLOTS:
     void editField(InvoerVeld field);
 
 private:
-    void connectControls(const SupplementControls& controls);
+    void connectControls(const MainMenus& menus, QAbstractButton& openKnop, PagePreview& page);
+    void fieldDoubleClicked(SupplementModel::Field field);
     void showLaadVel(std::uint8_t mode);
     void warn(const QString& text);
     // Saves the supplement under its place name, asking first before one is replaced; true when saved.

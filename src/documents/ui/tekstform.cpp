@@ -1,7 +1,7 @@
 #include "documents/ui/tekstform.h"
 
 #include "app/text_file.h"
-#include "app/ui/interaction.h"
+#include "widgets/interaction.h"
 #include "documents/description_lines.h"
 #include "documents/supplement_file.h"
 #include "printing/album_page.h"

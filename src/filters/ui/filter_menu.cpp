@@ -1,8 +1,9 @@
 #include "filters/ui/filter_menu.h"
 
 #include "app/application_state.h"
-#include "app/ui/busy_pointer.h"
+#include "widgets/busy_pointer.h"
 #include "canvas/canvas_document.h"
+#include "widgets/main_menus.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -28,21 +29,22 @@ QString caption(const std::array<QAction*, N>& actions, int index)
 
 } // namespace
 
-FilterMenu::FilterMenu(CanvasDocument& canvas, ApplicationState& state, ProgramFolder folder,
-                       const FilterControls& controls, std::function<void()> startBar, QObject* parent)
+FilterMenu::FilterMenu(CanvasDocument& canvas, ApplicationState& state, ProgramFolder folder, const MainMenus& menus,
+                       QProgressBar& progBar, QObject* parent)
     : QObject(parent)
     , m_canvas(canvas)
     , m_state(state)
     , m_folder(std::move(folder))
-    , m_controls(controls)
-    , m_startBar(std::move(startBar))
+    , m_menus(menus)
+    , m_progBar(progBar)
 {
     setObjectName(QStringLiteral("FilterMenu"));
-    connectMenus(controls);
+    connectMenus();
 }
 
-void FilterMenu::connectMenus(const FilterControls& menus)
+void FilterMenu::connectMenus()
 {
+    const MainMenus& menus = m_menus;
     connectArray(menus.EditConvert, this, &FilterMenu::EditConvert_Click);
     connectArray(menus.EditContrastConvert, this, &FilterMenu::EditContrastConvert_Click);
     connectArray(menus.EditSwap, this, &FilterMenu::EditSwap_Click);
@@ -53,32 +55,32 @@ void FilterMenu::connectMenus(const FilterControls& menus)
 void FilterMenu::EditConvert_Click(int index)
 {
     if (const auto command = EditConvertCommand(index))
-        runWithProgress(*command, caption(m_controls.EditConvert, index));
+        runWithProgress(*command, caption(m_menus.EditConvert, index));
 }
 
 // "Contrast" and "Swap Colors" start no progress display of their own.
 void FilterMenu::EditContrastConvert_Click(int index)
 {
     if (const auto command = EditContrastConvertCommand(index))
-        applyToCanvas(*command, caption(m_controls.EditContrastConvert, index));
+        applyToCanvas(*command, caption(m_menus.EditContrastConvert, index));
 }
 
 void FilterMenu::EditSwap_Click(int index)
 {
     if (const auto command = EditSwapCommand(index))
-        applyToCanvas(*command, caption(m_controls.EditSwap, index));
+        applyToCanvas(*command, caption(m_menus.EditSwap, index));
 }
 
 void FilterMenu::EditFlipConvert_Click(int index)
 {
     if (const auto command = EditFlipConvertCommand(index))
-        runWithProgress(*command, caption(m_controls.EditFlipConvert, index));
+        runWithProgress(*command, caption(m_menus.EditFlipConvert, index));
 }
 
 void FilterMenu::EditBordersBreedte_Click(int index)
 {
     if (const auto command = EditBordersBreedteCommand(index))
-        applyToCanvas(*command, caption(m_controls.EditBordersBreedte, index));
+        applyToCanvas(*command, caption(m_menus.EditBordersBreedte, index));
 }
 
 void FilterMenu::runWithProgress(const CanvasCommand& command, const QString& name)
@@ -87,14 +89,13 @@ void FilterMenu::runWithProgress(const CanvasCommand& command, const QString& na
         return;
     const BusyPointer busy;
     if (usesEngine(command))
-        m_startBar();
-    QProgressBar* progBar = m_controls.ProgBar;
-    const bool showBar = usesProgBar(command) && progBar;
+        Q_EMIT barStarted();
+    const bool showBar = usesProgBar(command);
     if (showBar)
-        progBar->show();
+        m_progBar.show();
     applyToCanvas(command, name);
     if (showBar)
-        progBar->hide();
+        m_progBar.hide();
 }
 
 void FilterMenu::applyToCanvas(const CanvasCommand& command, const QString& name)
@@ -104,16 +105,14 @@ void FilterMenu::applyToCanvas(const CanvasCommand& command, const QString& name
     if (m_engine.bezig())
         return;
     ApplicationState& state = m_state;
-    QProgressBar* progBar = m_controls.ProgBar;
-    CanvasContext context{m_engine, state.TekenR, state.TekenG, state.TekenB,
+    QProgressBar& progBar = m_progBar;
+    const ColourParts draw = state.TekenKleur();
+    CanvasContext context{m_engine, draw.r, draw.g, draw.b,
                           [&state](int value) {
-                              state.Voortgang = value;
+                              state.setVoortgang(value);
                               QCoreApplication::processEvents();
                           },
-                          [progBar](int value) {
-                              if (progBar)
-                                  progBar->setValue(value);
-                          },
+                          [&progBar](int value) { progBar.setValue(value); },
                           &m_folder};
     // One undo step; the document refreshes the canvas.
     m_canvas.change(name, [&](QImage& picture) { runCanvasCommand(command, picture, context); });

@@ -11,34 +11,26 @@
 
 #include <QObject>
 
-#include <array>
-#include <functional>
 
-struct ApplicationState;
+class ApplicationState;
 class CanvasDocument;
-class QAction;
 class QProgressBar;
-
-// The entries the menu answers to and the progress-bar control it drives.
-struct FilterControls
-{
-    std::array<QAction*, 18> EditConvert{};        // 5 and 8 are submenus
-    std::array<QAction*, 3> EditContrastConvert{}; // 1 Positive, 2 Negative
-    std::array<QAction*, 6> EditSwap{};            // 1..5
-    std::array<QAction*, 4> EditFlipConvert{};     // 0..3
-    std::array<QAction*, 11> EditBordersBreedte{}; // 1, 2, 5, 10
-    QProgressBar* ProgBar = nullptr;
-};
+struct MainMenus;
 
 class FilterMenu : public QObject
 {
     Q_OBJECT
 public:
-    // startBar starts the main window's Voortgang bar, which follows the state while a filter runs.
-    FilterMenu(CanvasDocument& canvas, ApplicationState& state, ProgramFolder folder, const FilterControls& controls,
-               std::function<void()> startBar, QObject* parent);
+    // An engine filter sets Voortgang as it goes; progBar is the progress-bar control the passes drive.
+    FilterMenu(CanvasDocument& canvas, ApplicationState& state, ProgramFolder folder, const MainMenus& menus,
+               QProgressBar& progBar, QObject* parent);
 
     FilterEngine& engine() { return m_engine; }
+
+Q_SIGNALS:
+    // An entry of the engine's filters started: the main window's bar follows Voortgang until it is 100
+    // ("Contrast" and "Swap Colors" start none).
+    void barStarted();
 
 public Q_SLOTS:
     void EditConvert_Click(int index);
@@ -48,7 +40,7 @@ public Q_SLOTS:
     void EditBordersBreedte_Click(int index);
 
 private:
-    void connectMenus(const FilterControls& controls);
+    void connectMenus();
     // Runs an entry with the busy pointer, the Voortgang bar when it runs the
     // engine and the progress-bar control when the command drives it.
     void runWithProgress(const CanvasCommand& command, const QString& name);
@@ -59,7 +51,7 @@ private:
     CanvasDocument& m_canvas;
     ApplicationState& m_state;
     ProgramFolder m_folder;
-    FilterControls m_controls;
-    std::function<void()> m_startBar;
+    const MainMenus& m_menus;
+    QProgressBar& m_progBar;
     FilterEngine m_engine;
 };

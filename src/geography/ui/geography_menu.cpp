@@ -1,6 +1,6 @@
 #include "geography/ui/geography_menu.h"
 
-#include "app/ui/interaction.h"
+#include "widgets/interaction.h"
 #include "geography/ui/landkaart.h"
 #include "geography/ui/stedenform.h"
 

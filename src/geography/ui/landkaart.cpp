@@ -4,6 +4,7 @@
 #include "geography/map_picture.h"
 #include "geography/map_places.h"
 #include "geography/map_plotter.h"
+#include "widgets/busy_pointer.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -67,19 +68,20 @@ void Landkaart::Form_Activate()
         return;
     m_running = true;
     m_stop = false;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
     MapPlotter plotter(m_map);
     plotter.start();
-    for (const MapPlace& place : MapPlaces::read(m_folder.path(MapPlaces::FileName))) {
-        plotter.plot(place);
-        m_picture1->setPixmap(QPixmap::fromImage(m_map));
-        m_label1->setText(plotter.counterText());
-        if (!Wacht(m_pause) || m_stop)
-            break;
+    {
+        const BusyPointer busy;
+        for (const MapPlace& place : MapPlaces::read(m_folder.path(MapPlaces::FileName))) {
+            plotter.plot(place);
+            m_picture1->setPixmap(QPixmap::fromImage(m_map));
+            m_label1->setText(plotter.counterText());
+            if (!Wacht(m_pause) || m_stop)
+                break;
+        }
     }
     // Without any place the counter still tells the result.
     m_label1->setText(plotter.counterText());
-    QApplication::restoreOverrideCursor();
     m_exitKnop->setEnabled(true);
     // Enter closes the map once the run is over.
     m_exitKnop->setDefault(true);

@@ -1,8 +1,8 @@
 #include "geography/ui/stedenform.h"
 
 #include "app/web_lookups.h"
-#include "app/ui/fitted_text.h"
-#include "app/ui/web_address.h"
+#include "widgets/fitted_text.h"
+#include "widgets/web_address.h"
 #include "geography/place_names.h"
 
 #include <QApplication>

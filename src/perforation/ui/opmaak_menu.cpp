@@ -1,19 +1,21 @@
 #include "perforation/ui/opmaak_menu.h"
 
+#include "app/application_state.h"
 #include "app/wacht.h"
 #include "canvas/canvas_document.h"
 #include "perforation/barcode.h"
 #include "perforation/perforation.h"
+#include "widgets/busy_pointer.h"
+#include "widgets/main_menus.h"
 
 #include <QAction>
-#include <QApplication>
 
-OpmaakMenu::OpmaakMenu(CanvasDocument& canvas, ProgramFolder folder, const OpmaakControls& m,
-                       std::function<int()> lineWidth, QObject* parent)
+OpmaakMenu::OpmaakMenu(CanvasDocument& canvas, const ApplicationState& state, ProgramFolder folder,
+                       const MainMenus& m, QObject* parent)
     : QObject(parent)
     , m_canvas(canvas)
+    , m_state(state)
     , m_folder(std::move(folder))
-    , m_lineWidth(std::move(lineWidth))
 {
     for (int i = 1; i <= 2; ++i) {
         connect(m.PerforatieKleurVel[i], &QAction::triggered, this, [this, i] { PerforatieKleurVel_Click(i); });
@@ -52,13 +54,12 @@ void OpmaakMenu::perforate(int index, bool block)
             else
                 Perfins::PerforeerVel(image, grey);
             document.refresh();
-            QApplication::setOverrideCursor(Qt::WaitCursor);
+            const BusyPointer busy;
             Perfins::PerforeerUitBestand(image, perfin, grey,
                                          block ? Perfins::PerfinKind::Block : Perfins::PerfinKind::Sheetlet, showHole);
-            QApplication::restoreOverrideCursor();
         });
     }
-    document.surface().setDrawWidth(m_lineWidth());
+    document.surface().setDrawWidth(m_state.lineWidth());
 }
 
 void OpmaakMenu::PerforatieBarcode_Click(int index)

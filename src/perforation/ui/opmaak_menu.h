@@ -6,26 +6,17 @@
 
 #include <QObject>
 
-#include <array>
-#include <functional>
-
+class ApplicationState;
 class CanvasDocument;
-class QAction;
-
-struct OpmaakControls
-{
-    std::array<QAction*, 3> PerforatieKleurVel{};  // 1 Zwart, 2 Wit
-    std::array<QAction*, 3> PerforatieKleurBlok{}; // 1 Zwart, 2 Wit
-    std::array<QAction*, 4> PerforatieBarcode{};   // 1..3
-};
+struct MainMenus;
 
 class OpmaakMenu : public QObject
 {
     Q_OBJECT
 public:
-    // lineWidth is the width the canvas draws with again after a perforation (the slider's).
-    OpmaakMenu(CanvasDocument& canvas, ProgramFolder folder, const OpmaakControls& controls,
-               std::function<int()> lineWidth, QObject* parent);
+    // After a perforation the canvas draws with the state's line width again.
+    OpmaakMenu(CanvasDocument& canvas, const ApplicationState& state, ProgramFolder folder, const MainMenus& menus,
+               QObject* parent);
 
     // Seconds between the holes of Perfin.cor, so that they appear one after the other.
     void setHolePause(float seconds) { m_holePause = seconds; }
@@ -39,7 +30,7 @@ private:
     void perforate(int index, bool block);
 
     CanvasDocument& m_canvas;
+    const ApplicationState& m_state;
     ProgramFolder m_folder;
-    std::function<int()> m_lineWidth;
     float m_holePause = 0.001f;
 };

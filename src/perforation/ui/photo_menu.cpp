@@ -1,11 +1,12 @@
 #include "perforation/ui/photo_menu.h"
 
 #include "app/application_state.h"
-#include "app/ui/busy_pointer.h"
-#include "app/ui/interaction.h"
+#include "widgets/busy_pointer.h"
+#include "widgets/interaction.h"
 #include "app/wacht.h"
 #include "canvas/canvas_document.h"
 #include "perforation/photo_loader.h"
+#include "widgets/main_menus.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -35,15 +36,20 @@ const QString PhotoMenu::FramePhotoFilter =
                        QStringLiteral("png")}));
 
 PhotoMenu::PhotoMenu(CanvasDocument& canvas, ApplicationState& state, Interaction& interaction, StatusLine status,
-                     const PhotoControls& m, QWidget* window)
+                     const MainMenus& m, QWidget* window)
     : QObject(window)
     , m_canvas(canvas)
     , m_state(state)
     , m_interaction(interaction)
     , m_status(status)
-    , m_fileName(m.Bestandsnaam)
     , m_window(window)
 {
+    setObjectName(QStringLiteral("PhotoMenu"));
+    QMenu* fileName = m.Bestandsnaam;
+    connect(&m_state, &ApplicationState::beeldChanged, fileName, [this, fileName] {
+        fileName->setTitle(PhotoLoader::sizeCaption(m_state.BeeldBestand(), QSize(m_state.BeeldBreedte(),
+                                                                                  m_state.BeeldHoogte())));
+    });
     for (int index : {1, 2}) {
         connect(m.PerforatieVelFotos[index], &QAction::triggered, this,
                 [this, index] { PerforatieVelFotos_Click(index); });
@@ -55,24 +61,20 @@ PhotoMenu::PhotoMenu(CanvasDocument& canvas, ApplicationState& state, Interactio
 QString PhotoMenu::askPath(const QString& filter)
 {
     // The folder of the last photo, or else the user's pictures, never the program's working folder.
-    const QString folder = m_state.BeeldBestand.isEmpty()
+    const QString folder = m_state.BeeldBestand().isEmpty()
                                ? QStandardPaths::writableLocation(QStandardPaths::PicturesLocation)
-                               : QFileInfo(m_state.BeeldBestand).absolutePath();
+                               : QFileInfo(m_state.BeeldBestand()).absolutePath();
     return m_interaction.openFileName(m_window, QStringLiteral("Foto openen"), folder, filter);
 }
 
 std::optional<QImage> PhotoMenu::load(const QString& path, QSize target)
 {
-    ApplicationState& state = m_state;
     const PhotoFile photo = runWhileWaiting([path, target] { return PhotoLoader::load(path, target); });
     if (!photo.ok()) {
         m_status.ToonInfo(photo.error, 1);
         return std::nullopt;
     }
-    state.BeeldBestand = path;
-    state.BeeldBreedte = photo.storedSize.width();
-    state.BeeldHoogte = photo.storedSize.height();
-    m_fileName->setTitle(PhotoLoader::sizeCaption(path, photo.storedSize));
+    m_state.setBeeld(path, photo.storedSize.width(), photo.storedSize.height());
     return photo.image;
 }
 
@@ -91,7 +93,12 @@ void PhotoMenu::FotoLaden(double x1, double y1, double x2, double y2)
         }
     });
     if (placed)
-        Q_EMIT photoPlaced();
+        m_state.setGereedschap(ToolMode::None);
+}
+
+void PhotoMenu::placeBackground()
+{
+    FotoLaden(0, 0, 500, 260);
 }
 
 void PhotoMenu::placeInFrames(PhotoLayout layout, int index)

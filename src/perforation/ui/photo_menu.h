@@ -4,27 +4,18 @@
 // the background button, and the "Foto's Invoegen" entries of the sheetlet
 // and collector's block menus. Each placed photo is one undo step.
 
-#include "app/ui/status_line.h"
+#include "widgets/status_line.h"
 #include "perforation/photo_frames.h"
 
 #include <QObject>
 #include <QString>
 
-#include <array>
 #include <optional>
 
-struct ApplicationState;
+class ApplicationState;
 class CanvasDocument;
 class Interaction;
-class QAction;
-class QMenu;
-
-struct PhotoControls
-{
-    std::array<QAction*, 3> PerforatieVelFotos{};  // 1 Groot, 2 Klein
-    std::array<QAction*, 3> PerforatieBlokFotos{}; // 1 Groot, 2 Klein
-    QMenu* Bestandsnaam = nullptr;                 // the "*.*" menu that names the loaded picture
-};
+struct MainMenus;
 
 class PhotoMenu : public QObject
 {
@@ -33,18 +24,15 @@ public:
     static const QString PhotoFileFilter;
     static const QString FramePhotoFilter;
 
-    // window parents the file dialog and this object.
+    // window parents the file dialog and this object. The "*.*" menu names the loaded picture.
     PhotoMenu(CanvasDocument& canvas, ApplicationState& state, Interaction& interaction, StatusLine status,
-              const PhotoControls& controls, QWidget* window);
-
-    // Asks for a picture and stretches it into (x1, y1)-(x2, y2); afterwards no tool is selected.
-    void FotoLaden(double x1, double y1, double x2, double y2);
-
-Q_SIGNALS:
-    // A photo was stretched into a rectangle; afterwards no tool is selected.
-    void photoPlaced();
+              const MainMenus& menus, QWidget* window);
 
 public Q_SLOTS:
+    // Asks for a picture and stretches it into (x1, y1)-(x2, y2); afterwards no tool is selected.
+    void FotoLaden(double x1, double y1, double x2, double y2);
+    // The background picture over the whole canvas.
+    void placeBackground();
     void PerforatieVelFotos_Click(int index);
     void PerforatieBlokFotos_Click(int index);
 
@@ -60,6 +48,5 @@ private:
     ApplicationState& m_state;
     Interaction& m_interaction;
     StatusLine m_status;
-    QMenu* m_fileName;
     QWidget* m_window;
 };

@@ -1,9 +1,9 @@
 #include "printing/ui/afdrukform.h"
 
 #include "app/save_path.h"
-#include "app/ui/busy_pointer.h"
-#include "app/ui/interaction.h"
-#include "app/ui/save_target.h"
+#include "widgets/busy_pointer.h"
+#include "widgets/interaction.h"
+#include "widgets/save_target.h"
 #include "app/wacht.h"
 #include "printing/catalogue_list.h"
 #include "printing/contact_sheet.h"

@@ -1,8 +1,8 @@
 #include "printing/ui/print_controller.h"
 
 #include "app/save_path.h"
-#include "app/ui/interaction.h"
-#include "app/ui/save_target.h"
+#include "widgets/interaction.h"
+#include "widgets/save_target.h"
 #include "documents/supplement_model.h"
 #include "printing/catalogue_list.h"
 #include "printing/catalogue_records.h"

@@ -1,6 +1,6 @@
-#include "app/ui/status_line.h"
+#include "widgets/status_line.h"
 
-#include "app/ui/window_background.h"
+#include "widgets/window_background.h"
 
 #include <QLabel>
 

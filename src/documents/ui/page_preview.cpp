@@ -1,10 +1,9 @@
-#include "app/ui/page_preview.h"
+#include "documents/ui/page_preview.h"
 
-#include "app/ui/double_click_label.h"
-#include "app/ui/fitted_text.h"
-#include "app/ui/window_background.h"
+#include "widgets/double_click_label.h"
+#include "widgets/fitted_text.h"
+#include "widgets/window_background.h"
 #include "documents/field_entry.h"
-#include "documents/supplement_model.h"
 
 #include <QEvent>
 #include <QPainter>
@@ -72,6 +71,10 @@ void PagePreview::createLabels()
     CatalogusLabel = pageLabel(this, QStringLiteral("CatalogusLabel"), {43, 253}, 8, false);
     JaartalLabel = pageLabel(this, QStringLiteral("JaartalLabel"), {287, 253}, 8, false);
     PagLabel = pageLabel(this, QStringLiteral("PagLabel"), {335, 510}, 8, false);
+    using Field = SupplementModel::Field;
+    for (const auto& [label, field] : {std::pair{PlaatsLabel, Field::Plaatsnaam}, {CatalogusLabel, Field::CatalogusNr},
+                                       {JaartalLabel, Field::Jaartal}, {PagLabel, Field::PaginaNr}})
+        connect(label, &DoubleClickLabel::doubleClicked, this, [this, field] { Q_EMIT fieldDoubleClicked(field); });
 
     OmschrijfLabel = new QPlainTextEdit(this);
     OmschrijfLabel->setObjectName(QStringLiteral("OmschrijfLabel"));
@@ -125,7 +128,7 @@ void PagePreview::showAll()
 bool PagePreview::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::MouseButtonDblClick && watched == OmschrijfLabel->viewport()) {
-        Q_EMIT descriptionDoubleClicked();
+        Q_EMIT fieldDoubleClicked(SupplementModel::Field::Omschrijving);
         return true;
     }
     return QWidget::eventFilter(watched, event);

@@ -1,4 +1,4 @@
-#include "app/ui/web_address.h"
+#include "widgets/web_address.h"
 
 #include <QDesktopServices>
 #include <QUrl>

@@ -1,4 +1,4 @@
-#include "app/ui/fitted_text.h"
+#include "widgets/fitted_text.h"
 
 #include <QFontMetrics>
 #include <QLabel>

@@ -2,7 +2,7 @@
 
 // The interaction seam with Qt's own dialogs.
 
-#include "app/ui/interaction.h"
+#include "widgets/interaction.h"
 
 class QtInteraction final : public Interaction
 {

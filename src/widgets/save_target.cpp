@@ -1,7 +1,7 @@
-#include "app/ui/save_target.h"
+#include "widgets/save_target.h"
 
 #include "app/save_path.h"
-#include "app/ui/interaction.h"
+#include "widgets/interaction.h"
 
 #include <QFileInfo>
 

@@ -1,4 +1,4 @@
-#include "app/ui/window_background.h"
+#include "widgets/window_background.h"
 
 #include <QColor>
 #include <QPalette>

@@ -1,4 +1,4 @@
-#include "app/ui/double_click_label.h"
+#include "widgets/double_click_label.h"
 
 #include <QMouseEvent>
 

@@ -4,7 +4,9 @@
 // The page is a view of the supplement: its labels, its sheetlet picture and
 // its description box show what the model holds, and follow every change, so
 // the page never shows anything but what a save would write. A double click
-// on a label or the description box is reported; the page changes nothing.
+// on a field or the description box is reported; the page changes nothing.
+
+#include "documents/supplement_model.h"
 
 #include <QColor>
 #include <QWidget>
@@ -12,7 +14,6 @@
 class DoubleClickLabel;
 class QLabel;
 class QPlainTextEdit;
-class SupplementModel;
 
 class PagePreview : public QWidget
 {
@@ -26,15 +27,9 @@ public:
     QColor background() const { return m_background; }
     void setBackground(const QColor& colour);
 
-    DoubleClickLabel* PlaatsLabel = nullptr;
-    DoubleClickLabel* CatalogusLabel = nullptr;
-    DoubleClickLabel* JaartalLabel = nullptr;
-    DoubleClickLabel* PagLabel = nullptr;
-    QLabel* PicImage = nullptr;
-    QPlainTextEdit* OmschrijfLabel = nullptr;
-
 Q_SIGNALS:
-    void descriptionDoubleClicked();
+    // A double click on the place, the catalogue number, the year, the page number or the description.
+    void fieldDoubleClicked(SupplementModel::Field field);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -48,6 +43,12 @@ private:
 
     const SupplementModel& m_model;
     QColor m_background{220, 220, 230};
+    DoubleClickLabel* PlaatsLabel = nullptr;
+    DoubleClickLabel* CatalogusLabel = nullptr;
+    DoubleClickLabel* JaartalLabel = nullptr;
+    DoubleClickLabel* PagLabel = nullptr;
+    QLabel* PicImage = nullptr;
+    QPlainTextEdit* OmschrijfLabel = nullptr;
 };
 
 class RingBinder : public QWidget

@@ -1,7 +1,8 @@
 #pragma once
 
 // The entries of the main window's menu bar, under the names the handlers use.
-// Arrays are indexed by the entry's index; unused indexes stay empty.
+// Arrays are indexed by the entry's index; unused indexes stay empty. The
+// main window makes them; each controller connects the entries it answers to.
 
 #include <array>
 
@@ -27,6 +28,7 @@ struct MainMenus
     QAction* GeografieStedenlijst = nullptr;
 
     // Bewerken
+    QMenu* Bewerken = nullptr; // the undo entries are added at its end
     QAction* EditKnoppen = nullptr;
     QMenu* EditBewerken = nullptr;
     std::array<QAction*, 18> EditConvert{};        // 5 and 8 are submenus
@@ -36,6 +38,7 @@ struct MainMenus
     std::array<QAction*, 11> EditBordersBreedte{}; // 1, 2, 5, 10
 
     // Opmaak
+    QMenu* Perforaties = nullptr;
     std::array<QAction*, 3> PerforatieKleurVel{};
     std::array<QAction*, 3> PerforatieVelFotos{};
     std::array<QAction*, 3> PerforatieKleurBlok{};

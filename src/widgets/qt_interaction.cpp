@@ -1,4 +1,4 @@
-#include "app/ui/qt_interaction.h"
+#include "widgets/qt_interaction.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
