@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTextStream>
@@ -39,33 +40,55 @@ const char* const Usage =
     "  --help        toon deze hulptekst\n"
     "  --version     toon het versienummer\n";
 
+const QStringList OwnFlags{QStringLiteral("--no-splash"), QStringLiteral("--quit-when-shown")};
+
+// The arguments after the program's name, before Qt has taken its own options out.
+QStringList rawArguments(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+// The icon of the title bars and the task bar, in the sizes the desktop's theme has.
+QIcon programIcon()
+{
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/%1x%1/apps/velinor.png").arg(size), QSize(size, size));
+    return icon;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
+    QTextStream out(stdout), err(stderr);
+    // --help and --version are answered before the application object exists, which needs a display.
+    if (const CommandLine early = ParseCommandLine(rawArguments(argc, argv), OwnFlags);
+        early.error.isEmpty() && (early.help || early.version)) {
+        out << (early.help ? QString::fromUtf8(Usage) : QStringLiteral("velinor %1\n").arg(ProgramVersion()));
+        return 0;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velinor"));
     QApplication::setApplicationVersion(ProgramVersion());
+    // The task bar finds the menu entry, and with it the icon, by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("velinor"));
+    QApplication::setWindowIcon(programIcon());
     installDutchTranslation(app);
     // The windows were laid out for this font; fontconfig maps Arial to a metric twin.
     QApplication::setFont(QFont(QStringLiteral("Arial"), 9));
 
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
-    const CommandLine line = ParseCommandLine(arguments, {QStringLiteral("--no-splash"), QStringLiteral("--quit-when-shown")});
-    QTextStream out(stdout), err(stderr);
+    const CommandLine line = ParseCommandLine(arguments, OwnFlags);
     if (!line.error.isEmpty() || !line.positional.isEmpty()) {
         err << (line.error.isEmpty() ? QStringLiteral("Onverwacht argument: ") + line.positional.first() : line.error)
             << "\n\n" << Usage;
         return 2;
-    }
-    if (line.help) {
-        out << Usage;
-        return 0;
-    }
-    if (line.version) {
-        out << "velinor " << ProgramVersion() << '\n';
-        return 0;
     }
 
     const ProgramFolder folder = ProgramFolder::choose(line.home, QApplication::applicationDirPath());

@@ -121,41 +121,6 @@ QImage titlePicture()
     return image;
 }
 
-// The program's icon for desktop menus: a perforated stamp with a "V".
-QImage icon()
-{
-    QImage image(128, 128, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(Qt::white);
-    p.drawRect(12, 8, 104, 112);
-    p.setCompositionMode(QPainter::CompositionMode_Clear);
-    for (int i = 0; i <= 10; ++i) {
-        p.drawEllipse(QPointF(12 + i * 10.4, 8), 4, 4);
-        p.drawEllipse(QPointF(12 + i * 10.4, 120), 4, 4);
-    }
-    for (int i = 0; i <= 11; ++i) {
-        p.drawEllipse(QPointF(12, 8 + i * 10.2), 4, 4);
-        p.drawEllipse(QPointF(116, 8 + i * 10.2), 4, 4);
-    }
-    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    QLinearGradient blue(0, 20, 0, 108);
-    blue.setColorAt(0, QColor(70, 120, 210));
-    blue.setColorAt(1, QColor(20, 40, 110));
-    p.setBrush(blue);
-    p.drawRect(22, 18, 84, 92);
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setPixelSize(76);
-    font.setBold(true);
-    font.setItalic(true);
-    p.setFont(font);
-    p.setPen(Qt::white);
-    p.drawText(QRect(22, 18, 84, 92), Qt::AlignCenter, QStringLiteral("V"));
-    return image;
-}
-
 } // namespace
 
 int main(int argc, char* argv[])
@@ -164,7 +129,6 @@ int main(int argc, char* argv[])
     QGuiApplication app(argc, argv);
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
     const bool ok = titlePicture().save(out.filePath(QStringLiteral("titel.png")))
-        && splashPhoto().save(out.filePath(QStringLiteral("splash.jpg")), "JPG", 90)
-        && icon().save(out.filePath(QStringLiteral("velinor.png")));
+        && splashPhoto().save(out.filePath(QStringLiteral("splash.jpg")), "JPG", 90);
     return ok ? 0 : 1;
 }

@@ -5,13 +5,20 @@ VELINOR_PACKAGES=(cmake ninja-build g++ ccache qt6-base-dev qt6-translations-l10
                   libgl-dev fonts-liberation2 fonts-dejavu-core xvfb xauth imagemagick poppler-utils
                   libmagick++-6.q16-dev libmagickcore-6.q16-6-extra fonts-urw-base35 pkg-config libbenchmark-dev)
 
+# What scripts/check-package needs besides: CPack's dependency finder and the checkers
+# of a Debian package, its menu entry and its metainfo. CI installs them.
+VELINOR_CHECK_PACKAGES=(dpkg-dev file lintian desktop-file-utils appstream)
+
 velinor_root() {
   cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd
 }
 
+# ensure_packages [PACKAGE...]: the project's packages, or the ones given.
 ensure_packages() {
+  local wanted=("$@")
+  [ ${#wanted[@]} -gt 0 ] || wanted=("${VELINOR_PACKAGES[@]}")
   local missing=()
-  for package in "${VELINOR_PACKAGES[@]}"; do
+  for package in "${wanted[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
   done
   [ ${#missing[@]} -eq 0 ] && return 0

@@ -11,8 +11,6 @@
 
 namespace {
 
-const QString Usage = QStringLiteral("Gebruik: velinor-cli photos sheet|block groot|klein FOTO INVOER UITVOER\n");
-
 std::optional<PhotoLayout> layoutOf(const QString& word)
 {
     if (word == QLatin1String("sheet"))
@@ -31,49 +29,61 @@ std::optional<PhotoSize> sizeOf(const QString& word)
     return std::nullopt;
 }
 
-int photos(const QStringList& arguments, CliContext& context)
+// The picture through the reader, from the file or from standard input.
+std::optional<QImage> load(const QString& path, QSize target, CliContext& context)
 {
-    const std::optional<PhotoLayout> layout = arguments.size() == 5 ? layoutOf(arguments.at(0)) : std::nullopt;
-    const std::optional<PhotoSize> size = arguments.size() == 5 ? sizeOf(arguments.at(1)) : std::nullopt;
-    const QByteArray format =
-        arguments.size() == 5 ? QFileInfo(arguments.at(4)).suffix().toLower().toLatin1() : QByteArray();
-    if (!layout || !size) {
-        context.err << Usage;
+    const InputFile file(path, context);
+    if (!file.ok())
+        return std::nullopt;
+    const PhotoFile read = PhotoLoader::load(file.path(), target);
+    if (!read.ok()) {
+        context.fail(read.error);
+        return std::nullopt;
+    }
+    return read.image;
+}
+
+int photos(const QCommandLineParser& call, CliContext& context)
+{
+    const QStringList arguments = call.positionalArguments();
+    const std::optional<PhotoLayout> layout = layoutOf(arguments.at(0));
+    const std::optional<PhotoSize> size = sizeOf(arguments.at(1));
+    if (!layout || !size)
+        return context.usageError(QStringLiteral("Kies sheet of block, en groot of klein."));
+    const QString &photoPath = arguments.at(2), &sheetPath = arguments.at(3), &output = arguments.at(4);
+    QList<QByteArray> formats = QImageWriter::supportedImageFormats();
+    const QByteArray format = pictureFormat(output, formats);
+    if (format.isEmpty())
+        return context.usageError(
+            QStringLiteral("Onbekend soort uitvoer '%1': gebruik .bmp, .jpg of .png.").arg(output));
+    if (readsStandardInputTwice({photoPath, sheetPath}, context) ||
+        writesOverInput(output, {photoPath, sheetPath}, context))
         return CliUsageError;
-    }
-    if (!QImageWriter::supportedImageFormats().contains(format)) {
-        context.err << "Onbekend soort uitvoer '" << arguments.at(4) << "': gebruik .bmp, .jpg of .png\n" << Usage;
-        return CliUsageError;
-    }
-    if (writesOverInput(arguments.at(4), {arguments.at(2), arguments.at(3)}, context))
-        return CliUsageError;
-    const PhotoFile photo = PhotoLoader::load(arguments.at(2), PhotoFrames::photoRect({}, *size).size());
-    if (!photo.ok()) {
-        context.err << photo.error << '\n';
+    const std::optional<QImage> photo = load(photoPath, PhotoFrames::photoRect({}, *size).size(), context);
+    if (!photo)
         return 1;
-    }
-    const PhotoFile sheet = PhotoLoader::load(arguments.at(3));
-    if (!sheet.ok()) {
-        context.err << sheet.error << '\n';
+    const std::optional<QImage> sheet = load(sheetPath, QSize(), context);
+    if (!sheet)
         return 1;
-    }
-    if (sheet.image.size() != QSize(500, 260)) {
-        context.err << QFileInfo(arguments.at(3)).fileName() << " is geen velletje van 500 x 260 pixels.\n";
-        return 1;
-    }
-    QImage canvas = sheet.image.convertToFormat(QImage::Format_RGB32);
-    PhotoFrames::placeInFrames(canvas, photo.image, *layout, *size);
-    if (const int status = writePictureOutput(canvas, arguments.at(4), format, context); status != 0)
+    if (sheet->size() != QSize(500, 260))
+        return context.fail(
+            QStringLiteral("%1 is geen velletje van 500 x 260 pixels.").arg(QFileInfo(sheetPath).fileName()));
+    QImage canvas = sheet->convertToFormat(QImage::Format_RGB32);
+    PhotoFrames::placeInFrames(canvas, *photo, *layout, *size);
+    if (const int status = writePictureOutput(canvas, output, format, context); status != 0)
         return status;
-    context.out << QFileInfo(arguments.at(4)).fileName() << ": vijf foto's geplaatst\n";
+    context.note(outputName(output) + QStringLiteral(": vijf foto's geplaatst"));
     return 0;
 }
 
 const CliRegistration photosCommand({
-    QStringLiteral("photos"),
-    QStringLiteral("sheet|block groot|klein FOTO INVOER UITVOER"),
-    QStringLiteral("zet FOTO in de vijf fotovakken van het velletje of verzamelblokje INVOER (500 x 260)"),
-    photos,
+    .name = QStringLiteral("photos"),
+    .usage = {QStringLiteral("sheet|block groot|klein FOTO INVOER UITVOER")},
+    .summary = QStringLiteral("zet FOTO in de vijf fotovakken van het velletje of verzamelblokje INVOER (500 x 260)"),
+    .minArguments = 5,
+    .maxArguments = 5,
+    .notes = streamNotes(),
+    .run = photos,
 });
 
 } // namespace

@@ -1,11 +1,13 @@
 // velinor-cli filter: one canvas operation (a filter, the sepia tint, the
-// transparency raster, a flip or a border) on a picture file.
+// transparency raster, a flip or a border) on one picture, or on many
+// pictures into a folder in one go.
 
 #include "app/picture_file.h"
 #include "cli/cli_command.h"
 #include "cli/cli_files.h"
 #include "filters/canvas_operations.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include <optional>
@@ -14,18 +16,29 @@ namespace {
 
 const CanvasOperationsRegistration filterOperationNames(filterOperations());
 
-const QString Usage = QStringLiteral("Gebruik: velinor-cli filter NAAM INVOER UITVOER [--seed N] [--color R,G,B]\n"
-                                     "        velinor-cli filter --list\n");
+const QCommandLineOption ListOption(QStringLiteral("list"), QStringLiteral("toon de namen van alle bewerkingen"));
+const QCommandLineOption OutputOption({QStringLiteral("o"), QStringLiteral("output")},
+                                      QStringLiteral("schrijf elke uitkomst in MAP, onder de naam van zijn invoer"),
+                                      QStringLiteral("MAP"));
+const QCommandLineOption SeedOption(QStringLiteral("seed"),
+                                    QStringLiteral("startwaarde van het toeval: dezelfde N geeft dezelfde ruis"),
+                                    QStringLiteral("N"));
+const QCommandLineOption ColorOption(QStringLiteral("color"),
+                                     QStringLiteral("de kleur van bewerkingen met een kleur, drie getallen 0..255"),
+                                     QStringLiteral("R,G,B"));
 
-struct FilterArguments
+const QList<QByteArray> OutputFormats{"png", "bmp"};
+
+struct FilterJob
 {
-    QStringList positional;
+    const NamedCanvasOperation* operation = nullptr;
+    QString name;
     std::optional<std::uint64_t> seed;
     int r = 0, g = 0, b = 0;
 };
 
 // The colour of --color: three whole numbers 0..255 separated by commas.
-bool parseColour(const QString& text, FilterArguments& arguments)
+bool parseColour(const QString& text, FilterJob& job)
 {
     const QStringList parts = text.split(QLatin1Char(','));
     if (parts.size() != 3)
@@ -37,102 +50,127 @@ bool parseColour(const QString& text, FilterArguments& arguments)
         if (!ok || values[i] < 0 || values[i] > 255)
             return false;
     }
-    arguments.r = values[0];
-    arguments.g = values[1];
-    arguments.b = values[2];
+    job.r = values[0];
+    job.g = values[1];
+    job.b = values[2];
     return true;
 }
 
-// Returns an error text, empty when the arguments are well formed.
-QString parseArguments(const QStringList& list, FilterArguments& arguments)
+// The operation and its options; an error text, empty when they are well formed.
+QString parseJob(const QCommandLineParser& call, FilterJob& job)
 {
-    for (qsizetype i = 0; i < list.size(); ++i) {
-        const QString& argument = list[i];
-        if (argument == QLatin1String("--seed") || argument == QLatin1String("--color")) {
-            if (i + 1 >= list.size())
-                return QStringLiteral("%1 vraagt een waarde.").arg(argument);
-            const QString value = list[++i];
-            bool ok = true;
-            if (argument == QLatin1String("--seed"))
-                arguments.seed = value.toULongLong(&ok);
-            else
-                ok = parseColour(value, arguments);
-            if (!ok)
-                return QStringLiteral("Ongeldige waarde voor %1: %2").arg(argument, value);
-        } else if (argument.startsWith(QLatin1String("--"))) {
-            return QStringLiteral("Onbekende optie: %1").arg(argument);
-        } else {
-            arguments.positional << argument;
-        }
-    }
-    if (arguments.positional.size() != 3)
-        return QStringLiteral("Geef een bewerking, een invoerbestand en een uitvoerbestand.");
+    job.name = call.positionalArguments().first();
+    job.operation = findCanvasOperation(job.name);
+    if (!job.operation)
+        return QStringLiteral("Onbekende bewerking: %1 (velinor-cli filter --list toont ze).").arg(job.name);
+    bool ok = true;
+    if (call.isSet(SeedOption))
+        job.seed = call.value(SeedOption).toULongLong(&ok);
+    if (!ok)
+        return QStringLiteral("Ongeldige waarde voor --seed: %1").arg(call.value(SeedOption));
+    if (call.isSet(ColorOption) && !parseColour(call.value(ColorOption), job))
+        return QStringLiteral("Ongeldige waarde voor --color: %1").arg(call.value(ColorOption));
     return QString();
 }
 
-QByteArray outputFormat(const QString& path)
+// Reads, changes and writes one picture; the exit status.
+int filterOne(const FilterJob& job, const QString& input, const QString& output, CliContext& context)
 {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("png"))
-        return "PNG";
-    if (suffix == QLatin1String("bmp"))
-        return "BMP";
-    return {};
+    const InputFile file(input, context);
+    if (!file.ok())
+        return 1;
+    const PictureFile::Picture read = PictureFile::read(file.path());
+    if (!read.ok())
+        return context.fail(read.error);
+    QImage picture = read.image;
+    if (!job.operation->anySize && picture.size() != QSize(500, 260))
+        return context.fail(
+            QStringLiteral("De bewerking %1 vraagt een afbeelding van 500 x 260 pixels; %2 is %3 x %4 pixels.")
+                .arg(job.name, input)
+                .arg(picture.width())
+                .arg(picture.height()));
+    picture = picture.convertToFormat(QImage::Format_RGB32);
+    FilterEngine engine(job.seed.value_or(RandomGenerator::clockSeed()));
+    CanvasContext canvas{engine, job.r, job.g, job.b, {}, {}, &context.folder};
+    job.operation->run(picture, canvas);
+    return writePictureOutput(picture, output, pictureFormat(output, OutputFormats), context);
 }
 
-int usageError(CliContext& context, const QString& message)
+// Where each input's result goes in the folder: its own name, as .png unless it is a .png or .bmp.
+QStringList outputsInFolder(const QStringList& inputs, const QString& folder)
 {
-    context.err << message << "\n\n" << Usage;
-    return CliUsageError;
+    QStringList outputs;
+    for (const QString& input : inputs) {
+        const QFileInfo info(input);
+        const bool keeps = OutputFormats.contains(info.suffix().toLower().toLatin1());
+        outputs << QDir(folder).filePath(keeps ? info.fileName() : info.completeBaseName() + QStringLiteral(".png"));
+    }
+    return outputs;
 }
 
-int runFilter(const QStringList& list, CliContext& context)
+// An error text when the pairs cannot be done without losing a file; empty when they can.
+QString pairsProblem(const QStringList& inputs, const QStringList& outputs)
 {
-    if (list == QStringList{QStringLiteral("--list")}) {
+    for (qsizetype i = 0; i < outputs.size(); ++i) {
+        if (pictureFormat(outputs[i], OutputFormats).isEmpty())
+            return QStringLiteral("Het uitvoerbestand moet eindigen op .png of .bmp: %1").arg(outputs[i]);
+        if (outputs.indexOf(outputs[i]) != i)
+            return QStringLiteral("%1 en %2 zouden allebei %3 worden.")
+                .arg(inputs[outputs.indexOf(outputs[i])], inputs[i], outputs[i]);
+    }
+    return QString();
+}
+
+int runFilter(const QCommandLineParser& call, CliContext& context)
+{
+    if (call.isSet(ListOption)) {
+        if (!call.positionalArguments().isEmpty())
+            return context.usageError(QStringLiteral("--list neemt geen argumenten."));
         for (const NamedCanvasOperation& operation : NamedCanvasOperations())
             context.out << operation.name << '\n';
         return 0;
     }
-    FilterArguments arguments;
-    if (const QString error = parseArguments(list, arguments); !error.isEmpty())
-        return usageError(context, error);
-    const QString& name = arguments.positional[0];
-    const QString& input = arguments.positional[1];
-    const QString& output = arguments.positional[2];
-    const NamedCanvasOperation* operation = findCanvasOperation(name);
-    if (!operation)
-        return usageError(context, QStringLiteral("Onbekende bewerking: %1 (velinor-cli filter --list toont ze)").arg(name));
-    const QByteArray format = outputFormat(output);
-    if (format.isEmpty())
-        return usageError(context, QStringLiteral("Het uitvoerbestand moet eindigen op .png of .bmp: %1").arg(output));
-
-    if (writesOverInput(output, {input}, context))
+    const QStringList files = call.positionalArguments().mid(1);
+    const bool toFolder = call.isSet(OutputOption);
+    if (files.isEmpty() || (!toFolder && files.size() != 2))
+        return context.usageError(
+            QStringLiteral("Geef een bewerking en een invoer- en uitvoerbestand, of invoerbestanden en -o MAP."));
+    FilterJob job;
+    if (const QString error = parseJob(call, job); !error.isEmpty())
+        return context.usageError(error);
+    const QStringList inputs = toFolder ? files : files.mid(0, 1);
+    if (toFolder && inputs.contains(StandardStream))
+        return context.usageError(
+            QStringLiteral("Met -o krijgt elke uitkomst de naam van zijn invoer; - heeft geen naam."));
+    const QStringList outputs = toFolder ? outputsInFolder(inputs, call.value(OutputOption)) : files.mid(1);
+    if (const QString problem = pairsProblem(inputs, outputs); !problem.isEmpty())
+        return context.usageError(problem);
+    if (readsStandardInputTwice(inputs, context))
         return CliUsageError;
-    const PictureFile::Picture read = PictureFile::read(input);
-    if (!read.ok()) {
-        context.err << read.error << '\n';
-        return 1;
+    for (const QString& output : outputs) {
+        if (writesOverInput(output, inputs, context))
+            return CliUsageError;
     }
-    QImage picture = read.image;
-    if (!operation->anySize && picture.size() != QSize(500, 260)) {
-        context.err << QStringLiteral("De bewerking %1 vraagt een afbeelding van 500 x 260 pixels; %2 is %3 x %4 pixels.\n")
-                           .arg(name, input)
-                           .arg(picture.width())
-                           .arg(picture.height());
-        return 1;
-    }
-    picture = picture.convertToFormat(QImage::Format_RGB32);
-    FilterEngine engine(arguments.seed.value_or(RandomGenerator::clockSeed()));
-    CanvasContext canvas{engine, arguments.r, arguments.g, arguments.b, {}, {}, &context.folder};
-    operation->run(picture, canvas);
-    return writePictureOutput(picture, output, format, context);
+    if (toFolder && !QFileInfo(call.value(OutputOption)).isDir())
+        return context.fail(QStringLiteral("De map %1 bestaat niet.").arg(call.value(OutputOption)));
+    // Each picture on its own: one that cannot be read does not stop the others.
+    int status = 0;
+    for (qsizetype i = 0; i < inputs.size(); ++i)
+        status = std::max(status, filterOne(job, inputs[i], outputs[i], context));
+    return status;
 }
 
 const CliRegistration filterCommand({
-    QStringLiteral("filter"),
-    QStringLiteral("NAAM INVOER UITVOER [--seed N] [--color R,G,B] | --list"),
-    QStringLiteral("pas een tekenfilter, spiegeling of rand toe op een afbeelding (.png of .bmp)"),
-    runFilter,
+    .name = QStringLiteral("filter"),
+    .usage = {QStringLiteral("NAAM INVOER UITVOER [--seed N] [--color R,G,B]"),
+              QStringLiteral("NAAM INVOER... -o MAP [--seed N] [--color R,G,B]"), QStringLiteral("--list")},
+    .summary = QStringLiteral("pas een tekenfilter, spiegeling of rand toe op een afbeelding (.png of .bmp)"),
+    .options = {OutputOption, SeedOption, ColorOption, ListOption},
+    .maxArguments = -1,
+    .notes = streamNotes() +
+             QStringLiteral("Met -o wordt foto.png MAP/foto.png, foto.bmp MAP/foto.bmp en foto.jpg MAP/foto.png. Een\n"
+                            "afbeelding die niet lukt, stopt de andere niet; de afsluitcode is dan 1.\n"),
+    .run = runFilter,
 });
 
 } // namespace

@@ -8,81 +8,109 @@
 #include "printing/pdf_print_surface.h"
 #include "printing/supplement_page_file.h"
 
+#include <QTemporaryDir>
+
 #include <functional>
+#include <optional>
 
 namespace {
 
-bool usage(const QStringList& arguments, qsizetype count, const QString& text, CliContext& context)
-{
-    if (arguments.size() == count)
-        return true;
-    context.err << "Gebruik: velinor-cli " << text << '\n';
-    return false;
-}
+const QString PdfNotes = QStringLiteral("Een - als uitvoerbestand schrijft de PDF naar de standaarduitvoer.\n");
 
-// Runs one layout into the PDF file and reports the outcome.
+// Runs one layout into the PDF file, or into a temporary file copied to stdout for "-", and
+// reports the outcome.
 int writePdf(const QString& path, CliContext& context, const PrintLayout& layout)
 {
-    const PdfResult result = printPdf(path, 1, layout);
-    if (!result.ok) {
-        context.err << "Kan " << path << " niet schrijven: " << result.error << '\n';
-        return 1;
+    std::optional<QTemporaryDir> temporary;
+    if (path == StandardStream)
+        temporary.emplace();
+    const QString target = temporary ? temporary->filePath(QStringLiteral("uitvoer.pdf")) : path;
+    const PdfResult result = printPdf(target, 1, layout);
+    if (!result.ok)
+        return context.fail(
+            QStringLiteral("Kan %1 niet schrijven: %2").arg(temporary ? QStringLiteral("de PDF") : path, result.error));
+    if (temporary) {
+        if (const int status = copyToStandardOutput(target, context); status != 0)
+            return status;
     }
-    context.out << path << ": " << result.pages << (result.pages == 1 ? " pagina" : " pagina's") << '\n';
+    context.note(QStringLiteral("%1: %2 %3")
+                     .arg(temporary ? outputName(path) : path)
+                     .arg(result.pages)
+                     .arg(result.pages == 1 ? QStringLiteral("pagina") : QStringLiteral("pagina's")));
     return 0;
 }
 
+int page(const QCommandLineParser& call, CliContext& context)
+{
+    const QString supplement = call.positionalArguments().at(0), output = call.positionalArguments().at(1);
+    if (supplement == StandardStream)
+        return context.usageError(
+            QStringLiteral("Een supplement wordt uit zijn bestand gelezen, naast zijn .bmp; - kan hier niet."));
+    if (writesOverInput(output, {supplement, supplementPagePicturePath(supplement)}, context))
+        return CliUsageError;
+    const SupplementPageFile read = readSupplementPage(supplement);
+    if (!read.message.isEmpty())
+        context.fail(read.message);
+    if (!read.page)
+        return 1;
+    return writePdf(output, context,
+                    [&](PrintSurface& surface, int copies) { return PrintSupplement(surface, *read.page, copies); });
+}
+
 const CliRegistration pageCommand({
-    QStringLiteral("page"),
-    QStringLiteral("SUPPLEMENT.sup UIT.pdf"),
-    QStringLiteral("druk de albumpagina van een opgeslagen supplement af als PDF"),
-    [](const QStringList& arguments, CliContext& context) {
-        if (!usage(arguments, 2, QStringLiteral("page SUPPLEMENT.sup UIT.pdf"), context))
-            return CliUsageError;
-        if (writesOverInput(arguments.at(1), {arguments.at(0), supplementPagePicturePath(arguments.at(0))}, context))
-            return CliUsageError;
-        const SupplementPageFile read = readSupplementPage(arguments.at(0));
-        if (!read.message.isEmpty())
-            context.err << read.message << '\n';
-        if (!read.page)
-            return 1;
-        return writePdf(arguments.at(1), context, [&](PrintSurface& surface, int copies) {
-            return PrintSupplement(surface, *read.page, copies);
-        });
-    },
+    .name = QStringLiteral("page"),
+    .usage = {QStringLiteral("SUPPLEMENT.sup UIT.pdf")},
+    .summary = QStringLiteral("druk de albumpagina van een opgeslagen supplement af als PDF"),
+    .minArguments = 2,
+    .maxArguments = 2,
+    .notes = PdfNotes,
+    .run = page,
 });
+
+int contactSheet(const QCommandLineParser& call, CliContext& context)
+{
+    const QString output = call.positionalArguments().first();
+    const QStringList files = sheetletFiles(context.folder);
+    if (writesOverInput(output, files, context))
+        return CliUsageError;
+    const int status = writePdf(
+        output, context, [&](PrintSurface& surface, int copies) { return PrintVelletjes(surface, files, copies); });
+    if (status == 0)
+        context.note(QStringLiteral("%1 velletjes").arg(files.size()));
+    return status;
+}
 
 const CliRegistration contactSheetCommand({
-    QStringLiteral("contact-sheet"),
-    QStringLiteral("UIT.pdf"),
-    QStringLiteral("druk alle velletjes uit de map Images af als PDF"),
-    [](const QStringList& arguments, CliContext& context) {
-        if (!usage(arguments, 1, QStringLiteral("contact-sheet UIT.pdf"), context))
-            return CliUsageError;
-        const QStringList files = sheetletFiles(context.folder);
-        if (writesOverInput(arguments.at(0), files, context))
-            return CliUsageError;
-        context.out << files.size() << " velletjes\n";
-        return writePdf(arguments.at(0), context,
-                        [&](PrintSurface& surface, int copies) { return PrintVelletjes(surface, files, copies); });
-    },
+    .name = QStringLiteral("contact-sheet"),
+    .usage = {QStringLiteral("UIT.pdf")},
+    .summary = QStringLiteral("druk alle velletjes uit de map Images af als PDF"),
+    .minArguments = 1,
+    .maxArguments = 1,
+    .notes = PdfNotes,
+    .run = contactSheet,
 });
 
+int list(const QCommandLineParser& call, CliContext& context)
+{
+    const QString output = call.positionalArguments().first();
+    if (writesOverInput(output, {context.folder.path(QString::fromLatin1(CatalogueRecords::Path))}, context))
+        return CliUsageError;
+    const QList<CatalogueEntry> records = readCatalogueEntries(context.folder);
+    const int status = writePdf(
+        output, context, [&](PrintSurface& surface, int copies) { return PrintLijst(surface, records, copies); });
+    if (status == 0)
+        context.note(QStringLiteral("%1 velletjes in de catalogus").arg(records.size()));
+    return status;
+}
+
 const CliRegistration listCommand({
-    QStringLiteral("list"),
-    QStringLiteral("UIT.pdf"),
-    QStringLiteral("druk de lijst van de catalogusgegevens af als PDF"),
-    [](const QStringList& arguments, CliContext& context) {
-        if (!usage(arguments, 1, QStringLiteral("list UIT.pdf"), context))
-            return CliUsageError;
-        if (writesOverInput(arguments.at(0), {context.folder.path(QString::fromLatin1(CatalogueRecords::Path))},
-                            context))
-            return CliUsageError;
-        const QList<CatalogueEntry> records = readCatalogueEntries(context.folder);
-        context.out << records.size() << " velletjes in de catalogus\n";
-        return writePdf(arguments.at(0), context,
-                        [&](PrintSurface& surface, int copies) { return PrintLijst(surface, records, copies); });
-    },
+    .name = QStringLiteral("list"),
+    .usage = {QStringLiteral("UIT.pdf")},
+    .summary = QStringLiteral("druk de lijst van de catalogusgegevens af als PDF"),
+    .minArguments = 1,
+    .maxArguments = 1,
+    .notes = PdfNotes,
+    .run = list,
 });
 
 } // namespace

@@ -1,7 +1,9 @@
 // velinor-cli as a user runs it, every command in one table: the arguments,
 // the exit status, a text it must say, and what its output must hold. A
-// command that fails leaves every file as it was and writes none: not over one
-// of its inputs, and not when its output cannot be written whole.
+// command that fails says why on a line starting with "velinor-cli:", and
+// leaves every file as it was and writes none: not over one of its inputs,
+// and not when its output cannot be written whole. Only a batch of pictures
+// keeps the results of the pictures that worked.
 
 #include "app/file_version.h"
 #include "common/bomb_pictures.h"
@@ -13,6 +15,7 @@
 
 #include <QDirIterator>
 #include <QImage>
+#include <QRegularExpression>
 #include <QtTest>
 
 #include <functional>
@@ -46,6 +49,11 @@ struct Workspace
         folder.write("Data/Perfin.cor", "100,200\r\n");
         folder.write("Data/coordinaten.cor", "100,200,Gouda\r\n,1,Weg\r\n150,250,\"Rijswijk, Zuid-Holland\"\r\n");
         folder.write("Data/plaatsnamen.cat", "Aalten\r\nA\r\namen\r\n't Zandt\r\nAmen\r\n");
+        // A catalogue of two sheetlets, whose prices add up to 14.50.
+        folder.write("eigen/Data/Informatie.cat",
+                     "2020-Een\r\n1\r\n1\r\nA\r\n1-1-2020\r\n1\r\n5 x \x80 0.39\r\n14\r\n1\r\n\x80 6.00\r\n---\r\n"
+                     "2020-Twee\r\n2\r\n2\r\nB\r\n2-1-2020\r\n1\r\n5 x \x80 0.44\r\n14\r\n1\r\n\x80 8.50\r\n---\r\n");
+        QDir(folder.root()).mkpath(QStringLiteral("uit"));
     }
 
     QString path(const QString& name) const { return folder.root() + QLatin1Char('/') + name; }
@@ -71,9 +79,17 @@ struct Case
     int status;
     QStringList says = {}; // each contained in what the command writes to the terminal
     Pixels pixels = {};    // what the picture named last in the arguments holds
-    std::function<void(const Workspace&)> check = {};
+    std::function<void(const Workspace&, const CliRun&)> check = {};
     bool fullDisk = false; // every write past 10 bytes fails, as on a full disk
+    QString input = {};    // the workspace file given on stdin
+    bool batch = false;    // several pictures: a failed one leaves the others' results
 };
+
+void verifyMatches(const QString& text, const QString& pattern)
+{
+    QVERIFY2(QRegularExpression(QStringLiteral("^") + pattern + QStringLiteral("$")).match(text).hasMatch(),
+             qPrintable(text));
+}
 
 QList<Case> cases()
 {
@@ -82,20 +98,29 @@ QList<Case> cases()
                   full = QStringLiteral("groter dan toegestaan");
     const QString usage = QStringLiteral("Gebruik: velinor-cli ");
     // clang-format off
-    return {
+    QList<Case> list = {
         {{"--help"}, 0, {usage}},
         {{"--version"}, 0, {"velinor-cli " + ProgramVersion()}},
         {{"folder"}, 0, {"Programmamap: @"}},
         {{"--home", "@/nergens", "totals"}, 2, {"De programmamap @/nergens bestaat niet."}},
         {{"onbekend"}, 2, {"Onbekende opdracht: onbekend"}},
-        {{}, 2, {usage}},
+        {{}, 2, {"Geef een opdracht."}},
+        {{"--kleur"}, 2, {"Onbekende optie: 'kleur'"}},
         {{"folder", "extra"}, 2, {usage + "folder"}},
 
         {{"info", "2005-Alkmaar"}, 0, {"0: 2301\n1: Bureau Lindeman\n2: 14-06-2005\n3: 470.000\n"
                                        "4: 5 x € 0,39\n5: 13¾\n6: 144 x 75 mm\n7: € 6,00\n8: 1\n"}},
-        {{"info", "2005-alkmaar"}, 0, {"0: 0\n1: 0\n"}},
-        {{"totals"}, 0, {"Catalogusprijs voor deze \n34 velletjes.... € ",
-                         "Nominale waarde voor de \n34 velletjes..... € "}},
+        {{"info", "2005-alkmaar"}, 1, {"2005-alkmaar staat niet in de catalogus"}},
+        // After -- an argument that looks like an option is a key.
+        {{"info", "--", "--help"}, 1, {"--help staat niet in de catalogus"}},
+        {{"info"}, 2, {"Verkeerd aantal argumenten", usage + "info SLEUTEL"}},
+        // One line per total, with a decimal comma whatever the language of the terminal.
+        {{"totals"}, 0, {}, {}, [](const Workspace&, const CliRun& r) {
+             verifyMatches(r.out, "Catalogusprijs voor deze 34 velletjes: € \\d+,\\d\\d\n"
+                                  "Nominale waarde voor de \\d+ velletjes: € \\d+,\\d\\d\n"); }},
+        {{"--home", "@/eigen", "totals"}, 0, {"Catalogusprijs voor deze 2 velletjes: € 14,50\n"}},
+        {{"--home", "@/eigen", "totals", "--csv"}, 0, {}, {}, [](const Workspace&, const CliRun& r) {
+             verifyMatches(r.out, "totaal,velletjes,euro\ncatalogusprijs,2,14\\.50\nnominale waarde,2,\\d+\\.\\d\\d\n"); }},
 
         {{"filter", "--list"}, 0, {"grayscale\n", "border-10\n", "perforate-sheet-black\n", "perforate-block-white\n",
                                    "barcode-1\n", "barcode-3\n"}},
@@ -106,7 +131,7 @@ QList<Case> cases()
         // The same seed gives the same noise wherever it stands, another seed other noise.
         {{"filter", "noise", "@/grijs.png", "@/ruis.png", "--seed", "12"}, 0},
         {{"filter", "noise", "--seed", "12", "@/grijs.png", "@/ruis2.png"}, 0},
-        {{"filter", "noise", "@/grijs.png", "@/ruis3.png", "--seed", "13"}, 0, {}, {}, [](const Workspace& w) {
+        {{"filter", "noise", "@/grijs.png", "@/ruis3.png", "--seed", "13"}, 0, {}, {}, [](const Workspace& w, const CliRun&) {
              const QImage noise = w.picture("ruis.png");
              QVERIFY(noise == w.picture("ruis2.png") && noise != w.picture("ruis3.png"));
              QVERIFY(noise != w.picture("grijs.png")); }},
@@ -120,12 +145,34 @@ QList<Case> cases()
         {{"filter", "negative", "@/bom.bmp", "@/uit.png"}, 1, {"bom.bmp is te groot (8193 x 8192 pixels)."}},
         {{"filter", "Grayscale", "@/klein.png", "@/o.png"}, 2, {"Onbekende bewerking: Grayscale"}},
         {{"filter", "grayscale", "@/klein.png", "@/o.jpg"}, 2, {"moet eindigen op .png of .bmp"}},
-        {{"filter", "grayscale", "@/klein.png", "@/o.png", "--seed"}, 2, {"--seed vraagt een waarde"}},
+        {{"filter", "grayscale", "@/klein.png", "@/o.png", "--seed"}, 2, {"Ontbrekende waarde na '--seed'"}},
         {{"filter", "grayscale", "@/klein.png", "@/o.png", "--seed", "x"}, 2, {"Ongeldige waarde"}},
         {{"filter", "grayscale", "@/klein.png", "@/o.png", "--color", "256,0,0"}, 2, {"Ongeldige waarde"}},
         {{"filter", "grayscale", "@/klein.png", "@/o.png", "--color", "1,2"}, 2, {"Ongeldige waarde"}},
-        {{"filter", "grayscale", "@/klein.png", "@/o.png", "--kleur", "1"}, 2, {"Onbekende optie"}},
+        {{"filter", "grayscale", "@/klein.png", "@/o.png", "--kleur", "1"}, 2, {"Onbekende optie: 'kleur'"}},
         {{"filter", "grayscale", "@/klein.png", "@/o.png", "extra"}, 2, {usage + "filter"}},
+
+        // - is stdin for an input picture and stdout for an output file.
+        {.arguments = {"filter", "swap-bgr", "-", "@/wissel2.bmp"}, .status = 0,
+         .pixels = {{{3, 3}, qRgb(30, 100, 200)}}, .input = "klein.png"},
+        {{"filter", "negative", "@/klein.png", "-"}, 0, {}, {{{6, 4}, qRgb(55, 155, 225)}}},
+        {.arguments = {"photos", "sheet", "groot", "-", "@/wit.bmp", "-"}, .status = 0,
+         .says = {"velinor-cli: standaarduitvoer: vijf foto's"}, .pixels = {{{230, 159}, red}}, .input = "rozen.png"},
+        {{"photos", "sheet", "groot", "-", "-", "@/x.png"}, 2, {"maar één keer"}},
+        {.arguments = {"filter", "negative", "-", "@/x.png"}, .status = 1, .says = {"standaardinvoer"}, .input = "kapot.png"},
+        // Several pictures into a folder in one go; one that fails does not stop the others.
+        {{"filter", "swap-bgr", "@/klein.png", "@/wit.bmp", "@/Images/2005-Alkmaar.jpg", "-o", "@/uit"}, 0, {}, {},
+         [](const Workspace& w, const CliRun&) {
+             QCOMPARE(w.picture("uit/klein.png").pixel(3, 3), qRgb(30, 100, 200));
+             QCOMPARE(w.picture("uit/wit.bmp").size(), QSize(500, 260));
+             QVERIFY(!w.picture("uit/2005-Alkmaar.png").isNull()); }},
+        {.arguments = {"filter", "negative", "@/kapot.png", "@/klein.png", "--output", "@/uit"}, .status = 1,
+         .says = {"kapot.png"}, .check = [](const Workspace& w, const CliRun&) {
+             QCOMPARE(w.picture("uit/klein.png").pixel(6, 4), qRgb(55, 155, 225)); }, .batch = true},
+        {{"filter", "negative", "@/klein.png", "@/Data/../klein.png", "-o", "@/uit"}, 2, {"zouden allebei"}},
+        {{"filter", "negative", "@/klein.png", "-", "-o", "@/uit"}, 2, {"- heeft geen naam"}},
+        {{"filter", "negative", "@/klein.png", "-o", "@/nergens"}, 1, {"De map @/nergens bestaat niet."}},
+        {{"filter", "negative", "@/klein.png", "-o", "@"}, 2, {"is ook een invoerbestand"}},
 
         // The five frames of a sheetlet, and of a block in small photos.
         {{"photos", "sheet", "groot", "@/rozen.png", "@/wit.bmp", "@/vijf.bmp"}, 0, {"vijf.bmp: vijf foto's"},
@@ -138,24 +185,28 @@ QList<Case> cases()
         {{"photos", "sheet", "groot", "@/rozen.png", "@/wit.bmp", "@/x.xyz"}, 2, {"Onbekend soort uitvoer"}},
 
         {{"kaart", "@/kaart.png"}, 0, {"2 Steden\n"}, {{{100, 200}, white}, {{150, 250}, white}},
-         [](const Workspace& w) { QCOMPARE(w.picture("kaart.png").size(), MapPicture::Size); }},
+         [](const Workspace& w, const CliRun&) { QCOMPARE(w.picture("kaart.png").size(), MapPicture::Size); }},
+        {{"kaart", "-"}, 0, {"velinor-cli: 2 Steden\n"}, {{{100, 200}, white}}},
         {{"kaart", "@/geen/map/kaart.png"}, 1, {"Kan @/geen/map/kaart.png niet schrijven: de map bestaat niet."}},
         {{"plaatsnamen", "A"}, 0, {"Aalten\nAmen\n2 Plaatsnamen\n"}},
         {{"plaatsnamen", "'"}, 0, {"'t Zandt\n1 Plaatsnamen\n"}},
         {{"plaatsnamen", "a"}, 2, {usage + "plaatsnamen"}},
 
         {{"page", "@/Supplementen/Alkmaar.sup", "@/pagina.pdf"}, 0, {"pagina.pdf: 1 pagina"}, {},
-         [](const Workspace& w) {
+         [](const Workspace& w, const CliRun&) {
              for (const char* text : {"Velinor", "Alkmaar", "Nr.2301", "2005", "Alkmaar ligt in Noord-Holland"})
                  QVERIFY2(!findWords(pdfWords(w.path("pagina.pdf")), QString::fromUtf8(text)).isEmpty(), text);
              const QImage page = pdfPage(w.path("pagina.pdf"), 1, 72);
              QVERIFY(page.pixelColor((5812 + 360) / 20, (4440 + 360) / 20) != Qt::white); }},
+        {{"page", "@/Supplementen/Alkmaar.sup", "-"}, 0, {"velinor-cli: standaarduitvoer: 1 pagina"}, {},
+         [](const Workspace&, const CliRun& r) { QVERIFY(r.outBytes.startsWith("%PDF") && r.outBytes.contains("%%EOF")); }},
+        {{"page", "-", "@/x.pdf"}, 2, {"- kan hier niet"}},
         {{"page", "@/Nergens.sup", "@/x.pdf"}, 1, {"niet gevonden"}},
         {{"page", "@/Kapot.sup", "@/x.pdf"}, 1, {"Kapot.bmp"}},
-        {{"contact-sheet", "@/blad.pdf"}, 0, {"34 velletjes"}, {}, [](const Workspace& w) {
+        {{"contact-sheet", "@/blad.pdf"}, 0, {"34 velletjes"}, {}, [](const Workspace& w, const CliRun&) {
              QCOMPARE(pdfInfo(w.path("blad.pdf")).pages, 1);
              QVERIFY(!findWords(pdfWords(w.path("blad.pdf")), QStringLiteral("2005-Alkmaar")).isEmpty()); }},
-        {{"list", "@/lijst.pdf"}, 0, {"34 velletjes in de catalogus"}, {}, [](const Workspace& w) {
+        {{"list", "@/lijst.pdf"}, 0, {"34 velletjes in de catalogus"}, {}, [](const Workspace& w, const CliRun&) {
              QCOMPARE(wordsOnLine(pdfWords(w.path("lijst.pdf")), 1, 1500 + 360),
                       QStringList({"1", "2005", "Alkmaar", "2301", "470.000", "0.39", "\u20ac", "6.00"})); }},
 
@@ -175,6 +226,12 @@ QList<Case> cases()
         {{"kaart", "@/uit.png"}, 1, {full}, {}, {}, true},
     };
     // clang-format on
+    // Every command explains itself.
+    for (const char* name :
+         {"folder", "info", "totals", "filter", "photos", "kaart", "plaatsnamen", "page", "contact-sheet", "list"})
+        list.append({{name, "--help"}, 0, {usage + name, "--home MAP", "-h, --help"}});
+    list.append({{"filter", "-h"}, 0, {"velinor-cli filter NAAM INVOER... -o MAP", "--seed N"}});
+    return list;
 }
 
 } // namespace
@@ -186,27 +243,47 @@ private Q_SLOTS:
     void everyCommand()
     {
         const Workspace w;
-        QProcessEnvironment dutch;
-        dutch.insert(QStringLiteral("LC_ALL"), QStringLiteral("nl_NL.UTF-8"));
+        // An English terminal: the tool speaks Dutch and writes amounts with a decimal comma all the same.
+        QProcessEnvironment english;
+        english.insert(QStringLiteral("LC_ALL"), QStringLiteral("en_US.UTF-8"));
         for (Case& c : cases()) {
             const QString title = c.arguments.join(QLatin1Char(' '));
             const QStringList arguments = c.arguments.replaceInStrings(QStringLiteral("@"), w.folder.root());
             const bool global = arguments.value(0).startsWith(QLatin1String("--"));
             const QMap<QString, QByteArray> before = c.status ? w.files() : QMap<QString, QByteArray>();
+            const QByteArray input = c.input.isEmpty() ? QByteArray() : w.folder.read(c.input);
             auto limit = c.fullDisk ? std::make_unique<FileSizeLimit>(10) : nullptr;
-            const CliRun run = runCli(global ? arguments : QStringList{"--home", w.folder.root()} + arguments, dutch);
+            const CliRun run =
+                runCli(global ? arguments : QStringList{"--home", w.folder.root()} + arguments, english, input);
             limit.reset();
             QVERIFY2(run.status == c.status, qPrintable(title + ": " + run.err));
+            QVERIFY2(!c.status || run.err.startsWith(QLatin1String("velinor-cli: ")),
+                     qPrintable(title + ": " + run.err));
             for (const QString& text : c.says.replaceInStrings(QStringLiteral("@"), w.folder.root()))
                 QVERIFY2((run.out + run.err).contains(text), qPrintable(title + ": " + run.out + run.err));
-            const QImage output(arguments.value(arguments.size() - 1));
+            const QString last = arguments.value(arguments.size() - 1);
+            const QImage output = last == QLatin1String("-") ? QImage::fromData(run.outBytes) : QImage(last);
             for (const auto& [point, colour] : c.pixels)
                 QVERIFY2(output.pixel(point) == colour,
                          qPrintable(title + QStringLiteral(" at %1,%2").arg(point.x()).arg(point.y())));
             if (c.check)
-                c.check(w);
-            QVERIFY2(!c.status || w.files() == before, qPrintable(title));
+                c.check(w, run);
+            QVERIFY2(!c.status || c.batch || w.files() == before, qPrintable(title));
         }
+    }
+
+    // The program answers --help and --version where there is no display to open a window on.
+    void velinorWithoutDisplay()
+    {
+        QProcessEnvironment noDisplay;
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"})
+            noDisplay.insert(QString::fromLatin1(name), QString());
+        noDisplay.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        const CliRun help = runProgram(QStringLiteral(VELINOR_GUI), {QStringLiteral("--help")}, noDisplay);
+        QCOMPARE(help.status, 0);
+        QVERIFY2(help.out.startsWith(QLatin1String("Gebruik: velinor ")), qPrintable(help.out + help.err));
+        const CliRun version = runProgram(QStringLiteral(VELINOR_GUI), {QStringLiteral("--version")}, noDisplay);
+        QCOMPARE(version.out, QStringLiteral("velinor %1\n").arg(ProgramVersion()));
     }
 };
 
