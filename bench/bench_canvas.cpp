@@ -5,7 +5,7 @@
 #include "app/application_state.h"
 #include "canvas/canvas_document.h"
 #include "canvas/flood_fill.h"
-#include "canvas/tool_box.h"
+#include "canvas/tools/tool_box.h"
 
 #include <benchmark/benchmark.h>
 

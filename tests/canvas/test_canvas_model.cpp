@@ -14,7 +14,7 @@
 #include "canvas/canvas_text.h"
 #include "canvas/flood_fill.h"
 #include "canvas/palette.h"
-#include "canvas/tool_box.h"
+#include "canvas/tools/tool_box.h"
 #include "common/pixels.h"
 #include "common/test_folder.h"
 #include "filters/filter_pictures.h"

@@ -8,7 +8,7 @@
 // other controller.
 
 #include "app/tool_mode.h"
-#include "canvas/tool_box.h"
+#include "canvas/tools/tool_box.h"
 #include "widgets/status_line.h"
 
 #include <QObject>

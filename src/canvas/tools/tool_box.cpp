@@ -1,4 +1,4 @@
-#include "canvas/tool_box.h"
+#include "canvas/tools/tool_box.h"
 
 #include "app/application_state.h"
 #include "app/rounding.h"
