@@ -32,7 +32,8 @@ struct Window
         QImage picture(500, 260, QImage::Format_RGB32);
         for (int y = 0; y < 260; ++y)
             for (int x = 0; x < 500; ++x)
-                picture.setPixel(x, y, qRgb((x * 37 + y * 11) & 255, (x * 5 + y * 71) & 255, ((x * 13) ^ (y * 29)) & 255));
+                picture.setPixel(x, y,
+                                 qRgb((x * 37 + y * 11) & 255, (x * 5 + y * 71) & 255, ((x * 13) ^ (y * 29)) & 255));
         model.canvas().reset(picture);
         main.show();
     }

@@ -46,11 +46,17 @@ void sizes(benchmark::internal::Benchmark* b)
 
 } // namespace
 
-#define KERNEL(name, call)                                                                   \
-    void name(benchmark::State& state) { runKernel(state, [](FilterRun& run) { call; }); } \
+#define KERNEL(name, call)                                                                                             \
+    void name(benchmark::State& state)                                                                                 \
+    {                                                                                                                  \
+        runKernel(state, [](FilterRun& run) { call; });                                                                \
+    }                                                                                                                  \
     BENCHMARK(name)->Apply(sizes)
-#define PASS(name, call)                                                                  \
-    void name(benchmark::State& state) { runPass(state, [](QImage& image) { call; }); } \
+#define PASS(name, call)                                                                                               \
+    void name(benchmark::State& state)                                                                                 \
+    {                                                                                                                  \
+        runPass(state, [](QImage& image) { call; });                                                                   \
+    }                                                                                                                  \
     BENCHMARK(name)->Apply(sizes)
 
 KERNEL(Grayscale, grayscaleFilter(run));

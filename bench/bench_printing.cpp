@@ -58,7 +58,7 @@ BENCHMARK(ContactSheetOf1000ToPdf)->Unit(benchmark::kSecond)->Iterations(1);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");   // fonts need a GUI application, never a display
+    qputenv("QT_QPA_PLATFORM", "offscreen"); // fonts need a GUI application, never a display
     QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

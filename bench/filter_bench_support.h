@@ -26,7 +26,8 @@ inline QImage pattern(int width, int height)
 struct KernelBuffers
 {
     explicit KernelBuffers(int width, int height)
-        : w(width), h(height)
+        : w(width)
+        , h(height)
     {
         const QImage source = pattern(w, h);
         before.resize(std::size_t(w) * h);

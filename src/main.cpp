@@ -5,9 +5,9 @@
 #include "app/file_version.h"
 #include "app/program_folder.h"
 #include "app/ui/main_form.h"
-#include "widgets/qt_interaction.h"
 #include "app/ui/titel.h"
 #include "documents/supplement_model.h"
+#include "widgets/qt_interaction.h"
 
 #include <QApplication>
 #include <QFont>
@@ -87,7 +87,8 @@ int main(int argc, char* argv[])
     const CommandLine line = ParseCommandLine(arguments, OwnFlags);
     if (!line.error.isEmpty() || !line.positional.isEmpty()) {
         err << (line.error.isEmpty() ? QStringLiteral("Onverwacht argument: ") + line.positional.first() : line.error)
-            << "\n\n" << Usage;
+            << "\n\n"
+            << Usage;
         return 2;
     }
 
@@ -104,7 +105,7 @@ int main(int argc, char* argv[])
         main = std::make_unique<Main>(state, model, folder, interaction);
         main->show();
         if (line.has(QStringLiteral("--quit-when-shown")))
-            QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); });   // after the first paint; no exit question
+            QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); }); // after the first paint; no exit question
     };
 
     std::unique_ptr<Titel> titel;

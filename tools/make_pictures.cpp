@@ -61,7 +61,7 @@ QImage splashPhoto()
     land.setColorAt(0, QColor(40, 60, 40));
     land.setColorAt(1, QColor(12, 24, 16));
     p.fillRect(QRect(0, 215, 500, 105), land);
-    for (int i = 0; i < 6; ++i) {       // the ditches of the polder, converging on the horizon
+    for (int i = 0; i < 6; ++i) { // the ditches of the polder, converging on the horizon
         QPainterPath ditch;
         ditch.moveTo(250 + (i - 2.5) * 12, 216);
         ditch.lineTo(250 + (i - 2.5) * 160, 320);
@@ -73,7 +73,7 @@ QImage splashPhoto()
     drawWindmill(p, QPointF(480, 216), 0.35, 5);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(20, 30, 22));
-    for (int i = 0; i < 40; ++i)        // a row of trees along the dike
+    for (int i = 0; i < 40; ++i) // a row of trees along the dike
         p.drawEllipse(QPointF(170 + i * 3.2, 214 - random.bounded(4)), 3.5, 5 + random.bounded(3));
     return image;
 }
@@ -117,7 +117,8 @@ QImage titlePicture()
     p.setFont(subtitle);
     p.setPen(QColor(90, 90, 90));
     p.drawText(QRect(0, 84, 500, 24), Qt::AlignHCenter, QStringLiteral("Ontwerp uw eigen velletje"));
-    p.drawText(QRect(0, 218, 500, 24), Qt::AlignHCenter, QStringLiteral("Kies Bewerken / Tekenknoppen Aan om te beginnen"));
+    p.drawText(QRect(0, 218, 500, 24), Qt::AlignHCenter,
+               QStringLiteral("Kies Bewerken / Tekenknoppen Aan om te beginnen"));
     return image;
 }
 
@@ -128,7 +129,7 @@ int main(int argc, char* argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
-    const bool ok = titlePicture().save(out.filePath(QStringLiteral("titel.png")))
-        && splashPhoto().save(out.filePath(QStringLiteral("splash.jpg")), "JPG", 90);
+    const bool ok = titlePicture().save(out.filePath(QStringLiteral("titel.png"))) &&
+                    splashPhoto().save(out.filePath(QStringLiteral("splash.jpg")), "JPG", 90);
     return ok ? 0 : 1;
 }

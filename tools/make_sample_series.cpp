@@ -28,18 +28,39 @@ struct Sheetlet
 };
 
 const QList<Sheetlet> Series = {
-    {2005, "Alkmaar", {214, 160, 40}},     {2005, "Deventer", {150, 70, 60}},     {2005, "Middelburg", {60, 110, 160}},
-    {2006, "Haarlem", {120, 150, 70}},     {2006, "Leeuwarden", {70, 90, 150}},   {2006, "Maastricht", {170, 120, 80}},
-    {2006, "Zwolle", {90, 140, 130}},      {2007, "Delft", {50, 90, 170}},        {2007, "Groningen", {160, 60, 70}},
-    {2007, "Enkhuizen", {70, 130, 170}},   {2008, "Utrecht", {180, 70, 50}},      {2008, "Gouda", {200, 150, 60}},
-    {2008, "Kampen", {80, 120, 90}},       {2008, "Verzamelblokje Noord", {60, 80, 120}},
-    {2009, "Leiden", {140, 40, 40}},       {2009, "Dordrecht", {90, 100, 140}},   {2009, "Hoorn", {60, 140, 150}},
-    {2010, "Nijmegen", {130, 90, 60}},     {2010, "Breda", {170, 80, 110}},       {2010, "Harderwijk", {70, 150, 110}},
-    {2011, "Amersfoort", {150, 110, 50}},  {2011, "Zierikzee", {60, 120, 170}},   {2011, "Edam", {210, 170, 50}},
-    {2012, "Assen", {100, 130, 70}},       {2012, "Schiedam", {110, 80, 130}},    {2012, "Venlo", {170, 100, 60}},
+    {2005, "Alkmaar", {214, 160, 40}},
+    {2005, "Deventer", {150, 70, 60}},
+    {2005, "Middelburg", {60, 110, 160}},
+    {2006, "Haarlem", {120, 150, 70}},
+    {2006, "Leeuwarden", {70, 90, 150}},
+    {2006, "Maastricht", {170, 120, 80}},
+    {2006, "Zwolle", {90, 140, 130}},
+    {2007, "Delft", {50, 90, 170}},
+    {2007, "Groningen", {160, 60, 70}},
+    {2007, "Enkhuizen", {70, 130, 170}},
+    {2008, "Utrecht", {180, 70, 50}},
+    {2008, "Gouda", {200, 150, 60}},
+    {2008, "Kampen", {80, 120, 90}},
+    {2008, "Verzamelblokje Noord", {60, 80, 120}},
+    {2009, "Leiden", {140, 40, 40}},
+    {2009, "Dordrecht", {90, 100, 140}},
+    {2009, "Hoorn", {60, 140, 150}},
+    {2010, "Nijmegen", {130, 90, 60}},
+    {2010, "Breda", {170, 80, 110}},
+    {2010, "Harderwijk", {70, 150, 110}},
+    {2011, "Amersfoort", {150, 110, 50}},
+    {2011, "Zierikzee", {60, 120, 170}},
+    {2011, "Edam", {210, 170, 50}},
+    {2012, "Assen", {100, 130, 70}},
+    {2012, "Schiedam", {110, 80, 130}},
+    {2012, "Venlo", {170, 100, 60}},
     {2012, "Verzamelblokje Zuid", {140, 60, 60}},
-    {2013, "Arnhem", {80, 120, 60}},       {2013, "Sneek", {50, 100, 150}},       {2013, "Monnickendam", {100, 140, 160}},
-    {2014, "Den Haag", {160, 140, 60}},    {2014, "Roermond", {130, 70, 70}},     {2014, "Elburg", {90, 130, 110}},
+    {2013, "Arnhem", {80, 120, 60}},
+    {2013, "Sneek", {50, 100, 150}},
+    {2013, "Monnickendam", {100, 140, 160}},
+    {2014, "Den Haag", {160, 140, 60}},
+    {2014, "Roermond", {130, 70, 70}},
+    {2014, "Elburg", {90, 130, 110}},
     {2014, "Heusden", {120, 100, 150}},
 };
 
@@ -47,8 +68,8 @@ const QList<Sheetlet> Series = {
 const QList<QPoint> SheetletFrames = {{27, 27}, {135, 19}, {277, 14}, {388, 26}, {229, 158}};
 const QList<QPoint> BlockFrames = {{16, 142}, {113, 161}, {210, 151}, {307, 127}, {404, 142}};
 
-const QStringList Designers = {"Studio Ten Berge", "M. van Dalen", "Atelier Kroes", "J. Hoekstra",
-                               "Bureau Lindeman", "R. de Wit", "Ontwerpgroep Plein", "E. Vos-Bakker"};
+const QStringList Designers = {"Studio Ten Berge", "M. van Dalen", "Atelier Kroes",      "J. Hoekstra",
+                               "Bureau Lindeman",  "R. de Wit",    "Ontwerpgroep Plein", "E. Vos-Bakker"};
 const QStringList Perforations = {"13½ : 14", "14 : 13½", "13¾", "14½ : 14"};
 
 bool isBlock(const Sheetlet& s)
@@ -164,8 +185,8 @@ bool writeExampleSupplement(const ProgramFolder& folder, const QImage& picture)
         "Alkmaar ligt in Noord-Holland en kreeg in 1254 stadsrechten. De stad is bekend om haar kaasmarkt op het "
         "Waagplein, waar van april tot september de kaasdragers de kazen op berries naar de Waag brengen.\n\n"
         "In 1573 doorstond Alkmaar het Spaanse beleg; sindsdien zegt men: \"Bij Alkmaar begint de victorie\".");
-    Supplement supplement{QStringLiteral("Alkmaar"), QStringLiteral("2301"), QStringLiteral("2005"),
-                          QStringLiteral("1"), GetTextBoxZeilen(description), picture};
+    Supplement supplement{QStringLiteral("Alkmaar"), QStringLiteral("2301"),        QStringLiteral("2005"),
+                          QStringLiteral("1"),       GetTextBoxZeilen(description), picture};
     return SchrijfSupplement(folder, supplement) == WriteStatus::Saved;
 }
 

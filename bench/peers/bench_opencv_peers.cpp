@@ -49,8 +49,8 @@ Theirs filter3x3(double a, double b, double d)
 
 const std::vector<Peer>& peers()
 {
-    static const cv::Matx44f sepia(0.272f, 0.534f, 0.131f, 0, 0.349f, 0.686f, 0.168f, 0, 0.393f, 0.769f, 0.189f, 0,
-                                   0, 0, 0, 1);
+    static const cv::Matx44f sepia(0.272f, 0.534f, 0.131f, 0, 0.349f, 0.686f, 0.168f, 0, 0.393f, 0.769f, 0.189f, 0, 0,
+                                   0, 0, 1);
     constexpr float third = 1 / 3.f;
     static const cv::Matx44f gray(third, third, third, 0, third, third, third, 0, third, third, third, 0, 0, 0, 0, 1);
     static const std::vector<Peer> list = {

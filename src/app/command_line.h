@@ -9,12 +9,12 @@
 
 struct CommandLine
 {
-    QString home;            // --home DIR or --home=DIR
-    QStringList flags;       // the accepted flags that were given, e.g. "--no-splash"
-    QStringList positional;  // everything that is not an option
+    QString home;           // --home DIR or --home=DIR
+    QStringList flags;      // the accepted flags that were given, e.g. "--no-splash"
+    QStringList positional; // everything that is not an option
     bool help = false;
     bool version = false;
-    QString error;           // the first problem found; empty when the line is fine
+    QString error; // the first problem found; empty when the line is fine
 
     bool has(const QString& flag) const { return flags.contains(flag); }
 };

@@ -57,8 +57,8 @@ void chooseScaledSize(QImageReader& reader, const ReadOptions& options, bool tur
         const QSize decoded = coveringDecodeSize(size, turned ? options.covering.transposed() : options.covering);
         if (decoded != size)
             reader.setScaledSize(decoded);
-    } else if (options.largest.isValid() && size.isValid()
-               && (size.width() > options.largest.width() || size.height() > options.largest.height())) {
+    } else if (options.largest.isValid() && size.isValid() &&
+               (size.width() > options.largest.width() || size.height() > options.largest.height())) {
         reader.setScaledSize(size.scaled(options.largest, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)));
     }
 }

@@ -3,13 +3,12 @@
 #include "app/user_folder.h"
 
 #include <QDir>
-#include <QStandardPaths>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 ProgramFolder::ProgramFolder(QString root)
     : m_root(QDir::cleanPath(QDir(root).absolutePath()))
-{
-}
+{}
 
 ProgramFolder ProgramFolder::choose(const QString& homeOption, const QString& executableDir)
 {
@@ -20,7 +19,8 @@ ProgramFolder ProgramFolder::choose(const QString& homeOption, const QString& ex
         return ProgramFolder(fromEnvironment);
     // An installed program folder that cannot be written gives way to the user's own folder.
     const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    return ProgramFolder(ChooseWorkingFolder(executableDir, userFolder.isEmpty() ? QString() : userFolder + QStringLiteral("/velinor")));
+    return ProgramFolder(
+        ChooseWorkingFolder(executableDir, userFolder.isEmpty() ? QString() : userFolder + QStringLiteral("/velinor")));
 }
 
 QString ProgramFolder::problem() const
@@ -37,7 +37,8 @@ QString matchEntry(const QString& dir, const QString& name)
 {
     if (QFileInfo::exists(dir + QLatin1Char('/') + name))
         return name;
-    const QStringList entries = QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    const QStringList entries =
+        QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     for (const QString& entry : entries) {
         if (entry.compare(name, Qt::CaseInsensitive) == 0)
             return entry;

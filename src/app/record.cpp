@@ -89,8 +89,8 @@ double leadingNumber(const QString& text)
         if (c.isDigit() && c.unicode() < 0x80) {
             digits += c;
             seenDigit = true;
-        } else if ((c == QLatin1Char('-') || c == QLatin1Char('+'))
-                   && (digits.isEmpty() || digits.endsWith(QLatin1Char('e')))) {
+        } else if ((c == QLatin1Char('-') || c == QLatin1Char('+')) &&
+                   (digits.isEmpty() || digits.endsWith(QLatin1Char('e')))) {
             digits += c;
         } else if (c == QLatin1Char('.') && !seenPoint && !seenExponent) {
             digits += c;

@@ -14,7 +14,7 @@ namespace Record {
 
 struct Field
 {
-    QString text;        // without the quotes; unquoted fields without surrounding blanks
+    QString text; // without the quotes; unquoted fields without surrounding blanks
     bool quoted = false;
 };
 

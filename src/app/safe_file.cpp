@@ -50,7 +50,9 @@ bool writeAll(int fd, const QByteArray& bytes)
 // What the file now holds is exactly the bytes: its size and its content read back.
 bool holdsExactly(int fd, const QByteArray& bytes)
 {
-    struct stat info {};
+    struct stat info
+    {
+    };
     if (::fstat(fd, &info) != 0 || info.st_size != bytes.size()) {
         errno = EIO;
         return false;
@@ -105,7 +107,9 @@ Result replace(const QString& path, const QByteArray& bytes)
     if (fd < 0)
         return failure(errno);
 
-    struct stat old {};
+    struct stat old
+    {
+    };
     const mode_t mode = ::stat(target.constData(), &old) == 0 ? (old.st_mode & 07777) : creationMode();
     const bool written = ::fchmod(fd, mode) == 0 && writeAll(fd, bytes) && ::fsync(fd) == 0 && holdsExactly(fd, bytes);
     const int writeError = errno;

@@ -22,9 +22,9 @@ QString suggestion(const QString& name, const QString& fallback, const QString& 
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString folder = QFileInfo(documents).isDir() ? documents : QDir::homePath();
     static const QString forbidden = QStringLiteral("/\\:*?\"<>|");
-    const bool usable = !name.trimmed().isEmpty() && !name.startsWith(QLatin1Char('.'))
-                        && std::none_of(name.begin(), name.end(),
-                                        [](QChar c) { return c.unicode() < 0x20 || forbidden.contains(c); });
+    const bool usable =
+        !name.trimmed().isEmpty() && !name.startsWith(QLatin1Char('.')) &&
+        std::none_of(name.begin(), name.end(), [](QChar c) { return c.unicode() < 0x20 || forbidden.contains(c); });
     return folder + QLatin1Char('/') + (usable ? name : fallback) + QLatin1Char('.') + extension;
 }
 

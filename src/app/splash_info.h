@@ -17,8 +17,8 @@ inline const QString PartnerShop = QStringLiteral("www.velinor-postzegels.nl");
 
 struct Facts
 {
-    QString version;                 // from GetFileVersion
-    std::optional<qint64> fileSize;  // bytes; nothing when the file cannot be read
+    QString version;                // from GetFileVersion
+    std::optional<qint64> fileSize; // bytes; nothing when the file cannot be read
     std::optional<QDateTime> fileDate;
     double screenWidthTwips = 0;
     double screenHeightTwips = 0;

@@ -17,8 +17,8 @@
 
 namespace TextFile {
 
-QString decode(const QByteArray& bytes);     // Windows-1252, or UTF-8 as above
-QByteArray encode(const QString& text);      // Windows-1252; characters it lacks become '?'
+QString decode(const QByteArray& bytes); // Windows-1252, or UTF-8 as above
+QByteArray encode(const QString& text);  // Windows-1252; characters it lacks become '?'
 
 // Splits decoded text into lines at CR LF, LF or a lone CR; a final line end adds no empty line.
 QStringList splitLines(const QString& text);

@@ -40,8 +40,8 @@ std::optional<QString> encyclopediaAddress(const QString& place)
 {
     if (place == DefaultPlace)
         return std::nullopt;
-    return QStringLiteral("https://nl.wikipedia.org/wiki/Speciaal:Zoeken?search=") + encoded(place)
-        + QStringLiteral("&fulltext=Zoeken");
+    return QStringLiteral("https://nl.wikipedia.org/wiki/Speciaal:Zoeken?search=") + encoded(place) +
+           QStringLiteral("&fulltext=Zoeken");
 }
 
 std::optional<QString> mapAddress(const QString& place)

@@ -34,13 +34,27 @@ QImage tool(int number)
     const QColor fill(250, 210, 40);
     p.setPen(QPen(ink, 2));
     switch (number) {
-    case 1: pencil(p); break;
-    case 2: p.drawLine(5, 27, 27, 5); break;
-    case 3: p.drawRect(5, 8, 22, 16); break;
-    case 4: p.setBrush(fill); p.drawRect(5, 8, 22, 16); break;
-    case 5: p.drawEllipse(4, 8, 24, 16); break;
-    case 6: p.setBrush(fill); p.drawEllipse(4, 8, 24, 16); break;
-    case 7: {   // a tipped bucket
+    case 1:
+        pencil(p);
+        break;
+    case 2:
+        p.drawLine(5, 27, 27, 5);
+        break;
+    case 3:
+        p.drawRect(5, 8, 22, 16);
+        break;
+    case 4:
+        p.setBrush(fill);
+        p.drawRect(5, 8, 22, 16);
+        break;
+    case 5:
+        p.drawEllipse(4, 8, 24, 16);
+        break;
+    case 6:
+        p.setBrush(fill);
+        p.drawEllipse(4, 8, 24, 16);
+        break;
+    case 7: { // a tipped bucket
         p.setBrush(QColor(200, 200, 210));
         p.drawPolygon(QPolygonF({QPointF(8, 12), QPointF(20, 6), QPointF(26, 18), QPointF(14, 24)}));
         p.setPen(Qt::NoPen);
@@ -48,7 +62,7 @@ QImage tool(int number)
         p.drawEllipse(QPointF(8, 25), 4, 3);
         break;
     }
-    case 8: {   // a spray can and its dots
+    case 8: { // a spray can and its dots
         p.setBrush(QColor(120, 150, 220));
         p.drawRect(16, 12, 10, 16);
         p.drawRect(19, 7, 4, 5);
@@ -57,14 +71,14 @@ QImage tool(int number)
             p.drawPoint(QPointF(5 + 3 * i, 5 + 2 * i));
         break;
     }
-    case 9: {   // an eraser
+    case 9: { // an eraser
         p.setBrush(QColor(240, 150, 160));
         p.translate(16, 16);
         p.rotate(-35);
         p.drawRect(-11, -6, 22, 12);
         break;
     }
-    case 10: {  // a pipette
+    case 10: { // a pipette
         p.translate(16, 16);
         p.rotate(45);
         p.setBrush(QColor(180, 220, 240));
@@ -80,7 +94,7 @@ QImage tool(int number)
         p.setPen(QPen(QColor(40, 60, 200), 2));
         p.drawEllipse(QPointF(15, 21), 7, 7);
         break;
-    case 12: {  // a photo: mountains in a dashed frame
+    case 12: { // a photo: mountains in a dashed frame
         p.setPen(QPen(ink, 1.5, Qt::DashLine));
         p.drawRect(4, 6, 24, 20);
         p.setPen(Qt::NoPen);
@@ -90,7 +104,8 @@ QImage tool(int number)
         p.drawEllipse(QPointF(21, 11), 3, 3);
         break;
     }
-    default: break;
+    default:
+        break;
     }
     return image;
 }

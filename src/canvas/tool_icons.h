@@ -7,10 +7,10 @@
 
 namespace ToolIcons {
 
-QImage tool(int number);          // 32 x 32 icon of drawing tool 1..12
-QImage marker();                  // the arrow under the selected tool button
-QImage textPanel(bool closed);    // the text panel button: open (closed = true) or close
-QImage direction(int index);      // 16 x 16 arrow of direction button 0..8 (4: none)
-QImage backgroundPicture();       // the background picture button
+QImage tool(int number);       // 32 x 32 icon of drawing tool 1..12
+QImage marker();               // the arrow under the selected tool button
+QImage textPanel(bool closed); // the text panel button: open (closed = true) or close
+QImage direction(int index);   // 16 x 16 arrow of direction button 0..8 (4: none)
+QImage backgroundPicture();    // the background picture button
 
 } // namespace ToolIcons

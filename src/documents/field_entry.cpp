@@ -28,10 +28,14 @@ QString InvoerPrompt(InvoerVeld field)
 SupplementModel::Field modelField(InvoerVeld field)
 {
     switch (field) {
-    case InvoerVeld::Plaatsnaam: return SupplementModel::Field::Plaatsnaam;
-    case InvoerVeld::CatalogusNr: return SupplementModel::Field::CatalogusNr;
-    case InvoerVeld::Jaartal: return SupplementModel::Field::Jaartal;
-    case InvoerVeld::PaginaNr: return SupplementModel::Field::PaginaNr;
+    case InvoerVeld::Plaatsnaam:
+        return SupplementModel::Field::Plaatsnaam;
+    case InvoerVeld::CatalogusNr:
+        return SupplementModel::Field::CatalogusNr;
+    case InvoerVeld::Jaartal:
+        return SupplementModel::Field::Jaartal;
+    case InvoerVeld::PaginaNr:
+        return SupplementModel::Field::PaginaNr;
     }
     return SupplementModel::Field::Plaatsnaam;
 }

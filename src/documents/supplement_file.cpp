@@ -72,7 +72,7 @@ bool supplementExists(const ProgramFolder& folder, const QString& name)
 }
 
 SaveResult SchrijfSupplement(const ProgramFolder& folder, const Supplement& supplement,
-                                   const std::function<void()>& betweenFiles)
+                             const std::function<void()>& betweenFiles)
 {
     const QString& name = supplement.Plaatsnaam;
     if (!isValidSupplementName(name))
@@ -188,10 +188,12 @@ QStringList unstorableCharacters(const Supplement& supplement)
 
 QString unstorableCharactersMessage(const QStringList& characters)
 {
-    const QString what = characters.size() == 1 ? QStringLiteral("Het teken %1 kan").arg(characters.value(0))
-                                           : QStringLiteral("De tekens %1 kunnen").arg(characters.join(QLatin1Char(' ')));
-    return what + QStringLiteral(" niet in een supplement worden bewaard: het bestand kent alleen West-Europese tekens. "
-                                "Gebruik bijvoorbeeld de letter zonder teken erop.");
+    const QString what = characters.size() == 1
+                             ? QStringLiteral("Het teken %1 kan").arg(characters.value(0))
+                             : QStringLiteral("De tekens %1 kunnen").arg(characters.join(QLatin1Char(' ')));
+    return what +
+           QStringLiteral(" niet in een supplement worden bewaard: het bestand kent alleen West-Europese tekens. "
+                          "Gebruik bijvoorbeeld de letter zonder teken erop.");
 }
 
 QString saveFailureMessage(const SaveResult& result, const QString& name)
@@ -220,7 +222,8 @@ QString saveFailureMessage(const SaveResult& result, const QString& name)
                               "wat er al stond is onveranderd.")
             .arg(name, reason);
     case WriteStatus::PictureNotRemoved:
-        return QStringLiteral("Het supplement is opgeslagen, maar het oude plaatje '%1.bmp' kon niet worden verwijderd.")
+        return QStringLiteral(
+                   "Het supplement is opgeslagen, maar het oude plaatje '%1.bmp' kon niet worden verwijderd.")
             .arg(name);
     case WriteStatus::ProgramFolderGone:
         return QStringLiteral("De programmamap %1 bestaat niet meer. Het supplement is niet opgeslagen.")

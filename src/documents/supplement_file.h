@@ -93,7 +93,7 @@ bool supplementExists(const ProgramFolder& folder, const QString& name);
 // betweenFiles runs after the new text file is in place and before the bitmap
 // replaces the old one; tests use it to make the second step fail.
 SaveResult SchrijfSupplement(const ProgramFolder& folder, const Supplement& supplement,
-                                const std::function<void()>& betweenFiles = {});
+                             const std::function<void()>& betweenFiles = {});
 SupplementReadResult LeesSupplement(const ProgramFolder& folder, const QString& name);
 // Finishes or discards every save in the folder that a crash interrupted (see supplement_commit.h).
 void recoverSupplements(const ProgramFolder& folder);

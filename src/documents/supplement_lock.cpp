@@ -26,8 +26,7 @@ SupplementLock::SupplementLock(const QString& folder)
     Holding& holding = holdings[m_path];
     if (holding.depth++ == 0) {
         holding.file = std::make_unique<QLockFile>(m_path);
-        holding.held = holding.file->tryLock(WaitMilliseconds)
-                       || holding.file->error() != QLockFile::LockFailedError;
+        holding.held = holding.file->tryLock(WaitMilliseconds) || holding.file->error() != QLockFile::LockFailedError;
     }
     m_held = holding.held;
 }

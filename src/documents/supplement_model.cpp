@@ -71,22 +71,32 @@ void SupplementModel::setPaginaNr(const QString& text)
 void SupplementModel::setField(Field field, const QString& text)
 {
     switch (field) {
-    case Field::Plaatsnaam: return setPlaatsnaam(text);
-    case Field::CatalogusNr: return setCatalogusNr(text);
-    case Field::Jaartal: return setJaartal(text);
-    case Field::PaginaNr: return setPaginaNr(text);
-    default: return;
+    case Field::Plaatsnaam:
+        return setPlaatsnaam(text);
+    case Field::CatalogusNr:
+        return setCatalogusNr(text);
+    case Field::Jaartal:
+        return setJaartal(text);
+    case Field::PaginaNr:
+        return setPaginaNr(text);
+    default:
+        return;
     }
 }
 
 QString SupplementModel::field(Field field) const
 {
     switch (field) {
-    case Field::Plaatsnaam: return m_plaatsnaam;
-    case Field::CatalogusNr: return m_catalogusNr;
-    case Field::Jaartal: return m_jaartal;
-    case Field::PaginaNr: return m_paginaNr;
-    default: return QString();
+    case Field::Plaatsnaam:
+        return m_plaatsnaam;
+    case Field::CatalogusNr:
+        return m_catalogusNr;
+    case Field::Jaartal:
+        return m_jaartal;
+    case Field::PaginaNr:
+        return m_paginaNr;
+    default:
+        return QString();
     }
 }
 

@@ -19,7 +19,8 @@ void boxRow(const FilterRun& run, int r, std::int16_t* mean, std::int16_t* devia
     const std::uint8_t* down = run.sourceRow(r + 1);
     const int end = 4 * (run.width - 1);
     for (int i = 4; i < end; ++i) {
-        const int v[9] = {up[i - 4], up[i], up[i + 4], mid[i - 4], mid[i], mid[i + 4], down[i - 4], down[i], down[i + 4]};
+        const int v[9] = {up[i - 4],  up[i],       up[i + 4], mid[i - 4], mid[i],
+                          mid[i + 4], down[i - 4], down[i],   down[i + 4]};
         int sum = 0;
         for (int j = 0; j < 9; ++j)
             sum += v[j];
@@ -60,9 +61,17 @@ void aquarelFilter(FilterRun& run)
         for (int i = 8; i < end; ++i) {
             // Quadrants 1..4: up-left, up-right, down-left, down-right; a tie keeps the lower number.
             int best = meanAbove[i - 4], bestDev = devAbove[i - 4];
-            if (devAbove[i + 4] < bestDev) { best = meanAbove[i + 4]; bestDev = devAbove[i + 4]; }
-            if (devBelow[i - 4] < bestDev) { best = meanBelow[i - 4]; bestDev = devBelow[i - 4]; }
-            if (devBelow[i + 4] < bestDev) { best = meanBelow[i + 4]; }
+            if (devAbove[i + 4] < bestDev) {
+                best = meanAbove[i + 4];
+                bestDev = devAbove[i + 4];
+            }
+            if (devBelow[i - 4] < bestDev) {
+                best = meanBelow[i - 4];
+                bestDev = devBelow[i - 4];
+            }
+            if (devBelow[i + 4] < bestDev) {
+                best = meanBelow[i + 4];
+            }
             out[i] = std::uint8_t(best);
         }
         const std::uint8_t* source = run.sourceRow(y);

@@ -31,8 +31,8 @@ void blockRowMeans(const FilterRun& run, int by, int p, int* columnSums, std::ui
             for (int c = 0; c < 3; ++c)
                 sum[c] += columnSums[4 * x + c];
         const std::int64_t count = std::int64_t(right - bx) * (bottom - by);
-        const std::uint32_t mean = std::uint32_t(sum[0] / count) | std::uint32_t(sum[1] / count) << 8
-                                   | std::uint32_t(sum[2] / count) << 16;
+        const std::uint32_t mean =
+            std::uint32_t(sum[0] / count) | std::uint32_t(sum[1] / count) << 8 | std::uint32_t(sum[2] / count) << 16;
         std::fill(means + bx, means + right, mean);
     }
 }

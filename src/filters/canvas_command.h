@@ -12,8 +12,7 @@
 
 class ProgramFolder;
 
-enum class CanvasPass
-{
+enum class CanvasPass {
     Filter,      // a filter of the engine, through PasFilterToe
     Sepia,       // grayscale through PasFilterToe, then SepiaKleuren
     Transparant, // TransparantRaster in the draw colour
@@ -21,7 +20,7 @@ enum class CanvasPass
     FlipVertikaal,
     FlipRechts,
     FlipBoven,
-    Border,      // parameter = n, the menu index 1, 2, 5 or 10
+    Border, // parameter = n, the menu index 1, 2, 5 or 10
 };
 
 struct CanvasCommand
@@ -37,10 +36,10 @@ struct CanvasCommand
 struct CanvasContext
 {
     FilterEngine& engine;
-    int tekenR = 0, tekenG = 0, tekenB = 0;  // the draw colour, for Transparant
-    ProgressCallback voortgang;              // progress of the engine's filters (Voortgang)
-    ProgressCallback progBar;                // progress of the passes (the progress-bar control)
-    const ProgramFolder* folder = nullptr;   // for commands that read data files
+    int tekenR = 0, tekenG = 0, tekenB = 0; // the draw colour, for Transparant
+    ProgressCallback voortgang;             // progress of the engine's filters (Voortgang)
+    ProgressCallback progBar;               // progress of the passes (the progress-bar control)
+    const ProgramFolder* folder = nullptr;  // for commands that read data files
 };
 
 // The entries of the menu arrays; nothing for an index that runs nothing

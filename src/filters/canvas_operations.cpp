@@ -11,7 +11,8 @@ std::vector<NamedCanvasOperation>& NamedCanvasOperations()
 const NamedCanvasOperation* findCanvasOperation(const QString& name)
 {
     const auto& operations = NamedCanvasOperations();
-    const auto found = std::find_if(operations.begin(), operations.end(), [&](const auto& o) { return o.name == name; });
+    const auto found =
+        std::find_if(operations.begin(), operations.end(), [&](const auto& o) { return o.name == name; });
     return found == operations.end() ? nullptr : &*found;
 }
 

@@ -27,7 +27,7 @@ QRgb* line(QImage& canvas, int y)
 
 // Runs work(x0, x1) for strips of the columns first, first + step, ... up to last,
 // then reports x x 100 \ divisor for every column of the strip; finally 0.
-template<typename Work>
+template <typename Work>
 void byColumns(int first, int last, int step, int divisor, const ProgressCallback& bar, Work work)
 {
     divisor = std::max(divisor, 1);

@@ -10,7 +10,11 @@ namespace {
 // Clears FilterBezig however the run ends.
 struct BusyFlag
 {
-    explicit BusyFlag(bool& flag) : m_flag(flag) { m_flag = true; }
+    explicit BusyFlag(bool& flag)
+        : m_flag(flag)
+    {
+        m_flag = true;
+    }
     ~BusyFlag() { m_flag = false; }
     bool& m_flag;
 };
@@ -49,7 +53,7 @@ void FilterEngine::PasFilterToe(FilterKind kind, QImage& picture, int parameter,
     std::memcpy(FilterBron.data(), FilterBeeld.data(), pixels * 4);
 
     FilterRun run{size.width(), size.height(), FilterBeeld.data(), FilterBron.data(),
-                  FilterTabel, m_scratch, m_random, progress};
+                  FilterTabel,  m_scratch,     m_random,           progress};
     runKind(kind, run, parameter);
 
     // Events ran during the filter; should the picture have been replaced by one
@@ -61,21 +65,51 @@ void FilterEngine::PasFilterToe(FilterKind kind, QImage& picture, int parameter,
 void FilterEngine::runKind(FilterKind kind, FilterRun& run, int parameter)
 {
     switch (kind) {
-    case FilterKind::Grayscale: grayscaleFilter(run); break;
-    case FilterKind::Negative: negativeFilter(run); break;
-    case FilterKind::Brightness: brightnessFilter(run, parameter); break;
-    case FilterKind::Contrast: contrastFilter(run, parameter); break;
-    case FilterKind::ColourSwap: colourSwapFilter(run, parameter); break;
-    case FilterKind::Noise: noiseFilter(run, parameter); break;
-    case FilterKind::Sharpen: sharpenFilter(run, parameter); break;
-    case FilterKind::Edge: edgeFilter(run, parameter); break;
-    case FilterKind::Blur: blurFilter(run); break;
-    case FilterKind::Contour: contourFilter(run, parameter); break;
-    case FilterKind::Relief: reliefFilter(run); break;
-    case FilterKind::Pixelize: pixelizeFilter(run, parameter); break;
-    case FilterKind::Defuse: defuseFilter(run, parameter); break;
-    case FilterKind::Scattered: scatteredFilter(run, parameter); break;
-    case FilterKind::Aquarel: aquarelFilter(run); break;
+    case FilterKind::Grayscale:
+        grayscaleFilter(run);
+        break;
+    case FilterKind::Negative:
+        negativeFilter(run);
+        break;
+    case FilterKind::Brightness:
+        brightnessFilter(run, parameter);
+        break;
+    case FilterKind::Contrast:
+        contrastFilter(run, parameter);
+        break;
+    case FilterKind::ColourSwap:
+        colourSwapFilter(run, parameter);
+        break;
+    case FilterKind::Noise:
+        noiseFilter(run, parameter);
+        break;
+    case FilterKind::Sharpen:
+        sharpenFilter(run, parameter);
+        break;
+    case FilterKind::Edge:
+        edgeFilter(run, parameter);
+        break;
+    case FilterKind::Blur:
+        blurFilter(run);
+        break;
+    case FilterKind::Contour:
+        contourFilter(run, parameter);
+        break;
+    case FilterKind::Relief:
+        reliefFilter(run);
+        break;
+    case FilterKind::Pixelize:
+        pixelizeFilter(run, parameter);
+        break;
+    case FilterKind::Defuse:
+        defuseFilter(run, parameter);
+        break;
+    case FilterKind::Scattered:
+        scatteredFilter(run, parameter);
+        break;
+    case FilterKind::Aquarel:
+        aquarelFilter(run);
+        break;
     }
 }
 

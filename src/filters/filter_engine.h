@@ -13,8 +13,7 @@
 #include <cstdint>
 #include <vector>
 
-enum class FilterKind
-{
+enum class FilterKind {
     Grayscale,
     Negative,
     Brightness,
@@ -36,7 +35,9 @@ class FilterEngine
 {
 public:
     FilterEngine() = default;
-    explicit FilterEngine(std::uint64_t seed) : m_random(seed) {}
+    explicit FilterEngine(std::uint64_t seed)
+        : m_random(seed)
+    {}
 
     // Runs one filter over the picture. A picture that is not 32 bits a pixel is
     // converted to Format_RGB32 first. Does nothing while another filter runs.

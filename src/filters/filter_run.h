@@ -39,7 +39,7 @@ struct FilterScratch
     std::vector<std::uint8_t> bytes;
     std::vector<std::uint32_t> pixels;
 
-    template<typename T> static T* sized(std::vector<T>& v, std::size_t n)
+    template <typename T> static T* sized(std::vector<T>& v, std::size_t n)
     {
         if (v.size() < n)
             v.resize(n);

@@ -11,7 +11,7 @@
 
 namespace {
 
-template<typename T> std::uint8_t clampByte(T v)
+template <typename T> std::uint8_t clampByte(T v)
 {
     return std::uint8_t(std::clamp<T>(v, 0, 255));
 }
@@ -68,7 +68,7 @@ struct ShiftQuotient
 // Only the left neighbour's new value is unknown before the row starts, so the rest
 // of each numerator is prepared for the whole row first (a loop the compiler
 // vectorises); what remains per pixel is a short chain per channel.
-template<typename Quotient>
+template <typename Quotient>
 void runningRow(std::uint8_t* cur, qsizetype stride, int width, int a, int b, int* prepared, Quotient quotient)
 {
     const std::uint8_t* up = cur - stride;
@@ -119,8 +119,7 @@ void runningFilter(FilterRun& run, int a, int b, int d)
 
 // Applies value(up, mid, down, i) to every byte of the interior of the source
 // and writes the clamped result to FilterBeeld; the fourth bytes stay.
-template<typename Value>
-void sourceFilter(FilterRun& run, Value value)
+template <typename Value> void sourceFilter(FilterRun& run, Value value)
 {
     run.report(0);
     const int end = 4 * (run.width - 1);
@@ -170,8 +169,8 @@ void contourFilter(FilterRun& run, int colour)
     }
     // Sums of at most nine bytes and the component fit in 16 bits, which doubles the vector lanes.
     sourceFilter(run, [k](const std::uint8_t* up, const std::uint8_t* mid, const std::uint8_t* down, int i) {
-        const auto s8 = std::int16_t(up[i - 4] + up[i] + up[i + 4] + mid[i - 4] + mid[i + 4] + down[i - 4] + down[i]
-                                     + down[i + 4]);
+        const auto s8 =
+            std::int16_t(up[i - 4] + up[i] + up[i + 4] + mid[i - 4] + mid[i + 4] + down[i - 4] + down[i] + down[i + 4]);
         return std::int16_t(8 * mid[i] - s8 + k[i]);
     });
 }

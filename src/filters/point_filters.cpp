@@ -66,7 +66,7 @@ VELINOR_VECTORISED void grayscaleFilter(FilterRun& run)
 {
     run.report(0);
     fillGrayTable(run.FilterTabel); // left in the shared table, as the engine promises
-    const int w = run.width;         // a local: stores through the rows could otherwise alias the width
+    const int w = run.width;        // a local: stores through the rows could otherwise alias the width
     for (int y = 0; y < run.height; ++y) {
         std::uint32_t* row = run.targetPixels(y);
         for (int x = 0; x < w; ++x) {
@@ -115,14 +115,14 @@ VELINOR_VECTORISED void brightnessFilter(FilterRun& run, int p)
         if (multiplies) {
             for (int x = 0; x < w; ++x) {
                 const std::uint32_t p = from[x];
-                to[x] = (p & ~ChannelMask) | scaled(p >> 16 & 0xFF) << 16 | scaled(p >> 8 & 0xFF) << 8
-                        | scaled(p & 0xFF);
+                to[x] =
+                    (p & ~ChannelMask) | scaled(p >> 16 & 0xFF) << 16 | scaled(p >> 8 & 0xFF) << 8 | scaled(p & 0xFF);
             }
         } else {
             for (int x = 0; x < w; ++x) {
                 const std::uint32_t p = from[x];
-                to[x] = (p & ~ChannelMask) | std::uint32_t(lut[p >> 16 & 0xFF]) << 16
-                        | std::uint32_t(lut[p >> 8 & 0xFF]) << 8 | lut[p & 0xFF];
+                to[x] = (p & ~ChannelMask) | std::uint32_t(lut[p >> 16 & 0xFF]) << 16 |
+                        std::uint32_t(lut[p >> 8 & 0xFF]) << 8 | lut[p & 0xFF];
             }
         }
         run.rowDone(y + 1);
@@ -194,8 +194,7 @@ namespace {
 
 // The new pixel of a colour swap; the shifts pick the source channel (0 blue,
 // 8 green, 16 red) for the new red, green and blue.
-template<int NewRed, int NewGreen, int NewBlue>
-void swapRows(FilterRun& run)
+template <int NewRed, int NewGreen, int NewBlue> void swapRows(FilterRun& run)
 {
     const int w = run.width;
     for (int y = 0; y < run.height; ++y) {
@@ -203,8 +202,8 @@ void swapRows(FilterRun& run)
         std::uint32_t* to = run.targetPixels(y);
         for (int x = 0; x < w; ++x) {
             const std::uint32_t s = from[x];
-            to[x] = (s & ~ChannelMask) | (((s >> NewRed) & 0xFF) << 16) | (((s >> NewGreen) & 0xFF) << 8)
-                    | ((s >> NewBlue) & 0xFF);
+            to[x] = (s & ~ChannelMask) | (((s >> NewRed) & 0xFF) << 16) | (((s >> NewGreen) & 0xFF) << 8) |
+                    ((s >> NewBlue) & 0xFF);
         }
         run.rowDone(y + 1);
     }
@@ -218,11 +217,21 @@ void colourSwapFilter(FilterRun& run, int p)
 {
     run.report(0);
     switch (p) {
-    case 1: swapRows<B, R, G>(run); break; // RGB --> BRG
-    case 2: swapRows<G, B, R>(run); break; // RGB --> GBR
-    case 3: swapRows<R, B, G>(run); break; // RGB --> RBG
-    case 4: swapRows<B, G, R>(run); break; // RGB --> BGR
-    case 5: swapRows<G, R, B>(run); break; // RGB --> GRB
+    case 1:
+        swapRows<B, R, G>(run);
+        break; // RGB --> BRG
+    case 2:
+        swapRows<G, B, R>(run);
+        break; // RGB --> GBR
+    case 3:
+        swapRows<R, B, G>(run);
+        break; // RGB --> RBG
+    case 4:
+        swapRows<B, G, R>(run);
+        break; // RGB --> BGR
+    case 5:
+        swapRows<G, R, B>(run);
+        break; // RGB --> GRB
     default:
         for (int y = 0; y < run.height; ++y)
             run.rowDone(y + 1);

@@ -11,7 +11,9 @@ class RandomGenerator
 public:
     // Seeded from the clock.
     RandomGenerator();
-    explicit RandomGenerator(std::uint64_t seed) : m_state(seed) {}
+    explicit RandomGenerator(std::uint64_t seed)
+        : m_state(seed)
+    {}
 
     void reseed(std::uint64_t seed) { m_state = seed; }
     static std::uint64_t clockSeed();

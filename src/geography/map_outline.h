@@ -15,7 +15,7 @@ enum class Land { Netherlands, Neighbour };
 struct Ring
 {
     Land land;
-    std::span<const float> lonLat;   // longitude, latitude, longitude, latitude, ...
+    std::span<const float> lonLat; // longitude, latitude, longitude, latitude, ...
 };
 
 std::span<const Ring> rings();

@@ -22,10 +22,13 @@ QPolygonF projected(std::span<const float> lonLat)
 // The two great dams are not in the outline, but nobody recognises the IJsselmeer without them.
 void drawDams(QPainter& painter)
 {
-    const struct { double lat1, lon1, lat2, lon2; } dams[] = {
-        {52.934, 5.040, 53.074, 5.335},   // Afsluitdijk, Den Oever - Kornwerderzand
-        {53.074, 5.335, 53.097, 5.385},   // on to Zurich
-        {52.515, 5.435, 52.645, 5.240},   // Houtribdijk, Lelystad - Enkhuizen
+    const struct
+    {
+        double lat1, lon1, lat2, lon2;
+    } dams[] = {
+        {52.934, 5.040, 53.074, 5.335}, // Afsluitdijk, Den Oever - Kornwerderzand
+        {53.074, 5.335, 53.097, 5.385}, // on to Zurich
+        {52.515, 5.435, 52.645, 5.240}, // Houtribdijk, Lelystad - Enkhuizen
     };
     painter.setPen(QPen(QColor(Netherlands), 2.0));
     for (const auto& dam : dams)

@@ -7,8 +7,7 @@
 
 MapPlotter::MapPlotter(QImage& map)
     : m_map(map)
-{
-}
+{}
 
 QFont MapPlotter::font()
 {

@@ -31,8 +31,8 @@ public:
     struct Marks
     {
         QPointF dotCentre;
-        QPointF shadowTopLeft;   // black number
-        QPointF numberTopLeft;   // white number
+        QPointF shadowTopLeft; // black number
+        QPointF numberTopLeft; // white number
         QString numberText;
         QPointF listTopLeft;
         QString listText;

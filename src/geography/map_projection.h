@@ -8,10 +8,10 @@
 
 namespace MapProjection {
 
-constexpr double ReferenceLatitude = 52.15;   // degrees north, where east-west distances are true
-constexpr double PixelsPerDegree = 146.0;     // pixels per degree of latitude
-constexpr double WestLongitude = 3.30;        // the longitude at x = OriginX
-constexpr double NorthLatitude = 53.60;       // the latitude at y = OriginY
+constexpr double ReferenceLatitude = 52.15; // degrees north, where east-west distances are true
+constexpr double PixelsPerDegree = 146.0;   // pixels per degree of latitude
+constexpr double WestLongitude = 3.30;      // the longitude at x = OriginX
+constexpr double NorthLatitude = 53.60;     // the latitude at y = OriginY
 constexpr double OriginX = 14.0;
 constexpr double OriginY = 8.0;
 

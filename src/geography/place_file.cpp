@@ -2,7 +2,6 @@
 
 #include "app/text_file.h"
 
-
 namespace PlaceFile {
 
 bool looksBinary(const QByteArray& bytes)

@@ -71,8 +71,9 @@ bool looksLikeMetafile(const QByteArray& head)
     if (head.startsWith(QByteArray::fromHex("d7cdc69a")))
         return true;
     // A plain metafile header: type 1 (memory) or 2 (disk), a header of nine words, version 0x0100 or 0x0300.
-    return head.size() >= 6 && (head.startsWith(QByteArray::fromHex("01000900")) || head.startsWith(QByteArray::fromHex("02000900")))
-        && (head.mid(4, 2) == QByteArray::fromHex("0003") || head.mid(4, 2) == QByteArray::fromHex("0001"));
+    return head.size() >= 6 &&
+           (head.startsWith(QByteArray::fromHex("01000900")) || head.startsWith(QByteArray::fromHex("02000900"))) &&
+           (head.mid(4, 2) == QByteArray::fromHex("0003") || head.mid(4, 2) == QByteArray::fromHex("0001"));
 }
 
 Result read(const QString& path)

@@ -29,8 +29,10 @@ public:
     // "Bewaren", "Niet bewaren" or "Annuleren" for a design that is not saved; Enter saves, Escape cancels.
     virtual SaveChoice askSaveFirst(QWidget* parent, const QString& text, const QString& title) = 0;
     // File dialogs; an empty result means cancelled.
-    virtual QString openFileName(QWidget* parent, const QString& title, const QString& folder, const QString& filter) = 0;
-    virtual QString saveFileName(QWidget* parent, const QString& title, const QString& suggestion, const QString& filter) = 0;
+    virtual QString openFileName(QWidget* parent, const QString& title, const QString& folder,
+                                 const QString& filter) = 0;
+    virtual QString saveFileName(QWidget* parent, const QString& title, const QString& suggestion,
+                                 const QString& filter) = 0;
     // The printer selection; true when the user confirmed a printer.
     virtual bool choosePrinter(QWidget* parent, QPrinter& printer) = 0;
     // Shows one of the program's own windows modally; returns its result code.

@@ -16,8 +16,8 @@ struct MainMenus
     QAction* FileOpen = nullptr;
     QAction* FileSave = nullptr;
     QMenu* FileSaveAls = nullptr;
-    std::array<QAction*, 3> FileSaveAs{};          // 1 Bmp, 2 Jpg
-    std::array<QAction*, 4> FileSavePdf{};         // 1 Supplement, 2 Velletjes, 3 Lijst gegevens
+    std::array<QAction*, 3> FileSaveAs{};  // 1 Bmp, 2 Jpg
+    std::array<QAction*, 4> FileSavePdf{}; // 1 Supplement, 2 Velletjes, 3 Lijst gegevens
     QAction* FilePrint = nullptr;
     QAction* FileSetupPrinter = nullptr;
     QAction* FileExit = nullptr;
@@ -43,11 +43,11 @@ struct MainMenus
     std::array<QAction*, 3> PerforatieVelFotos{};
     std::array<QAction*, 3> PerforatieKleurBlok{};
     std::array<QAction*, 3> PerforatieBlokFotos{};
-    std::array<QAction*, 4> PerforatieBarcode{};   // 1..3
+    std::array<QAction*, 4> PerforatieBarcode{}; // 1..3
 
     // Kleuren, Berekeningen
     QAction* ConfiguratieInstellingen = nullptr;
-    std::array<QAction*, 3> BerekenTotaal{};       // 1, 2
+    std::array<QAction*, 3> BerekenTotaal{}; // 1, 2
 
     // Help
     QAction* HelpHelp = nullptr;

@@ -13,11 +13,16 @@ namespace {
 QMessageBox::Icon toQt(Interaction::Icon icon)
 {
     switch (icon) {
-    case Interaction::Icon::None: return QMessageBox::NoIcon;
-    case Interaction::Icon::Information: return QMessageBox::Information;
-    case Interaction::Icon::Warning: return QMessageBox::Warning;
-    case Interaction::Icon::Stop: return QMessageBox::Critical;
-    case Interaction::Icon::Question: return QMessageBox::Question;
+    case Interaction::Icon::None:
+        return QMessageBox::NoIcon;
+    case Interaction::Icon::Information:
+        return QMessageBox::Information;
+    case Interaction::Icon::Warning:
+        return QMessageBox::Warning;
+    case Interaction::Icon::Stop:
+        return QMessageBox::Critical;
+    case Interaction::Icon::Question:
+        return QMessageBox::Question;
     }
     return QMessageBox::NoIcon;
 }
@@ -56,7 +61,8 @@ QString QtInteraction::openFileName(QWidget* parent, const QString& title, const
     return QFileDialog::getOpenFileName(parent, title, folder, filter);
 }
 
-QString QtInteraction::saveFileName(QWidget* parent, const QString& title, const QString& suggestion, const QString& filter)
+QString QtInteraction::saveFileName(QWidget* parent, const QString& title, const QString& suggestion,
+                                    const QString& filter)
 {
     // The callers ask their own overwrite question, with their own wording.
     return QFileDialog::getSaveFileName(parent, title, suggestion, filter, nullptr, QFileDialog::DontConfirmOverwrite);

@@ -12,7 +12,8 @@ public:
                   Default preferred = Default::Yes) override;
     SaveChoice askSaveFirst(QWidget* parent, const QString& text, const QString& title) override;
     QString openFileName(QWidget* parent, const QString& title, const QString& folder, const QString& filter) override;
-    QString saveFileName(QWidget* parent, const QString& title, const QString& suggestion, const QString& filter) override;
+    QString saveFileName(QWidget* parent, const QString& title, const QString& suggestion,
+                         const QString& filter) override;
     bool choosePrinter(QWidget* parent, QPrinter& printer) override;
     int showModal(QDialog& dialog) override;
 };

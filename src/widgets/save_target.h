@@ -23,7 +23,9 @@ struct SaveTarget
     // Every "Opslaan als PDF" of the program.
     static SaveTarget pdf()
     {
-        return {QStringLiteral("Opslaan als PDF"), QStringLiteral(" Opslaan als PDF"), QStringLiteral("PDF (*.pdf)"),
+        return {QStringLiteral("Opslaan als PDF"),
+                QStringLiteral(" Opslaan als PDF"),
+                QStringLiteral("PDF (*.pdf)"),
                 {QStringLiteral("pdf")}};
     }
 };

@@ -22,8 +22,8 @@
 #include "common/test_folder.h"
 
 #include <QDir>
-#include <QThread>
 #include <QStandardPaths>
+#include <QThread>
 #include <QTimer>
 #include <QtTest>
 
@@ -46,10 +46,10 @@ private Q_SLOTS:
         QCOMPARE(clockText(QDateTime(day, QTime(9, 5, 7)), dutch) + clockText(QDateTime(day, QTime(0, 0, 1)), dutch),
                  " 9:05:07 / " + shortDay + " 0:00:01 / " + shortDay);
         const SplashInfo::Facts facts{"1.0.0.2", 1234567, QDateTime(day, QTime(3, 4, 5)), 1920 * 12, 1080 * 12, 120};
-        QCOMPARE(SplashInfo::InformationBlock(facts, dutch).split("\r\n").mid(6, 3),
-                 QStringList({"Filesize............. : 1.234.567 Bytes",
-                              "Filedate............ : " + shortDay + " 3:04:05",
-                              "Screen............. : 1536 x 864 Pixels"}));
+        QCOMPARE(
+            SplashInfo::InformationBlock(facts, dutch).split("\r\n").mid(6, 3),
+            QStringList({"Filesize............. : 1.234.567 Bytes", "Filedate............ : " + shortDay + " 3:04:05",
+                         "Screen............. : 1536 x 864 Pixels"}));
         QCOMPARE(SplashInfo::GroupedNumber(1234567, QLocale::English) + SplashInfo::GroupedNumber(0, dutch),
                  QStringLiteral("1,234,567"));
         // 1440 / dots per inch and back, rounded, down to 1; a screen that reports nothing counts as 96.
@@ -84,8 +84,11 @@ private Q_SLOTS:
         const QByteArray tag = QByteArray("\x01VELINOR-") + "FILEVERSION\x02";
         const QList<std::pair<QByteArray, QString>> files = {
             {tag + "x" + '\0' + "junk" + tag + "9.10.0.12345" + '\0' + "tail", "9.10.0.12345"},
-            {tag + "1.2.3.123456" + '\0', "Error"}, {tag + "1.2.3" + '\0', "Error"}, {tag + "1.2.3." + '\0', "Error"},
-            {tag + "1..2.3" + '\0', "Error"},       {tag + "1.2.3.4", "Error"}};
+            {tag + "1.2.3.123456" + '\0', "Error"},
+            {tag + "1.2.3" + '\0', "Error"},
+            {tag + "1.2.3." + '\0', "Error"},
+            {tag + "1..2.3" + '\0', "Error"},
+            {tag + "1.2.3.4", "Error"}};
         TestFolder folder;
         for (const auto& [bytes, version] : files) {
             QVERIFY(folder.write("x.exe", bytes));
@@ -135,11 +138,16 @@ private Q_SLOTS:
                               "https://www.google.nl/search?q=&hl=nl&btnG=Zoeken"}));
         QVERIFY(!searchAddress("Plaatsnaam") && !encyclopediaAddress("Plaatsnaam") && !mapAddress("Plaatsnaam"));
         // The municipality: letters without accents, digits and inner hyphens make the host, at most 63.
-        const QList<std::pair<QString, QString>> sites = {
-            {"Den Haag", "http://www.denhaag.nl"}, {"'s-Hertogenbosch", "http://www.s-hertogenbosch.nl"},
-            {"Zuidhorn é", "http://www.zuidhorne.nl"}, {"-Urk 2-", "http://www.urk2.nl"},
-            {QString(63, 'a'), "http://www." + QString(63, 'a') + ".nl"}, {QString(64, 'a'), ""},
-            {"Plaatsnaam", ""}, {"", ""}, {"Verzamelblok 2010", ""}, {"???", ""}};
+        const QList<std::pair<QString, QString>> sites = {{"Den Haag", "http://www.denhaag.nl"},
+                                                          {"'s-Hertogenbosch", "http://www.s-hertogenbosch.nl"},
+                                                          {"Zuidhorn é", "http://www.zuidhorne.nl"},
+                                                          {"-Urk 2-", "http://www.urk2.nl"},
+                                                          {QString(63, 'a'), "http://www." + QString(63, 'a') + ".nl"},
+                                                          {QString(64, 'a'), ""},
+                                                          {"Plaatsnaam", ""},
+                                                          {"", ""},
+                                                          {"Verzamelblok 2010", ""},
+                                                          {"???", ""}};
         for (const auto& [place, site] : sites)
             QCOMPARE(municipalityAddress(place).value_or(QString()), site);
     }
@@ -164,9 +172,17 @@ private Q_SLOTS:
         // Bytes as read and their lines: CR LF, LF or a lone CR; UTF-8 when a byte-order mark says so or a
         // byte unused in Windows-1252 (0x81) shows it is not that. "CAFÉ’S" as written is valid UTF-8 too.
         const QList<std::pair<QByteArray, QStringList>> read = {
-            {"a\r\nb\nc\rd\r", {"a", "b", "c", "d"}}, {"a\r\n\r\nb\r\n", {"a", "", "b"}}, {"", {}},
-            {"\xEF\xBB\xBF" + QStringLiteral("Reliëf €\r\n").toUtf8(), {"Reliëf €"}}, {"\xC3\x81" "a", {"Áa"}},
-            {"CAF\xC9\x92S", {"CAFÉ’S"}}, {"Reli\xEB" "f", {"Reliëf"}}};
+            {"a\r\nb\nc\rd\r", {"a", "b", "c", "d"}},
+            {"a\r\n\r\nb\r\n", {"a", "", "b"}},
+            {"", {}},
+            {"\xEF\xBB\xBF" + QStringLiteral("Reliëf €\r\n").toUtf8(), {"Reliëf €"}},
+            {"\xC3\x81"
+             "a",
+             {"Áa"}},
+            {"CAF\xC9\x92S", {"CAFÉ’S"}},
+            {"Reli\xEB"
+             "f",
+             {"Reliëf"}}};
         for (const auto& [bytes, lines] : read)
             QCOMPARE(TextFile::splitLines(TextFile::decode(bytes)), lines);
     }
@@ -191,11 +207,16 @@ private Q_SLOTS:
     void settingsFile()
     {
         const QList<int> defaults = {190, 200, 240, 220, 220, 230};
-        const QList<std::tuple<QByteArray, QList<int>, bool>> rows = { // below the header; null: no file
-            {QByteArray(), defaults, true}, {"", defaults, true}, {"1,2,3\r\n4,5,6\r\n", {1, 2, 3, 4, 5, 6}, false},
+        const QList<std::tuple<QByteArray, QList<int>, bool>> rows = {
+            // below the header; null: no file
+            {QByteArray(), defaults, true},
+            {"", defaults, true},
+            {"1,2,3\r\n4,5,6\r\n", {1, 2, 3, 4, 5, 6}, false},
             {"2147483647,-2147483647,255\r\n-2147483647,2147483647,0\r\n",
-             {2147483647, -2147483647, 255, -2147483647, 2147483647, 0}, false},
-            {"2147483648,2,3\r\n4,5,6\r\n", defaults, true}, {"1,2,3\r\n", {1, 2, 3, 220, 220, 230}, true},
+             {2147483647, -2147483647, 255, -2147483647, 2147483647, 0},
+             false},
+            {"2147483648,2,3\r\n4,5,6\r\n", defaults, true},
+            {"1,2,3\r\n", {1, 2, 3, 220, 220, 230}, true},
             {"10,20,256\r\n4,5,6\r\n", {10, 20, 240, 220, 220, 230}, true},
             {"1,2,-1\r\n4,5,6\r\n", {1, 2, 240, 220, 220, 230}, true},
             {"1,\"groen\",3\r\n4,5,6\r\n", {1, 200, 240, 220, 220, 230}, true},
@@ -208,8 +229,13 @@ private Q_SLOTS:
             SettingsFile::load(folder.path(SettingsFile::FileName), s);
             const ColourParts venster = s.VensterKleur(), supplement = s.SupplementKleur();
             QCOMPARE(QList<int>({venster.r, venster.g, venster.b, supplement.r, supplement.g, supplement.b}), read);
-            const QString written = QString("%1,%2,%3\r\n%4,%5,%6\r\n").arg(read[0]).arg(read[1]).arg(read[2])
-                                        .arg(read[3]).arg(read[4]).arg(read[5]);
+            const QString written = QString("%1,%2,%3\r\n%4,%5,%6\r\n")
+                                        .arg(read[0])
+                                        .arg(read[1])
+                                        .arg(read[2])
+                                        .arg(read[3])
+                                        .arg(read[4])
+                                        .arg(read[5]);
             QCOMPARE(folder.read(SettingsFile::FileName), Header + (rewritten ? written.toLatin1() : colours));
         }
     }
@@ -218,10 +244,15 @@ private Q_SLOTS:
     void records()
     {
         const QList<std::pair<QString, QStringList>> rows = {
-            {"190,200,240", {"190", "200", "240"}}, {" 1 , 2 ,3 ", {"1", "2", "3"}}, {",,", {"", "", ""}}, {"", {""}},
-            {"\"Bergen, NH\",12,\"x\"", {"\"Bergen, NH\"", "12", "\"x\""}}, {"\"\",5", {"\"\"", "5"}},
-            {"\"a,\",2", {"\"a,\"", "2"}}, {"\"abc", {"\"abc\""}},   // an unclosed quote runs to the end
-            {"\"a\"xyz,2", {"\"a\"", "2"}}};                         // after a closing quote all is ignored
+            {"190,200,240", {"190", "200", "240"}},
+            {" 1 , 2 ,3 ", {"1", "2", "3"}},
+            {",,", {"", "", ""}},
+            {"", {""}},
+            {"\"Bergen, NH\",12,\"x\"", {"\"Bergen, NH\"", "12", "\"x\""}},
+            {"\"\",5", {"\"\"", "5"}},
+            {"\"a,\",2", {"\"a,\"", "2"}},
+            {"\"abc", {"\"abc\""}},          // an unclosed quote runs to the end
+            {"\"a\"xyz,2", {"\"a\"", "2"}}}; // after a closing quote all is ignored
         for (const auto& [line, expected] : rows) {
             QStringList fields;
             for (const Record::Field& field : Record::splitFields(line))
@@ -239,8 +270,8 @@ private Q_SLOTS:
     void numbers()
     {
         const QList<std::pair<QString, double>> leading = {
-            {"12.5 euro", 12.5}, {" 1 2", 12},       {"abc", 0},     {"-0.45", -0.45}, {"+5", 5},      {"3,40", 3},
-            {"2e", 2},           {"1e-3", 0.001},    {"1.2.3", 1.2}, {"1e2.5", 100},   {"1e2e3", 100}};
+            {"12.5 euro", 12.5}, {" 1 2", 12},    {"abc", 0},     {"-0.45", -0.45}, {"+5", 5},     {"3,40", 3},
+            {"2e", 2},           {"1e-3", 0.001}, {"1.2.3", 1.2}, {"1e2.5", 100},   {"1e2e3", 100}};
         for (const auto& [text, value] : leading)
             QVERIFY2(Record::leadingNumber(text) == value, qPrintable(text));
         QVERIFY(!Record::wholeNumber({"abc", false}) && !Record::wholeNumber({"1e300", false}));

@@ -5,16 +5,16 @@
 
 #include "app/file_version.h"
 #include "app/settings_file.h"
-#include "documents/ui/page_preview.h"
-#include "widgets/qt_interaction.h"
 #include "app/ui/titel.h"
 #include "common/layout_table.h"
 #include "common/main_window_fixture.h"
+#include "documents/ui/page_preview.h"
+#include "widgets/qt_interaction.h"
 
 #include <QAction>
-#include <QTimer>
 #include <QMenuBar>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QtTest>
 
 class TestMainWindow : public QObject
@@ -70,11 +70,13 @@ private Q_SLOTS:
         QVERIFY(f.child<QWidget>("PicEdit")->size() == QSize(500, 260) && f.child<QWidget>("ProgBar")->isHidden());
         // The page in pixels of the preview; the table is in twips.
         const auto px = [](int x, int y) { return QPoint(x, y) * 15; };
-        checkTable(*f.child<QWidget>("Pic"),
-                   {{"TitelLabel", px(100, 35), {}, "Velinor"},       {"PlaatsLabel", px(130, 66), {}, "Plaatsnaam"},
-                    {"PicImage", px(44, 104), QSize(263, 143) * 15}, {"CatalogusLabel", px(43, 253), {}, "Nr."},
-                    {"JaartalLabel", px(287, 253), {}, "Jaar"},      {"PagLabel", px(335, 510), {}, "1"},
-                    {"OmschrijfLabel", px(44, 290), QSize(264, 210) * 15}});
+        checkTable(*f.child<QWidget>("Pic"), {{"TitelLabel", px(100, 35), {}, "Velinor"},
+                                              {"PlaatsLabel", px(130, 66), {}, "Plaatsnaam"},
+                                              {"PicImage", px(44, 104), QSize(263, 143) * 15},
+                                              {"CatalogusLabel", px(43, 253), {}, "Nr."},
+                                              {"JaartalLabel", px(287, 253), {}, "Jaar"},
+                                              {"PagLabel", px(335, 510), {}, "1"},
+                                              {"OmschrijfLabel", px(44, 290), QSize(264, 210) * 15}});
         QStringList texts = {f.main->menuBar()->actions().first()->text()}; // Alt+F opens it
         for (const char* name : {"PagLabel", "ConvertKnop", "Knop1", "Knop12"})
             texts << f.child<QWidget>(name)->toolTip();
@@ -123,8 +125,12 @@ private Q_SLOTS:
         f.main->ToonInfo("Let op", 1);
         f.main->show();
         const QColor page = f.child<PagePreview>("Pic")->background(), panel(20, 30, 70);
-        for (const auto& [name, background] : {std::pair("InfoLabel", panel), {"KlokLabel", panel}, {"Infolab0", panel},
-                                               {"CoorLabel", panel}, {"TitelLabel", page}, {"PlaatsLabel", page}}) {
+        for (const auto& [name, background] : {std::pair("InfoLabel", panel),
+                                               {"KlokLabel", panel},
+                                               {"Infolab0", panel},
+                                               {"CoorLabel", panel},
+                                               {"TitelLabel", page},
+                                               {"PlaatsLabel", page}}) {
             const QColor text = f.child<QWidget>(name)->palette().color(QPalette::WindowText);
             QVERIFY2(std::abs(qGray(text.rgb()) - qGray(background.rgb())) > 100, name);
         }
@@ -155,7 +161,8 @@ private Q_SLOTS:
         press(Qt::Key_Escape);
         QCOMPARE(interaction.askSaveFirst(nullptr, "?", " Nieuw"), Interaction::SaveChoice::Cancel);
         press(Qt::Key_Return);
-        QVERIFY(!interaction.askYesNo(nullptr, "?", " File exist", Interaction::Icon::Question, Interaction::Default::No));
+        QVERIFY(
+            !interaction.askYesNo(nullptr, "?", " File exist", Interaction::Icon::Question, Interaction::Default::No));
     }
 
     // 50 percent is a bar of 120 pixels in RGB(0,0,160), 100 clears it and stops the timer; a long warning
@@ -195,7 +202,8 @@ private Q_SLOTS:
         const auto choose = [&](QAction* item) {
             item->trigger();
             return QStringList({view->isVisible() ? view->toPlainText() : "-", m.HelpHelp->isChecked() ? "Help" : "",
-                                m.HelpGeschiedenis->isChecked() ? "Geschiedenis" : "", f.text("InfoLabel")}).join('|');
+                                m.HelpGeschiedenis->isChecked() ? "Geschiedenis" : "", f.text("InfoLabel")})
+                .join('|');
         };
         QCOMPARE(choose(m.HelpHelp),
                  QStringLiteral("Handleiding|Help||Klik nogmaals op Help om het scherm te verlaten"));

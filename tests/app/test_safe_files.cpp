@@ -103,7 +103,8 @@ private Q_SLOTS:
         QVERIFY(!unknown && unknown.reason == "het plaatje kon niet als XYZ worden opgemaakt" &&
                 !QFile::exists(folder.path("plaatje.xyz")));
         std::optional<FileSizeLimit> limit;
-        checkWriters(folder.root(), true, [&](qint64 bytes) { limit.emplace(bytes); }, [&] { limit.reset(); });
+        checkWriters(
+            folder.root(), true, [&](qint64 bytes) { limit.emplace(bytes); }, [&] { limit.reset(); });
         const FullDisk disk;
         if (!disk.unavailable().isEmpty())
             QSKIP(qPrintable(disk.unavailable()));
@@ -112,7 +113,8 @@ private Q_SLOTS:
         checkWriters(
             disk.root(), false, [&](qint64) { disk.fill(); }, [&] { QFile::remove(disk.root() + "/vulling"); });
         const auto remount = [&](unsigned long flag) { mount(nullptr, root, nullptr, MS_REMOUNT | flag, nullptr); };
-        checkWriters(disk.root(), false, [&](qint64) { remount(MS_RDONLY); }, [&] { remount(0); });
+        checkWriters(
+            disk.root(), false, [&](qint64) { remount(MS_RDONLY); }, [&] { remount(0); });
     }
 
     // A child process saves version A (text and picture) and B (text only) of one supplement in turn and

@@ -293,7 +293,9 @@ private Q_SLOTS:
         Canvas c(10);
         c.document.change("kleur",
                           [](QImage& image) { image.setPixel(5, 5, qRgb(12, 34, 56)), image.setPixel(6, 6, 0); });
-        const auto draw = [&] { return std::tuple(c.state.TekenKleur().r, c.state.TekenKleur().g, c.state.TekenKleur().b); };
+        const auto draw = [&] {
+            return std::tuple(c.state.TekenKleur().r, c.state.TekenKleur().g, c.state.TekenKleur().b);
+        };
         const auto fill = [&] { return std::tuple(c.state.VulKleur().r, c.state.VulKleur().g, c.state.VulKleur().b); };
         c.drag({{5, 5}}, 2, Qt::RightButton);
         QVERIFY(fill() == std::tuple(12, 34, 56) && draw() == std::tuple(200, 30, 90));
@@ -423,7 +425,9 @@ private Q_SLOTS:
     void photosDecodedOnlyAsLargeAsTheyAreShown()
     {
         const std::tuple<QSize, QSize, QSize> sizes[] = {{{6000, 4000}, {75, 85}, {750, 500}},
-            {{6000, 4000}, {800, 10}, {1500, 1000}}, {{100, 100}, {30, 30}, {50, 50}}, {{60, 40}, {59, 1}, {60, 40}}};
+                                                         {{6000, 4000}, {800, 10}, {1500, 1000}},
+                                                         {{100, 100}, {30, 30}, {50, 50}},
+                                                         {{60, 40}, {59, 1}, {60, 40}}};
         for (const auto& [stored, target, decoded] : sizes)
             QCOMPARE(PictureFile::coveringDecodeSize(stored, target), decoded);
         TestFolder folder;

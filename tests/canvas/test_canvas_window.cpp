@@ -90,7 +90,8 @@ private Q_SLOTS:
         for (const char* name : {"Knop1", "Knop12", "Slider1", "TekstKnop", "AchtergrondKnop", "PlaatsKnop"})
             QVERIFY2(w.child<QWidget>(name)->isEnabled(), name);
         QTest::mouseClick(w.child<QWidget>("Knop9"), Qt::LeftButton);
-        QCOMPARE(w.child<QWidget>("KnopPijl")->mapTo(w.child<QWidget>("Frame2"), QPoint()).x(), 363); // 405 + 630 x 8 twips
+        QCOMPARE(w.child<QWidget>("KnopPijl")->mapTo(w.child<QWidget>("Frame2"), QPoint()).x(),
+                 363); // 405 + 630 x 8 twips
         QCOMPARE(w.text("InfoLabel"), "Gommen in de tekenkleur met de linkermuisknop.");
         hover(w.pic, QPoint(100, 50));
         QVERIFY(!gum->isHidden() && gum->geometry() == QRect(90, 40, 10, 10));

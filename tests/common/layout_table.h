@@ -13,9 +13,9 @@
 struct TableRow
 {
     const char* name;
-    QPoint at;          // twips
-    QSize size = {};    // twips; empty when the table gives none
-    QString text = {};  // the caption; empty when the table gives none
+    QPoint at;         // twips
+    QSize size = {};   // twips; empty when the table gives none
+    QString text = {}; // the caption; empty when the table gives none
 };
 
 inline QString captionOf(const QWidget* widget)

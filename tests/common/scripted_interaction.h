@@ -16,7 +16,7 @@ class ScriptedInteraction final : public Interaction
 public:
     struct Shown
     {
-        QString kind;   // "message", "question", "savefirst", "open", "save", "printer", "modal"
+        QString kind; // "message", "question", "savefirst", "open", "save", "printer", "modal"
         QString text;
         QString title;
         Icon icon = Icon::None;
@@ -39,7 +39,8 @@ public:
                   Default preferred = Default::Yes) override;
     SaveChoice askSaveFirst(QWidget* parent, const QString& text, const QString& title) override;
     QString openFileName(QWidget* parent, const QString& title, const QString& folder, const QString& filter) override;
-    QString saveFileName(QWidget* parent, const QString& title, const QString& suggestion, const QString& filter) override;
+    QString saveFileName(QWidget* parent, const QString& title, const QString& suggestion,
+                         const QString& filter) override;
     bool choosePrinter(QWidget* parent, QPrinter& printer) override;
     int showModal(QDialog& dialog) override;
 

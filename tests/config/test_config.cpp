@@ -2,9 +2,9 @@
 // nothing written before the exit.
 
 #include "app/settings_file.h"
-#include "documents/ui/page_preview.h"
 #include "common/main_window_fixture.h"
 #include "config/ui/config.h"
+#include "documents/ui/page_preview.h"
 
 #include <QPushButton>
 #include <QScrollBar>

@@ -1,9 +1,8 @@
 // The documents' core: the catalogue file and its totals as the bytes on disk
 // give them, what the open dialog lists and reads from a key, the displayed
-// lines of the description box and the rules of the field entry; the exact bytes of place.sup and what reading gives back or
-// where it stops, what a save refuses before writing, the pair replaced all
-// or nothing (also after an interrupted save), and the model that holds the
-// supplement: its change signals, what it saves and opens.
+// lines of the description box and the rules of the field entry; the exact bytes of place.sup and what reading gives
+// back or where it stops, what a save refuses before writing, the pair replaced all or nothing (also after an
+// interrupted save), and the model that holds the supplement: its change signals, what it saves and opens.
 
 #include "common/test_folder.h"
 #include "documents/catalogue.h"
@@ -171,7 +170,8 @@ private Q_SLOTS:
     // The bytes of place.sup, and what reading gives: the fields, the description lines, where the damage is.
     void fileAndReading()
     {
-        const QByteArray utf8 = "\xEF\xBB\xBF" "Caf\xc3\xa9\r\n1\r\n2007\r\n3\r\n-\r\n";
+        const QByteArray utf8 = "\xEF\xBB\xBF"
+                                "Caf\xc3\xa9\r\n1\r\n2007\r\n3\r\n-\r\n";
         const QByteArray full = utf8 + QByteArray(SupplementFile::MaxFileSize - utf8.size(), 'y');
         // The bytes (null: no file), the status, the fields and lines read, and the damaged line.
         const std::tuple<QByteArray, ReadStatus, QStringList, int> rows[] = {

@@ -3,7 +3,6 @@
 // ask, refuse and show. The core's decisions are tested in the core suites,
 // the everyday path through them in the end-to-end test.
 
-#include "widgets/double_click_label.h"
 #include "app/ui/main_form.h"
 #include "common/main_window_fixture.h"
 #include "documents/description_lines.h"
@@ -12,9 +11,9 @@
 #include "documents/ui/supplement_commands.h"
 #include "documents/ui/tekstform.h"
 #include "filters/filter_pictures.h"
+#include "widgets/double_click_label.h"
 
 #include <QAction>
-#include <QTimer>
 #include <QImageReader>
 #include <QLineEdit>
 #include <QListWidget>
@@ -22,6 +21,7 @@
 #include <QPushButton>
 #include <QTextBlock>
 #include <QTextEdit>
+#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -96,7 +96,7 @@ private Q_SLOTS:
         QTest::mouseDClick(f.child<QPlainTextEdit>("OmschrijfLabel")->viewport(), Qt::LeftButton);
         QCOMPARE(f.interaction.texts("question"), QStringList{"Wilt u een nieuwe tekst invoeren?"});
         QVERIFY(f.messages().value(0).startsWith("De omschrijving telt 100 regels; een supplement bewaart er "
-                                                  "hoogstens 99."));
+                                                 "hoogstens 99."));
         QVERIFY(f.messages().value(1).startsWith("Het teken ń kan niet"));
         QCOMPARE(f.model.OmschrijvingRegels(), GetTextBoxZeilen(paragraph) << "slot");
         QCOMPARE(f.model.AantalRegels(), displayed);
@@ -142,9 +142,10 @@ private Q_SLOTS:
         };
         const QImage redPicture = filtertest::picture(500, 260, qRgb(255, 0, 0));
         const auto red = [&] { f.model.canvas().change("Rood", [&](QImage& image) { image = redPicture; }); };
-        const std::function<void()> opens[] = {[&] { choose("Alkmaar"), f.main->menus().FileOpen->trigger(); },
-                                               [&] { choose("2005-Alkmaar"), f.child<QPushButton>("OpenKnop")->click(); },
-                                               [&] { f.main->menus().FileNew->trigger(); }};
+        const std::function<void()> opens[] = {
+            [&] { choose("Alkmaar"), f.main->menus().FileOpen->trigger(); },
+            [&] { choose("2005-Alkmaar"), f.child<QPushButton>("OpenKnop")->click(); },
+            [&] { f.main->menus().FileNew->trigger(); }};
         for (const auto& open : opens) {
             red();
             f.interaction.saveChoices.enqueue(Interaction::SaveChoice::Discard);
@@ -245,9 +246,8 @@ private Q_SLOTS:
                                "a\r\n1\r\n2\r\n3\r\n4\r\n5\r\n5 x \x80 0.44\r\n7\r\n8\r\n\x80 12.50\r\n-\r\n"));
         f.commands().BerekenTotaal_Click(1);
         f.commands().BerekenTotaal_Click(2);
-        QCOMPARE(f.messages(),
-                 QStringList({"Catalogusprijs voor deze \n1 velletjes.... € 12,50",
-                              "Nominale waarde voor de \n1 velletjes..... € 2,20"}));
+        QCOMPARE(f.messages(), QStringList({"Catalogusprijs voor deze \n1 velletjes.... € 12,50",
+                                            "Nominale waarde voor de \n1 velletjes..... € 2,20"}));
     }
 };
 

@@ -9,7 +9,6 @@
 
 #include "app/application_state.h"
 #include "app/settings_file.h"
-#include "widgets/double_click_label.h"
 #include "app/ui/main_form.h"
 #include "app/ui/titel.h"
 #include "canvas/ui/pic_edit.h"
@@ -25,6 +24,7 @@
 #include "printing/ui/afdrukform.h"
 #include "printing/ui/print_controller.h"
 #include "screenshots.h"
+#include "widgets/double_click_label.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -41,7 +41,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 const QRgb Black = qRgb(0, 0, 0);
-const QRgb Yellow = qRgb(255, 255, 0);   // the fill colour a fresh program starts with
+const QRgb Yellow = qRgb(255, 255, 0); // the fill colour a fresh program starts with
 const QByteArray DefaultColours = "\r\n190,200,240\r\n220,220,230\r\n";
 } // namespace
 
@@ -178,9 +178,11 @@ private Q_SLOTS:
         QCoreApplication::sendEvent(canvas(), &hover);
         const QImage before = image().copy();
         QTest::mouseClick(canvas(), Qt::LeftButton, {}, QPoint(300, 120));
-        QVERIFY(widget<QLabel>(u"Label19"_s)->geometry().contains(changedRect(before, image())));   // where the preview showed it
+        QVERIFY(widget<QLabel>(u"Label19"_s)
+                    ->geometry()
+                    .contains(changedRect(before, image()))); // where the preview showed it
         m_shots.take(u"tekst-geplaatst"_s);
-        click(widget<QAbstractButton>(u"TekstKnop"_s));   // the panel closes and the drawing buttons come back
+        click(widget<QAbstractButton>(u"TekstKnop"_s)); // the panel closes and the drawing buttons come back
     }
 
     void perforateFilterTwiceAndUndoOnce()
@@ -191,10 +193,10 @@ private Q_SLOTS:
         QVERIFY(countColour(image(), Black) > countColour(before, Black) + 100);
         m_shots.take(u"geperforeerd"_s);
 
-        menus().EditConvert[0]->trigger();   // Grayscale
+        menus().EditConvert[0]->trigger(); // Grayscale
         const QImage gray = image().convertToFormat(QImage::Format_RGB32);
         QCOMPARE(gray.convertToFormat(QImage::Format_Grayscale8).convertToFormat(QImage::Format_RGB32), gray);
-        menus().EditConvert[1]->trigger();   // Negative
+        menus().EditConvert[1]->trigger(); // Negative
         QCOMPARE(image().pixel(27, 27), qRgb(255, 255, 255));
         m_main->findChild<QAction*>(u"EditOngedaan"_s)->trigger();
         QCOMPARE(image().convertToFormat(QImage::Format_RGB32), gray);
@@ -208,9 +210,10 @@ private Q_SLOTS:
         QCOMPARE(widget<QLabel>(u"PicImage"_s)->pixmap().toImage().pixelColor(0, 0), QColor(image().pixel(0, 0)));
         m_shots.take(u"overgezet"_s);
 
-        for (const auto& [label, typed, shown] : {std::tuple{widget<QLabel>(u"CatalogusLabel"_s), u"2308"_s, u"Nr.2308"_s},
-                                                  {widget<QLabel>(u"JaartalLabel"_s), u"2007"_s, u"2007"_s},
-                                                  {widget<QLabel>(u"PagLabel"_s), u"12"_s, u"12"_s}}) {
+        for (const auto& [label, typed, shown] :
+             {std::tuple{widget<QLabel>(u"CatalogusLabel"_s), u"2308"_s, u"Nr.2308"_s},
+              {widget<QLabel>(u"JaartalLabel"_s), u"2007"_s, u"2007"_s},
+              {widget<QLabel>(u"PagLabel"_s), u"12"_s, u"12"_s}}) {
             answer<Invoer>("invoer-"_L1 + typed, [typed](Invoer& invoer) { invoer.Text1->setText(typed); });
             QTest::mouseDClick(label, Qt::LeftButton);
             QCOMPARE(label->text(), shown);

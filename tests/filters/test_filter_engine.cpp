@@ -171,8 +171,8 @@ private Q_SLOTS:
     void runningFiltersMatchTheirPlainForm()
     {
         const std::tuple<FilterKind, int, int, int, int> runs[] = {
-            {F::Sharpen, 5, 29, 2, 13},  {F::Sharpen, -20, 4, 2, -12}, {F::Sharpen, 20000, 20024, 2, 20008},
-            {F::Edge, 1, 10, 1, 2},      {F::Edge, -3, 6, 1, -2},      {F::Blur, 0, 0, -1, 8}};
+            {F::Sharpen, 5, 29, 2, 13}, {F::Sharpen, -20, 4, 2, -12}, {F::Sharpen, 20000, 20024, 2, 20008},
+            {F::Edge, 1, 10, 1, 2},     {F::Edge, -3, 6, 1, -2},      {F::Blur, 0, 0, -1, 8}};
         for (const auto& [kind, p, a, b, d] : runs) {
             QImage plain = patternPicture(37, 11);
             for (int y = 1; y < 10; ++y)
@@ -180,8 +180,8 @@ private Q_SLOTS:
                     int v[3] = {};
                     for (int c = 0; c < 3; ++c) {
                         const auto at = [&](int i, int j) { return int(plain.pixel(x + i, y + j) >> 8 * c & 0xFF); };
-                        const int s8 = at(-1, -1) + at(0, -1) + at(1, -1) + at(-1, 0) + at(1, 0) + at(-1, 1) + at(0, 1)
-                                       + at(1, 1);
+                        const int s8 =
+                            at(-1, -1) + at(0, -1) + at(1, -1) + at(-1, 0) + at(1, 0) + at(-1, 1) + at(0, 1) + at(1, 1);
                         v[c] = std::clamp((a * at(0, 0) - b * s8) / d, 0, 255);
                     }
                     plain.setPixel(x, y, qRgb(v[2], v[1], v[0]));

@@ -95,8 +95,12 @@ private Q_SLOTS:
                                           "Li\xe8ge\r\nAmen\r\nEe\r\n'\r\n\x1a\r\nAfval\r\n");
         QCOMPARE(names, QStringList({"Aalten", "Bergen, NH", "A", "almere", "'s-Gravenzande", "'t Zandt", "Liège",
                                      "Amen", "Ee", "'"}));
-        const char* const letters[][2] = {{"A", "Aalten|Amen"}, {"B", "Bergen, NH"}, {"E", "Ee"},
-                                          {"'", "'s-Gravenzande|'t Zandt"}, {"Q", ""}, {"", ""}};
+        const char* const letters[][2] = {{"A", "Aalten|Amen"},
+                                          {"B", "Bergen, NH"},
+                                          {"E", "Ee"},
+                                          {"'", "'s-Gravenzande|'t Zandt"},
+                                          {"Q", ""},
+                                          {"", ""}};
         for (const auto& [letter, chosen] : letters)
             QCOMPARE(PlaceNames::startingWith(names, letter).join('|'), chosen);
         QCOMPARE(PlaceNames::letters().join(QString()), "ABCDEFGHIJKLMNOPQRSTUVWXYZ'");

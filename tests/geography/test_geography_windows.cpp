@@ -83,8 +83,8 @@ private Q_SLOTS:
         TestFolder folder;
         QVERIFY(folder.write(PlaceNames::FileName,
                              "Aalten\r\nA\r\n\"Bergen, Limburg\"\r\nDe Rijp\r\nD\xf4nj\xfbm\r\nAmen\r\nDelden\r\n"
-                             "Delft\r\n"
-                                 + QByteArray("Zzz\r\n").repeated(12345)));
+                             "Delft\r\n" +
+                                 QByteArray("Zzz\r\n").repeated(12345)));
         StedenForm form(folder.folder());
         auto* list = form.findChild<QListWidget*>("List1");
         QCOMPARE(listed(form), QStringList({"", "   Kies een letter A..Z"}));

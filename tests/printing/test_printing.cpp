@@ -7,7 +7,6 @@
 // printer the menu's jobs share.
 
 #include "app/text_file.h"
-#include "widgets/qt_interaction.h"
 #include "common/layout_table.h"
 #include "common/main_window_fixture.h"
 #include "common/test_folder.h"
@@ -24,6 +23,7 @@
 #include "printing/ui/afdrukform.h"
 #include "printing/ui/print_controller.h"
 #include "recording_surface.h"
+#include "widgets/qt_interaction.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -459,8 +459,7 @@ private Q_SLOTS:
     {
         const std::function<void(Fixture&)> stops[] = {
             [](Fixture& f) { f.click("CancelKnop"); },
-            [](Fixture& f) { QTest::keyClick(f.form.get(), Qt::Key_Escape); },
-            [](Fixture& f) { f.form->close(); }};
+            [](Fixture& f) { QTest::keyClick(f.form.get(), Qt::Key_Escape); }, [](Fixture& f) { f.form->close(); }};
         for (const auto& stop : stops) {
             Fixture f;
             f.form->setSweepPause(0.001);

@@ -1,10 +1,10 @@
 #include "app/ui/help_menu.h"
 
 #include "app/web_lookups.h"
-#include "widgets/web_address.h"
 #include "documents/open_list.h"
 #include "documents/supplement_model.h"
 #include "widgets/main_menus.h"
+#include "widgets/web_address.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -42,7 +42,7 @@ HelpMenu::HelpMenu(const SupplementModel& model, ProgramFolder folder, StatusLin
             return;
         const QString& place = m_model.Plaatsnaam();
         m_menus.HelpInfo->setText(place == SupplementModel::DefaultPlaatsnaam ? QStringLiteral("Info...")
-                                                                                 : helpInfoCaption(place));
+                                                                              : helpInfoCaption(place));
     });
 }
 

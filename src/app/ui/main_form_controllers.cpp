@@ -25,8 +25,8 @@
 #include "widgets/status_line.h"
 
 #include <QLabel>
-#include <QTimer>
 #include <QPushButton>
+#include <QTimer>
 
 void Main::createControllers()
 {
@@ -46,8 +46,8 @@ void Main::createControllers()
 
     new HelpMenu(m_model, m_folder, status, m, *m_canvasFrame, this);
     new ConfigMenu(m_state, m_interaction, m.ConfiguratieInstellingen, this);
-    m_supplementCommands = new SupplementCommands(m_model, m_state, m_folder, m_interaction, m, *m_openKnop, *m_pic,
-                                                  this);
+    m_supplementCommands =
+        new SupplementCommands(m_model, m_state, m_folder, m_interaction, m, *m_openKnop, *m_pic, this);
     auto* filters = new FilterMenu(canvas, m_state, m_folder, m, *m_progBar, this);
     // The bar follows Voortgang from then until it reaches 100.
     connect(filters, &FilterMenu::barStarted, m_barTimer, qOverload<>(&QTimer::start));

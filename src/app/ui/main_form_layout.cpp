@@ -65,12 +65,12 @@ void Main::createPageArea()
 
 QString Main::startupHelpText() const
 {
-    return QStringLiteral("Hier kunt u informatie plaatsen m.b.t. de steden die op ")
-        + QStringLiteral("de Velinor velletjes zijn te zien. Dit kan o.a. ")
-        + QStringLiteral("een beschrijving zijn van de oorsprong van de betreffende ")
-        + QStringLiteral("woonplaats en hoe deze is ontstaan.") + QStringLiteral("\n\n")
-        + QStringLiteral("U kunt de informatie zoeken door op het menu-item 'Help / Info...' te ")
-        + QStringLiteral("te klikken en vervolgens op internet te surfen. ");
+    return QStringLiteral("Hier kunt u informatie plaatsen m.b.t. de steden die op ") +
+           QStringLiteral("de Velinor velletjes zijn te zien. Dit kan o.a. ") +
+           QStringLiteral("een beschrijving zijn van de oorsprong van de betreffende ") +
+           QStringLiteral("woonplaats en hoe deze is ontstaan.") + QStringLiteral("\n\n") +
+           QStringLiteral("U kunt de informatie zoeken door op het menu-item 'Help / Info...' te ") +
+           QStringLiteral("te klikken en vervolgens op internet te surfen. ");
 }
 
 // The canvas with its tools, read-outs, swatches and text panel; and below it the catalogue panel, which

@@ -131,13 +131,14 @@ void Main::createEditMenu(QMenuBar* bar)
     m.EditConvert[7] = addAction(m.EditBewerken, indexed("EditConvert", 7), QStringLiteral("Reliëf"));
     QMenu* swap = addMenu(m.EditBewerken, indexed("EditConvert", 8), QStringLiteral("Swap Colors"));
     m.EditConvert[8] = swap->menuAction();
-    const QStringList swaps = {QStringLiteral("RGB --> BRG"), QStringLiteral("RGB --> GBR"), QStringLiteral("RGB --> RBG"),
-                               QStringLiteral("RGB --> BGR"), QStringLiteral("RGB --> GRB")};
+    const QStringList swaps = {QStringLiteral("RGB --> BRG"), QStringLiteral("RGB --> GBR"),
+                               QStringLiteral("RGB --> RBG"), QStringLiteral("RGB --> BGR"),
+                               QStringLiteral("RGB --> GRB")};
     for (int i = 1; i <= 5; ++i)
         m.EditSwap[i] = addAction(swap, indexed("EditSwap", i), swaps.at(i - 1));
-    const QStringList rest = {QStringLiteral("Scattered"), QStringLiteral("Blur"), QStringLiteral("Aquarel"),
-                              QStringLiteral("Defuse"), QStringLiteral("Add noise"), QStringLiteral("Edge"),
-                              QStringLiteral("Contour"), QStringLiteral("Sepia"), QStringLiteral("Transparant")};
+    const QStringList rest = {QStringLiteral("Scattered"), QStringLiteral("Blur"),      QStringLiteral("Aquarel"),
+                              QStringLiteral("Defuse"),    QStringLiteral("Add noise"), QStringLiteral("Edge"),
+                              QStringLiteral("Contour"),   QStringLiteral("Sepia"),     QStringLiteral("Transparant")};
     for (int i = 9; i <= 17; ++i)
         m.EditConvert[i] = addAction(m.EditBewerken, indexed("EditConvert", i), rest.at(i - 9));
     const QStringList flips = {QStringLiteral("Flip Horizontaal"), QStringLiteral("Flip Vertikaal"),
@@ -163,16 +164,18 @@ void Main::createFormatMenu(QMenuBar* bar)
         QMenu* perforation = addMenu(sheet, QString::fromLatin1(prefix), QStringLiteral("Perforatie"));
         colour[1] = addAction(perforation, indexed(colourName, 1), QStringLiteral("Zwart"));
         colour[2] = addAction(perforation, indexed(colourName, 2), QStringLiteral("Wit"));
-        QMenu* photos = addMenu(sheet, QString::fromLatin1(prefix) + QStringLiteral("Foto"), QStringLiteral("Foto's Invoegen"));
+        QMenu* photos =
+            addMenu(sheet, QString::fromLatin1(prefix) + QStringLiteral("Foto"), QStringLiteral("Foto's Invoegen"));
         photoEntries[1] = addAction(photos, indexed(photoName, 1), QStringLiteral("Groot"));
         photoEntries[2] = addAction(photos, indexed(photoName, 2), QStringLiteral("Klein"));
     };
-    perforationMenu("PerforatieVelletje", "PerforatieVel", QStringLiteral("Velletje"), m.PerforatieKleurVel, m.PerforatieVelFotos,
-                    "PerforatieKleurVel", "PerforatieVelFotos");
-    perforationMenu("PerforatieBlokje", "PerforatieBlok", QStringLiteral("Verzamelblokje"), m.PerforatieKleurBlok, m.PerforatieBlokFotos,
-                    "PerforatieKleurBlok", "PerforatieBlokFotos");
+    perforationMenu("PerforatieVelletje", "PerforatieVel", QStringLiteral("Velletje"), m.PerforatieKleurVel,
+                    m.PerforatieVelFotos, "PerforatieKleurVel", "PerforatieVelFotos");
+    perforationMenu("PerforatieBlokje", "PerforatieBlok", QStringLiteral("Verzamelblokje"), m.PerforatieKleurBlok,
+                    m.PerforatieBlokFotos, "PerforatieKleurBlok", "PerforatieBlokFotos");
     QMenu* barcode = addMenu(formatMenu, QStringLiteral("OpmaakBarcode"), QStringLiteral("Barcode"));
-    const QStringList corners = {QStringLiteral("Rechtsonder"), QStringLiteral("Linksonder"), QStringLiteral("Rechtsboven")};
+    const QStringList corners = {QStringLiteral("Rechtsonder"), QStringLiteral("Linksonder"),
+                                 QStringLiteral("Rechtsboven")};
     for (int i = 1; i <= 3; ++i)
         m.PerforatieBarcode[i] = addAction(barcode, indexed("PerforatieBarcode", i), corners.at(i - 1));
 }

@@ -46,13 +46,17 @@ Titel::Titel(ProgramFolder folder, Interaction& interaction, QWidget* parent)
         return label;
     };
     const QString light = QStringLiteral("color: white; background: transparent;");
-    m_label3 = makeLabel(QStringLiteral("Label3"), QRect(20, 20, 210, 60), light + QStringLiteral("font: bold 8pt 'Arial';"));
-    m_label4 = makeLabel(QStringLiteral("Label4"), QRect(66, 59, 200, 16),
-                         QStringLiteral("color: rgb(255,240,120); background: transparent; text-decoration: underline; font: 8pt 'Arial';"));
+    m_label3 =
+        makeLabel(QStringLiteral("Label3"), QRect(20, 20, 210, 60), light + QStringLiteral("font: bold 8pt 'Arial';"));
+    m_label4 = makeLabel(
+        QStringLiteral("Label4"), QRect(66, 59, 200, 16),
+        QStringLiteral(
+            "color: rgb(255,240,120); background: transparent; text-decoration: underline; font: 8pt 'Arial';"));
     m_label4->setCursor(Qt::PointingHandCursor);
     m_label4->installEventFilter(this);
     // Wide enough for the longest line of the block, the rights with the web address.
-    m_label1 = makeLabel(QStringLiteral("Label1"), QRect(20, 120, 460, 160), light + QStringLiteral("font: 7pt 'Arial';"));
+    m_label1 =
+        makeLabel(QStringLiteral("Label1"), QRect(20, 120, 460, 160), light + QStringLiteral("font: 7pt 'Arial';"));
     m_label1->installEventFilter(this);
     m_clockLabel =
         makeLabel(QStringLiteral("KlokLabel"), QRect(99, 250, 200, 14), light + QStringLiteral("font: 7pt 'Arial';"));
@@ -141,7 +145,8 @@ void Titel::Form_Activate()
     if (m_resolution == 96 || m_warningShown)
         return;
     m_warningShown = true;
-    m_interaction.message(this, SplashInfo::DpiWarning(m_resolution), QStringLiteral(" Error"), Interaction::Icon::Stop);
+    m_interaction.message(this, SplashInfo::DpiWarning(m_resolution), QStringLiteral(" Error"),
+                          Interaction::Icon::Stop);
 }
 
 bool Titel::eventFilter(QObject* watched, QEvent* event)

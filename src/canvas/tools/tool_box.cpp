@@ -87,7 +87,7 @@ void ToolBox::mouseMove(Qt::MouseButtons buttons, QPointF at)
         ensureStroke(*tool);
         ToolContext c = context();
         tool->drag(c, at);
-        }
+    }
     m_points.VorigX = at.x();
     m_points.VorigY = double(RondAf(at.y()));
 }

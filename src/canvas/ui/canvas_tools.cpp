@@ -21,9 +21,8 @@ CanvasTools::CanvasTools(CanvasDocument& document, ApplicationState& state, Stat
     , m_toolBox(state, document)
 {
     setObjectName(QStringLiteral("CanvasTools"));
-    m_toolBox.setFotoLaden([this](double x1, double y1, double x2, double y2) {
-        Q_EMIT photoRectangleChosen(x1, y1, x2, y2);
-    });
+    m_toolBox.setFotoLaden(
+        [this](double x1, double y1, double x2, double y2) { Q_EMIT photoRectangleChosen(x1, y1, x2, y2); });
     m_gum = new CanvasOverlay(QStringLiteral("Gum"), &canvas);
     m_layer = new CanvasOverlay(QStringLiteral("Layer"), &canvas);
     createUndoActions(menus.Bewerken);

@@ -15,7 +15,8 @@ LineWidth::LineWidth(ApplicationState& state, QWidget* area)
     m_label12 = new QLabel(QStringLiteral("Lijndikte : 2 pixels"), this);
     m_label12->setObjectName(QStringLiteral("Label12"));
     // As wide as its widest text, "... 5 pixels", in the font the desktop gives.
-    const int width = std::max(118, m_label12->fontMetrics().horizontalAdvance(QStringLiteral("Lijndikte : 5 pixels")) + 2);
+    const int width =
+        std::max(118, m_label12->fontMetrics().horizontalAdvance(QStringLiteral("Lijndikte : 5 pixels")) + 2);
     m_label12->setGeometry(0, 0, width, m_label12->sizeHint().height());
     m_slider1 = new QScrollBar(Qt::Horizontal, this);
     m_slider1->setObjectName(QStringLiteral("Slider1"));

@@ -71,9 +71,8 @@ TextPanel::TextPanel(CanvasDocument& document, ApplicationState& state, StatusLi
         connect(m_angleKnop[i], &QToolButton::clicked, this, [this, i] { AngleKnop_Click(i); });
     connect(m_plaatsKnop, &QPushButton::clicked, this, &TextPanel::PlaatsKnop_Click);
     connect(m_achtergrondKnop, &QToolButton::clicked, this, &TextPanel::AchtergrondKnop_Click);
-    connect(&m_state, &ApplicationState::tekstHoekChanged, this, [this](int tenths) {
-        m_angleLabel->setText(QString::number(tenths / 10) + QChar(0xB0));
-    });
+    connect(&m_state, &ApplicationState::tekstHoekChanged, this,
+            [this](int tenths) { m_angleLabel->setText(QString::number(tenths / 10) + QChar(0xB0)); });
 }
 
 void TextPanel::createControls()

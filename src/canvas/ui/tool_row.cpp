@@ -20,11 +20,18 @@ ToolRow::ToolRow(ApplicationState& state, QWidget* area)
 {
     setObjectName(QStringLiteral("ToolRow"));
     setGeometry(QRect(RowAt, QSize(12 * ButtonWidth + 1, 45)));
-    static const QStringList names = {
-        QStringLiteral("Potlood"),        QStringLiteral("Rechte lijn"),    QStringLiteral("Rechthoek"),
-        QStringLiteral("Gevulde rechthoek"), QStringLiteral("Ellips"),     QStringLiteral("Gevulde ellips"),
-        QStringLiteral("Vullen"),         QStringLiteral("Spuitbus"),       QStringLiteral("Gum"),
-        QStringLiteral("Kleur opvragen"), QStringLiteral("Gekleurde cirkels"), QStringLiteral("Foto in rechthoek")};
+    static const QStringList names = {QStringLiteral("Potlood"),
+                                      QStringLiteral("Rechte lijn"),
+                                      QStringLiteral("Rechthoek"),
+                                      QStringLiteral("Gevulde rechthoek"),
+                                      QStringLiteral("Ellips"),
+                                      QStringLiteral("Gevulde ellips"),
+                                      QStringLiteral("Vullen"),
+                                      QStringLiteral("Spuitbus"),
+                                      QStringLiteral("Gum"),
+                                      QStringLiteral("Kleur opvragen"),
+                                      QStringLiteral("Gekleurde cirkels"),
+                                      QStringLiteral("Foto in rechthoek")};
     for (int i = 1; i <= DrawingToolCount; ++i) {
         auto* button = new QToolButton(this);
         button->setObjectName(QStringLiteral("Knop%1").arg(i));
@@ -32,8 +39,9 @@ ToolRow::ToolRow(ApplicationState& state, QWidget* area)
         button->setIcon(QIcon(QPixmap::fromImage(ToolIcons::tool(i))));
         button->setIconSize(QSize(32, 32));
         button->setAutoFillBackground(true);
-        button->setStyleSheet(QStringLiteral("QToolButton { background: rgb(250,250,200); border: 1px solid rgb(160,160,140); }"
-                                             "QToolButton:disabled { background: rgb(235,235,215); }"));
+        button->setStyleSheet(
+            QStringLiteral("QToolButton { background: rgb(250,250,200); border: 1px solid rgb(160,160,140); }"
+                           "QToolButton:disabled { background: rgb(235,235,215); }"));
         button->setEnabled(false);
         button->setToolTip(QLatin1Char(' ') + names.at(i - 1) + QLatin1Char(' '));
         connect(button, &QToolButton::clicked, this, [this, i] { Knop_Click(i); });

@@ -18,8 +18,8 @@ class Config : public QDialog
 public:
     explicit Config(ApplicationState& state, QWidget* parent = nullptr);
 
-    QScrollBar* hScroll(int index) const { return m_hScroll.at(index); }    // 1..3
-    QScrollBar* hScroll1(int index) const { return m_hScroll1.at(index); }  // 1..3
+    QScrollBar* hScroll(int index) const { return m_hScroll.at(index); }   // 1..3
+    QScrollBar* hScroll1(int index) const { return m_hScroll1.at(index); } // 1..3
 
 public Q_SLOTS:
     void HScroll_Change(int index);

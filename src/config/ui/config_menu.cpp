@@ -1,7 +1,7 @@
 #include "config/ui/config_menu.h"
 
-#include "widgets/interaction.h"
 #include "config/ui/config.h"
+#include "widgets/interaction.h"
 
 #include <QAction>
 

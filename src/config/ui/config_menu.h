@@ -13,8 +13,7 @@ class ConfigMenu : public QObject
     Q_OBJECT
 public:
     // window parents the dialog and this object.
-    ConfigMenu(ApplicationState& state, Interaction& interaction, QAction* ConfiguratieInstellingen,
-               QWidget* window);
+    ConfigMenu(ApplicationState& state, Interaction& interaction, QAction* ConfiguratieInstellingen, QWidget* window);
 
 public Q_SLOTS:
     void ConfiguratieInstellingen_Click();

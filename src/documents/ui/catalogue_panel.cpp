@@ -12,10 +12,10 @@ CataloguePanel::CataloguePanel(const SupplementModel& model, StatusLine status, 
     , m_status(status)
 {
     setObjectName(QStringLiteral("Frame4"));
-    const QStringList captions = {QStringLiteral("Catalogus nummer :"), QStringLiteral("Ontwerp :"),
+    const QStringList captions = {QStringLiteral("Catalogus nummer :"),   QStringLiteral("Ontwerp :"),
                                   QStringLiteral("Datum van uitgifte :"), QStringLiteral("Oplage :"),
-                                  QStringLiteral("Nominale waarde :"), QStringLiteral("Tanding :"),
-                                  QStringLiteral("Afmeting :"), QStringLiteral("Catalogus prijs :")};
+                                  QStringLiteral("Nominale waarde :"),    QStringLiteral("Tanding :"),
+                                  QStringLiteral("Afmeting :"),           QStringLiteral("Catalogus prijs :")};
     for (int i = 0; i <= 8; ++i) {
         const int column = i < 4 ? 0 : 1;
         const int row = i < 8 ? i % 4 : 3;

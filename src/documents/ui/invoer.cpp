@@ -1,7 +1,7 @@
 #include "documents/ui/invoer.h"
 
-#include "widgets/interaction.h"
 #include "documents/field_entry.h"
+#include "widgets/interaction.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,9 +1,9 @@
 #include "documents/ui/page_preview.h"
 
+#include "documents/field_entry.h"
 #include "widgets/double_click_label.h"
 #include "widgets/fitted_text.h"
 #include "widgets/window_background.h"
-#include "documents/field_entry.h"
 
 #include <QEvent>
 #include <QPainter>
@@ -72,8 +72,10 @@ void PagePreview::createLabels()
     JaartalLabel = pageLabel(this, QStringLiteral("JaartalLabel"), {287, 253}, 8, false);
     PagLabel = pageLabel(this, QStringLiteral("PagLabel"), {335, 510}, 8, false);
     using Field = SupplementModel::Field;
-    for (const auto& [label, field] : {std::pair{PlaatsLabel, Field::Plaatsnaam}, {CatalogusLabel, Field::CatalogusNr},
-                                       {JaartalLabel, Field::Jaartal}, {PagLabel, Field::PaginaNr}})
+    for (const auto& [label, field] : {std::pair{PlaatsLabel, Field::Plaatsnaam},
+                                       {CatalogusLabel, Field::CatalogusNr},
+                                       {JaartalLabel, Field::Jaartal},
+                                       {PagLabel, Field::PaginaNr}})
         connect(label, &DoubleClickLabel::doubleClicked, this, [this, field] { Q_EMIT fieldDoubleClicked(field); });
 
     OmschrijfLabel = new QPlainTextEdit(this);
@@ -94,19 +96,24 @@ void PagePreview::showField(int field)
 {
     using Field = SupplementModel::Field;
     switch (Field(field)) {
-    case Field::Plaatsnaam: return showPlace();
+    case Field::Plaatsnaam:
+        return showPlace();
     case Field::CatalogusNr:
         return setText(CatalogusLabel, fieldLabelText(InvoerVeld::CatalogusNr, m_model.CatalogusNr()));
-    case Field::Jaartal: return setText(JaartalLabel, m_model.Jaartal());
-    case Field::PaginaNr: return setText(PagLabel, m_model.PaginaNr());
-    case Field::Omschrijving: return OmschrijfLabel->setPlainText(m_model.Omschrijving());
+    case Field::Jaartal:
+        return setText(JaartalLabel, m_model.Jaartal());
+    case Field::PaginaNr:
+        return setText(PagLabel, m_model.PaginaNr());
+    case Field::Omschrijving:
+        return OmschrijfLabel->setPlainText(m_model.Omschrijving());
     case Field::Picture:
         if (m_model.AfbeeldingOvergezet())
             PicImage->setPixmap(QPixmap::fromImage(m_model.pagePicture()));
         else
             PicImage->clear();
         return;
-    case Field::CatalogueRecord: return;
+    case Field::CatalogueRecord:
+        return;
     }
 }
 

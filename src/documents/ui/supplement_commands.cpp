@@ -57,12 +57,18 @@ void SupplementCommands::fieldDoubleClicked(SupplementModel::Field field)
 {
     using Field = SupplementModel::Field;
     switch (field) {
-    case Field::Plaatsnaam: return PlaatsLabel_DblClick();
-    case Field::CatalogusNr: return CatalogusLabel_DblClick();
-    case Field::Jaartal: return JaartalLabel_DblClick();
-    case Field::PaginaNr: return PagLabel_DblClick();
-    case Field::Omschrijving: return OmschrijfLabel_DblClick();
-    default: return;
+    case Field::Plaatsnaam:
+        return PlaatsLabel_DblClick();
+    case Field::CatalogusNr:
+        return CatalogusLabel_DblClick();
+    case Field::Jaartal:
+        return JaartalLabel_DblClick();
+    case Field::PaginaNr:
+        return PagLabel_DblClick();
+    case Field::Omschrijving:
+        return OmschrijfLabel_DblClick();
+    default:
+        return;
     }
 }
 
@@ -96,9 +102,9 @@ bool SupplementCommands::mayExit()
 
 void SupplementCommands::FileNew_Click()
 {
-    if (m_model.canvas().busy()
-        || !mayLeaveDesign(QStringLiteral("Wilt u een nieuw Velletje ontwerpen?"),
-                           QStringLiteral("een nieuw Velletje ontwerpt"), QStringLiteral(" Nieuw")))
+    if (m_model.canvas().busy() ||
+        !mayLeaveDesign(QStringLiteral("Wilt u een nieuw Velletje ontwerpen?"),
+                        QStringLiteral("een nieuw Velletje ontwerpt"), QStringLiteral(" Nieuw")))
         return;
     m_model.startNew();
 }
@@ -119,8 +125,8 @@ void SupplementCommands::showLaadVel(std::uint8_t mode)
     LaadVel dialog(m_folder, LaadVelModusVan(mode), m_interaction, m_window);
     if (m_interaction.showModal(dialog) != QDialog::Accepted || dialog.chosenName().isEmpty())
         return;
-    if (m_model.canvas().busy()
-        || !mayLeaveDesign(QString(), QStringLiteral("'%1' opent").arg(dialog.chosenName()), QStringLiteral(" Open")))
+    if (m_model.canvas().busy() ||
+        !mayLeaveDesign(QString(), QStringLiteral("'%1' opent").arg(dialog.chosenName()), QStringLiteral(" Open")))
         return;
     BusyPointer busy;
     if (dialog.mode() == LaadVelModus::Supplementen) {
@@ -155,9 +161,9 @@ bool SupplementCommands::saveSupplement()
         warn(saveFailureMessage({WriteStatus::InvalidName}, name));
         return false;
     }
-    if (supplementExists(m_folder, name)
-        && !m_interaction.askYesNo(m_window, replaceQuestion(name), QStringLiteral(" File exist"),
-                                   Interaction::Icon::Question, Interaction::Default::No))
+    if (supplementExists(m_folder, name) &&
+        !m_interaction.askYesNo(m_window, replaceQuestion(name), QStringLiteral(" File exist"),
+                                Interaction::Icon::Question, Interaction::Default::No))
         return false;
     SaveResult result;
     {

@@ -26,9 +26,8 @@ class SupplementCommands : public QObject
 public:
     // The File menu's entries and the totals of "Berekeningen", the "Open Velletje" button and the double
     // clicks of the page; window is the parent of the dialogs and message boxes (and of this object).
-    SupplementCommands(SupplementModel& model, ApplicationState& state, ProgramFolder folder,
-                       Interaction& interaction, const MainMenus& menus, QAbstractButton& openKnop,
-                       PagePreview& page, QWidget* window);
+    SupplementCommands(SupplementModel& model, ApplicationState& state, ProgramFolder folder, Interaction& interaction,
+                       const MainMenus& menus, QAbstractButton& openKnop, PagePreview& page, QWidget* window);
 
     // Whether the program may end: asks first, and offers to save a design that is not saved.
     bool mayExit();

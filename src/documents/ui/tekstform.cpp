@@ -1,14 +1,14 @@
 #include "documents/ui/tekstform.h"
 
 #include "app/text_file.h"
-#include "widgets/interaction.h"
 #include "documents/description_lines.h"
 #include "documents/supplement_file.h"
 #include "printing/album_page.h"
+#include "widgets/interaction.h"
 
 #include <QLabel>
-#include <QTextEdit>
 #include <QPushButton>
+#include <QTextEdit>
 
 TekstForm::TekstForm(const QString& text, Interaction& interaction, QWidget* parent)
     : QDialog(parent)

@@ -1,8 +1,8 @@
 #include "filters/ui/filter_menu.h"
 
 #include "app/application_state.h"
-#include "widgets/busy_pointer.h"
 #include "canvas/canvas_document.h"
+#include "widgets/busy_pointer.h"
 #include "widgets/main_menus.h"
 
 #include <QAction>
@@ -12,7 +12,7 @@
 
 namespace {
 
-template<std::size_t N, typename Slot>
+template <std::size_t N, typename Slot>
 void connectArray(const std::array<QAction*, N>& actions, FilterMenu* menu, Slot slot)
 {
     for (int i = 0; i < int(N); ++i)
@@ -21,8 +21,7 @@ void connectArray(const std::array<QAction*, N>& actions, FilterMenu* menu, Slot
 }
 
 // The menu entry's caption names the undo step.
-template<std::size_t N>
-QString caption(const std::array<QAction*, N>& actions, int index)
+template <std::size_t N> QString caption(const std::array<QAction*, N>& actions, int index)
 {
     return actions[index] ? actions[index]->text().remove(QLatin1Char('&')) : QString();
 }
@@ -107,7 +106,10 @@ void FilterMenu::applyToCanvas(const CanvasCommand& command, const QString& name
     ApplicationState& state = m_state;
     QProgressBar& progBar = m_progBar;
     const ColourParts draw = state.TekenKleur();
-    CanvasContext context{m_engine, draw.r, draw.g, draw.b,
+    CanvasContext context{m_engine,
+                          draw.r,
+                          draw.g,
+                          draw.b,
                           [&state](int value) {
                               state.setVoortgang(value);
                               QCoreApplication::processEvents();

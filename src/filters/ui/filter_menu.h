@@ -11,7 +11,6 @@
 
 #include <QObject>
 
-
 class ApplicationState;
 class CanvasDocument;
 class QProgressBar;

@@ -1,8 +1,8 @@
 #include "geography/ui/geography_menu.h"
 
-#include "widgets/interaction.h"
 #include "geography/ui/landkaart.h"
 #include "geography/ui/stedenform.h"
+#include "widgets/interaction.h"
 
 #include <QAction>
 

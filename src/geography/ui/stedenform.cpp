@@ -1,15 +1,15 @@
 #include "geography/ui/stedenform.h"
 
 #include "app/web_lookups.h"
+#include "geography/place_names.h"
 #include "widgets/fitted_text.h"
 #include "widgets/web_address.h"
-#include "geography/place_names.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLinearGradient>
-#include <QKeyEvent>
 #include <QListWidget>
 #include <QPainter>
 #include <QPalette>
@@ -134,8 +134,8 @@ bool StedenForm::eventFilter(QObject* watched, QEvent* event)
         return QDialog::eventFilter(watched, event);
     m_list1->keyboardSearch(QString()); // a new word: the list's own search starts afresh
     const QString letter = typed.toUpper();
-    if (key->modifiers() == Qt::NoModifier && PlaceNames::letters().contains(letter)
-        && letter != m_combo1->currentText()) {
+    if (key->modifiers() == Qt::NoModifier && PlaceNames::letters().contains(letter) &&
+        letter != m_combo1->currentText()) {
         m_combo1->setCurrentText(letter);
         Combo1_Click();
     }

@@ -10,8 +10,8 @@
 
 #include <QAction>
 
-OpmaakMenu::OpmaakMenu(CanvasDocument& canvas, const ApplicationState& state, ProgramFolder folder,
-                       const MainMenus& m, QObject* parent)
+OpmaakMenu::OpmaakMenu(CanvasDocument& canvas, const ApplicationState& state, ProgramFolder folder, const MainMenus& m,
+                       QObject* parent)
     : QObject(parent)
     , m_canvas(canvas)
     , m_state(state)

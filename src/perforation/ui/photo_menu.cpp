@@ -1,11 +1,11 @@
 #include "perforation/ui/photo_menu.h"
 
 #include "app/application_state.h"
-#include "widgets/busy_pointer.h"
-#include "widgets/interaction.h"
 #include "app/wacht.h"
 #include "canvas/canvas_document.h"
 #include "perforation/photo_loader.h"
+#include "widgets/busy_pointer.h"
+#include "widgets/interaction.h"
 #include "widgets/main_menus.h"
 
 #include <QAction>
@@ -47,8 +47,8 @@ PhotoMenu::PhotoMenu(CanvasDocument& canvas, ApplicationState& state, Interactio
     setObjectName(QStringLiteral("PhotoMenu"));
     QMenu* fileName = m.Bestandsnaam;
     connect(&m_state, &ApplicationState::beeldChanged, fileName, [this, fileName] {
-        fileName->setTitle(PhotoLoader::sizeCaption(m_state.BeeldBestand(), QSize(m_state.BeeldBreedte(),
-                                                                                  m_state.BeeldHoogte())));
+        fileName->setTitle(
+            PhotoLoader::sizeCaption(m_state.BeeldBestand(), QSize(m_state.BeeldBreedte(), m_state.BeeldHoogte())));
     });
     for (int index : {1, 2}) {
         connect(m.PerforatieVelFotos[index], &QAction::triggered, this,

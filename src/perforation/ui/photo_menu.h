@@ -4,8 +4,8 @@
 // the background button, and the "Foto's Invoegen" entries of the sheetlet
 // and collector's block menus. Each placed photo is one undo step.
 
-#include "widgets/status_line.h"
 #include "perforation/photo_frames.h"
+#include "widgets/status_line.h"
 
 #include <QObject>
 #include <QString>

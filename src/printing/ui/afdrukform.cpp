@@ -1,9 +1,6 @@
 #include "printing/ui/afdrukform.h"
 
 #include "app/save_path.h"
-#include "widgets/busy_pointer.h"
-#include "widgets/interaction.h"
-#include "widgets/save_target.h"
 #include "app/wacht.h"
 #include "printing/catalogue_list.h"
 #include "printing/contact_sheet.h"
@@ -11,6 +8,9 @@
 #include "printing/print_surface.h"
 #include "printing/progress_sweep.h"
 #include "printing/ui/printer_print_surface.h"
+#include "widgets/busy_pointer.h"
+#include "widgets/interaction.h"
+#include "widgets/save_target.h"
 
 #include <QAction>
 #include <QApplication>
@@ -178,9 +178,9 @@ void AfdrukForm::VelKnop_Click()
 
 void AfdrukForm::LijstKnop_Click()
 {
-    printJob([this](PrintSurface& surface, int copies) {
-        return PrintLijst(surface, readCatalogueEntries(m_folder), copies);
-    }, QStringLiteral("Lijst gegevens"));
+    printJob([this](PrintSurface& surface,
+                    int copies) { return PrintLijst(surface, readCatalogueEntries(m_folder), copies); },
+             QStringLiteral("Lijst gegevens"));
 }
 
 void AfdrukForm::CancelKnop_Click()

@@ -53,7 +53,7 @@ private:
     void connectSignals();
     QLabel* addLabel(const QString& name, const QString& text, int left, int top);
     QPushButton* addButton(const QString& name, const QString& text, QRect twips);
-    bool voortgang();   // false when cancelled or the program is ending
+    bool voortgang(); // false when cancelled or the program is ending
     // Where a job goes: the printer, or the PDF file it writes.
     struct Target
     {

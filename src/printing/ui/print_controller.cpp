@@ -1,14 +1,14 @@
 #include "printing/ui/print_controller.h"
 
 #include "app/save_path.h"
-#include "widgets/interaction.h"
-#include "widgets/save_target.h"
 #include "documents/supplement_model.h"
 #include "printing/catalogue_list.h"
 #include "printing/catalogue_records.h"
 #include "printing/contact_sheet.h"
 #include "printing/pdf_print_surface.h"
 #include "printing/ui/afdrukform.h"
+#include "widgets/interaction.h"
+#include "widgets/save_target.h"
 
 #include <QAction>
 #include <QPrinter>
@@ -64,8 +64,8 @@ void PrintController::FileSavePdf_Click(int index)
     switch (index) {
     case 1:
         if (const QString question = overflowQuestion(albumPageOf(m_model.snapshot(), QImage()));
-            !question.isEmpty()
-            && !m_interaction.askYesNo(m_window, question, QStringLiteral(" Opslaan als PDF"), Interaction::Icon::Question))
+            !question.isEmpty() && !m_interaction.askYesNo(m_window, question, QStringLiteral(" Opslaan als PDF"),
+                                                           Interaction::Icon::Question))
             return;
         name = m_model.Plaatsnaam();
         layout = [page = albumPageOf(m_model.snapshot(), m_model.canvas().image())](PrintSurface& surface, int copies) {
@@ -93,7 +93,7 @@ void PrintController::FileSavePdf_Click(int index)
     if (!path)
         return;
     if (const PdfResult result = printPdf(*path, 1, layout); !result.ok)
-        m_interaction.message(m_window,
-                              QStringLiteral("Het PDF-bestand %1 kon niet worden geschreven: %2.").arg(*path, result.error),
-                              QStringLiteral(" Opslaan als PDF"), Interaction::Icon::Warning);
+        m_interaction.message(
+            m_window, QStringLiteral("Het PDF-bestand %1 kon niet worden geschreven: %2.").arg(*path, result.error),
+            QStringLiteral(" Opslaan als PDF"), Interaction::Icon::Warning);
 }
