@@ -37,6 +37,9 @@ configure_and_build() {
   shift
   local root
   root=$(velinor_root)
+  # Paths relative to the checkout and no working folder in the hash, so that a
+  # fresh clone (as CI makes) finds this machine's compiler cache.
+  export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=1
   if [ ! -f "$build_dir/build.ninja" ]; then
     cmake -S "$root" -B "$build_dir" -G Ninja "$@"
   fi
