@@ -1,7 +1,7 @@
 #pragma once
 
 // Where the program keeps its files when it is installed in a folder the user
-// cannot write (an installed package under /opt): the program folder stays the
+// cannot write (the installed package under /usr): the program folder stays the
 // default where it can be written; otherwise a folder of the user's own is used,
 // filled on first use with a copy of the installed data, so that supplements and
 // the settings file have somewhere to go.
