@@ -44,7 +44,6 @@ public:
     void PasFilterToe(FilterKind kind, QImage& picture, int parameter, const ProgressCallback& progress);
 
     bool bezig() const { return FilterBezig; }
-    const FilterTabelArray& tabel() const { return FilterTabel; }
     RandomGenerator& random() { return m_random; }
 
 private:

@@ -32,8 +32,6 @@ public:
     void startJob(int copies);
 
     void setPosition(double x, double y);
-    double currentX() const { return m_x; }
-    double currentY() const { return m_y; }
 
     void setFontName(const QString& name) { m_font.name = name; }
     void setFontSize(double points) { m_font.size = points; }

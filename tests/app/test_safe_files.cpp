@@ -38,34 +38,25 @@ bool saveReports(const ProgramFolder& folder, bool withPicture, WriteStatus stat
     return SchrijfSupplement(folder, alkmaar).status == status;
 }
 
-// A writer, the file size limit for it, and whether it reported its failure as it should. Past 10 bytes
-// no file is written; a larger limit lets a first small file through and stops a large second one.
-const QList<std::tuple<const char*, qint64, std::function<bool(const ProgramFolder&)>>> Writers = {
-    {"instellingen", 10, [](auto& f) { return !SettingsFile::write(f.path("Velinor.ini"), ApplicationState()); }},
-    {"supplement", 10, [](auto& f) { return saveReports(f, false, WriteStatus::TextNotWritten); }},
-    {"met plaatje", 10, [](auto& f) { return saveReports(f, true, WriteStatus::TextNotWritten); }},
-    {"plaatje", 1000, [](auto& f) { return saveReports(f, true, WriteStatus::PictureNotWritten); }},
-    {"bmp", 10, [](auto& f) { return !exportPicture(Picture, f.path("uit.bmp"), ExportFormat::Bmp); }},
-    {"pdf", 10, [](auto& f) {
-         PdfPrintSurface surface(f.path("uit.pdf"));
-         return !PrintSupplement(surface, {"Alkmaar", "2301", "2005", {"Kaasmarkt"}, "4", Picture}, 1);
-     }}};
+// A writer, run against a disk that refuses it; true when it reported its failure as it should.
+using Writer = std::function<bool(const ProgramFolder&)>;
 
 // The files the writers would replace; a bitmap is a real one, so that a reader would take it.
 const QStringList OldFiles = {"Velinor.ini", "Supplementen/Alkmaar.sup", "Supplementen/Alkmaar.bmp", "uit.bmp",
                               "uit.pdf"};
 
-// Runs the writers (all, or only those stopped at the first file) between breaking writing and mending
-// it; after each, every file on disk and every old file's content must be as before.
-void checkWriters(const QString& root, bool sizeLimit, const std::function<void(qint64)>& breakWriting,
-                  const std::function<void()>& mend)
+// Runs the writer between breaking writing and mending it; afterwards every file on disk and every old
+// file's content must be as before.
+void checkWriter(const QString& root, const Writer& failureReported, const std::function<void()>& breakWriting,
+                 const std::function<void()>& mend)
 {
     const ProgramFolder folder(root);
     QDir().mkpath(root + "/Supplementen");
     const QByteArray bitmap = *PictureFile::encode(Picture.copy(0, 0, 7, 5), "BMP");
     for (const QString& file : OldFiles) {
         QFile old(folder.path(file));
-        QVERIFY(old.open(QIODevice::WriteOnly) && old.write(file.endsWith(".bmp") ? bitmap : file.toUtf8()) > 0);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        QVERIFY(old.write(file.endsWith(".bmp") ? bitmap : file.toUtf8()) > 0);
     }
     const auto onDisk = [&] {
         QByteArrayList seen;
@@ -78,15 +69,11 @@ void checkWriters(const QString& root, bool sizeLimit, const std::function<void(
         return seen;
     };
     const QByteArrayList before = onDisk();
-    for (const auto& [name, limit, failureReported] : Writers) {
-        if (!sizeLimit && limit != 10)
-            continue;
-        breakWriting(limit);
-        const bool reported = failureReported(folder);
-        mend();
-        QVERIFY2(reported, name);
-        QVERIFY2(onDisk() == before, name);
-    }
+    breakWriting();
+    const bool reported = failureReported(folder);
+    mend();
+    QVERIFY(reported);
+    QCOMPARE(onDisk(), before);
 }
 
 } // namespace
@@ -95,26 +82,55 @@ class TestSafeFiles : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    // Past a file size limit everywhere; on a full and on a read-only disk where a small one can be mounted.
+    // Each writer and the file size limit for it. Past 10 bytes no file is written; a larger limit lets a
+    // first small file through and stops a large second one.
+    void everyWriterSurvivesARefusingDisk_data()
+    {
+        QTest::addColumn<qint64>("limit");
+        QTest::addColumn<Writer>("failureReported");
+        QTest::newRow("instellingen") << qint64(10) << Writer([](auto& f) {
+            return !SettingsFile::write(f.path("Velinor.ini"), ApplicationState());
+        });
+        QTest::newRow("supplement") << qint64(10) << Writer([](auto& f) {
+            return saveReports(f, false, WriteStatus::TextNotWritten);
+        });
+        QTest::newRow("met plaatje") << qint64(10) << Writer([](auto& f) {
+            return saveReports(f, true, WriteStatus::TextNotWritten);
+        });
+        QTest::newRow("plaatje") << qint64(1000) << Writer([](auto& f) {
+            return saveReports(f, true, WriteStatus::PictureNotWritten);
+        });
+        QTest::newRow("bmp") << qint64(10) << Writer([](auto& f) {
+            return !exportPicture(Picture, f.path("uit.bmp"), ExportFormat::Bmp);
+        });
+        QTest::newRow("pdf") << qint64(10) << Writer([](auto& f) {
+            PdfPrintSurface surface(f.path("uit.pdf"));
+            return !PrintSupplement(surface, {"Alkmaar", "2301", "2005", {"Kaasmarkt"}, "4", Picture}, 1);
+        });
+    }
+
+    // Past a file size limit everywhere; on a full and on a read-only disk where a small one can be mounted
+    // (there only the writers stopped at their first file).
     void everyWriterSurvivesARefusingDisk()
     {
+        QFETCH(qint64, limit);
+        QFETCH(Writer, failureReported);
         TestFolder folder;
-        const SafeFile::Result unknown = PictureFile::write(Picture, folder.path("plaatje.xyz"), "XYZ", -1);
-        QVERIFY(!unknown && unknown.reason == "het plaatje kon niet als XYZ worden opgemaakt" &&
-                !QFile::exists(folder.path("plaatje.xyz")));
-        std::optional<FileSizeLimit> limit;
-        checkWriters(
-            folder.root(), true, [&](qint64 bytes) { limit.emplace(bytes); }, [&] { limit.reset(); });
+        std::optional<FileSizeLimit> sizeLimit;
+        checkWriter(
+            folder.root(), failureReported, [&] { sizeLimit.emplace(limit); }, [&] { sizeLimit.reset(); });
+        if (limit != 10)
+            return;
         const FullDisk disk;
         if (!disk.unavailable().isEmpty())
             QSKIP(qPrintable(disk.unavailable()));
         const QByteArray path = QFile::encodeName(disk.root());
         const char* root = path.constData();
-        checkWriters(
-            disk.root(), false, [&](qint64) { disk.fill(); }, [&] { QFile::remove(disk.root() + "/vulling"); });
+        checkWriter(
+            disk.root(), failureReported, [&] { disk.fill(); }, [&] { QFile::remove(disk.root() + "/vulling"); });
         const auto remount = [&](unsigned long flag) { mount(nullptr, root, nullptr, MS_REMOUNT | flag, nullptr); };
-        checkWriters(
-            disk.root(), false, [&](qint64) { remount(MS_RDONLY); }, [&] { remount(0); });
+        checkWriter(
+            disk.root(), failureReported, [&] { remount(MS_RDONLY); }, [&] { remount(0); });
     }
 
     // A child process saves version A (text and picture) and B (text only) of one supplement in turn and
@@ -145,7 +161,8 @@ private Q_SLOTS:
             QCOMPARE(QDir(folder.path("Supplementen")).entryList({"*.nieuw", "*.klaar", "*.velinor-*"}, QDir::Files),
                      QStringList());
         }
-        QVERIFY(sawA > 0 && sawB > 0);
+        QVERIFY(sawA > 0);
+        QVERIFY(sawB > 0);
     }
 
     // A second copy saving the same supplement while the first is between its two files waits for it:
@@ -162,7 +179,8 @@ private Q_SLOTS:
                     QThread::msleep(300); // ample for a save that does not wait
                 }).status;
         secondCopy.join();
-        QVERIFY(first == WriteStatus::Saved && second == WriteStatus::Saved);
+        QCOMPARE(first, WriteStatus::Saved);
+        QCOMPARE(second, WriteStatus::Saved);
         QVERIFY(folder.read("Supplementen/Delft.sup").startsWith("Delft\r\nB\r\n"));
         QVERIFY(!QFile::exists(folder.path("Supplementen/Delft.bmp")));
     }
@@ -182,32 +200,35 @@ private Q_SLOTS:
         const QDateTime old = QDateTime::currentDateTime().addSecs(-SafeFile::LeftoverSeconds - 60);
         for (const QString& file : {files[0], files[2], files[3]}) {
             QFile left(folder.path(file));
-            QVERIFY(left.open(QIODevice::ReadWrite) && left.setFileTime(old, QFileDevice::FileModificationTime));
+            QVERIFY(left.open(QIODevice::ReadWrite));
+            QVERIFY(left.setFileTime(old, QFileDevice::FileModificationTime));
         }
         QVERIFY(SafeFile::replace(folder.path("cs.pdf"), "pdf"));
         QCOMPARE(QDir(folder.root()).entryList({"cs.pdf*"}, QDir::Files),
                  QStringList({"cs.pdf", "cs.pdf.oud", "cs.pdf.qUcusY", "cs.pdf.velinor-Xy34zw"}));
     }
 
-    // A new file gets the mode any new file gets; a replaced one keeps its own.
+    // A new file gets the mode any new file gets; a replaced one keeps its own. A write that cannot be
+    // made says why and leaves no file.
     void aWriteThatSucceedsKeepsTheMode()
     {
         TestFolder folder;
-        QVERIFY(SafeFile::replace(folder.path("nieuw"), "x") && folder.write("gewoon", "x"));
+        const SafeFile::Result unknown = PictureFile::write(Picture, folder.path("plaatje.xyz"), "XYZ", -1);
+        QVERIFY(!unknown);
+        QCOMPARE(unknown.reason, "het plaatje kon niet als XYZ worden opgemaakt");
+        QVERIFY(!QFile::exists(folder.path("plaatje.xyz")));
+        QVERIFY(SafeFile::replace(folder.path("nieuw"), "x"));
+        QVERIFY(folder.write("gewoon", "x"));
         QCOMPARE(QFile::permissions(folder.path("nieuw")), QFile::permissions(folder.path("gewoon")));
         const QFile::Permissions mine = QFile::ReadOwner | QFile::WriteOwner;
-        QVERIFY(QFile::setPermissions(folder.path("gewoon"), mine) && SafeFile::replace(folder.path("gewoon"), "y"));
+        QVERIFY(QFile::setPermissions(folder.path("gewoon"), mine));
+        QVERIFY(SafeFile::replace(folder.path("gewoon"), "y"));
         QCOMPARE(QFile::permissions(folder.path("gewoon")), mine | QFile::ReadUser | QFile::WriteUser);
         QCOMPARE(SafeFile::replace(folder.path("geen/map/x"), "x").reason, QStringLiteral("de map bestaat niet"));
     }
 
-    // Refused before decoding, whatever the name says the file is: more than 8192 x 8192 pixels (a GIF by its
-    // screen); more than the decode limit in memory (a 16-bit PNG, a progressive JPEG's coefficients beside its
-    // output); a file cut short, which the decoders would fill with grey or black; and where a sheetlet's
-    // 500 x 260 is wanted, any other size.
-    void pictureLimits()
+    void pictureLimits_data()
     {
-        TestFolder folder;
         const QByteArray jpeg = *PictureFile::encode(Picture, "JPEG"), bitmap = *PictureFile::encode(Picture, "BMP");
         const QString tooLarge = "rand.bmp is te groot (%1 pixels).";
         const QString cut = "rand.bmp is beschadigd: het bestand houdt op voordat het plaatje af is.";
@@ -216,27 +237,42 @@ private Q_SLOTS:
             QFile file(TestFolder::sourceDir() + "/tests/fuzz/corpus/pictures/bomb-" + name);
             return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
         };
-        const QList<std::tuple<QByteArray, bool, QString>> pictures = {
-            {BombPictures::bitmapHeader(8193, 8192), false, tooLarge.arg("8193 x 8192")},
-            {BombPictures::progressiveJpeg(40000, 40000), false, tooLarge.arg("40000 x 40000")},
-            // The header states the first frame (163 x 520) while the picture decodes onto the screen.
-            {QByteArray::fromHex("4749463839612508008d000e002c9d00080006000002000900"), false,
-             tooLarge.arg("2085 x 36096")},
-            {bomb("16bit-8192.png"), false, tooLarge.arg("8192 x 8192")},
-            {BombPictures::progressiveJpeg(8192, 8192), false, tooLarge.arg("8192 x 8192")},
-            {BombPictures::progressiveJpeg(8192, 8192), true, otherSize.arg("8192 x 8192")},
-            {BombPictures::bitmapHeader(501, 260), true, otherSize.arg("501 x 260")},
-            {bitmap.left(60), true, cut},
-            {bitmap.chopped(1), true, cut},
-            {jpeg.chopped(2), true, cut},
-            {bitmap, true, ""},
-            {jpeg, true, ""},
-            {jpeg + "na het einde", true, ""}};
-        for (const auto& [bytes, sheetlet, error] : pictures) {
-            QVERIFY(folder.write("rand.bmp", bytes));
-            const auto options = sheetlet ? PictureFile::ReadOptions::exactly({500, 260}) : PictureFile::ReadOptions();
-            QCOMPARE(PictureFile::read(folder.path("rand.bmp"), options).error, error);
-        }
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("sheetlet");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("bmp te breed") << BombPictures::bitmapHeader(8193, 8192) << false << tooLarge.arg("8193 x 8192");
+        QTest::newRow("jpeg te groot") << BombPictures::progressiveJpeg(40000, 40000) << false
+                                       << tooLarge.arg("40000 x 40000");
+        // The header states the first frame (163 x 520) while the picture decodes onto the screen.
+        QTest::newRow("gif-scherm") << QByteArray::fromHex("4749463839612508008d000e002c9d00080006000002000900")
+                                    << false << tooLarge.arg("2085 x 36096");
+        QTest::newRow("16-bit png") << bomb("16bit-8192.png") << false << tooLarge.arg("8192 x 8192");
+        QTest::newRow("progressieve jpeg")
+            << BombPictures::progressiveJpeg(8192, 8192) << false << tooLarge.arg("8192 x 8192");
+        QTest::newRow("velletje jpeg") << BombPictures::progressiveJpeg(8192, 8192) << true
+                                       << otherSize.arg("8192 x 8192");
+        QTest::newRow("velletje bmp") << BombPictures::bitmapHeader(501, 260) << true << otherSize.arg("501 x 260");
+        QTest::newRow("bmp alleen kop") << bitmap.left(60) << true << cut;
+        QTest::newRow("bmp te kort") << bitmap.chopped(1) << true << cut;
+        QTest::newRow("jpeg te kort") << jpeg.chopped(2) << true << cut;
+        QTest::newRow("bmp heel") << bitmap << true << QString();
+        QTest::newRow("jpeg heel") << jpeg << true << QString();
+        QTest::newRow("jpeg met staart") << jpeg + "na het einde" << true << QString();
+    }
+
+    // Refused before decoding, whatever the name says the file is: more than 8192 x 8192 pixels (a GIF by its
+    // screen); more than the decode limit in memory (a 16-bit PNG, a progressive JPEG's coefficients beside its
+    // output); a file cut short, which the decoders would fill with grey or black; and where a sheetlet's
+    // 500 x 260 is wanted, any other size.
+    void pictureLimits()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, sheetlet);
+        QFETCH(QString, error);
+        TestFolder folder;
+        QVERIFY(folder.write("rand.bmp", bytes));
+        const auto options = sheetlet ? PictureFile::ReadOptions::exactly({500, 260}) : PictureFile::ReadOptions();
+        QCOMPARE(PictureFile::read(folder.path("rand.bmp"), options).error, error);
     }
 };
 

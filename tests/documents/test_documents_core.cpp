@@ -139,7 +139,6 @@ private Q_SLOTS:
     // against the description window's own box.
     void displayedLines()
     {
-        QCOMPARE(DescriptionBox::font().pixelSize(), 11); // Arial 8.25 points on a 96-dpi screen
         QCOMPARE(GetTextBoxZeilen(""), QStringList{""});
         QCOMPARE(GetTextBoxZeilen("a\r\n\r\nb\rc\n"), QStringList({"a", "", "b", "c", ""}));
         const QStringList wrapped = GetTextBoxZeilen(QString("woord ").repeated(60));
@@ -147,91 +146,126 @@ private Q_SLOTS:
         QCOMPARE(wrapped.join(QString()), QString("woord ").repeated(60));
     }
 
-    // Only modes 21 to 24 are fields (the four are entered in the window tests), and a year is four
-    // characters between blanks. A text is refused only when the file could not give it back.
+    // Only modes 21 to 24 are fields (the four are entered in the window tests).
+    void fieldModes()
+    {
+        QVERIFY(!InvoerVeldVan(20));
+        QVERIFY(InvoerVeldVan(21));
+        QVERIFY(InvoerVeldVan(24));
+        QVERIFY(!InvoerVeldVan(25));
+    }
+
+    // A year is four characters between blanks. A text is refused only when the file could not give it back.
     void fieldEntry()
     {
-        QVERIFY(!InvoerVeldVan(20) && InvoerVeldVan(21) && InvoerVeldVan(24) && !InvoerVeldVan(25));
-        const std::tuple<InvoerVeld, QString, QString> entries[] = {
+        // clang-format off
+        const struct { InvoerVeld field; QString text, expected; } entries[] = {
             {InvoerVeld::Jaartal, "20071", "Lengte jaartal is 4 tekens!"},
             {InvoerVeld::Jaartal, " 2007 ", ""},
             {InvoerVeld::Plaatsnaam, QString(64, 'x'), ""},
             {InvoerVeld::Plaatsnaam, QString(65, 'x'), "De tekst is te lang: ten hoogste 64 tekens."},
             {InvoerVeld::CatalogusNr, QString(4096, 'x'), ""},
             {InvoerVeld::CatalogusNr, QString(4097, 'x'), "De tekst is te lang: ten hoogste 4096 tekens."},
-            {InvoerVeld::PaginaNr, "ń", "Het teken ń kan niet in een supplement worden bewaard"},
-        };
-        for (const auto& [entryField, text, expected] : entries) {
-            const QString error = fieldEntryError(entryField, text);
+            {InvoerVeld::PaginaNr, "ń", "Het teken ń kan niet in een supplement worden bewaard"}};
+        // clang-format on
+        for (const auto& [field, text, expected] : entries) {
+            const QString error = fieldEntryError(field, text);
             QVERIFY2(expected.isEmpty() ? error.isEmpty() : error.startsWith(expected), qPrintable(error));
         }
     }
 
-    // The bytes of place.sup, and what reading gives: the fields, the description lines, where the damage is.
-    void fileAndReading()
+    void fileAndReading_data()
     {
         const QByteArray utf8 = "\xEF\xBB\xBF"
                                 "Caf\xc3\xa9\r\n1\r\n2007\r\n3\r\n-\r\n";
         const QByteArray full = utf8 + QByteArray(SupplementFile::MaxFileSize - utf8.size(), 'y');
         // The bytes (null: no file), the status, the fields and lines read, and the damaged line.
-        const std::tuple<QByteArray, ReadStatus, QStringList, int> rows[] = {
-            // What the program writes itself it reads back whole.
-            {Header + "Eerste regel \r\nCaf\xe9 \x80 \x91x\x92\r\n\r\n", ReadStatus::Complete,
-             Fields + QStringList{"Eerste regel ", "Café € ‘x’", ""}, 0},
-            {"Delft\r\n\r\n 2007 \r\n\r\n" + Hyphens + "\r\n", ReadStatus::Complete, {"Delft", "", " 2007 ", ""}, 0},
-            {Header + QByteArray(4096, 'x') + "\r\n" + QByteArray("r\r\n").repeated(99), ReadStatus::Complete,
-             Fields + QStringList{QString(4096, 'x')} + QStringList(99, "r"), 0},
-            // A damaged file gives what stands before the damage.
-            {Header + QByteArray("r\r\n").repeated(101), ReadStatus::TooManyLines, Fields + QStringList(100, "r"), 0},
-            {QByteArray(), ReadStatus::Missing, {}, 0},
-            {"Delft\r\n1\r\n2007\r\n3\r\n", ReadStatus::TooShort, Fields, 0},
-            {Header + "r\r\n" + QByteArray(4097, 'y') + "\r\nna\r\n", ReadStatus::LineTooLong,
-             Fields + QStringList{"r"}, 7},
-            {"Delft\r\n" + QByteArray(4097, 'y'), ReadStatus::LineTooLong, {"Delft"}, 2},
-            // Nothing past the first mebibyte is read: a byte there cannot turn the UTF-8 before it into
-            // Windows-1252.
-            {full + "\xff", ReadStatus::LineTooLong, {"Café", "1", "2007", "3"}, 6},
-            {full.chopped(1) + "\xff", ReadStatus::LineTooLong, {"ï»¿CafÃ©", "1", "2007", "3"}, 6}};
-        for (const auto& [bytes, status, read, damagedLine] : rows) {
-            TestFolder folder;
-            if (status == ReadStatus::Complete) {
-                QCOMPARE(SchrijfSupplement(folder.folder(), supplement(read)).status, WriteStatus::Saved);
-                QCOMPARE(folder.read("Supplementen/Delft.sup"), bytes);
-            } else if (!bytes.isNull()) {
-                QVERIFY(folder.write("Supplementen/Delft.sup", bytes));
-            }
-            const SupplementReadResult reading = LeesSupplement(folder.folder(), "Delft");
-            QStringList fields;
-            for (const auto& field : {reading.Plaatsnaam, reading.CatalogusNr, reading.Jaartal, reading.PaginaNr})
-                fields += field ? QStringList{*field} : QStringList();
-            QCOMPARE(reading.status, status);
-            QCOMPARE(fields + reading.lines, read);
-            QCOMPARE(reading.damagedLine, damagedLine);
-            // The description starts after the line of hyphens.
-            QCOMPARE(reading.linesRead, fields.size() == 4 && status != ReadStatus::TooShort);
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<ReadStatus>("status");
+        QTest::addColumn<QStringList>("read");
+        QTest::addColumn<int>("damagedLine");
+        // What the program writes itself it reads back whole.
+        QTest::newRow("tekens van 1252") << Header + "Eerste regel \r\nCaf\xe9 \x80 \x91x\x92\r\n\r\n"
+                                         << ReadStatus::Complete
+                                         << Fields + QStringList{"Eerste regel ", "Café € ‘x’", ""} << 0;
+        QTest::newRow("lege velden") << "Delft\r\n\r\n 2007 \r\n\r\n" + Hyphens + "\r\n"
+                                     << ReadStatus::Complete << QStringList{"Delft", "", " 2007 ", ""} << 0;
+        QTest::newRow("langste regel, meeste regels")
+            << Header + QByteArray(4096, 'x') + "\r\n" + QByteArray("r\r\n").repeated(99) << ReadStatus::Complete
+            << Fields + QStringList{QString(4096, 'x')} + QStringList(99, "r") << 0;
+        // A damaged file gives what stands before the damage.
+        QTest::newRow("te veel regels") << Header + QByteArray("r\r\n").repeated(101) << ReadStatus::TooManyLines
+                                        << Fields + QStringList(100, "r") << 0;
+        QTest::newRow("geen bestand") << QByteArray() << ReadStatus::Missing << QStringList() << 0;
+        QTest::newRow("te kort") << QByteArray("Delft\r\n1\r\n2007\r\n3\r\n") << ReadStatus::TooShort << Fields << 0;
+        QTest::newRow("regel te lang") << Header + "r\r\n" + QByteArray(4097, 'y') + "\r\nna\r\n"
+                                       << ReadStatus::LineTooLong << Fields + QStringList{"r"} << 7;
+        QTest::newRow("veld te lang") << "Delft\r\n" + QByteArray(4097, 'y') << ReadStatus::LineTooLong
+                                      << QStringList{"Delft"} << 2;
+        // Nothing past the first mebibyte is read: a byte there cannot turn the UTF-8 before it into
+        // Windows-1252.
+        QTest::newRow("na de mebibyte") << full + "\xff" << ReadStatus::LineTooLong
+                                        << QStringList{"Café", "1", "2007", "3"} << 6;
+        QTest::newRow("in de mebibyte") << full.chopped(1) + "\xff" << ReadStatus::LineTooLong
+                                        << QStringList{"ï»¿CafÃ©", "1", "2007", "3"} << 6;
+    }
+
+    // The bytes of place.sup, and what reading gives: the fields, the description lines, where the damage is.
+    void fileAndReading()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(ReadStatus, status);
+        QFETCH(QStringList, read);
+        QFETCH(int, damagedLine);
+        TestFolder folder;
+        if (status == ReadStatus::Complete) {
+            QCOMPARE(SchrijfSupplement(folder.folder(), supplement(read)).status, WriteStatus::Saved);
+            QCOMPARE(folder.read("Supplementen/Delft.sup"), bytes);
+        } else if (!bytes.isNull()) {
+            QVERIFY(folder.write("Supplementen/Delft.sup", bytes));
         }
+        const SupplementReadResult reading = LeesSupplement(folder.folder(), "Delft");
+        QStringList fields;
+        for (const auto& field : {reading.Plaatsnaam, reading.CatalogusNr, reading.Jaartal, reading.PaginaNr})
+            fields += field ? QStringList{*field} : QStringList();
+        QCOMPARE(reading.status, status);
+        QCOMPARE(fields + reading.lines, read);
+        QCOMPARE(reading.damagedLine, damagedLine);
+        // The description starts after the line of hyphens.
+        QCOMPARE(reading.linesRead, fields.size() == 4 && status != ReadStatus::TooShort);
+    }
+
+    void savingRefusesWhatCannotComeBack_data()
+    {
+        QTest::addColumn<QStringList>("fieldsAndLines");
+        QTest::addColumn<WriteStatus>("status");
+        QTest::addColumn<QStringList>("characters");
+        QTest::newRow("plaatsnaam en regel")
+            << QStringList{"Łódź", "", "", "", "Łeba"} << WriteStatus::UnknownCharacters << QStringList{"Ł", "ź"};
+        QTest::newRow("regel") << QStringList{"Delft", "", "", "", "Gdańsk 😀"} << WriteStatus::UnknownCharacters
+                               << QStringList{"ń", "😀"};
+        QTest::newRow("te lang") << QStringList{"Delft", QString(4097, 'x')} << WriteStatus::TextTooLong
+                                 << QStringList();
+        for (const char* name : {"", "   ", ".", "..", "../Data/x", "a/b", "a\\b", "C:", "wat?", "a*", "\"a\"", "<a>",
+                                 "a|b", "a\tb", "a\nb", "a\x7f"})
+            QTest::addRow("ongeldig: %s", name) << QStringList{name} << WriteStatus::InvalidName << QStringList();
+        for (const char* name : {"'s-Hertogenbosch", "St. Oedenrode", "Café", "a..b"})
+            QTest::addRow("geldig: %s", name) << QStringList{name} << WriteStatus::Saved << QStringList();
     }
 
     // Nothing is written unless all of it can be: a name that is no file name, characters the file cannot
     // hold (each named once) and a line longer than the file allows are refused.
     void savingRefusesWhatCannotComeBack()
     {
-        QList<std::tuple<QStringList, WriteStatus, QStringList>> rows = {
-            {{"Łódź", "", "", "", "Łeba"}, WriteStatus::UnknownCharacters, {"Ł", "ź"}},
-            {{"Delft", "", "", "", "Gdańsk 😀"}, WriteStatus::UnknownCharacters, {"ń", "😀"}},
-            {{"Delft", QString(4097, 'x')}, WriteStatus::TextTooLong, {}}};
-        for (const char* name : {"", "   ", ".", "..", "../Data/x", "a/b", "a\\b", "C:", "wat?", "a*", "\"a\"", "<a>",
-                                 "a|b", "a\tb", "a\nb", "a\x7f"})
-            rows.append({{name}, WriteStatus::InvalidName, {}});
-        for (const char* name : {"'s-Hertogenbosch", "St. Oedenrode", "Café", "a..b"})
-            rows.append({{name}, WriteStatus::Saved, {}});
-        for (const auto& [fieldsAndLines, status, characters] : rows) {
-            TestFolder folder;
-            const SaveResult result = SchrijfSupplement(folder.folder(), supplement(fieldsAndLines, true));
-            const qsizetype written = filesOf(folder).size() + QDir(folder.path("Data")).entryList(QDir::Files).size();
-            QVERIFY2(result.status == status && result.characters == characters, qPrintable(fieldsAndLines[0]));
-            QVERIFY2(written == (status == WriteStatus::Saved ? 2 : 0), qPrintable(fieldsAndLines[0]));
-        }
+        QFETCH(QStringList, fieldsAndLines);
+        QFETCH(WriteStatus, status);
+        QFETCH(QStringList, characters);
+        TestFolder folder;
+        const SaveResult result = SchrijfSupplement(folder.folder(), supplement(fieldsAndLines, true));
+        const qsizetype written = filesOf(folder).size() + QDir(folder.path("Data")).entryList(QDir::Files).size();
+        QCOMPARE(result.status, status);
+        QCOMPARE(result.characters, characters);
+        QCOMPARE(written, status == WriteStatus::Saved ? 2 : 0);
     }
 
     // The bitmap holds the canvas pixel for pixel; a save without a picture removes the old one; a
@@ -241,11 +275,13 @@ private Q_SLOTS:
         TestFolder folder;
         QCOMPARE(SchrijfSupplement(folder.folder(), supplement({"Delft"}, true)).status, WriteStatus::Saved);
         QCOMPARE(QImage(folder.path("Supplementen/Delft.bmp"), "BMP").convertToFormat(QImage::Format_RGB32), Picture);
-        QVERIFY(supplementExists(folder.folder(), "DELFT") && !supplementExists(folder.folder(), "Delf"));
+        QVERIFY(supplementExists(folder.folder(), "DELFT"));
+        QVERIFY(!supplementExists(folder.folder(), "Delf"));
         QCOMPARE(SchrijfSupplement(folder.folder(), supplement({"dELFT"})).status, WriteStatus::Saved);
         QCOMPARE(filesOf(folder).keys(), QStringList{"Delft.sup"});
         QCOMPARE(LeesSupplement(folder.folder(), "delft").Plaatsnaam, "dELFT");
-        QVERIFY(QDir(folder.path("Supplementen")).removeRecursively() && folder.write("Supplementen", "een bestand"));
+        QVERIFY(QDir(folder.path("Supplementen")).removeRecursively());
+        QVERIFY(folder.write("Supplementen", "een bestand"));
         QCOMPARE(SchrijfSupplement(folder.folder(), supplement({"Delft"})).status, WriteStatus::FolderNotMade);
     }
 
@@ -360,12 +396,15 @@ private Q_SLOTS:
         model.canvas().undo();
         QCOMPARE(modified, (QList<QVariantList>{{true}, {false}, {true}, {false}}));
         model.startNew();
-        QVERIFY(!model.isModified() && model.snapshot().picture.isNull());
+        QVERIFY(!model.isModified());
+        QVERIFY(model.snapshot().picture.isNull());
         model.setPlaatsnaam("a/b");
-        QVERIFY(model.save(folder.folder()).status == WriteStatus::InvalidName && model.isModified());
+        QCOMPARE(model.save(folder.folder()).status, WriteStatus::InvalidName);
+        QVERIFY(model.isModified());
         QVERIFY(QDir().mkpath(folder.path("Supplementen/Leeg.bmp/blokkade")));
         model.setPlaatsnaam("Leeg");
-        QVERIFY(model.save(folder.folder()).status == WriteStatus::PictureNotRemoved && !model.isModified());
+        QCOMPARE(model.save(folder.folder()).status, WriteStatus::PictureNotRemoved);
+        QVERIFY(!model.isModified());
     }
 
     // Opening a saved supplement gives back the box text, the page picture and canvas, and the catalogue
@@ -386,12 +425,15 @@ private Q_SLOTS:
         QVERIFY(opened.openSupplement(folder.folder(), "delft").isEmpty());
         QCOMPARE(QStringList({opened.Plaatsnaam(), opened.Omschrijving(), opened.catalogueKey()}),
                  QStringList({"Delft", text, "2007-Delft"}));
-        QVERIFY(opened.AfbeeldingOvergezet() && opened.pagePicture() == Picture && opened.canvas().image() == Picture);
+        QVERIFY(opened.AfbeeldingOvergezet());
+        QCOMPARE(opened.pagePicture(), Picture);
+        QCOMPARE(opened.canvas().image(), Picture);
 
         QVERIFY(folder.write("Supplementen/Delft.sup", "Delft\r\nNr.\r\n1999\r\n7\r\n-\r\n" + QByteArray(5000, 'y')));
         QVERIFY(folder.write("Supplementen/Delft.bmp", "BM kapot"));
         const QStringList messages = opened.openSupplement(folder.folder(), "Delft");
-        QVERIFY(messages.size() == 2 && messages[0].startsWith("Regel 6 van 'Delft.sup' is langer dan 4096 tekens"));
+        QCOMPARE(messages.size(), 2);
+        QVERIFY(messages[0].startsWith("Regel 6 van 'Delft.sup' is langer dan 4096 tekens"));
         QCOMPARE(QStringList({opened.CatalogusNr(), opened.Omschrijving(), opened.catalogueKey()}), QStringList(3));
         QVERIFY(!opened.AfbeeldingOvergezet());
         QVERIFY(folder.write("Supplementen/Delft.sup", "Delft\n\n\n\n-\n" + QByteArray("r\n").repeated(101)));

@@ -110,7 +110,8 @@ private Q_SLOTS:
         QVERIFY(filtertest::picture(501, 260, qRgb(1, 2, 3)).save(f.folder.path("Images/2008-Breed.jpg"), "JPEG"));
         QVERIFY(filtertest::picture(500, 260, qRgb(1, 2, 3)).save(f.folder.path("Images/2008.jpg"), "JPEG"));
         f.script<LaadVel>([](LaadVel& d) {
-            QVERIFY(d.OkKnop->isEnabled() && d.List1->currentItem()->isSelected());
+            QVERIFY(d.OkKnop->isEnabled());
+            QVERIFY(d.List1->currentItem()->isSelected());
             d.show();
             QTest::keyClick(d.List1, Qt::Key_Return);
             QCOMPARE(d.chosenName(), "2005-Alkmaar");
@@ -123,7 +124,8 @@ private Q_SLOTS:
         QCOMPARE(f.messages(), QStringList(2, "Géén Velinor velletje!"));
         QCOMPARE(f.text("InfoLabel"), "2008-Verzamelblokje Noord");
         QCOMPARE(f.main->menus().HelpInfo->text(), "Info...");
-        QVERIFY(f.text("PicImage").isEmpty() && f.child<QLabel>("PicImage")->pixmap().isNull());
+        QVERIFY(f.text("PicImage").isEmpty());
+        QVERIFY(f.child<QLabel>("PicImage")->pixmap().isNull());
     }
 
     // Opening a supplement or a sheetlet and New each start a history of their own: a field entered after
@@ -158,7 +160,8 @@ private Q_SLOTS:
             });
             QTest::mouseDClick(f.child<DoubleClickLabel>("JaartalLabel"), Qt::LeftButton, {}, QPoint(10, 5));
             QTest::keyClick(f.main.get(), Qt::Key_Z, Qt::ControlModifier);
-            QVERIFY(f.model.Jaartal() == "2006" && f.canvas() == opened);
+            QCOMPARE(f.model.Jaartal(), "2006");
+            QCOMPARE(f.canvas(), opened);
         }
         red();
         QTest::keyClick(f.main.get(), Qt::Key_Z, Qt::ControlModifier);
@@ -182,7 +185,8 @@ private Q_SLOTS:
                 action->trigger();
         });
         m.PerforatieKleurVel[1]->trigger();
-        QVERIFY(f.interaction.shown.isEmpty() && f.main->isWindowModified());
+        QVERIFY(f.interaction.shown.isEmpty());
+        QVERIFY(f.main->isWindowModified());
         QVERIFY(!QFileInfo::exists(f.folder.path("Supplementen/Zaandam.sup")));
         QTest::keyClick(f.main.get(), Qt::Key_S, Qt::ControlModifier);
         QVERIFY(QFileInfo::exists(f.folder.path("Supplementen/Zaandam.sup")));
@@ -194,13 +198,12 @@ private Q_SLOTS:
     void newAndSaveAskFirst()
     {
         Fixture f;
-        QVERIFY(f.folder.write("Supplementen/Delft.sup", "oud") && f.folder.write("Supplementen/Delft.bmp", "oud"));
+        QVERIFY(f.folder.write("Supplementen/Delft.sup", "oud"));
+        QVERIFY(f.folder.write("Supplementen/Delft.bmp", "oud"));
         f.model.setPlaatsnaam("DELFT");
         f.commands().FileNew_Click();
         f.commands().FileSave_Click();
-        QCOMPARE(f.interaction.texts("savefirst"),
-                 QStringList{"Het ontwerp is nog niet bewaard. Wilt u het bewaren voordat u een nieuw Velletje "
-                             "ontwerpt?"});
+        QCOMPARE(f.interaction.texts("savefirst").size(), 1);
         QCOMPARE(f.interaction.texts("question"),
                  QStringList{"Bestand 'DELFT' bestaat reeds, overschrijven?\n\nDe tekst van het bewaarde supplement "
                              "wordt vervangen en zijn plaatje verwijderd: op dit ontwerp is nog geen plaatje "
@@ -212,7 +215,8 @@ private Q_SLOTS:
         f.commands().FileNew_Click();
         QVERIFY(f.folder.read("Supplementen/Delft.sup").startsWith("DELFT\r\n\r\nJaar\r\n1\r\n"));
         QVERIFY(!QFile::exists(f.folder.path("Supplementen/Delft.bmp")));
-        QVERIFY(f.model.Plaatsnaam() == "Plaatsnaam" && !f.main->isWindowModified());
+        QCOMPARE(f.model.Plaatsnaam(), "Plaatsnaam");
+        QVERIFY(!f.main->isWindowModified());
         f.model.setPlaatsnaam("../Data/Informatie");
         f.commands().FileNew_Click();
         QVERIFY(f.messages().value(0).contains("'../Data/Informatie' kan geen bestandsnaam zijn"));
@@ -238,7 +242,8 @@ private Q_SLOTS:
         QVERIFY(QFileInfo::exists(f.folder.path("ander.bmp")));
         QCOMPARE(QImageReader(f.folder.path("ander.JPEG")).size(), QSize(500, 260));
         const QString suggested = f.interaction.texts("save").value(0);
-        QVERIFY(suggested.endsWith("/Delft.bmp") && QFileInfo(QFileInfo(suggested).path()).isDir());
+        QVERIFY(suggested.endsWith("/Delft.bmp"));
+        QVERIFY(QFileInfo(QFileInfo(suggested).path()).isDir());
         QCOMPARE(f.interaction.texts("question"),
                  QStringList{"Het bestand " + f.folder.path("velletje.bmp") + " bestaat al. Overschrijven?"});
         QCOMPARE(f.interaction.shown.at(2).preferred, Interaction::Default::No);

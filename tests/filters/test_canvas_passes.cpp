@@ -43,6 +43,8 @@ QList<int> bar(const QList<int>& values)
            values.mid(values.size() - 4);
 }
 
+using Menu = std::function<std::optional<CanvasCommand>(int)>;
+
 } // namespace
 
 class TestCanvasPasses : public QObject
@@ -50,6 +52,9 @@ class TestCanvasPasses : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // The names register once, as the command-line tool does at its start.
+    void initTestCase() { const CanvasOperationsRegistration registration(filterOperations()); }
+
     void passesOnTheCanvas()
     {
         // The horizontal flip starts from 24 bits: a pass works on 32 bits whatever it is given.
@@ -91,9 +96,8 @@ private Q_SLOTS:
     {
         const std::pair<QRgb, QRgb> cases[] = {
             {qRgb(100, 100, 100), qRgb(100, 60, 20)}, {qRgb(80, 80, 80), qRgb(80, 40, 0)},
-            {qRgb(60, 60, 60), qRgb(60, 20, 20)},     {qRgb(30, 30, 30), qRgb(30, 10, 0)},
-            {qRgb(0, 0, 0), qRgb(0, 0, 0)},           {qRgb(200, 100, 30), qRgb(200, 60, 50)},
-            {qRgb(50, 100, 0), qRgb(50, 0, 0)},       {qRgb(60, 100, 140), qRgb(60, 60, 60)}, // equal is kept
+            {qRgb(0, 0, 0), qRgb(0, 0, 0)},           {qRgb(50, 100, 0), qRgb(50, 0, 0)},
+            {qRgb(60, 100, 140), qRgb(60, 60, 60)}, // equal is kept
             {qRgb(100, 10, 200), qRgb(100, 30, 0)}};
         QImage image = picture(500, 260, White);
         for (int i = 0; i < int(std::size(cases)); ++i)
@@ -102,64 +106,87 @@ private Q_SLOTS:
         SepiaKleuren(image, [&](int p) { values << p; });
         for (int i = 0; i < int(std::size(cases)); ++i)
             QCOMPARE(image.pixel(10 + i, 20), cases[i].second);
-        QVERIFY(image.pixel(0, 0) == qRgb(255, 215, 175) && image.pixel(499, 259) == qRgb(255, 215, 175));
+        QCOMPARE(image.pixel(0, 0), qRgb(255, 215, 175));
+        QCOMPARE(image.pixel(499, 259), qRgb(255, 215, 175));
         QCOMPARE(bar(values), (QList<int>{501, 0, 0, 0, 0, 50, 99, 99, 100, 0}));
-    }
-
-    // Every menu entry as a command, one past each end of every menu, and the name that runs the entry
-    // from the command line.
-    void menuEntriesAndTheirNames()
-    {
-        using Menu = std::optional<CanvasCommand> (*)(int);
-        const Menu convert = EditConvertCommand, contrast = EditContrastConvertCommand, swap = EditSwapCommand,
-                   flip = EditFlipConvertCommand, border = EditBordersBreedteCommand;
-        const auto frame = [](int n) { return pass(CanvasPass::Border, n); };
-        // clang-format off
-        const std::tuple<const char*, Menu, int, std::optional<CanvasCommand>> entries[] = {
-            {"grayscale", convert, 0, filter(F::Grayscale)},       {"negative", convert, 1, filter(F::Negative)},
-            {"light", convert, 2, filter(F::Brightness, 20)},      {"dark", convert, 3, filter(F::Brightness, -20)},
-            {"contrast-positive", contrast, 1, filter(F::Contrast, 10)},
-            {"contrast-negative", contrast, 2, filter(F::Contrast, -10)},
-            {"swap-brg", swap, 1, filter(F::ColourSwap, 1)},       {"swap-gbr", swap, 2, filter(F::ColourSwap, 2)},
-            {"swap-rbg", swap, 3, filter(F::ColourSwap, 3)},       {"swap-bgr", swap, 4, filter(F::ColourSwap, 4)},
-            {"swap-grb", swap, 5, filter(F::ColourSwap, 5)},       {"sharpen", convert, 4, filter(F::Sharpen, 5)},
-            {"edge", convert, 14, filter(F::Edge, 1)},             {"blur", convert, 10, filter(F::Blur)},
-            {"contour", convert, 15, filter(F::Contour, 0xFFFFFF)}, {"relief", convert, 7, filter(F::Relief)},
-            {"pixelize", convert, 6, filter(F::Pixelize, 3)},      {"defuse", convert, 12, filter(F::Defuse, 6)},
-            {"scattered", convert, 9, filter(F::Scattered, 15)},   {"aquarel", convert, 11, filter(F::Aquarel)},
-            {"noise", convert, 13, filter(F::Noise, 50)},          {"sepia", convert, 16, pass(CanvasPass::Sepia)},
-            {"transparant", convert, 17, pass(CanvasPass::Transparant)},
-            {"flip-horizontal", flip, 0, pass(CanvasPass::FlipHorizontaal)},
-            {"flip-vertical", flip, 1, pass(CanvasPass::FlipVertikaal)},
-            {"flip-right", flip, 2, pass(CanvasPass::FlipRechts)}, {"flip-top", flip, 3, pass(CanvasPass::FlipBoven)},
-            {"border-1", border, 1, frame(1)}, {"border-2", border, 2, frame(2)}, {"border-5", border, 5, frame(5)},
-            {"border-10", border, 10, frame(10)},
-            // No command: the submenus "Contrast" and "Swap Colors", and one past the ends.
-            {nullptr, convert, 5, {}}, {nullptr, convert, 8, {}}, {nullptr, convert, -1, {}}, {nullptr, convert, 18, {}},
-            {nullptr, contrast, 0, {}}, {nullptr, contrast, 3, {}}, {nullptr, swap, 0, {}}, {nullptr, swap, 6, {}},
-            {nullptr, flip, -1, {}}, {nullptr, flip, 4, {}}, {nullptr, border, 0, {}}, {nullptr, border, 3, {}},
-            {nullptr, border, 11, {}}};
-        // clang-format on
-        const CanvasOperationsRegistration registration(filterOperations());
-        for (int i = 0; i < int(std::size(entries)); ++i) {
-            const auto& [name, menu, index, command] = entries[i];
-            QVERIFY2(menu(index) == command, qPrintable(QString::number(i)));
-            if (!name)
-                continue;
-            // Registered in this order; the filters of the engine, through "noise", take any size.
-            const NamedCanvasOperation* operation = findCanvasOperation(QLatin1String(name));
-            QVERIFY2(operation == &NamedCanvasOperations().at(i) && operation->anySize == (i < 21), name);
-            QImage byName = Canvas;
-            FilterEngine engine(5);
-            CanvasContext context{engine, 0, 0, 0, {}, {}, nullptr};
-            operation->run(byName, context);
-            QVERIFY2(byName == run(*command, Canvas), name);
-        }
-        QCOMPARE(NamedCanvasOperations().size(), std::size_t(31));
-        QVERIFY(!findCanvasOperation(QStringLiteral("Dark")));
-        // Sepia grays first: (200 + 100 + 30) \ 3 = 110, tinted; Transparant takes the draw colour.
+        // As a command Sepia grays first: (200 + 100 + 30) \ 3 = 110, tinted; Transparant takes the draw colour.
         QCOMPARE(run(*pass(CanvasPass::Sepia), picture(500, 260, qRgb(200, 100, 30))).pixel(7, 7), qRgb(110, 70, 30));
         QCOMPARE(run(*pass(CanvasPass::Transparant), Canvas, 0, 0, 255).pixel(2, 2), qRgb(0, 0, 255));
+    }
+
+    // Menu entries and the names that run them from the command line (the row's name): a filter of each menu
+    // (the filters of the engine take any size), every pass (only the canvas's size), and of the swaps and the
+    // borders, which share one branch, the first and the last.
+    void menuEntriesAndTheirNames_data()
+    {
+        const Menu convert = EditConvertCommand, contrast = EditContrastConvertCommand, swap = EditSwapCommand,
+                   flip = EditFlipConvertCommand, border = EditBordersBreedteCommand;
+        QTest::addColumn<Menu>("menu");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<CanvasCommand>("command");
+        QTest::newRow("grayscale") << convert << 0 << *filter(F::Grayscale);
+        QTest::newRow("negative") << convert << 1 << *filter(F::Negative);
+        QTest::newRow("light") << convert << 2 << *filter(F::Brightness, 20);
+        QTest::newRow("dark") << convert << 3 << *filter(F::Brightness, -20);
+        QTest::newRow("contrast-positive") << contrast << 1 << *filter(F::Contrast, 10);
+        QTest::newRow("contrast-negative") << contrast << 2 << *filter(F::Contrast, -10);
+        QTest::newRow("swap-brg") << swap << 1 << *filter(F::ColourSwap, 1);
+        QTest::newRow("swap-gbr") << swap << 2 << *filter(F::ColourSwap, 2);
+        QTest::newRow("swap-rbg") << swap << 3 << *filter(F::ColourSwap, 3);
+        QTest::newRow("swap-bgr") << swap << 4 << *filter(F::ColourSwap, 4);
+        QTest::newRow("swap-grb") << swap << 5 << *filter(F::ColourSwap, 5);
+        QTest::newRow("sharpen") << convert << 4 << *filter(F::Sharpen, 5);
+        QTest::newRow("edge") << convert << 14 << *filter(F::Edge, 1);
+        QTest::newRow("blur") << convert << 10 << *filter(F::Blur);
+        QTest::newRow("contour") << convert << 15 << *filter(F::Contour, 0xFFFFFF);
+        QTest::newRow("relief") << convert << 7 << *filter(F::Relief);
+        QTest::newRow("pixelize") << convert << 6 << *filter(F::Pixelize, 3);
+        QTest::newRow("defuse") << convert << 12 << *filter(F::Defuse, 6);
+        QTest::newRow("scattered") << convert << 9 << *filter(F::Scattered, 15);
+        QTest::newRow("aquarel") << convert << 11 << *filter(F::Aquarel);
+        QTest::newRow("noise") << convert << 13 << *filter(F::Noise, 50);
+        QTest::newRow("sepia") << convert << 16 << *pass(CanvasPass::Sepia);
+        QTest::newRow("transparant") << convert << 17 << *pass(CanvasPass::Transparant);
+        QTest::newRow("flip-horizontal") << flip << 0 << *pass(CanvasPass::FlipHorizontaal);
+        QTest::newRow("flip-vertical") << flip << 1 << *pass(CanvasPass::FlipVertikaal);
+        QTest::newRow("flip-right") << flip << 2 << *pass(CanvasPass::FlipRechts);
+        QTest::newRow("flip-top") << flip << 3 << *pass(CanvasPass::FlipBoven);
+        QTest::newRow("border-1") << border << 1 << *pass(CanvasPass::Border, 1);
+        QTest::newRow("border-2") << border << 2 << *pass(CanvasPass::Border, 2);
+        QTest::newRow("border-5") << border << 5 << *pass(CanvasPass::Border, 5);
+        QTest::newRow("border-10") << border << 10 << *pass(CanvasPass::Border, 10);
+    }
+
+    void menuEntriesAndTheirNames()
+    {
+        QFETCH(Menu, menu);
+        QFETCH(int, index);
+        QFETCH(CanvasCommand, command);
+        QVERIFY(menu(index) == command);
+        const NamedCanvasOperation* operation = findCanvasOperation(QLatin1String(QTest::currentDataTag()));
+        QVERIFY(operation);
+        QCOMPARE(operation->anySize, command.pass == CanvasPass::Filter);
+        QImage byName = Canvas;
+        FilterEngine engine(5);
+        CanvasContext context{engine, 0, 0, 0, {}, {}, nullptr};
+        operation->run(byName, context);
+        QCOMPARE(byName, run(command, Canvas));
+    }
+
+    // No command for the submenus "Contrast" and "Swap Colors" and one past the ends of every menu; no name
+    // beyond the menus' own.
+    void noCommandBesideTheEntries()
+    {
+        // clang-format off
+        const std::pair<Menu, QList<int>> outside[] = {
+            {EditConvertCommand, {5, 8, -1, 18}}, {EditContrastConvertCommand, {0, 3}}, {EditSwapCommand, {0, 6}},
+            {EditFlipConvertCommand, {-1, 4}},    {EditBordersBreedteCommand, {0, 3, 11}}};
+        // clang-format on
+        for (const auto& [menu, indices] : outside)
+            for (int index : indices)
+                QVERIFY2(!menu(index), qPrintable(QString::number(index)));
+        QCOMPARE(NamedCanvasOperations().size(), std::size_t(31));
+        QVERIFY(!findCanvasOperation(QStringLiteral("Dark")));
     }
 };
 

@@ -17,24 +17,6 @@
 #include <QPushButton>
 #include <QtTest>
 
-namespace {
-
-QString text(const QWidget& window, const char* label)
-{
-    return window.findChild<QLabel*>(label)->text();
-}
-
-QStringList listed(const StedenForm& form)
-{
-    QStringList texts;
-    const auto* list = form.findChild<QListWidget*>("List1");
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->item(i)->text();
-    return texts;
-}
-
-} // namespace
-
 class TestGeographyWindows : public QObject
 {
     Q_OBJECT
@@ -54,26 +36,28 @@ private Q_SLOTS:
         QVERIFY(!map.findChild<QPushButton*>("ExitKnop")->isEnabled());
         for (int run = 0; run < 2; ++run) {
             map.Form_Activate();
-            QCOMPARE(text(map, "Label1"), "40 Steden");
+            QCOMPARE(map.findChild<QLabel*>("Label1")->text(), "40 Steden");
         }
         QVERIFY(map.findChild<QPushButton*>("ExitKnop")->isEnabled());
         map.show();
         QTest::keyClick(&map, Qt::Key_Return); // Enter is Exit after the run
-        QVERIFY(!map.isVisible() && map.result() == QDialog::Accepted);
+        QVERIFY(!map.isVisible());
+        QCOMPARE(map.result(), QDialog::Accepted);
         map.setPause(0.001f);
         map.show();
         QTimer::singleShot(0, &map, &QDialog::reject); // comes in at the pause after the first place
         map.Form_Activate();
-        QCOMPARE(text(map, "Label1"), "1 Steden");
+        QCOMPARE(map.findChild<QLabel*>("Label1")->text(), "1 Steden");
 
         QVERIFY(folder.write(MapPlaces::FileName, QByteArray("\0\1", 2)));
         Landkaart empty(folder.folder());
         empty.Form_Activate();
-        QCOMPARE(text(empty, "Label1"), "0 Steden");
-        QVERIFY(empty.map() == MapPicture::draw() && empty.findChild<QPushButton*>("ExitKnop")->isEnabled());
+        QCOMPARE(empty.findChild<QLabel*>("Label1")->text(), "0 Steden");
+        QCOMPARE(empty.map(), MapPicture::draw());
+        QVERIFY(empty.findChild<QPushButton*>("ExitKnop")->isEnabled());
     }
 
-    // The list starts with its hint; a letter lists its names and their number (five digits fit); a double click
+    // A letter lists its names (which names, the core test checks) and their number (five digits fit); a double click
     // or Enter looks a name up on the web map; a word typed in the list chooses its letter and finds its name.
     // The title leaves room for the frame's buttons.
     void placeNames()
@@ -87,25 +71,23 @@ private Q_SLOTS:
                                  QByteArray("Zzz\r\n").repeated(12345)));
         StedenForm form(folder.folder());
         auto* list = form.findChild<QListWidget*>("List1");
-        QCOMPARE(listed(form), QStringList({"", "   Kies een letter A..Z"}));
+        auto* letter = form.findChild<QComboBox*>("Combo1");
         QVERIFY(form.fontMetrics().horizontalAdvance(form.windowTitle()) < form.width() / 2);
-        const char* const letters[][2] = {{"B", "Bergen, Limburg"}, {"Q", ""}, {"D", "De Rijp|Dônjûm|Delden|Delft"}};
-        for (const auto& [letter, names] : letters) {
-            form.findChild<QComboBox*>("Combo1")->setCurrentText(letter);
-            form.Combo1_Click();
-            QCOMPARE(listed(form).join('|'), names);
-            QCOMPARE(text(form, "Label2"), QString::number(listed(form).size()) + " Plaatsnamen");
-        }
+        letter->setCurrentText("D");
+        form.Combo1_Click();
+        QCOMPARE(list->count(), 4);
+        QCOMPARE(list->item(1)->text(), "Dônjûm");
         list->setCurrentRow(1);
         form.List1_DblClick();
         QTest::keyClicks(list, "am"); // the A list, and its first name that starts so
         QTest::keyClick(list, Qt::Key_Return);
         QTest::keyClicks(list, "delf");
         QCOMPARE(list->currentItem()->text(), "Delft");
-        form.findChild<QComboBox*>("Combo1")->setCurrentText("Z");
+        letter->setCurrentText("Z");
         form.Combo1_Click();
         const auto* count = form.findChild<QLabel*>("Label2");
-        QVERIFY(count->text() == "12345 Plaatsnamen" && count->sizeHint().width() <= count->width());
+        QCOMPARE(count->text(), "12345 Plaatsnamen");
+        QVERIFY(count->sizeHint().width() <= count->width());
         QVERIFY(count->geometry().right() < form.findChild<QLabel*>("Label1")->x());
         QDesktopServices::unsetUrlHandler("https");
         QCOMPARE(catcher.urls, QStringList({"https://maps.google.nl/maps?hl=nl&tab=wl&q=D%C3%B4nj%C3%BBm",

@@ -141,26 +141,35 @@ private Q_SLOTS:
             runs += run == 1;
             inked += ink != 0;
             inkRows |= ink;
-            QVERIFY2(run <= 3 && (!run || (x >= 5 && x <= 30) || (x >= 37 && x <= 64)), qPrintable(QString::number(x)));
+            QVERIFY2(run <= 3, qPrintable(QString::number(x)));
+            QVERIFY2(!run || (x >= 5 && x <= 30) || (x >= 37 && x <= 64), qPrintable(QString::number(x)));
         }
-        QVERIFY(runs == 12 && inked == 12 * 3 && inkRows == 0x1f << 19);
+        QCOMPARE(runs, 12);
+        QCOMPARE(inked, 12 * 3);
+        QCOMPARE(inkRows, 0x1f << 19);
         // The vertical picture is the quarter turn counter-clockwise.
         const QImage ver = Barcode::BarVer();
         QCOMPARE(ver.size(), QSize(25, 70));
         for (int y = 0; y < 70; ++y)
             for (int x = 0; x < 25; ++x)
                 QCOMPARE(ver.pixel(x, y), bar.pixel(69 - y, x));
-        // Placed, the picture replaces the canvas in its box, white included, and nothing outside it.
-        const std::tuple<Barcode::Position, QPoint, QImage> rows[] = {
+    }
+
+    // Placed, the picture replaces the canvas in its box, white included, and nothing outside it.
+    void placedBarcode()
+    {
+        // clang-format off
+        const struct { Barcode::Position place; QPoint corner; QImage picture; } rows[] = {
             {Barcode::Position::Rechtsonder, {423, 228}, Barcode::BarHor()},
             {Barcode::Position::Linksonder, {8, 228}, Barcode::BarHor()},
             {Barcode::Position::Rechtsboven, {472, 6}, Barcode::BarVer()}};
-        for (const auto& [place, corner, picture] : rows) {
+        // clang-format on
+        for (const auto& row : rows) {
             const QImage before = filtertest::patternPicture(500, 260);
             QImage canvas = before;
-            Barcode::placeBarcode(canvas, place);
-            QCOMPARE(canvas.copy(QRect(corner, picture.size())), picture);
-            QVERIFY(QRect(corner, picture.size()).contains(changedRect(before, canvas)));
+            Barcode::placeBarcode(canvas, row.place);
+            QCOMPARE(canvas.copy(QRect(row.corner, row.picture.size())), row.picture);
+            QVERIFY(QRect(row.corner, row.picture.size()).contains(changedRect(before, canvas)));
         }
     }
 
@@ -184,12 +193,16 @@ private Q_SLOTS:
         QSKIP("built without Magick++: metafiles are refused with a message");
 #endif
         // A build with Magick++ must read them: at 96 dots per inch, red all over (the edges partly covered, lighter).
-        QVERIFY2(MetafileReader::available() && photo.ok(), qPrintable(photo.error));
-        QVERIFY(photo.image.size() == QSize(96, 48) && photo.image.pixel(48, 24) == qRgb(255, 0, 0));
+        QVERIFY2(MetafileReader::available(), qPrintable(photo.error));
+        QVERIFY2(photo.ok(), qPrintable(photo.error));
+        QCOMPARE(photo.image.size(), QSize(96, 48));
+        QCOMPARE(photo.image.pixel(48, 24), qRgb(255, 0, 0));
         for (int y = 0; y < 48; ++y)
             for (int x = 0; x < 96; ++x) {
                 const QRgb p = photo.image.pixel(x, y);
-                QVERIFY2(qRed(p) == 255 && qGreen(p) == qBlue(p) && qGreen(p) < 255, qPrintable(QString::number(x)));
+                QVERIFY2(qRed(p) == 255, qPrintable(QString::number(x)));
+                QVERIFY2(qGreen(p) == qBlue(p), qPrintable(QString::number(x)));
+                QVERIFY2(qGreen(p) < 255, qPrintable(QString::number(x)));
             }
         // A drawing that claims a huge canvas is refused by its size; one that would draw for minutes is stopped.
         const QString bombs = TestFolder::sourceDir() + "/tests/fuzz/corpus/pictures/";
