@@ -10,6 +10,7 @@
 #include "widgets/qt_interaction.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QFont>
 #include <QIcon>
 #include <QLibraryInfo>
@@ -33,7 +34,9 @@ void installDutchTranslation(QApplication& app)
 }
 
 const char* const Usage =
-    "Gebruik: velinor [--home MAP] [--no-splash]\n"
+    "Gebruik: velinor [--home MAP] [--no-splash] [BESTAND]\n"
+    "  BESTAND       een supplement (.sup) om te openen, of een plaatje: een velletje van 500 x 260 pixels\n"
+    "                opent als met Velletje openen, een ander plaatje als achtergrond van een nieuw ontwerp\n"
     "  --home MAP    gebruik MAP als programmamap (anders VELINOR_HOME of de map van het programma)\n"
     "  --no-splash   open direct het hoofdvenster, zonder titelvenster\n"
     "  --quit-when-shown  sluit zodra het hoofdvenster getekend is (om de opstarttijd te meten)\n"
@@ -85,12 +88,14 @@ int main(int argc, char* argv[])
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
     const CommandLine line = ParseCommandLine(arguments, OwnFlags);
-    if (!line.error.isEmpty() || !line.positional.isEmpty()) {
-        err << (line.error.isEmpty() ? QStringLiteral("Onverwacht argument: ") + line.positional.first() : line.error)
+    if (!line.error.isEmpty() || line.positional.size() > 1) {
+        err << (line.error.isEmpty() ? QStringLiteral("Onverwacht argument: ") + line.positional.at(1) : line.error)
             << "\n\n"
             << Usage;
         return 2;
     }
+    // Taken as given, from the folder the program was started in.
+    const QString file = line.positional.isEmpty() ? QString() : QFileInfo(line.positional.first()).absoluteFilePath();
 
     const ProgramFolder folder = ProgramFolder::choose(line.home, QApplication::applicationDirPath());
     if (const QString problem = folder.problem(); !problem.isEmpty()) {
@@ -104,6 +109,8 @@ int main(int argc, char* argv[])
     auto openMain = [&] {
         main = std::make_unique<Main>(state, model, folder, interaction);
         main->show();
+        if (!file.isEmpty())
+            main->openFile(file);
         if (line.has(QStringLiteral("--quit-when-shown")))
             QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); }); // after the first paint; no exit question
     };

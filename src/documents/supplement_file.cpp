@@ -56,6 +56,11 @@ bool isValidSupplementName(const QString& name)
     return true;
 }
 
+QString supplementsFolder(const ProgramFolder& folder)
+{
+    return folder.path(QString::fromLatin1(SupplementFile::Folder));
+}
+
 QString supplementTextPath(const ProgramFolder& folder, const QString& name)
 {
     return inFolder(folder, name + QStringLiteral(".sup"));
@@ -68,29 +73,45 @@ QString supplementPicturePath(const ProgramFolder& folder, const QString& name)
 
 bool supplementExists(const ProgramFolder& folder, const QString& name)
 {
-    return isValidSupplementName(name) && QFileInfo(supplementTextPath(folder, name)).isFile();
+    return supplementExists(supplementsFolder(folder), name);
 }
 
-SaveResult SchrijfSupplement(const ProgramFolder& folder, const Supplement& supplement,
-                             const std::function<void()>& betweenFiles)
+QString supplementTextPath(const QString& directory, const QString& name)
 {
-    const QString& name = supplement.Plaatsnaam;
-    if (!isValidSupplementName(name))
-        return {WriteStatus::InvalidName, QString()};
+    return ProgramFolder(directory).path(name + QStringLiteral(".sup"));
+}
+
+QString supplementPicturePath(const QString& directory, const QString& name)
+{
+    return ProgramFolder(directory).path(name + QStringLiteral(".bmp"));
+}
+
+bool supplementExists(const QString& directory, const QString& name)
+{
+    return isValidSupplementName(name) && QFileInfo(supplementTextPath(directory, name)).isFile();
+}
+
+namespace {
+
+// Why the supplement cannot be written wherever it goes; nothing when it can.
+std::optional<SaveResult> refused(const Supplement& supplement)
+{
+    if (!isValidSupplementName(supplement.Plaatsnaam))
+        return SaveResult{WriteStatus::InvalidName};
     // Nothing is stored that would come back changed.
     if (const QStringList characters = unstorableCharacters(supplement); !characters.isEmpty())
-        return {WriteStatus::UnknownCharacters, QString(), characters};
+        return SaveResult{WriteStatus::UnknownCharacters, QString(), characters};
     const QStringList lines = textLines(supplement);
     if (std::any_of(lines.begin(), lines.end(),
                     [](const QString& line) { return line.size() > SupplementFile::MaxLineLength; }))
-        return {WriteStatus::TextTooLong, QString()};
-    // A program folder deleted while the program runs is not made again for one file in it.
-    if (!QFileInfo(folder.root()).isDir())
-        return {WriteStatus::ProgramFolderGone, folder.root()};
-    const QString supplements = folder.path(QString::fromLatin1(SupplementFile::Folder));
-    if (!QDir().mkpath(supplements))
-        return {WriteStatus::FolderNotMade, QString()};
-    const SupplementLock lock(supplements);
+        return SaveResult{WriteStatus::TextTooLong};
+    return std::nullopt;
+}
+
+// The pair into a folder that exists, all or nothing.
+SaveResult writePair(const QString& directory, const Supplement& supplement, const std::function<void()>& betweenFiles)
+{
+    const SupplementLock lock(directory);
     if (!lock.held())
         return {WriteStatus::FolderBusy, QString()};
     std::optional<QByteArray> picture;
@@ -99,9 +120,10 @@ SaveResult SchrijfSupplement(const ProgramFolder& folder, const Supplement& supp
         if (!picture)
             return {WriteStatus::PictureNotWritten, QString()};
     }
+    const QString& name = supplement.Plaatsnaam;
     const SupplementCommit::Result result =
-        SupplementCommit::replacePair(supplementTextPath(folder, name), textBytes(supplement),
-                                      supplementPicturePath(folder, name), picture, betweenFiles);
+        SupplementCommit::replacePair(supplementTextPath(directory, name), textBytes(supplement),
+                                      supplementPicturePath(directory, name), picture, betweenFiles);
     switch (result.outcome) {
     case SupplementCommit::Outcome::Done:
         return {};
@@ -115,14 +137,45 @@ SaveResult SchrijfSupplement(const ProgramFolder& folder, const Supplement& supp
     return {WriteStatus::TextNotWritten, result.reason};
 }
 
+} // namespace
+
+SaveResult SchrijfSupplement(const ProgramFolder& folder, const Supplement& supplement,
+                             const std::function<void()>& betweenFiles)
+{
+    if (const std::optional<SaveResult> refusal = refused(supplement))
+        return *refusal;
+    // A program folder deleted while the program runs is not made again for one file in it.
+    if (!QFileInfo(folder.root()).isDir())
+        return {WriteStatus::ProgramFolderGone, folder.root()};
+    const QString supplements = supplementsFolder(folder);
+    if (!QDir().mkpath(supplements))
+        return {WriteStatus::FolderNotMade, QString()};
+    return writePair(supplements, supplement, betweenFiles);
+}
+
+SaveResult SchrijfSupplement(const QString& directory, const Supplement& supplement,
+                             const std::function<void()>& betweenFiles)
+{
+    if (const std::optional<SaveResult> refusal = refused(supplement))
+        return *refusal;
+    if (!QFileInfo(directory).isDir())
+        return {WriteStatus::FolderGone, directory};
+    return writePair(directory, supplement, betweenFiles);
+}
+
 SupplementReadResult LeesSupplement(const ProgramFolder& folder, const QString& name)
+{
+    return LeesSupplement(supplementsFolder(folder), name);
+}
+
+SupplementReadResult LeesSupplement(const QString& directory, const QString& name)
 {
     if (!isValidSupplementName(name))
         return {};
     // Without the lock another copy may be saving: its files are left alone, and the text read is whole anyway.
-    if (const SupplementLock lock(inFolder(folder, QString())); lock.held())
-        SupplementCommit::recover(supplementTextPath(folder, name), supplementPicturePath(folder, name));
-    return readSupplementFile(supplementTextPath(folder, name));
+    if (const SupplementLock lock(directory); lock.held())
+        SupplementCommit::recover(supplementTextPath(directory, name), supplementPicturePath(directory, name));
+    return readSupplementFile(supplementTextPath(directory, name));
 }
 
 void recoverSupplements(const ProgramFolder& folder)
@@ -228,6 +281,8 @@ QString saveFailureMessage(const SaveResult& result, const QString& name)
     case WriteStatus::ProgramFolderGone:
         return QStringLiteral("De programmamap %1 bestaat niet meer. Het supplement is niet opgeslagen.")
             .arg(result.reason);
+    case WriteStatus::FolderGone:
+        return QStringLiteral("De map %1 bestaat niet meer. Het supplement is niet opgeslagen.").arg(result.reason);
     case WriteStatus::FolderBusy:
         return QStringLiteral("Een ander venster van Velinor bewaart op dit moment een supplement. '%1' is niet "
                               "opgeslagen; probeer het zo nog eens.")

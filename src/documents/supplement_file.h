@@ -46,6 +46,7 @@ enum class WriteStatus {
     UnknownCharacters, // a field or line holds characters the file cannot hold; nothing was written
     TextTooLong,       // a field or line is longer than the reader takes; nothing was written
     ProgramFolderGone, // the program folder itself is gone; nothing was written (reason: its path)
+    FolderGone,        // the folder of a supplement opened from elsewhere is gone; nothing was written (reason: it)
     FolderBusy,        // another copy of the program kept the folder too long; nothing was written
     CommandRunning     // a command is still working on the canvas; nothing was written
 };
@@ -85,6 +86,9 @@ struct SupplementReadResult
 // not "." or "..", without / \ : * ? " < > | and without control characters.
 bool isValidSupplementName(const QString& name);
 
+// The program folder's Supplementen, where the program keeps its pairs.
+QString supplementsFolder(const ProgramFolder& folder);
+
 // The paths of the pair; the folder and the names are matched without regard to case.
 QString supplementTextPath(const ProgramFolder& folder, const QString& name);
 QString supplementPicturePath(const ProgramFolder& folder, const QString& name);
@@ -95,6 +99,15 @@ bool supplementExists(const ProgramFolder& folder, const QString& name);
 SaveResult SchrijfSupplement(const ProgramFolder& folder, const Supplement& supplement,
                              const std::function<void()>& betweenFiles = {});
 SupplementReadResult LeesSupplement(const ProgramFolder& folder, const QString& name);
+
+// The same for a pair in any other folder, given by its path: a supplement opened from elsewhere is saved
+// back where it came from. That folder is never made: when it is gone, the save says so.
+QString supplementTextPath(const QString& directory, const QString& name);
+QString supplementPicturePath(const QString& directory, const QString& name);
+bool supplementExists(const QString& directory, const QString& name);
+SaveResult SchrijfSupplement(const QString& directory, const Supplement& supplement,
+                             const std::function<void()>& betweenFiles = {});
+SupplementReadResult LeesSupplement(const QString& directory, const QString& name);
 // Finishes or discards every save in the folder that a crash interrupted (see supplement_commit.h).
 void recoverSupplements(const ProgramFolder& folder);
 // The same for a supplement text file anywhere, given by its path.

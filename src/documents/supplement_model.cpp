@@ -162,16 +162,34 @@ void SupplementModel::startNew()
     m_pagePicture = QImage();
     Q_EMIT changed(Field::Picture);
     setCatalogueRecord(QString(), CatalogueInfo{});
+    setOutsideFolder(QString());
     m_canvas.reset(emptyCanvas());
     markUnmodified();
 }
 
+void SupplementModel::setOutsideFolder(const QString& directory)
+{
+    if (directory == m_outsideFolder)
+        return;
+    m_outsideFolder = directory;
+    Q_EMIT outsideFolderChanged(directory);
+}
+
 QString SupplementModel::openSheetlet(const ProgramFolder& folder, const QString& key)
+{
+    return openSheetletPicture(folder, key, LaadVelAfbeeldingPad(folder, LaadVelModus::Velletjes, key));
+}
+
+QString SupplementModel::openSheetletFile(const ProgramFolder& folder, const QString& path)
+{
+    return openSheetletPicture(folder, QFileInfo(path).completeBaseName(), path);
+}
+
+QString SupplementModel::openSheetletPicture(const ProgramFolder& folder, const QString& key, const QString& path)
 {
     if (m_canvas.busy())
         return commandRunningText();
-    const PictureFile::Picture picture = PictureFile::read(LaadVelAfbeeldingPad(folder, LaadVelModus::Velletjes, key),
-                                                           PictureFile::ReadOptions::exactly(SheetletSize));
+    const PictureFile::Picture picture = PictureFile::read(path, PictureFile::ReadOptions::exactly(SheetletSize));
     if (const auto parts = splitKey(key)) {
         setPlaatsnaam(parts->Plaatsnaam);
         setJaartal(parts->Jaartal);
@@ -183,6 +201,7 @@ QString SupplementModel::openSheetlet(const ProgramFolder& folder, const QString
     m_pictureTransferred = false;
     m_pagePicture = QImage();
     Q_EMIT changed(Field::Picture);
+    setOutsideFolder(QString());
     m_canvas.reset(picture.ok() ? picture.image : emptyCanvas());
     markUnmodified();
     return picture.error;
@@ -190,13 +209,24 @@ QString SupplementModel::openSheetlet(const ProgramFolder& folder, const QString
 
 QStringList SupplementModel::openSupplement(const ProgramFolder& folder, const QString& name)
 {
+    return openPair(folder, supplementsFolder(folder), name);
+}
+
+QStringList SupplementModel::openSupplementFile(const ProgramFolder& folder, const QString& path)
+{
+    const QFileInfo file(path);
+    return openPair(folder, file.absolutePath(), file.completeBaseName());
+}
+
+QStringList SupplementModel::openPair(const ProgramFolder& folder, const QString& directory, const QString& name)
+{
     if (m_canvas.busy())
         return {commandRunningText()};
     QStringList messages;
     // Text and bitmap of one save, not one of each of two copies of the program saving meanwhile.
-    const SupplementLock lock(folder.path(QString::fromLatin1(SupplementFile::Folder)));
+    const SupplementLock lock(directory);
     // The text first: reading it finishes or discards a save that was interrupted, bitmap included.
-    const SupplementReadResult read = LeesSupplement(folder, name);
+    const SupplementReadResult read = LeesSupplement(directory, name);
     if (read.status == ReadStatus::LineTooLong || read.status == ReadStatus::TooManyLines)
         messages << supplementReadMessage(read, name);
     setPlaatsnaam(read.Plaatsnaam.value_or(name));
@@ -209,7 +239,7 @@ QStringList SupplementModel::openSupplement(const ProgramFolder& folder, const Q
     setOmschrijving(read.linesRead ? read.lines.join(QLatin1Char('\n')) : DefaultOmschrijving, read.lines);
 
     QImage picture;
-    const QString bitmap = supplementPicturePath(folder, name);
+    const QString bitmap = supplementPicturePath(directory, name);
     if (QFileInfo::exists(bitmap)) {
         const PictureFile::Picture loaded = PictureFile::read(bitmap, PictureFile::ReadOptions::exactly(SheetletSize));
         if (!loaded.ok())
@@ -221,8 +251,16 @@ QStringList SupplementModel::openSupplement(const ProgramFolder& folder, const Q
     Q_EMIT changed(Field::Picture);
     m_canvas.reset(picture.isNull() ? emptyCanvas() : picture);
     lookUpCatalogue(folder);
+    const QString own = supplementsFolder(folder);
+    const bool inOwnFolder = QFileInfo(directory).canonicalFilePath() == QFileInfo(own).canonicalFilePath();
+    setOutsideFolder(inOwnFolder ? QString() : QFileInfo(directory).absoluteFilePath());
     markUnmodified();
     return messages;
+}
+
+QString SupplementModel::saveFolder(const ProgramFolder& folder) const
+{
+    return m_outsideFolder.isEmpty() ? supplementsFolder(folder) : m_outsideFolder;
 }
 
 void SupplementModel::lookUpCatalogue(const ProgramFolder& folder)
@@ -239,7 +277,8 @@ SaveResult SupplementModel::save(const ProgramFolder& folder)
     // What a command has half done is never written.
     if (m_canvas.busy())
         return {WriteStatus::CommandRunning};
-    const SaveResult result = SchrijfSupplement(folder, snapshot());
+    const SaveResult result = m_outsideFolder.isEmpty() ? SchrijfSupplement(folder, snapshot())
+                                                        : SchrijfSupplement(m_outsideFolder, snapshot());
     if (result.status == WriteStatus::Saved || result.status == WriteStatus::PictureNotRemoved)
         markUnmodified();
     return result;

@@ -76,6 +76,15 @@ public:
     // The saved supplement: fields, description, page picture and canvas from its pair, the catalogue
     // record of its sheetlet looked up by year and place. Returns the messages to show (none: empty).
     QStringList openSupplement(const ProgramFolder& folder, const QString& name);
+    // A sheetlet picture given by its path, as openSheetlet: its key is the file name without extension.
+    QString openSheetletFile(const ProgramFolder& folder, const QString& path);
+    // A supplement file given by its path, its bitmap beside it: one in the program's Supplementen opens as
+    // with openSupplement; one from elsewhere is saved back where it came from.
+    QStringList openSupplementFile(const ProgramFolder& folder, const QString& path);
+    // The folder a supplement opened from elsewhere came from; empty for the program's own.
+    const QString& outsideFolder() const { return m_outsideFolder; }
+    // The folder Save writes the pair to.
+    QString saveFolder(const ProgramFolder& folder) const;
     // Writes the pair; on success the model counts as unmodified.
     SaveResult save(const ProgramFolder& folder);
 
@@ -85,11 +94,16 @@ public:
 Q_SIGNALS:
     void changed(SupplementModel::Field field);
     void modifiedChanged(bool modified);
+    // The supplement now comes from (and is saved to) another folder; empty: the program's own.
+    void outsideFolderChanged(const QString& directory);
 
 private:
     void setText(QString& member, const QString& text, Field field);
     void touch();
     void lookUpCatalogue(const ProgramFolder& folder);
+    QString openSheetletPicture(const ProgramFolder& folder, const QString& key, const QString& path);
+    QStringList openPair(const ProgramFolder& folder, const QString& directory, const QString& name);
+    void setOutsideFolder(const QString& directory);
 
     QString m_plaatsnaam, m_catalogusNr, m_jaartal, m_paginaNr, m_omschrijving;
     QStringList m_lines;
@@ -97,6 +111,7 @@ private:
     QImage m_pagePicture;
     CatalogueInfo m_catalogueRecord;
     QString m_catalogueKey;
+    QString m_outsideFolder;
     CanvasDocument m_canvas;
     bool m_fieldsModified = false;
     bool m_lastModified = false;

@@ -268,6 +268,30 @@ private Q_SLOTS:
         QCOMPARE(written, status == WriteStatus::Saved ? 2 : 0);
     }
 
+    // A supplement opened from another folder, its bitmap beside it, is saved back there and nowhere else,
+    // not even when that folder is gone; one opened from the program's own folder is the program's again.
+    void supplementFromElsewhere()
+    {
+        TestFolder folder, elsewhere;
+        QCOMPARE(SchrijfSupplement(elsewhere.root(), supplement({"Delft", "1", "2007", "3"}, true)).status,
+                 WriteStatus::Saved);
+        SupplementModel model;
+        QVERIFY(model.openSupplementFile(folder.folder(), elsewhere.path("DELFT.SUP")).isEmpty());
+        QCOMPARE(model.outsideFolder(), elsewhere.root());
+        QCOMPARE(model.pagePicture(), Picture);
+        model.setJaartal("2008");
+        QCOMPARE(model.save(folder.folder()).status, WriteStatus::Saved);
+        QVERIFY(elsewhere.read("Delft.sup").startsWith("Delft\r\n1\r\n2008\r\n"));
+        QVERIFY(!QFileInfo::exists(folder.path("Supplementen/Delft.sup")));
+        QVERIFY(QDir(elsewhere.root()).removeRecursively());
+        model.setJaartal("2009");
+        QCOMPARE(model.save(folder.folder()).status, WriteStatus::FolderGone);
+        QVERIFY(!QFileInfo::exists(elsewhere.root()));
+        QCOMPARE(SchrijfSupplement(folder.folder(), supplement({"Gouda"})).status, WriteStatus::Saved);
+        model.openSupplementFile(folder.folder(), folder.path("supplementen/gouda.sup"));
+        QCOMPARE(model.outsideFolder(), QString());
+    }
+
     // The bitmap holds the canvas pixel for pixel; a save without a picture removes the old one; a
     // name differing in case is the same pair; a file where the folder should be is reported.
     void pairFollowsThePlaceName()

@@ -6,6 +6,7 @@
 #include "app/ui/main_form.h"
 #include "common/main_window_fixture.h"
 #include "documents/description_lines.h"
+#include "documents/supplement_file.h"
 #include "documents/ui/invoer.h"
 #include "documents/ui/laadvel.h"
 #include "documents/ui/supplement_commands.h"
@@ -126,6 +127,31 @@ private Q_SLOTS:
         QCOMPARE(f.main->menus().HelpInfo->text(), "Info...");
         QVERIFY(f.text("PicImage").isEmpty());
         QVERIFY(f.child<QLabel>("PicImage")->pixmap().isNull());
+    }
+
+    // Files given to the program: a supplement from elsewhere, a picture of a sheetlet's size as a sheetlet,
+    // any other picture as the background of a new design, and a file that is not there.
+    void filesGivenToTheProgram()
+    {
+        Fixture f(true);
+        TestFolder elsewhere;
+        QCOMPARE(SchrijfSupplement(elsewhere.root(), {"Delft", "1", "2007", "3", {"regel"}, {}}).status,
+                 WriteStatus::Saved);
+        QVERIFY(filtertest::picture(500, 260, qRgb(10, 20, 30)).save(elsewhere.path("2005-Alkmaar.png")));
+        QVERIFY(filtertest::picture(64, 48, qRgb(200, 30, 90)).save(elsewhere.path("roos.png")));
+        f.main->openFile(elsewhere.path("Delft.sup"));
+        QCOMPARE(f.text("PlaatsLabel"), "Delft");
+        QCOMPARE(f.main->windowTitle(), "Velinor - " + elsewhere.root() + "[*]");
+        f.main->openFile(elsewhere.path("2005-Alkmaar.png"));
+        QCOMPARE(f.canvas().pixel(499, 259), qRgb(10, 20, 30));
+        QCOMPARE(f.model.catalogueKey(), "2005-Alkmaar");
+        f.main->openFile(elsewhere.path("roos.png"));
+        QCOMPARE(f.model.Plaatsnaam(), "Plaatsnaam");
+        QCOMPARE(f.canvas().pixel(499, 259), qRgb(200, 30, 90));
+        QCOMPARE(f.undo().text(0), "Foto");
+        QVERIFY(f.messages().isEmpty());
+        f.main->openFile(elsewhere.path("weg.sup"));
+        QVERIFY(f.messages().value(0).contains("weg.sup bestaat niet"));
     }
 
     // Opening a supplement or a sheetlet and New each start a history of their own: a field entered after

@@ -38,8 +38,12 @@ Main::Main(ApplicationState& state, SupplementModel& model, ProgramFolder folder
     , m_interaction(interaction)
 {
     setObjectName(QStringLiteral("Main"));
-    // The title marks a design that is not saved yet, as desktop programs do.
+    // The title marks a design that is not saved yet, as desktop programs do, and names the folder of a
+    // supplement opened from elsewhere, where Save writes it.
     setWindowTitle(QStringLiteral("Velinor[*]"));
+    connect(&m_model, &SupplementModel::outsideFolderChanged, this, [this](const QString& folder) {
+        setWindowTitle(folder.isEmpty() ? QStringLiteral("Velinor[*]") : QStringLiteral("Velinor - %1[*]").arg(folder));
+    });
     setCentralWidget(new QWidget(this));
     createMenus();
     createPageArea();
@@ -89,6 +93,11 @@ void Main::updateActions()
 QString Main::settingsPath() const
 {
     return m_folder.path(SettingsFile::FileName);
+}
+
+void Main::openFile(const QString& path)
+{
+    m_supplementCommands->openFile(path);
 }
 
 void Main::Form_Load()

@@ -52,6 +52,9 @@ public:
 
     QString settingsPath() const;
 
+    // A file given to the program (its command line): a supplement, a sheetlet or another picture.
+    void openFile(const QString& path);
+
 public Q_SLOTS:
     void FileExit_Click();
     void KlokTimer_Timer();

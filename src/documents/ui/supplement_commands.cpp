@@ -1,6 +1,7 @@
 #include "documents/ui/supplement_commands.h"
 
 #include "app/application_state.h"
+#include "app/picture_file.h"
 #include "app/save_path.h"
 #include "documents/catalogue.h"
 #include "documents/field_entry.h"
@@ -137,6 +138,29 @@ void SupplementCommands::showLaadVel(std::uint8_t mode)
     }
 }
 
+void SupplementCommands::openFile(const QString& path)
+{
+    const QFileInfo file(path);
+    if (!file.isFile()) {
+        warn(QStringLiteral("Het bestand %1 bestaat niet of is geen bestand.").arg(path));
+        return;
+    }
+    if (m_model.canvas().busy() ||
+        !mayLeaveDesign(QString(), QStringLiteral("'%1' opent").arg(file.fileName()), QStringLiteral(" Open")))
+        return;
+    BusyPointer busy;
+    if (file.suffix().compare(QLatin1String("sup"), Qt::CaseInsensitive) == 0) {
+        for (const QString& message : m_model.openSupplementFile(m_folder, file.absoluteFilePath()))
+            warn(message);
+    } else if (PictureFile::storedSize(path) == SheetletSize) {
+        if (const QString error = m_model.openSheetletFile(m_folder, path); !error.isEmpty())
+            warn(error);
+    } else {
+        m_model.startNew();
+        Q_EMIT backgroundFileGiven(file.absoluteFilePath());
+    }
+}
+
 void SupplementCommands::FileSave_Click()
 {
     saveSupplement();
@@ -148,7 +172,7 @@ QString SupplementCommands::replaceQuestion(const QString& name) const
     QString what = QStringLiteral("De tekst van het bewaarde supplement wordt vervangen door dit ontwerp.");
     if (m_model.AfbeeldingOvergezet())
         what = QStringLiteral("De tekst en het plaatje van het bewaarde supplement worden vervangen door dit ontwerp.");
-    else if (QFileInfo::exists(supplementPicturePath(m_folder, name)))
+    else if (QFileInfo::exists(supplementPicturePath(m_model.saveFolder(m_folder), name)))
         what = QStringLiteral("De tekst van het bewaarde supplement wordt vervangen en zijn plaatje verwijderd: op dit "
                               "ontwerp is nog geen plaatje overgezet.");
     return QStringLiteral("Bestand '%1' bestaat reeds, overschrijven?\n\n%2").arg(name, what);
@@ -161,7 +185,7 @@ bool SupplementCommands::saveSupplement()
         warn(saveFailureMessage({WriteStatus::InvalidName}, name));
         return false;
     }
-    if (supplementExists(m_folder, name) &&
+    if (supplementExists(m_model.saveFolder(m_folder), name) &&
         !m_interaction.askYesNo(m_window, replaceQuestion(name), QStringLiteral(" File exist"),
                                 Interaction::Icon::Question, Interaction::Default::No))
         return false;

@@ -32,6 +32,10 @@ public:
     // Whether the program may end: asks first, and offers to save a design that is not saved.
     bool mayExit();
 
+Q_SIGNALS:
+    // A picture given to the program that is no sheetlet: the background of the new design.
+    void backgroundFileGiven(const QString& path);
+
 public Q_SLOTS:
     void FileNew_Click();
     void FileOpen_Click();
@@ -46,6 +50,10 @@ public Q_SLOTS:
     void OmschrijfLabel_DblClick();
     // The field entry for one field; the double clicks on the page labels come here.
     void editField(InvoerVeld field);
+    // A file given to the program from outside (its command line): a supplement opens as with Open, from
+    // wherever it lies; a picture of a sheetlet's size as with Open Velletje; any other picture becomes the
+    // background of a new design.
+    void openFile(const QString& path);
 
 private:
     void connectControls(const MainMenus& menus, QAbstractButton& openKnop, PagePreview& page);

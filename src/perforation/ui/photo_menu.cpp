@@ -80,9 +80,12 @@ std::optional<QImage> PhotoMenu::load(const QString& path, QSize target)
 
 void PhotoMenu::FotoLaden(double x1, double y1, double x2, double y2)
 {
-    const QString path = askPath(PhotoFileFilter);
-    if (path.isEmpty())
-        return;
+    if (const QString path = askPath(PhotoFileFilter); !path.isEmpty())
+        stretchFile(path, x1, y1, x2, y2);
+}
+
+void PhotoMenu::stretchFile(const QString& path, double x1, double y1, double x2, double y2)
+{
     BusyPointer busy;
     bool placed = false;
     // Reading the photo is part of the command, so nothing else changes the canvas, or saves it, meanwhile.
@@ -99,6 +102,11 @@ void PhotoMenu::FotoLaden(double x1, double y1, double x2, double y2)
 void PhotoMenu::placeBackground()
 {
     FotoLaden(0, 0, 500, 260);
+}
+
+void PhotoMenu::placeBackgroundFile(const QString& path)
+{
+    stretchFile(path, 0, 0, 500, 260);
 }
 
 void PhotoMenu::placeInFrames(PhotoLayout layout, int index)

@@ -33,6 +33,8 @@ public Q_SLOTS:
     void FotoLaden(double x1, double y1, double x2, double y2);
     // The background picture over the whole canvas.
     void placeBackground();
+    // The same from a picture given by its path (the command line, later a drop), without asking.
+    void placeBackgroundFile(const QString& path);
     void PerforatieVelFotos_Click(int index);
     void PerforatieBlokFotos_Click(int index);
 
@@ -43,6 +45,7 @@ private:
     // unreadable. The photo is decoded no larger than it must be to cover the target it will be stretched to.
     std::optional<QImage> load(const QString& path, QSize target);
     void placeInFrames(PhotoLayout layout, int index);
+    void stretchFile(const QString& path, double x1, double y1, double x2, double y2);
 
     CanvasDocument& m_canvas;
     ApplicationState& m_state;
