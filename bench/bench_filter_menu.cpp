@@ -6,6 +6,7 @@
 #include "app/application_state.h"
 #include "app/ui/main_form.h"
 #include "canvas/ui/pic_edit.h"
+#include "documents/recent_supplements.h"
 #include "documents/supplement_model.h"
 #include "filters/ui/filter_menu.h"
 
@@ -24,7 +25,8 @@ struct Window
     SilentInteraction interaction;
     ApplicationState state;
     SupplementModel model;
-    Main main{state, model, ProgramFolder(folder.path()), interaction};
+    RecentSupplements recent{QString()};
+    Main main{state, model, ProgramFolder(folder.path()), interaction, recent};
     FilterMenu* menu = main.findChild<FilterMenu*>();
 
     Window()

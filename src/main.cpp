@@ -6,6 +6,7 @@
 #include "app/program_folder.h"
 #include "app/ui/main_form.h"
 #include "app/ui/titel.h"
+#include "documents/recent_supplements.h"
 #include "documents/supplement_model.h"
 #include "widgets/qt_interaction.h"
 
@@ -105,9 +106,10 @@ int main(int argc, char* argv[])
     QtInteraction interaction;
     ApplicationState state;
     SupplementModel model;
+    RecentSupplements recent(RecentSupplements::defaultSettingsPath());
     std::unique_ptr<Main> main;
     auto openMain = [&] {
-        main = std::make_unique<Main>(state, model, folder, interaction);
+        main = std::make_unique<Main>(state, model, folder, interaction, recent);
         main->show();
         if (!file.isEmpty())
             main->openFile(file);

@@ -15,6 +15,8 @@ struct MainMenus
     QAction* FileNew = nullptr;
     QAction* FileOpen = nullptr;
     QAction* FileSave = nullptr;
+    QMenu* FileRecent = nullptr;   // the supplements last opened or saved
+    QAction* FileFolder = nullptr; // the supplements folder in the file manager
     QMenu* FileSaveAls = nullptr;
     std::array<QAction*, 3> FileSaveAs{};  // 1 Bmp, 2 Jpg
     std::array<QAction*, 4> FileSavePdf{}; // 1 Supplement, 2 Velletjes, 3 Lijst gegevens

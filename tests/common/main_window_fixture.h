@@ -9,6 +9,7 @@
 #include "canvas/ui/pic_edit.h"
 #include "common/scripted_interaction.h"
 #include "common/test_folder.h"
+#include "documents/recent_supplements.h"
 #include "documents/supplement_model.h"
 
 #include <QLabel>
@@ -21,6 +22,7 @@ struct MainWindowFixture
     ScriptedInteraction interaction;
     ApplicationState state;
     SupplementModel model;
+    RecentSupplements recent{folder.path("velinor.conf")};
     std::unique_ptr<Main> main;
 
     explicit MainWindowFixture(bool withSampleData = false)
@@ -28,7 +30,7 @@ struct MainWindowFixture
     {
         // A test before may have ended "the program" by closing its window; this one runs afresh.
         endWaiting(false);
-        main = std::make_unique<Main>(state, model, folder.folder(), interaction);
+        main = std::make_unique<Main>(state, model, folder.folder(), interaction, recent);
     }
     // The undo actions follow the canvas history; it is emptied while the window is still whole.
     ~MainWindowFixture() { model.canvas().undoStack().clear(); }

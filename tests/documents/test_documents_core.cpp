@@ -9,6 +9,7 @@
 #include "documents/description_lines.h"
 #include "documents/field_entry.h"
 #include "documents/open_list.h"
+#include "documents/recent_supplements.h"
 #include "documents/supplement_model.h"
 #include "filters/filter_pictures.h"
 
@@ -266,6 +267,24 @@ private Q_SLOTS:
         QCOMPARE(result.status, status);
         QCOMPARE(result.characters, characters);
         QCOMPARE(written, status == WriteStatus::Saved ? 2 : 0);
+    }
+
+    // Newest first, each once, at most five, kept for the next start; one taken out stays out.
+    void recentSupplements()
+    {
+        TestFolder folder;
+        const QString settings = folder.path("instellingen/velinor.conf");
+        RecentSupplements recent(settings);
+        for (const char* place : {"A", "B", "C", "D", "E", "F", "B"})
+            recent.add(folder.path(QStringLiteral("%1.sup").arg(place)), place);
+        QStringList places;
+        const RecentSupplements reread(settings);
+        for (const RecentSupplements::Entry& entry : reread.entries())
+            places << entry.place;
+        QCOMPARE(places, QStringList({"B", "F", "E", "D", "C"}));
+        recent.remove(folder.path("E.sup"));
+        QCOMPARE(RecentSupplements(settings).entries().size(), 4);
+        QCOMPARE(RecentSupplements(settings).entries().value(0).path, folder.path("B.sup"));
     }
 
     // A supplement opened from another folder, its bitmap beside it, is saved back there and nowhere else,

@@ -5,6 +5,7 @@
 
 #include "app/ui/main_form.h"
 #include "common/main_window_fixture.h"
+#include "common/url_catcher.h"
 #include "documents/description_lines.h"
 #include "documents/supplement_file.h"
 #include "documents/ui/invoer.h"
@@ -15,9 +16,11 @@
 #include "widgets/double_click_label.h"
 
 #include <QAction>
+#include <QDesktopServices>
 #include <QImageReader>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextBlock>
@@ -152,6 +155,32 @@ private Q_SLOTS:
         QVERIFY(f.messages().isEmpty());
         f.main->openFile(elsewhere.path("weg.sup"));
         QVERIFY(f.messages().value(0).contains("weg.sup bestaat niet"));
+    }
+
+    // File lists what was opened and saved, from wherever; one that is gone is said and taken out. The
+    // supplements folder opens in the file manager.
+    void recentSupplementsAndTheFolder()
+    {
+        Fixture f(true);
+        TestFolder elsewhere;
+        QCOMPARE(SchrijfSupplement(elsewhere.root(), {"Delft", "1", "2007", "3", {}, {}}).status, WriteStatus::Saved);
+        f.main->openFile(elsewhere.path("Delft.sup"));
+        f.model.setPlaatsnaam("Gouda");
+        f.commands().FileSave_Click();
+        QMenu* menu = f.main->menus().FileRecent;
+        Q_EMIT menu->aboutToShow();
+        QCOMPARE(menu->actions().value(0)->text(), "&1 Gouda");
+        QCOMPARE(menu->actions().value(1)->toolTip(), elsewhere.path("Delft.sup"));
+        QVERIFY(QFile::remove(elsewhere.path("Gouda.sup")));
+        menu->actions().value(0)->trigger();
+        QVERIFY(f.messages().value(0).contains("Gouda.sup staat daar niet meer"));
+        Q_EMIT menu->aboutToShow();
+        QCOMPARE(menu->actions().size(), 1);
+        UrlCatcher catcher;
+        QDesktopServices::setUrlHandler("file", &catcher, "open");
+        f.main->menus().FileFolder->trigger();
+        QDesktopServices::unsetUrlHandler("file");
+        QCOMPARE(catcher.urls, QStringList{QUrl::fromLocalFile(f.folder.path("Supplementen")).toString()});
     }
 
     // Opening a supplement or a sheetlet and New each start a history of their own: a field entered after

@@ -15,6 +15,7 @@
 #include "common/pixels.h"
 #include "common/scripted_interaction.h"
 #include "common/test_folder.h"
+#include "documents/recent_supplements.h"
 #include "documents/supplement_model.h"
 #include "documents/ui/invoer.h"
 #include "documents/ui/laadvel.h"
@@ -52,6 +53,7 @@ class TestTypicalUse : public QObject
     ScriptedInteraction m_interaction;
     ApplicationState m_state;
     SupplementModel m_model;
+    RecentSupplements m_recent{QString()};
     std::unique_ptr<Titel> m_titel;
     std::unique_ptr<Main> m_main;
     QStringList m_savedLines;
@@ -114,7 +116,7 @@ private Q_SLOTS:
         m_titel = std::make_unique<Titel>(m_folder.folder(), m_interaction);
         m_titel->setAnimationPause(0.0f, 0.0f);
         connect(m_titel.get(), &Titel::started, this, [this] {
-            m_main = std::make_unique<Main>(m_state, m_model, m_folder.folder(), m_interaction);
+            m_main = std::make_unique<Main>(m_state, m_model, m_folder.folder(), m_interaction, m_recent);
             m_main->show();
         });
         m_titel->show();

@@ -30,12 +30,13 @@
 #include <QToolButton>
 
 Main::Main(ApplicationState& state, SupplementModel& model, ProgramFolder folder, Interaction& interaction,
-           QWidget* parent)
+           RecentSupplements& recent, QWidget* parent)
     : QMainWindow(parent)
     , m_state(state)
     , m_model(model)
     , m_folder(std::move(folder))
     , m_interaction(interaction)
+    , m_recent(recent)
 {
     setObjectName(QStringLiteral("Main"));
     // The title marks a design that is not saved yet, as desktop programs do, and names the folder of a
@@ -80,7 +81,7 @@ void Main::updateActions()
 {
     const bool idle = !m_model.canvas().busy();
     const MainMenus& m = m_menus;
-    for (QMenu* menu : {m.Bewerken, m.Perforaties})
+    for (QMenu* menu : {m.Bewerken, m.Perforaties, m.FileRecent})
         menu->menuAction()->setEnabled(idle);
     // Nothing is saved, exported or printed from a picture a command is still working on.
     for (QAction* action : {m.FileNew, m.FileOpen, m.FileSave, m.FileSaveAs[1], m.FileSaveAs[2], m.FileSavePdf[1],

@@ -28,6 +28,7 @@ class QTimer;
 class QToolButton;
 class SupplementCommands;
 class SupplementModel;
+class RecentSupplements;
 class LineWidth;
 class TextPanel;
 class ToolRow;
@@ -38,8 +39,9 @@ class Main : public QMainWindow
 public:
     static constexpr QSize ClientSize{957, 574};
 
+    // recent: the supplements last opened or saved, which File lists.
     Main(ApplicationState& state, SupplementModel& model, ProgramFolder folder, Interaction& interaction,
-         QWidget* parent = nullptr);
+         RecentSupplements& recent, QWidget* parent = nullptr);
     ~Main() override;
 
     PicEdit* picEdit() const { return m_picEdit; }
@@ -98,6 +100,7 @@ private:
     SupplementModel& m_model;
     ProgramFolder m_folder;
     Interaction& m_interaction;
+    RecentSupplements& m_recent;
     MainMenus m_menus;
 
     // The areas and the window's own controls.

@@ -47,7 +47,7 @@ void Main::createControllers()
     new HelpMenu(m_model, m_folder, status, m, *m_canvasFrame, this);
     new ConfigMenu(m_state, m_interaction, m.ConfiguratieInstellingen, this);
     m_supplementCommands =
-        new SupplementCommands(m_model, m_state, m_folder, m_interaction, m, *m_openKnop, *m_pic, this);
+        new SupplementCommands(m_model, m_state, m_folder, m_interaction, m_recent, m, *m_openKnop, *m_pic, this);
     connect(m_supplementCommands, &SupplementCommands::backgroundFileGiven, photos, &PhotoMenu::placeBackgroundFile);
     auto* filters = new FilterMenu(canvas, m_state, m_folder, m, *m_progBar, this);
     // The bar follows Voortgang from then until it reaches 100.

@@ -88,7 +88,9 @@ void Main::createFileMenu(QMenuBar* bar)
     QMenu* file = addMenu(bar, QStringLiteral("File"), QStringLiteral("&File"));
     m.FileNew = addAction(file, QStringLiteral("FileNew"), QStringLiteral("Nieuw"));
     m.FileOpen = addAction(file, QStringLiteral("FileOpen"), QStringLiteral("Open Supplement"));
+    m.FileRecent = addMenu(file, QStringLiteral("FileRecent"), QStringLiteral("Recente supplementen"));
     m.FileSave = addAction(file, QStringLiteral("FileSave"), QStringLiteral("Save Supplement"));
+    m.FileFolder = addAction(file, QStringLiteral("FileFolder"), QStringLiteral("Map met supplementen openen"));
     file->addSeparator();
     m.FileSaveAls = addMenu(file, QStringLiteral("FileSaveAls"), QStringLiteral("Velletje Opslaan als..."));
     m.FileSaveAs[1] = addAction(m.FileSaveAls, indexed("FileSaveAs", 1), QStringLiteral("Bmp"));

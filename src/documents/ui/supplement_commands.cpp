@@ -7,6 +7,7 @@
 #include "documents/field_entry.h"
 #include "documents/open_list.h"
 #include "documents/picture_export.h"
+#include "documents/recent_supplements.h"
 #include "documents/supplement_model.h"
 #include "documents/ui/invoer.h"
 #include "documents/ui/laadvel.h"
@@ -19,7 +20,11 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
+#include <QMenu>
+#include <QUrl>
 
 namespace {
 
@@ -28,13 +33,14 @@ const QString Titel = QStringLiteral("Velinor");
 } // namespace
 
 SupplementCommands::SupplementCommands(SupplementModel& model, ApplicationState& state, ProgramFolder folder,
-                                       Interaction& interaction, const MainMenus& menus, QAbstractButton& openKnop,
-                                       PagePreview& page, QWidget* window)
+                                       Interaction& interaction, RecentSupplements& recent, const MainMenus& menus,
+                                       QAbstractButton& openKnop, PagePreview& page, QWidget* window)
     : QObject(window)
     , m_model(model)
     , m_state(state)
     , m_folder(std::move(folder))
     , m_interaction(interaction)
+    , m_recent(recent)
     , m_window(window)
 {
     setObjectName(QStringLiteral("SupplementCommands"));
@@ -50,6 +56,9 @@ void SupplementCommands::connectControls(const MainMenus& m, QAbstractButton& op
         connect(m.FileSaveAs[index], &QAction::triggered, this, [this, index] { FileSaveAs_Click(index); });
         connect(m.BerekenTotaal[index], &QAction::triggered, this, [this, index] { BerekenTotaal_Click(index); });
     }
+    connect(m.FileFolder, &QAction::triggered, this, &SupplementCommands::openSupplementsFolder);
+    QMenu* recent = m.FileRecent;
+    connect(recent, &QMenu::aboutToShow, this, [this, recent] { fillRecentMenu(recent); });
     connect(&openKnop, &QAbstractButton::clicked, this, &SupplementCommands::OpenKnop_Click);
     connect(&page, &PagePreview::fieldDoubleClicked, this, &SupplementCommands::fieldDoubleClicked);
 }
@@ -133,6 +142,7 @@ void SupplementCommands::showLaadVel(std::uint8_t mode)
     if (dialog.mode() == LaadVelModus::Supplementen) {
         for (const QString& message : m_model.openSupplement(m_folder, dialog.chosenName()))
             warn(message);
+        remember();
     } else if (const QString error = m_model.openSheetlet(m_folder, dialog.chosenName()); !error.isEmpty()) {
         warn(error);
     }
@@ -152,6 +162,7 @@ void SupplementCommands::openFile(const QString& path)
     if (file.suffix().compare(QLatin1String("sup"), Qt::CaseInsensitive) == 0) {
         for (const QString& message : m_model.openSupplementFile(m_folder, file.absoluteFilePath()))
             warn(message);
+        remember();
     } else if (PictureFile::storedSize(path) == SheetletSize) {
         if (const QString error = m_model.openSheetletFile(m_folder, path); !error.isEmpty())
             warn(error);
@@ -196,7 +207,52 @@ bool SupplementCommands::saveSupplement()
     }
     if (result.status != WriteStatus::Saved)
         warn(saveFailureMessage(result, name));
-    return result.status == WriteStatus::Saved || result.status == WriteStatus::PictureNotRemoved;
+    const bool saved = result.status == WriteStatus::Saved || result.status == WriteStatus::PictureNotRemoved;
+    if (saved)
+        remember();
+    return saved;
+}
+
+void SupplementCommands::remember()
+{
+    const QString path = supplementTextPath(m_model.saveFolder(m_folder), m_model.Plaatsnaam());
+    if (QFileInfo(path).isFile())
+        m_recent.add(path, m_model.Plaatsnaam());
+}
+
+void SupplementCommands::fillRecentMenu(QMenu* menu)
+{
+    menu->clear();
+    int number = 0;
+    for (const RecentSupplements::Entry& entry : m_recent.entries()) {
+        QAction* action = menu->addAction(QStringLiteral("&%1 %2").arg(++number).arg(entry.place));
+        action->setToolTip(entry.path);
+        action->setStatusTip(entry.path);
+        const QString path = entry.path;
+        connect(action, &QAction::triggered, this, [this, path] { openRecent(path); });
+    }
+    if (number == 0)
+        menu->addAction(QStringLiteral("(nog geen)"))->setEnabled(false);
+}
+
+void SupplementCommands::openRecent(const QString& path)
+{
+    if (!QFileInfo(path).isFile()) {
+        m_recent.remove(path);
+        warn(QStringLiteral("Het supplement %1 staat daar niet meer en is uit de lijst gehaald.").arg(path));
+        return;
+    }
+    openFile(path);
+}
+
+void SupplementCommands::openSupplementsFolder()
+{
+    const QString folder = supplementsFolder(m_folder);
+    QDir().mkpath(folder);
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
+        warn(QStringLiteral("De map met supplementen kon niet in een bestandsbeheerder worden geopend. De "
+                            "supplementen staan in %1.")
+                 .arg(folder));
 }
 
 void SupplementCommands::FileSaveAs_Click(int index)

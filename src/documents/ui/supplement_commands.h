@@ -16,7 +16,9 @@
 class ApplicationState;
 class Interaction;
 class PagePreview;
+class RecentSupplements;
 class QAbstractButton;
+class QMenu;
 struct MainMenus;
 enum class InvoerVeld : std::uint8_t;
 
@@ -27,7 +29,8 @@ public:
     // The File menu's entries and the totals of "Berekeningen", the "Open Velletje" button and the double
     // clicks of the page; window is the parent of the dialogs and message boxes (and of this object).
     SupplementCommands(SupplementModel& model, ApplicationState& state, ProgramFolder folder, Interaction& interaction,
-                       const MainMenus& menus, QAbstractButton& openKnop, PagePreview& page, QWidget* window);
+                       RecentSupplements& recent, const MainMenus& menus, QAbstractButton& openKnop, PagePreview& page,
+                       QWidget* window);
 
     // Whether the program may end: asks first, and offers to save a design that is not saved.
     bool mayExit();
@@ -54,11 +57,19 @@ public Q_SLOTS:
     // wherever it lies; a picture of a sheetlet's size as with Open Velletje; any other picture becomes the
     // background of a new design.
     void openFile(const QString& path);
+    // The supplements folder in the desktop's file manager, made first when it is not there yet.
+    void openSupplementsFolder();
 
 private:
     void connectControls(const MainMenus& menus, QAbstractButton& openKnop, PagePreview& page);
     void fieldDoubleClicked(SupplementModel::Field field);
     void showLaadVel(std::uint8_t mode);
+    // File › "Recente supplementen": the list as it is when the menu opens; one whose file is gone is said
+    // and taken out of the list.
+    void fillRecentMenu(QMenu* menu);
+    void openRecent(const QString& path);
+    // The supplement just opened or saved goes to the front of the list.
+    void remember();
     void warn(const QString& text);
     // Saves the supplement under its place name, asking first before one is replaced; true when saved.
     bool saveSupplement();
@@ -72,5 +83,6 @@ private:
     ApplicationState& m_state;
     ProgramFolder m_folder;
     Interaction& m_interaction;
+    RecentSupplements& m_recent;
     QWidget* m_window;
 };
