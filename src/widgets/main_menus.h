@@ -32,6 +32,8 @@ struct MainMenus
     // Bewerken
     QMenu* Bewerken = nullptr; // the undo entries are added at its end
     QAction* EditKnoppen = nullptr;
+    QAction* EditKopieren = nullptr; // the canvas picture to the clipboard
+    QAction* EditPlakken = nullptr;  // a picture from the clipboard as the background
     QMenu* EditBewerken = nullptr;
     std::array<QAction*, 18> EditConvert{};        // 5 and 8 are submenus
     std::array<QAction*, 3> EditContrastConvert{}; // 1 Positive, 2 Negative

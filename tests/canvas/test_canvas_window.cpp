@@ -10,15 +10,18 @@
 #include "canvas/ui/tool_row.h"
 #include "common/main_window_fixture.h"
 #include "common/pixels.h"
+#include "documents/supplement_file.h"
 #include "documents/ui/laadvel.h"
 #include "filters/filter_pictures.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QtTest>
@@ -264,6 +267,41 @@ private Q_SLOTS:
         QCOMPARE(int(w.state.Gereedschap()), 0);
         QCOMPARE(w.undo().count(), 3);
         QCOMPARE(w.interaction.texts("open").last(), QFileInfo(m_photo).absolutePath());
+    }
+
+    // Kopiëren puts the canvas on the clipboard. Plakken and a picture file dropped on the canvas stretch over
+    // it, one step each; what is no picture or is too large changes nothing. A supplement dropped opens.
+    void copyPasteAndDrop()
+    {
+        CanvasWindow w;
+        w.main->menus().EditKopieren->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), Blank);
+        QGuiApplication::clipboard()->setImage(filtertest::picture(64, 48, Draw));
+        w.main->menus().EditPlakken->trigger();
+        QCOMPARE(countColour(w.canvas(), Draw), 500 * 260);
+        QCOMPARE(w.undo().text(0), "Plakken");
+        QGuiApplication::clipboard()->setImage(QImage(8193, 8192, QImage::Format_Mono));
+        w.main->menus().EditPlakken->trigger();
+        QVERIFY(w.text("InfoLabel").contains("te groot (8193 x 8192 pixels)"));
+        QGuiApplication::clipboard()->setText("geen plaatje");
+        w.main->menus().EditPlakken->trigger();
+        QCOMPARE(w.undo().count(), 1);
+        const auto drop = [&](const QString& path, QPoint at) {
+            QMimeData data;
+            data.setUrls({QUrl::fromLocalFile(path)});
+            QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+            QCoreApplication::sendEvent(w.main.get(), &enter);
+            QDropEvent event(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+            QCoreApplication::sendEvent(w.main.get(), &event);
+        };
+        QVERIFY(filtertest::picture(30, 20, qRgb(10, 200, 30)).save(m_folder.path("groen.png")));
+        drop(m_folder.path("groen.png"), w.pic->mapTo(w.main.get(), QPoint(250, 130)));
+        QCOMPARE(countColour(w.canvas(), qRgb(10, 200, 30)), 500 * 260);
+        QCOMPARE(w.undo().count(), 2);
+        QCOMPARE(SchrijfSupplement(w.folder.folder(), {"Delft", "1", "2007", "3", {}, {}}).status, WriteStatus::Saved);
+        w.interaction.saveChoices.enqueue(Interaction::SaveChoice::Discard);
+        drop(w.folder.path("Supplementen/Delft.sup"), QPoint(5, 5));
+        QCOMPARE(w.model.Plaatsnaam(), "Delft");
     }
 
     // After a field entry and a cancelled open dialog no tool is selected, and marker and hint say so. After

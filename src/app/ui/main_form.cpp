@@ -11,6 +11,7 @@
 #include "documents/ui/catalogue_panel.h"
 #include "documents/ui/page_preview.h"
 #include "documents/ui/supplement_commands.h"
+#include "perforation/ui/photo_menu.h"
 #include "widgets/interaction.h"
 #include "widgets/status_line.h"
 #include "widgets/window_background.h"
@@ -20,14 +21,18 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
+#include <QUrl>
 
 Main::Main(ApplicationState& state, SupplementModel& model, ProgramFolder folder, Interaction& interaction,
            RecentSupplements& recent, QWidget* parent)
@@ -39,6 +44,7 @@ Main::Main(ApplicationState& state, SupplementModel& model, ProgramFolder folder
     , m_recent(recent)
 {
     setObjectName(QStringLiteral("Main"));
+    setAcceptDrops(true);
     // The title marks a design that is not saved yet, as desktop programs do, and names the folder of a
     // supplement opened from elsewhere, where Save writes it.
     setWindowTitle(QStringLiteral("Velinor[*]"));
@@ -99,6 +105,31 @@ QString Main::settingsPath() const
 void Main::openFile(const QString& path)
 {
     m_supplementCommands->openFile(path);
+}
+
+void Main::dragEnterEvent(QDragEnterEvent* event)
+{
+    const QMimeData* data = event->mimeData();
+    const QList<QUrl> urls = data->urls();
+    if (data->hasImage() || (!urls.isEmpty() && urls.first().isLocalFile()))
+        event->acceptProposedAction();
+}
+
+void Main::dropEvent(QDropEvent* event)
+{
+    const QMimeData* data = event->mimeData();
+    const QList<QUrl> urls = data->urls();
+    const QString path = urls.isEmpty() ? QString() : urls.first().toLocalFile();
+    const bool onCanvas = m_picEdit->rect().contains(m_picEdit->mapFrom(this, event->position().toPoint()));
+    if (!path.isEmpty() && onCanvas && !path.endsWith(QLatin1String(".sup"), Qt::CaseInsensitive))
+        m_photoMenu->placeBackgroundFile(path);
+    else if (!path.isEmpty())
+        openFile(path);
+    else if (data->hasImage())
+        m_photoMenu->placeBackgroundPicture(qvariant_cast<QImage>(data->imageData()), QStringLiteral("Foto"));
+    else
+        return;
+    event->acceptProposedAction();
 }
 
 void Main::Form_Load()

@@ -27,6 +27,7 @@ class QPushButton;
 class QTimer;
 class QToolButton;
 class SupplementCommands;
+class PhotoMenu;
 class SupplementModel;
 class RecentSupplements;
 class LineWidth;
@@ -67,6 +68,11 @@ public Q_SLOTS:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A picture file dropped on the canvas becomes its background; a supplement dropped anywhere opens, as
+    // does a picture dropped beside the canvas (as on the command line). Dropped picture data goes onto
+    // the canvas.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // main_form.cpp
@@ -123,6 +129,7 @@ private:
     QLabel* m_klokLabel = nullptr;
 
     SupplementCommands* m_supplementCommands = nullptr; // asks before the program ends
+    PhotoMenu* m_photoMenu = nullptr;                   // places dropped pictures
     QTimer* m_clockTimer = nullptr;
     QTimer* m_barTimer = nullptr;
     int m_barWidth = 0;

@@ -34,7 +34,7 @@ void Main::createControllers()
     CanvasDocument& canvas = m_model.canvas();
     const StatusLine status(m_infoLabel);
 
-    auto* photos = new PhotoMenu(canvas, m_state, m_interaction, status, m, this);
+    auto* photos = m_photoMenu = new PhotoMenu(canvas, m_state, m_interaction, status, m, this);
     auto* tools = new CanvasTools(canvas, m_state, status, *m_picEdit, *m_coorLabel, m, this);
     connect(tools, &CanvasTools::photoRectangleChosen, photos, &PhotoMenu::FotoLaden);
     connect(tools, &CanvasTools::textPlacementClicked, m_textPanel, &TextPanel::place);

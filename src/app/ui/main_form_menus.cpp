@@ -120,6 +120,11 @@ void Main::createEditMenu(QMenuBar* bar)
     m.EditKnoppen = addAction(edit, QStringLiteral("EditKnoppen"), QStringLiteral("Tekenknoppen Aan"));
     m.EditKnoppen->setCheckable(true);
     edit->addSeparator();
+    m.EditKopieren = addAction(edit, QStringLiteral("EditKopieren"), QStringLiteral("Kopiëren"));
+    m.EditKopieren->setShortcut(QKeySequence::Copy);
+    m.EditPlakken = addAction(edit, QStringLiteral("EditPlakken"), QStringLiteral("Plakken"));
+    m.EditPlakken->setShortcut(QKeySequence::Paste);
+    edit->addSeparator();
     m.EditBewerken = addMenu(edit, QStringLiteral("EditBewerken"), QStringLiteral("Tekenfilters"));
     const QStringList first = {QStringLiteral("Grayscale"), QStringLiteral("Negative"), QStringLiteral("Light"),
                                QStringLiteral("Dark"), QStringLiteral("Sharpen")};

@@ -1,6 +1,7 @@
 #include "perforation/ui/photo_menu.h"
 
 #include "app/application_state.h"
+#include "app/picture_file.h"
 #include "app/wacht.h"
 #include "canvas/canvas_document.h"
 #include "perforation/photo_loader.h"
@@ -9,9 +10,11 @@
 #include "widgets/main_menus.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QMimeData>
 #include <QStandardPaths>
 
 namespace {
@@ -50,6 +53,8 @@ PhotoMenu::PhotoMenu(CanvasDocument& canvas, ApplicationState& state, Interactio
         fileName->setTitle(
             PhotoLoader::sizeCaption(m_state.BeeldBestand(), QSize(m_state.BeeldBreedte(), m_state.BeeldHoogte())));
     });
+    connect(m.EditKopieren, &QAction::triggered, this, &PhotoMenu::copyCanvas);
+    connect(m.EditPlakken, &QAction::triggered, this, &PhotoMenu::pasteBackground);
     for (int index : {1, 2}) {
         connect(m.PerforatieVelFotos[index], &QAction::triggered, this,
                 [this, index] { PerforatieVelFotos_Click(index); });
@@ -107,6 +112,33 @@ void PhotoMenu::placeBackground()
 void PhotoMenu::placeBackgroundFile(const QString& path)
 {
     stretchFile(path, 0, 0, 500, 260);
+}
+
+void PhotoMenu::placeBackgroundPicture(const QImage& picture, const QString& stepName)
+{
+    if (picture.isNull()) {
+        m_status.ToonInfo(QStringLiteral("Er is geen plaatje om te plaatsen."), 1);
+        return;
+    }
+    if (PictureFile::isTooLarge(picture.size())) {
+        m_status.ToonInfo(PictureFile::tooLargeText(QStringLiteral("Het plaatje"), picture.size()), 1);
+        return;
+    }
+    m_canvas.change(stepName, [&](QImage& canvas) { PhotoFrames::stretchInto(canvas, 0, 0, 500, 260, picture); });
+}
+
+void PhotoMenu::copyCanvas()
+{
+    QGuiApplication::clipboard()->setImage(m_canvas.image());
+}
+
+void PhotoMenu::pasteBackground()
+{
+    if (const QMimeData* data = QGuiApplication::clipboard()->mimeData(); !data || !data->hasImage()) {
+        m_status.ToonInfo(QStringLiteral("Het klembord bevat geen plaatje."), 1);
+        return;
+    }
+    placeBackgroundPicture(QGuiApplication::clipboard()->image(), QStringLiteral("Plakken"));
 }
 
 void PhotoMenu::placeInFrames(PhotoLayout layout, int index)

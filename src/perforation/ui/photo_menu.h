@@ -33,8 +33,15 @@ public Q_SLOTS:
     void FotoLaden(double x1, double y1, double x2, double y2);
     // The background picture over the whole canvas.
     void placeBackground();
-    // The same from a picture given by its path (the command line, later a drop), without asking.
+    // The same from a picture given by its path (the command line, a drop), without asking.
     void placeBackgroundFile(const QString& path);
+    // The same from a picture itself (pasted or dropped), as one undo step of that name; one larger than
+    // the file readers take is refused with their message.
+    void placeBackgroundPicture(const QImage& picture, const QString& stepName);
+    // Bewerken › "Kopiëren": the canvas picture to the clipboard.
+    void copyCanvas();
+    // Bewerken › "Plakken": a picture from the clipboard as the background.
+    void pasteBackground();
     void PerforatieVelFotos_Click(int index);
     void PerforatieBlokFotos_Click(int index);
 
