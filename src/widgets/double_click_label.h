@@ -1,7 +1,9 @@
 #pragma once
 
 // A label that reports double clicks and single clicks, for the page fields
-// and the colour swatches of the main window.
+// and the colour swatches of the main window. Given a focus policy it is in
+// the Tab chain: Return, Space and F2 then act as a double click, and the
+// focus shows as a dotted frame.
 
 #include <QLabel>
 
@@ -18,4 +20,6 @@ Q_SIGNALS:
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };

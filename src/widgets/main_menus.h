@@ -34,6 +34,8 @@ struct MainMenus
     QAction* EditKnoppen = nullptr;
     QAction* EditKopieren = nullptr; // the canvas picture to the clipboard
     QAction* EditPlakken = nullptr;  // a picture from the clipboard as the background
+    // The page's fields and description, as the supplement model numbers them (Plaatsnaam first).
+    std::array<QAction*, 5> EditVeld{};
     QMenu* EditBewerken = nullptr;
     std::array<QAction*, 18> EditConvert{};        // 5 and 8 are submenus
     std::array<QAction*, 3> EditContrastConvert{}; // 1 Positive, 2 Negative

@@ -15,6 +15,7 @@
 #include "filters/filter_pictures.h"
 #include "widgets/double_click_label.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QDesktopServices>
 #include <QImageReader>
@@ -71,6 +72,24 @@ private Q_SLOTS:
             QCOMPARE(f.text(label), shown);
             f.interaction.shown.clear();
         }
+    }
+
+    // The page's fields and description are in the Tab chain, named for a screen reader with their value as
+    // description, and open with Return, Space and F2, as with the entries of Bewerken › Albumblad.
+    void fieldsByKeyboard()
+    {
+        Fixture f;
+        auto* year = f.child<QWidget>("JaartalLabel");
+        QCOMPARE(year->focusPolicy(), Qt::StrongFocus);
+        QCOMPARE(QAccessible::queryAccessibleInterface(year)->text(QAccessible::Name), "Jaartal");
+        QCOMPARE(QAccessible::queryAccessibleInterface(year)->text(QAccessible::Description), "Jaar");
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space, Qt::Key_F2})
+            QTest::keyClick(year, key);
+        QTest::keyClick(f.child<QWidget>("OmschrijfLabel"), Qt::Key_F2);
+        f.main->menus().EditVeld[4]->trigger();
+        f.main->menus().EditVeld[0]->trigger();
+        QCOMPARE(f.interaction.texts("modal"),
+                 QStringList({"Invoer", "Invoer", "Invoer", "TekstForm", "TekstForm", "Invoer"}));
     }
 
     // No to New keeps the text; more than 99 lines or characters the file cannot hold are refused; the

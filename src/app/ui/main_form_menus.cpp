@@ -124,6 +124,12 @@ void Main::createEditMenu(QMenuBar* bar)
     m.EditKopieren->setShortcut(QKeySequence::Copy);
     m.EditPlakken = addAction(edit, QStringLiteral("EditPlakken"), QStringLiteral("Plakken"));
     m.EditPlakken->setShortcut(QKeySequence::Paste);
+    QMenu* page = addMenu(edit, QStringLiteral("EditAlbumblad"), QStringLiteral("Albumblad"));
+    const QStringList fields = {QStringLiteral("Plaatsnaam..."), QStringLiteral("Catalogusnummer..."),
+                                QStringLiteral("Jaartal..."), QStringLiteral("Paginanummer..."),
+                                QStringLiteral("Omschrijving...")};
+    for (int i = 0; i < fields.size(); ++i)
+        m.EditVeld[i] = addAction(page, indexed("EditVeld", i), fields.at(i));
     edit->addSeparator();
     m.EditBewerken = addMenu(edit, QStringLiteral("EditBewerken"), QStringLiteral("Tekenfilters"));
     const QStringList first = {QStringLiteral("Grayscale"), QStringLiteral("Negative"), QStringLiteral("Light"),

@@ -6,6 +6,7 @@
 #include "widgets/window_background.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
 
@@ -21,6 +22,22 @@ QFont placeFont()
     return QFont(QStringLiteral("Arial"), 12, QFont::Bold);
 }
 
+QString fieldName(SupplementModel::Field field)
+{
+    switch (field) {
+    case SupplementModel::Field::Plaatsnaam:
+        return QStringLiteral("Plaatsnaam");
+    case SupplementModel::Field::CatalogusNr:
+        return QStringLiteral("Catalogusnummer");
+    case SupplementModel::Field::Jaartal:
+        return QStringLiteral("Jaartal");
+    case SupplementModel::Field::PaginaNr:
+        return QStringLiteral("Paginanummer");
+    default:
+        return QStringLiteral("Omschrijving");
+    }
+}
+
 DoubleClickLabel* pageLabel(QWidget* page, const QString& name, QPoint at, int pointSize, bool bold)
 {
     auto* label = new DoubleClickLabel(page);
@@ -32,12 +49,15 @@ DoubleClickLabel* pageLabel(QWidget* page, const QString& name, QPoint at, int p
     // An emptied field keeps a target to double-click.
     label->setMinimumSize(24, label->fontMetrics().height());
     label->setToolTip(EditHint);
+    label->setFocusPolicy(Qt::StrongFocus);
     return label;
 }
 
 void setText(QLabel* label, const QString& text)
 {
     label->setText(text);
+    // A screen reader says the field by its name, then what it holds.
+    label->setAccessibleDescription(text);
     label->adjustSize();
 }
 
@@ -75,11 +95,14 @@ void PagePreview::createLabels()
     for (const auto& [label, field] : {std::pair{PlaatsLabel, Field::Plaatsnaam},
                                        {CatalogusLabel, Field::CatalogusNr},
                                        {JaartalLabel, Field::Jaartal},
-                                       {PagLabel, Field::PaginaNr}})
+                                       {PagLabel, Field::PaginaNr}}) {
         connect(label, &DoubleClickLabel::doubleClicked, this, [this, field] { Q_EMIT fieldDoubleClicked(field); });
+        label->setAccessibleName(fieldName(field));
+    }
 
     OmschrijfLabel = new QPlainTextEdit(this);
     OmschrijfLabel->setObjectName(QStringLiteral("OmschrijfLabel"));
+    OmschrijfLabel->setAccessibleName(fieldName(SupplementModel::Field::Omschrijving));
     OmschrijfLabel->setGeometry(44, 290, 264, 210);
     OmschrijfLabel->setReadOnly(true);
     OmschrijfLabel->setFrameShape(QFrame::NoFrame);
@@ -87,6 +110,7 @@ void PagePreview::createLabels()
     OmschrijfLabel->setToolTip(EditHint);
     OmschrijfLabel->viewport()->setCursor(Qt::ArrowCursor);
     OmschrijfLabel->viewport()->installEventFilter(this);
+    OmschrijfLabel->installEventFilter(this);
     QPalette palette = OmschrijfLabel->palette();
     palette.setColor(QPalette::Base, Qt::transparent);
     OmschrijfLabel->setPalette(palette);
@@ -134,7 +158,11 @@ void PagePreview::showAll()
 
 bool PagePreview::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseButtonDblClick && watched == OmschrijfLabel->viewport()) {
+    const bool doubleClick = event->type() == QEvent::MouseButtonDblClick && watched == OmschrijfLabel->viewport();
+    // The keys that open a page field open the description too.
+    const int key =
+        event->type() == QEvent::KeyPress && watched == OmschrijfLabel ? static_cast<QKeyEvent*>(event)->key() : 0;
+    if (doubleClick || key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space || key == Qt::Key_F2) {
         Q_EMIT fieldDoubleClicked(SupplementModel::Field::Omschrijving);
         return true;
     }

@@ -57,6 +57,8 @@ void SupplementCommands::connectControls(const MainMenus& m, QAbstractButton& op
         connect(m.BerekenTotaal[index], &QAction::triggered, this, [this, index] { BerekenTotaal_Click(index); });
     }
     connect(m.FileFolder, &QAction::triggered, this, &SupplementCommands::openSupplementsFolder);
+    for (int i = 0; i < int(m.EditVeld.size()); ++i)
+        connect(m.EditVeld[i], &QAction::triggered, this, [this, i] { fieldDoubleClicked(SupplementModel::Field(i)); });
     QMenu* recent = m.FileRecent;
     connect(recent, &QMenu::aboutToShow, this, [this, recent] { fillRecentMenu(recent); });
     connect(&openKnop, &QAbstractButton::clicked, this, &SupplementCommands::OpenKnop_Click);
