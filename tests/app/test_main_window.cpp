@@ -9,6 +9,8 @@
 #include "documents/ui/page_preview.h"
 #include "widgets/qt_interaction.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QMenuBar>
 #include <QTimer>
@@ -139,6 +141,22 @@ private Q_SLOTS:
         f.main->ZetVensterKleur(10, 10, 10);
         QCOMPARE(f.main->menuBar()->palette().window(), QApplication::palette().window());
         QCOMPARE(f.child<QWidget>("OpenKnop")->palette().button(), QApplication::palette().button());
+    }
+
+    // A screen reader finds a name for every control of the main window it can reach, the text panel's too.
+    void everyControlHasAName()
+    {
+        MainWindowFixture f;
+        f.main->show();
+        f.main->menus().EditKnoppen->trigger();
+        for (const bool textPanel : {false, true}) {
+            if (textPanel)
+                f.child<QAbstractButton>("TekstKnop")->click();
+            for (QWidget* widget : f.main->findChildren<QWidget*>())
+                if (widget->isVisible() && !widget->objectName().startsWith("qt_"))
+                    QVERIFY2(!QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name).isEmpty(),
+                             qPrintable(widget->objectName()));
+        }
     }
 
     // In Qt's own boxes Enter keeps the work: it saves a design not saved yet, and answers No where Yes would

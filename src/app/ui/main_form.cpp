@@ -52,6 +52,7 @@ Main::Main(ApplicationState& state, SupplementModel& model, ProgramFolder folder
         setWindowTitle(folder.isEmpty() ? QStringLiteral("Velinor[*]") : QStringLiteral("Velinor - %1[*]").arg(folder));
     });
     setCentralWidget(new QWidget(this));
+    centralWidget()->setAccessibleName(QStringLiteral("Velinor"));
     createMenus();
     createPageArea();
     createStatusLine();

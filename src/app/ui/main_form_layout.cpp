@@ -36,9 +36,11 @@ QLabel* caption(QWidget* parent, const QString& text, int x, int y, const QStrin
     return label;
 }
 
-template <typename Frame> Frame* area(Frame* frame, const QString& name, const QRect& geometry)
+template <typename Frame>
+Frame* area(Frame* frame, const QString& name, const QString& accessibleName, const QRect& geometry)
 {
     frame->setObjectName(name);
+    frame->setAccessibleName(accessibleName);
     frame->setGeometry(geometry);
     frame->setFrameShape(QFrame::StyledPanel);
     frame->setAutoFillBackground(true);
@@ -49,7 +51,8 @@ template <typename Frame> Frame* area(Frame* frame, const QString& name, const Q
 
 void Main::createPageArea()
 {
-    m_frame1 = area(new QFrame(centralWidget()), QStringLiteral("Frame1"), QRect(0, 0, 412, 574));
+    m_frame1 = area(new QFrame(centralWidget()), QStringLiteral("Frame1"), QStringLiteral("A4 Supplement"),
+                    QRect(0, 0, 412, 574));
     caption(m_frame1, QStringLiteral(" A4 Supplement "), 10, 4);
     auto* ring = new RingBinder(m_frame1);
     ring->move(17, 24);
@@ -61,6 +64,7 @@ void Main::createPageArea()
     m_convertKnop->setArrowType(Qt::LeftArrow);
     m_convertKnop->setGeometry(413, 200, 14, 48);
     m_convertKnop->setToolTip(QStringLiteral(" Afbeelding overzetten "));
+    m_convertKnop->setAccessibleName(QStringLiteral("Afbeelding overzetten"));
 }
 
 QString Main::startupHelpText() const
@@ -77,9 +81,11 @@ QString Main::startupHelpText() const
 // the text panel takes the room of when it opens.
 void Main::createEditingArea()
 {
-    m_frame2 = area(new QFrame(centralWidget()), QStringLiteral("Frame2"), QRect(EditAreaLeft, 0, 529, 437));
+    m_frame2 = area(new QFrame(centralWidget()), QStringLiteral("Frame2"), QStringLiteral("Ontwerp"),
+                    QRect(EditAreaLeft, 0, 529, 437));
     m_canvasFrame = new QFrame(m_frame2);
     m_canvasFrame->setFrameShape(QFrame::Box);
+    m_canvasFrame->setAccessibleName(QStringLiteral("Kader van het tekenvlak"));
     m_canvasFrame->setGeometry(12, 14, 504, 264);
     m_picEdit = new PicEdit(m_model.canvas(), m_frame2);
     m_picEdit->move(14, 16);
@@ -98,7 +104,7 @@ void Main::createEditingArea()
     connect(m_textPanel, &TextPanel::panelToggled, this, &Main::showTextPanel);
 
     m_frame4 = area(new CataloguePanel(m_model, StatusLine(m_infoLabel), centralWidget()), QStringLiteral("Frame4"),
-                    QRect(EditAreaLeft, 476, 529, 98));
+                    QStringLiteral("Catalogusgegevens"), QRect(EditAreaLeft, 476, 529, 98));
 }
 
 void Main::showTextPanel(bool open)
@@ -116,6 +122,7 @@ void Main::createProgressArea(QWidget* area)
     progress->move(12, std::min(340, 356 - progress->height()));
     m_bar = new QLabel(area);
     m_bar->setObjectName(QStringLiteral("Bar"));
+    m_bar->setAccessibleName(QStringLiteral("Voortgang"));
     m_bar->setGeometry(12, 356, 242, 22);
     m_bar->setFrameShape(QFrame::Panel);
     m_bar->setFrameShadow(QFrame::Sunken);
@@ -134,7 +141,8 @@ void Main::createProgressArea(QWidget* area)
 
 void Main::createStatusLine()
 {
-    m_frame3 = area(new QFrame(centralWidget()), QStringLiteral("Frame3"), QRect(EditAreaLeft, 438, 529, 37));
+    m_frame3 = area(new QFrame(centralWidget()), QStringLiteral("Frame3"), QStringLiteral("Statusregel"),
+                    QRect(EditAreaLeft, 438, 529, 37));
     m_infoLabel = caption(m_frame3, QStringLiteral("Informatie"), 10, 2, QStringLiteral("InfoLabel"));
     // Two lines of the status line's height, so a long message is read whole.
     m_infoLabel->setFixedSize(330, 33);

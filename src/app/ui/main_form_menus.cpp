@@ -45,6 +45,7 @@ void Main::createMenus()
 {
     MainMenus& m = m_menus;
     QMenuBar* bar = menuBar();
+    bar->setAccessibleName(QStringLiteral("Menubalk"));
     createFileMenu(bar);
 
     QMenu* tools = addMenu(bar, QStringLiteral("Tools"), QStringLiteral("&Geografie"));

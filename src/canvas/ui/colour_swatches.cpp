@@ -15,6 +15,7 @@ ColourSwatches::ColourSwatches(ApplicationState& state, Interaction& interaction
 {
     setObjectName(QStringLiteral("ColourSwatches"));
     setGeometry(392, 340, 130, 42);
+    setAccessibleName(QStringLiteral("Kleuren"));
     // A swatch with its caption beside it.
     const auto swatch = [this](const QString& name, int top, const QString& text, const QString& captionName) {
         auto* label = new DoubleClickLabel(this);
@@ -22,6 +23,7 @@ ColourSwatches::ColourSwatches(ApplicationState& state, Interaction& interaction
         label->setGeometry(0, top, 20, 18);
         label->setFrameShape(QFrame::Box);
         label->setToolTip(QStringLiteral(" Klik voor meer kleuren "));
+        label->setAccessibleName(text);
         auto* caption = new QLabel(text, this);
         caption->setObjectName(captionName);
         caption->move(26, top + 1);
@@ -41,6 +43,9 @@ void ColourSwatches::showColours()
     const ColourParts draw = m_state.TekenKleur(), fill = m_state.VulKleur();
     setBackground(m_tekenLabel, toQColor(draw.r, draw.g, draw.b));
     setBackground(m_vulLabel, toQColor(fill.r, fill.g, fill.b));
+    // A screen reader tells the colour as its red, green and blue.
+    m_tekenLabel->setAccessibleDescription(QStringLiteral("%1, %2, %3").arg(draw.r).arg(draw.g).arg(draw.b));
+    m_vulLabel->setAccessibleDescription(QStringLiteral("%1, %2, %3").arg(fill.r).arg(fill.g).arg(fill.b));
 }
 
 void ColourSwatches::TekenLabel_Click()

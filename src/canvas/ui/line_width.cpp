@@ -12,6 +12,7 @@ LineWidth::LineWidth(ApplicationState& state, QWidget* area)
     , m_state(state)
 {
     setObjectName(QStringLiteral("LineWidth"));
+    setAccessibleName(QStringLiteral("Lijndikte"));
     m_label12 = new QLabel(QStringLiteral("Lijndikte : 2 pixels"), this);
     m_label12->setObjectName(QStringLiteral("Label12"));
     // As wide as its widest text, "... 5 pixels", in the font the desktop gives.
@@ -20,6 +21,7 @@ LineWidth::LineWidth(ApplicationState& state, QWidget* area)
     m_label12->setGeometry(0, 0, width, m_label12->sizeHint().height());
     m_slider1 = new QScrollBar(Qt::Horizontal, this);
     m_slider1->setObjectName(QStringLiteral("Slider1"));
+    m_slider1->setAccessibleName(QStringLiteral("Lijndikte"));
     m_slider1->setGeometry(0, 18, 110, 17);
     m_slider1->setRange(1, 5);
     m_slider1->setValue(m_state.lineWidth());

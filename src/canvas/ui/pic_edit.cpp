@@ -17,6 +17,8 @@ PicEdit::PicEdit(CanvasDocument& document, QWidget* parent)
     , m_document(document)
 {
     setObjectName(QStringLiteral("PicEdit"));
+    setAccessibleName(QStringLiteral("Tekenvlak"));
+    setAccessibleDescription(QStringLiteral("Het velletje, 500 x 260 pixels"));
     setFixedSize(CanvasSize);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);

@@ -46,6 +46,7 @@ TextPanel::TextPanel(CanvasDocument& document, ApplicationState& state, StatusLi
     , m_status(status)
 {
     setObjectName(QStringLiteral("TextPanel"));
+    setAccessibleName(QStringLiteral("Tekstblad"));
     setGeometry(0, 437, 529, 98);
     hide(); // until it is opened: a hidden panel takes no keys and is not in the Tab chain
 
@@ -54,6 +55,7 @@ TextPanel::TextPanel(CanvasDocument& document, ApplicationState& state, StatusLi
     m_tekstKnop->setIcon(QIcon(QPixmap::fromImage(ToolIcons::textPanel(true))));
     m_tekstKnop->setIconSize(QSize(24, 24));
     m_tekstKnop->setToolTip(QStringLiteral(" Tekstblad openen "));
+    m_tekstKnop->setAccessibleName(QStringLiteral("Tekstblad openen"));
     m_tekstKnop->setEnabled(false);
     caption(area, QStringLiteral("Tekst invoegen"), 428, 396);
 
@@ -80,11 +82,13 @@ void TextPanel::createControls()
     caption(this, QStringLiteral("Omschrijving tekst"), 12, 2);
     m_text1 = named(new QLineEdit(QStringLiteral("Voorbeeld"), this), QStringLiteral("Text1"));
     m_text1->setGeometry(12, 18, 170, 22);
+    m_text1->setAccessibleName(QStringLiteral("Omschrijving tekst"));
     m_text1->setStyleSheet(QStringLiteral("background: rgb(230,220,210);"));
 
     caption(this, QStringLiteral("Lettertype"), 190, 2);
     m_listFonts = named(new QComboBox(this), QStringLiteral("ListFonts"));
     m_listFonts->setGeometry(190, 18, 150, 22);
+    m_listFonts->setAccessibleName(QStringLiteral("Lettertype"));
     m_listFonts->addItems(QFontDatabase::families());
     if (m_listFonts->findText(QStringLiteral("Arial")) < 0)
         m_listFonts->insertItem(0, QStringLiteral("Arial"));
@@ -94,6 +98,8 @@ void TextPanel::createControls()
     m_comboSize = named(new QComboBox(this), QStringLiteral("ComboSize"));
     m_comboSize->setEditable(true);
     m_comboSize->setGeometry(348, 18, 60, 22);
+    m_comboSize->setAccessibleName(QStringLiteral("Grootte"));
+    m_comboSize->lineEdit()->setAccessibleName(QStringLiteral("Grootte"));
     for (int size = 8; size <= 100; size += 2)
         m_comboSize->addItem(QString::number(size));
     m_comboSize->setCurrentText(QStringLiteral("16"));
@@ -115,6 +121,7 @@ void TextPanel::createControls()
     m_achtergrondKnop->setIcon(QIcon(QPixmap::fromImage(ToolIcons::backgroundPicture())));
     m_achtergrondKnop->setStyleSheet(QStringLiteral("QToolButton { background: rgb(156,235,174); }"));
     m_achtergrondKnop->setEnabled(false);
+    m_achtergrondKnop->setAccessibleName(QStringLiteral("Achtergrondplaatje"));
     caption(this, QStringLiteral("Achtergrondplaatje"), 140, 73);
 
     m_plaatsKnop = named(new QPushButton(QStringLiteral("Plaatsen"), this), QStringLiteral("PlaatsKnop"));
@@ -130,6 +137,7 @@ void TextPanel::createDirectionPad()
     m_line2 = named(new QFrame(this), QStringLiteral("Line2"));
     m_line2->setGeometry(520, 2, 1, 90);
     for (QFrame* line : {m_line1, m_line2}) {
+        line->setAccessibleName(QStringLiteral("Scheidingslijn"));
         line->setAutoFillBackground(true);
         line->setStyleSheet(QStringLiteral("background: rgb(170,170,170);"));
     }
@@ -139,12 +147,14 @@ void TextPanel::createDirectionPad()
         button->setIcon(QIcon(QPixmap::fromImage(ToolIcons::direction(i))));
         button->setEnabled(false);
         button->setVisible(i != 4);
+        button->setAccessibleName(QStringLiteral("Richting %1°").arg(Richtingen[i] / 10));
         m_angleKnop[i] = button;
     }
     m_angleLabel = named(caption(this, QStringLiteral("90"), 476, 22), QStringLiteral("AngleLabel"));
     m_angleLabel->setFixedWidth(40);
     m_angleImg = named(new QLabel(this), QStringLiteral("AngleImg"));
     m_angleImg->setGeometry(478, 44, 16, 16);
+    m_angleImg->setAccessibleName(QStringLiteral("Gekozen richting"));
     m_angleImg->setPixmap(QPixmap::fromImage(ToolIcons::direction(1)));
 }
 

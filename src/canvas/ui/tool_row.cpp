@@ -19,6 +19,7 @@ ToolRow::ToolRow(ApplicationState& state, QWidget* area)
     , m_state(state)
 {
     setObjectName(QStringLiteral("ToolRow"));
+    setAccessibleName(QStringLiteral("Tekengereedschap"));
     setGeometry(QRect(RowAt, QSize(12 * ButtonWidth + 1, 45)));
     static const QStringList names = {QStringLiteral("Potlood"),
                                       QStringLiteral("Rechte lijn"),
@@ -44,6 +45,7 @@ ToolRow::ToolRow(ApplicationState& state, QWidget* area)
                            "QToolButton:disabled { background: rgb(235,235,215); }"));
         button->setEnabled(false);
         button->setToolTip(QLatin1Char(' ') + names.at(i - 1) + QLatin1Char(' '));
+        button->setAccessibleName(names.at(i - 1));
         connect(button, &QToolButton::clicked, this, [this, i] { Knop_Click(i); });
         m_knop[i] = button;
     }

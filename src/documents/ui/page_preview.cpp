@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 
 #include <algorithm>
 
@@ -68,6 +69,7 @@ PagePreview::PagePreview(const SupplementModel& model, QWidget* parent)
     , m_model(model)
 {
     setObjectName(QStringLiteral("Pic"));
+    setAccessibleName(QStringLiteral("Albumblad"));
     setFixedSize(PageSize);
     createLabels();
     setBackground(m_background);
@@ -86,6 +88,7 @@ void PagePreview::createLabels()
     PlaatsLabel = pageLabel(this, QStringLiteral("PlaatsLabel"), PlaceAt, 12, true);
     PicImage = new QLabel(this);
     PicImage->setObjectName(QStringLiteral("PicImage"));
+    PicImage->setAccessibleName(QStringLiteral("Plaatje op het albumblad"));
     PicImage->setGeometry(44, 104, 263, 143);
     PicImage->setScaledContents(true);
     CatalogusLabel = pageLabel(this, QStringLiteral("CatalogusLabel"), {43, 253}, 8, false);
@@ -103,6 +106,8 @@ void PagePreview::createLabels()
     OmschrijfLabel = new QPlainTextEdit(this);
     OmschrijfLabel->setObjectName(QStringLiteral("OmschrijfLabel"));
     OmschrijfLabel->setAccessibleName(fieldName(SupplementModel::Field::Omschrijving));
+    OmschrijfLabel->verticalScrollBar()->setAccessibleName(QStringLiteral("Omschrijving op en neer"));
+    OmschrijfLabel->horizontalScrollBar()->setAccessibleName(QStringLiteral("Omschrijving opzij"));
     OmschrijfLabel->setGeometry(44, 290, 264, 210);
     OmschrijfLabel->setReadOnly(true);
     OmschrijfLabel->setFrameShape(QFrame::NoFrame);
@@ -196,6 +201,7 @@ RingBinder::RingBinder(QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("Ringband"));
+    setAccessibleName(QStringLiteral("Ringband"));
     setFixedSize(StripSize);
 }
 
