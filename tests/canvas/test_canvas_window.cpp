@@ -306,7 +306,7 @@ private Q_SLOTS:
 
     // After a field entry and a cancelled open dialog no tool is selected, and marker and hint say so. After
     // Open Velletje the keys go to a control the user sees: none reach the closed text panel, and Tab never
-    // stops on a hidden control.
+    // stops on a hidden control. A text waiting to be placed takes the keys.
     void modeAndFocusFollowWhatIsShown()
     {
         CanvasWindow w;
@@ -337,6 +337,18 @@ private Q_SLOTS:
             QVERIFY2(!focus->visibleRegion().isEmpty(), qPrintable(focus ? focus->objectName() : ""));
             QTest::keyClick(focus, Qt::Key_Tab);
         }
+        // A waiting text moves by the arrows (Shift: ten pixels) and is placed by Return; Escape lets it go.
+        w.arm();
+        const QPoint start = w.child<QLabel>("Label19")->pos();
+        const QImage before = w.canvas().copy();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right, Qt::ShiftModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+        QCOMPARE(w.child<QLabel>("Label19")->pos(), start + QPoint(10, -1));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(changedRect(before, w.canvas()).topLeft(), start + QPoint(10, -1));
+        w.arm();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!w.state.TekstPlaatsen());
     }
 };
 

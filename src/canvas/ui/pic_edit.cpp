@@ -21,6 +21,7 @@ PicEdit::PicEdit(CanvasDocument& document, QWidget* parent)
     setAccessibleDescription(QStringLiteral("Het velletje, 500 x 260 pixels"));
     setFixedSize(CanvasSize);
     setMouseTracking(true);
+    setFocusPolicy(Qt::ClickFocus); // takes the keys that place a text, outside the Tab chain
     setAttribute(Qt::WA_OpaquePaintEvent);
     connect(&m_document, &CanvasDocument::changed, this, qOverload<>(&QWidget::update));
 }

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QToolButton>
 
 namespace {
@@ -65,6 +66,7 @@ TextPanel::TextPanel(CanvasDocument& document, ApplicationState& state, StatusLi
 
     createControls();
     createDirectionPad();
+    createPlacementKeys(canvas);
     m_lastSize = CanvasText::parseSize(m_comboSize->currentText()).value_or(16);
 
     connect(m_tekstKnop, &QToolButton::clicked, this, &TextPanel::TekstKnop_Click);
@@ -165,8 +167,36 @@ void TextPanel::setButtonsEnabled(bool on)
         button->setEnabled(on);
 }
 
+void TextPanel::createPlacementKeys(QWidget* canvas)
+{
+    const auto key = [this, canvas](QKeySequence sequence, auto action) {
+        auto* shortcut = new QShortcut(sequence, canvas);
+        shortcut->setEnabled(false);
+        connect(shortcut, &QShortcut::activated, this, action);
+        connect(&m_state, &ApplicationState::tekstPlaatsenChanged, shortcut, &QShortcut::setEnabled);
+    };
+    for (const auto& [arrow, step] : {std::pair{Qt::Key_Left, QPointF(-1, 0)},
+                                      {Qt::Key_Right, QPointF(1, 0)},
+                                      {Qt::Key_Up, QPointF(0, -1)},
+                                      {Qt::Key_Down, QPointF(0, 1)}}) {
+        key(QKeySequence(arrow), [this, step = step] { movePreview(m_placeAt + step); });
+        key(QKeySequence(Qt::SHIFT | arrow), [this, step = step] { movePreview(m_placeAt + 10 * step); });
+    }
+    for (const Qt::Key enter : {Qt::Key_Return, Qt::Key_Enter})
+        key(QKeySequence(enter), [this] { place(Qt::LeftButton, m_placeAt); });
+    key(QKeySequence(Qt::Key_Escape), [this] { cancelPlacement(); });
+}
+
+void TextPanel::cancelPlacement()
+{
+    m_state.setTekstPlaatsen(false);
+    m_label19->hide();
+    m_status.ToonInfo(QStringLiteral("Informatie..."), 0);
+}
+
 void TextPanel::movePreview(QPointF at)
 {
+    m_placeAt = at;
     m_label19->move(int(at.x()) - m_label19->width() - 5, int(at.y()) - m_label19->height() - 5);
 }
 
@@ -235,6 +265,8 @@ void TextPanel::PlaatsKnop_Click()
     m_label19->adjustSize();
     m_label19->show();
     m_label19->raise();
+    movePreview(m_placeAt);
+    m_label19->parentWidget()->setFocus(Qt::OtherFocusReason); // the keys that move it go to the canvas
     m_state.setTekstPlaatsen(true);
     m_status.ToonInfo(QStringLiteral("Kies positie en klik links om de tekst te plaatsen"), 0);
 }

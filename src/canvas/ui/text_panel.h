@@ -62,6 +62,10 @@ public Q_SLOTS:
 private:
     void createControls();
     void createDirectionPad();
+    // While a text waits to be placed, the keyboard moves it: the arrows a pixel (with Shift ten), Return
+    // places it, Escape lets it go.
+    void createPlacementKeys(QWidget* canvas);
+    void cancelPlacement();
     // The panel's font; empty when the size is not a number (the size box then shows the last good size).
     std::optional<TextFont> panelFont();
     bool drawText(QPointF at, const QString& text, std::optional<int> angleTenths);
@@ -71,6 +75,7 @@ private:
     StatusLine m_status;
     double m_lastSize = 16;
     bool m_open = false;
+    QPointF m_placeAt{250, 130}; // where the waiting text goes: the pointer's last place on the canvas
 
     QToolButton* m_tekstKnop = nullptr;
     QLabel* m_label19 = nullptr;
