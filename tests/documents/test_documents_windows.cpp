@@ -125,16 +125,18 @@ private Q_SLOTS:
         QCOMPARE(f.model.AantalRegels(), displayed);
     }
 
-    // The open dialog starts on its first entry, which Enter opens; it refuses what is no sheetlet and stays
-    // open; a sheetlet reaches the panel but not the page's picture, and a collector's block gets no place look-up.
+    // The open dialog says where its files are and starts on its first entry, which Enter opens; it refuses what
+    // is no sheetlet and stays open; a sheetlet reaches the panel but not the page's picture, and a collector's
+    // block gets no place look-up.
     void openDialog()
     {
         Fixture f(true);
         QVERIFY(filtertest::picture(501, 260, qRgb(1, 2, 3)).save(f.folder.path("Images/2008-Breed.jpg"), "JPEG"));
         QVERIFY(filtertest::picture(500, 260, qRgb(1, 2, 3)).save(f.folder.path("Images/2008.jpg"), "JPEG"));
-        f.script<LaadVel>([](LaadVel& d) {
+        f.script<LaadVel>([&f](LaadVel& d) {
             QVERIFY(d.OkKnop->isEnabled());
             QVERIFY(d.List1->currentItem()->isSelected());
+            QCOMPARE(d.List1->toolTip(), "Uit de map " + f.folder.path("Images"));
             d.show();
             QTest::keyClick(d.List1, Qt::Key_Return);
             QCOMPARE(d.chosenName(), "2005-Alkmaar");

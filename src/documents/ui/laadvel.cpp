@@ -3,6 +3,7 @@
 #include "app/picture_file.h"
 #include "widgets/interaction.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -58,6 +59,15 @@ void LaadVel::Form_Load()
     OkKnop->setEnabled(false);
     List1->addItems(names);
     Label2->setText(LaadVelTekst(m_mode, names.size()));
+    // Where the files are, for whoever looks for them outside the program.
+    const QString where =
+        QStringLiteral("Uit de map %1")
+            .arg(QDir::toNativeSeparators(
+                m_folder.path(QString::fromLatin1(m_mode == LaadVelModus::Supplementen ? "Supplementen" : "Images"))));
+    for (QWidget* widget : {static_cast<QWidget*>(List1), static_cast<QWidget*>(Label2)}) {
+        widget->setToolTip(where);
+        widget->setAccessibleDescription(where);
+    }
     // The first entry is chosen, so Enter opens it and the arrow keys move from it.
     if (!names.isEmpty())
         List1->setCurrentRow(0);
