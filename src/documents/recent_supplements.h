@@ -3,7 +3,7 @@
 // The supplements last opened or saved, newest first, at most five: what File ›
 // "Recente supplementen" lists. Each user has a list of their own, so it is kept
 // in a settings file in the desktop's configuration folder, not in the program
-// folder beside the spec's Velinor.ini.
+// folder beside Velinor.ini, which keeps the two colours as it always has.
 
 #include <QList>
 #include <QString>

@@ -15,11 +15,6 @@
 
 namespace {
 
-QString inFolder(const ProgramFolder& folder, const QString& fileName)
-{
-    return folder.path(QString::fromLatin1(SupplementFile::Folder) + QLatin1Char('/') + fileName);
-}
-
 QByteArray textBytes(const Supplement& supplement)
 {
     QStringList lines{supplement.Plaatsnaam, supplement.CatalogusNr, supplement.Jaartal, supplement.PaginaNr,
@@ -63,12 +58,12 @@ QString supplementsFolder(const ProgramFolder& folder)
 
 QString supplementTextPath(const ProgramFolder& folder, const QString& name)
 {
-    return inFolder(folder, name + QStringLiteral(".sup"));
+    return supplementTextPath(supplementsFolder(folder), name);
 }
 
 QString supplementPicturePath(const ProgramFolder& folder, const QString& name)
 {
-    return inFolder(folder, name + QStringLiteral(".bmp"));
+    return supplementPicturePath(supplementsFolder(folder), name);
 }
 
 bool supplementExists(const ProgramFolder& folder, const QString& name)
@@ -183,7 +178,7 @@ void recoverSupplements(const ProgramFolder& folder)
     // Every trace of a save: its marker, a file waiting to move in, or a write of either cut short.
     static const QRegularExpression trace(
         QStringLiteral("^(.+)\\.(?:sup|bmp)\\.(?:nieuw|klaar)(?:\\.(?:velinor-)?\\w{6})?$"));
-    const QDir dir(inFolder(folder, QString()));
+    const QDir dir(supplementsFolder(folder));
     const SupplementLock lock(dir.path());
     if (!lock.held())
         return;
