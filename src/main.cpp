@@ -9,6 +9,7 @@
 #include "documents/recent_supplements.h"
 #include "documents/supplement_model.h"
 #include "widgets/qt_interaction.h"
+#include "widgets/window_placement.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -106,10 +107,12 @@ int main(int argc, char* argv[])
     QtInteraction interaction;
     ApplicationState state;
     SupplementModel model;
-    RecentSupplements recent(RecentSupplements::defaultSettingsPath());
+    const QString desktopSettings = RecentSupplements::defaultSettingsPath();
+    RecentSupplements recent(desktopSettings);
     std::unique_ptr<Main> main;
     auto openMain = [&] {
         main = std::make_unique<Main>(state, model, folder, interaction, recent);
+        restorePlacement(*main, desktopSettings);
         main->show();
         if (!file.isEmpty())
             main->openFile(file);
@@ -125,5 +128,8 @@ int main(int argc, char* argv[])
         QObject::connect(titel.get(), &Titel::started, &app, openMain);
         titel->show();
     }
-    return app.exec();
+    const int status = app.exec();
+    if (main)
+        storePlacement(*main, desktopSettings);
+    return status;
 }

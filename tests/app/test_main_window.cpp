@@ -5,14 +5,24 @@
 
 #include "app/settings_file.h"
 #include "app/ui/titel.h"
+#include "canvas/ui/colorkeuze.h"
 #include "common/main_window_fixture.h"
+#include "config/ui/config.h"
+#include "documents/ui/invoer.h"
+#include "documents/ui/laadvel.h"
 #include "documents/ui/page_preview.h"
+#include "documents/ui/tekstform.h"
+#include "geography/ui/landkaart.h"
+#include "geography/ui/stedenform.h"
+#include "printing/ui/afdrukform.h"
 #include "widgets/qt_interaction.h"
+#include "widgets/window_placement.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QTimer>
 #include <QtTest>
 
@@ -143,19 +153,59 @@ private Q_SLOTS:
         QCOMPARE(f.child<QWidget>("OpenKnop")->palette().button(), QApplication::palette().button());
     }
 
-    // A screen reader finds a name for every control of the main window it can reach, the text panel's too.
+    // A screen reader finds a name for every control it can reach: the main window's (with the text panel open too)
+    // and every dialog's.
     void everyControlHasAName()
     {
-        MainWindowFixture f;
-        f.main->show();
+        MainWindowFixture f(true);
+        QStringList unnamed;
+        const auto check = [&unnamed](QWidget& window) {
+            window.show();
+            for (QWidget* widget : window.findChildren<QWidget*>())
+                if (widget->isVisible() && !widget->objectName().startsWith("qt_") &&
+                    QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name).isEmpty())
+                    unnamed << QStringLiteral("%1.%2 (%3)")
+                                   .arg(window.objectName(), widget->objectName(), widget->metaObject()->className());
+            window.hide();
+        };
         f.main->menus().EditKnoppen->trigger();
-        for (const bool textPanel : {false, true}) {
-            if (textPanel)
-                f.child<QAbstractButton>("TekstKnop")->click();
-            for (QWidget* widget : f.main->findChildren<QWidget*>())
-                if (widget->isVisible() && !widget->objectName().startsWith("qt_"))
-                    QVERIFY2(!QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name).isEmpty(),
-                             qPrintable(widget->objectName()));
+        check(*f.main);
+        f.child<QAbstractButton>("TekstKnop")->click();
+        check(*f.main);
+        const ProgramFolder folder = f.folder.folder();
+        QPrinter printer;
+        Titel titel(folder, f.interaction);
+        ColorKeuze colours(ColourParts{10, 200, 30});
+        Config config(f.state);
+        Invoer field(1, "Gouda", f.interaction);
+        LaadVel open(folder, LaadVelModus::Velletjes, f.interaction);
+        TekstForm description("Tekst", f.interaction);
+        Landkaart map(folder);
+        StedenForm places(folder);
+        AfdrukForm print([] { return SupplementPage{}; }, folder, printer, f.interaction);
+        for (QWidget* window : std::initializer_list<QWidget*>{&titel, &colours, &config, &field, &open, &description,
+                                                               &map, &places, &print})
+            check(*window);
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
+    }
+
+    // A window opens where it stood when the program ended; a place no screen shows any more is not used.
+    void windowPlacement()
+    {
+        TestFolder folder;
+        const QString settings = folder.path("velinor.conf");
+        for (const auto& [stored, expected] :
+             {std::pair{QPoint(40, 50), QPoint(40, 50)}, std::pair{QPoint(-5000, 40), QPoint(7, 9)}}) {
+            QWidget before, after;
+            for (QWidget* window : {&before, &after}) {
+                window->setObjectName("Main");
+                window->setFixedSize(300, 200);
+            }
+            before.move(stored);
+            storePlacement(before, settings);
+            after.move(7, 9);
+            restorePlacement(after, settings);
+            QCOMPARE(after.pos(), expected);
         }
     }
 

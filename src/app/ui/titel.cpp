@@ -35,6 +35,7 @@ Titel::Titel(ProgramFolder folder, Interaction& interaction, QWidget* parent)
     m_image1->setGeometry(0, 0, 500, 320);
     m_image1->setPixmap(QPixmap(QStringLiteral(":/pictures/splash.jpg")));
     m_image1->setScaledContents(true);
+    m_image1->setAccessibleName(QStringLiteral("Titelplaat"));
     m_image1->installEventFilter(this);
 
     auto makeLabel = [this](const QString& name, const QRect& geometry, const QString& style) {
@@ -61,8 +62,10 @@ Titel::Titel(ProgramFolder folder, Interaction& interaction, QWidget* parent)
     m_clockLabel =
         makeLabel(QStringLiteral("KlokLabel"), QRect(99, 250, 200, 14), light + QStringLiteral("font: 7pt 'Arial';"));
     m_clockLabel->setText(QStringLiteral("00:00:00"));
-    makeLabel(QStringLiteral("Label2"), QRect(16, 284, 246, 22), QStringLiteral("background: white;"));
+    makeLabel(QStringLiteral("Label2"), QRect(16, 284, 246, 22), QStringLiteral("background: white;"))
+        ->setAccessibleName(QStringLiteral("Voortgang"));
     m_picture1 = makeLabel(QStringLiteral("Picture1"), QRect(19, 287, 240, 16), QString());
+    m_picture1->setAccessibleName(QStringLiteral("Voortgang"));
 
     m_timer1 = new QTimer(this);
     m_timer1->setInterval(1000);

@@ -12,6 +12,7 @@ PaletteView::PaletteView(QWidget* parent)
     , m_palette(Palette::build())
 {
     setObjectName(QStringLiteral("Picture1"));
+    setAccessibleName(QStringLiteral("Kleurenpalet"));
     setFixedSize(m_palette.size());
     setMouseTracking(true);
     setCursor(Qt::CrossCursor);
@@ -45,11 +46,13 @@ ColorKeuze::ColorKeuze(ColourParts start, QWidget* parent)
     m_knopBack->setObjectName(QStringLiteral("KnopBack"));
     m_knopBack->setGeometry(rect());
     m_knopBack->setFocusPolicy(Qt::NoFocus);
+    m_knopBack->setAccessibleName(QStringLiteral("Kleurenpalet"));
     m_picture2 = new QFrame(this);
     m_picture2->setObjectName(QStringLiteral("Picture2"));
     m_picture2->setFrameShape(QFrame::Panel);
     m_picture2->setFrameShadow(QFrame::Sunken);
     m_picture2->setGeometry(6, 6, 93, 201);
+    m_picture2->setAccessibleName(QStringLiteral("Kleurenpalet"));
     m_picture1 = new PaletteView(m_picture2);
     m_picture1->move(4, 4);
 

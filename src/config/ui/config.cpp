@@ -72,11 +72,14 @@ Config::Config(ApplicationState& state, QWidget* parent)
     }
     const int tops[4] = {0, 28, 47, 66};
     const QString letters[4] = {QString(), QStringLiteral("R"), QStringLiteral("G"), QStringLiteral("B")};
+    const QString channels[4] = {QString(), QStringLiteral("rood"), QStringLiteral("groen"), QStringLiteral("blauw")};
     for (int i = 1; i <= 3; ++i) {
         m_hScroll[i] = colourBar(this, 12, tops[i], letters[i]);
         m_hScroll[i]->setObjectName(QStringLiteral("HScroll%1").arg(i));
+        m_hScroll[i]->setAccessibleName(QStringLiteral("Frame's %1").arg(channels[i]));
         m_hScroll1[i] = colourBar(this, 168, tops[i], letters[i]);
         m_hScroll1[i]->setObjectName(QStringLiteral("HScroll1_%1").arg(i));
+        m_hScroll1[i]->setAccessibleName(QStringLiteral("Supplement %1").arg(channels[i]));
     }
     m_label7 = new QLabel(this);
     m_label7->setObjectName(QStringLiteral("Label7"));
@@ -86,12 +89,15 @@ Config::Config(ApplicationState& state, QWidget* parent)
     m_label8->setGeometry(168, 88, 136, 16);
     m_swatch7 = swatch(this, 108);
     m_swatch7->setObjectName(QStringLiteral("Kleur7"));
+    m_swatch7->setAccessibleName(QStringLiteral("Kleur achtergrond Frame's"));
     m_swatch8 = swatch(this, 264);
     m_swatch8->setObjectName(QStringLiteral("Kleur8"));
+    m_swatch8->setAccessibleName(QStringLiteral("Kleur achtergrond Supplement"));
 
     auto* image1 = new QLabel(this);
     image1->setObjectName(QStringLiteral("Image1"));
     image1->setPixmap(decoration());
+    image1->setAccessibleName(QStringLiteral("Versiering"));
     image1->setGeometry(12, 114, 40, 24);
     auto* reset = new QPushButton(QStringLiteral("Reset"), this);
     reset->setObjectName(QStringLiteral("ResetKnop"));

@@ -20,6 +20,7 @@ Invoer::Invoer(std::uint8_t gereedschap, const QString& value, Interaction& inte
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(16, 14, 240, 19);
+    Text1->setAccessibleName(QStringLiteral("Invoerbalk"));
     QPalette palette = Text1->palette();
     palette.setColor(QPalette::Base, QColor(200, 230, 200));
     Text1->setPalette(palette);
@@ -32,6 +33,7 @@ Invoer::Invoer(std::uint8_t gereedschap, const QString& value, Interaction& inte
     auto* icon = new QLabel(this);
     icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(32, 32));
     icon->setGeometry(272, 10, 32, 32);
+    icon->setAccessibleName(QStringLiteral("Informatie"));
 
     CancelKnop = new QPushButton(QStringLiteral("Cancel"), this);
     CancelKnop->setObjectName(QStringLiteral("CancelKnop"));

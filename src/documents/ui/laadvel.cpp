@@ -2,6 +2,7 @@
 
 #include "app/picture_file.h"
 #include "widgets/interaction.h"
+#include "widgets/scroll_bar_names.h"
 
 #include <QDir>
 #include <QLabel>
@@ -22,6 +23,9 @@ LaadVel::LaadVel(ProgramFolder folder, LaadVelModus mode, Interaction& interacti
     List1 = new QListWidget(this);
     List1->setObjectName(QStringLiteral("List1"));
     List1->setGeometry(8, 8, 160, 186);
+    List1->setAccessibleName(mode == LaadVelModus::Velletjes ? QStringLiteral("Velletjes")
+                                                             : QStringLiteral("Supplementen"));
+    nameScrollBars(*List1);
     QPalette palette = List1->palette();
     palette.setColor(QPalette::Base, QColor(220, 220, 200));
     palette.setColor(QPalette::Text, QColor(60, 60, 60));
@@ -37,6 +41,7 @@ LaadVel::LaadVel(ProgramFolder folder, LaadVelModus mode, Interaction& interacti
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(180, 96, 100, 76);
     Image1->setScaledContents(true);
+    Image1->setAccessibleName(QStringLiteral("Voorbeeld"));
 
     CancelKnop = new QPushButton(QStringLiteral("Cancel"), this);
     CancelKnop->setObjectName(QStringLiteral("CancelKnop"));

@@ -3,6 +3,7 @@
 #include "documents/field_entry.h"
 #include "widgets/double_click_label.h"
 #include "widgets/fitted_text.h"
+#include "widgets/scroll_bar_names.h"
 #include "widgets/window_background.h"
 
 #include <QEvent>
@@ -106,8 +107,7 @@ void PagePreview::createLabels()
     OmschrijfLabel = new QPlainTextEdit(this);
     OmschrijfLabel->setObjectName(QStringLiteral("OmschrijfLabel"));
     OmschrijfLabel->setAccessibleName(fieldName(SupplementModel::Field::Omschrijving));
-    OmschrijfLabel->verticalScrollBar()->setAccessibleName(QStringLiteral("Omschrijving op en neer"));
-    OmschrijfLabel->horizontalScrollBar()->setAccessibleName(QStringLiteral("Omschrijving opzij"));
+    nameScrollBars(*OmschrijfLabel);
     OmschrijfLabel->setGeometry(44, 290, 264, 210);
     OmschrijfLabel->setReadOnly(true);
     OmschrijfLabel->setFrameShape(QFrame::NoFrame);

@@ -5,6 +5,7 @@
 #include "documents/supplement_file.h"
 #include "printing/album_page.h"
 #include "widgets/interaction.h"
+#include "widgets/scroll_bar_names.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -30,6 +31,8 @@ TekstForm::TekstForm(const QString& text, Interaction& interaction, QWidget* par
     Text1->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Text1->setAccessibleName(QStringLiteral("Omschrijving"));
+    nameScrollBars(*Text1);
 
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));

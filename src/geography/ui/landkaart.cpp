@@ -23,6 +23,7 @@ Landkaart::Landkaart(ProgramFolder folder, QWidget* parent)
 
     m_picture1 = new QLabel(this);
     m_picture1->setObjectName(QStringLiteral("Picture1"));
+    m_picture1->setAccessibleName(QStringLiteral("Landkaart"));
     m_exitKnop = new QPushButton(QStringLiteral("Exit"), this);
     m_exitKnop->setObjectName(QStringLiteral("ExitKnop"));
     m_exitKnop->setAutoDefault(false);

@@ -3,6 +3,7 @@
 #include "app/web_lookups.h"
 #include "geography/place_names.h"
 #include "widgets/fitted_text.h"
+#include "widgets/scroll_bar_names.h"
 #include "widgets/web_address.h"
 
 #include <QApplication>
@@ -50,12 +51,16 @@ StedenForm::StedenForm(ProgramFolder folder, QWidget* parent)
 
     m_list1 = new QListWidget(this);
     m_list1->setObjectName(QStringLiteral("List1"));
+    m_list1->setAccessibleName(QStringLiteral("Plaatsnamen"));
+    nameScrollBars(*m_list1);
     m_combo1 = new QComboBox(this);
     m_combo1->setObjectName(QStringLiteral("Combo1"));
+    m_combo1->setAccessibleName(QStringLiteral("Beginletter"));
     m_label2 = new QLabel(this);
     m_label2->setObjectName(QStringLiteral("Label2"));
     m_label1 = new QLabel(this);
     m_label1->setObjectName(QStringLiteral("Label1"));
+    m_label1->setAccessibleName(QStringLiteral("Kader"));
     m_exitKnop = new QPushButton(QStringLiteral("Exit"), this);
     m_exitKnop->setObjectName(QStringLiteral("ExitKnop"));
     m_exitKnop->setAutoDefault(false);

@@ -24,6 +24,8 @@
 #include <QPrinter>
 #include <QPushButton>
 
+#include <tuple>
+
 namespace {
 
 // The dialog is laid out in twips; the screen has 15 twips to a pixel.
@@ -78,16 +80,19 @@ QPushButton* AfdrukForm::addButton(const QString& name, const QString& text, QRe
 void AfdrukForm::createControls()
 {
     // The two frames come first so that the buttons lie on top of them.
-    for (const auto& [name, box] : {std::pair{QStringLiteral("Label3"), QRect(150, 1395, 900, 720)},
-                                    std::pair{QStringLiteral("Label2"), QRect(3150, 1740, 1530, 390)}}) {
+    for (const auto& [name, box, caption] :
+         {std::tuple{QStringLiteral("Label3"), QRect(150, 1395, 900, 720), QStringLiteral("Lijst en velletjes")},
+          std::tuple{QStringLiteral("Label2"), QRect(3150, 1740, 1530, 390), QStringLiteral("Supplement")}}) {
         auto* frame = new QLabel(this);
         frame->setObjectName(name);
+        frame->setAccessibleName(caption);
         frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         frame->setGeometry(pixels(box));
     }
 
     m_barPic = new QLabel(this);
     m_barPic->setObjectName(QStringLiteral("BarPic"));
+    m_barPic->setAccessibleName(QStringLiteral("Progress"));
     m_barPic->setGeometry(pixels(QRect(150, 420, 3600, 285)));
     m_barPic->setAutoFillBackground(true);
     m_barPic->setStyleSheet(QStringLiteral("background-color: rgb(150, 170, 140);"));
@@ -95,6 +100,7 @@ void AfdrukForm::createControls()
 
     auto* image1 = new QLabel(this);
     image1->setObjectName(QStringLiteral("Image1"));
+    image1->setAccessibleName(QStringLiteral("Velinor"));
     image1->setPixmap(QPixmap(QStringLiteral(":/pictures/titel.png")).scaledToWidth(64, Qt::SmoothTransformation));
     image1->move(px(3750), px(990));
     image1->adjustSize();
@@ -116,6 +122,7 @@ void AfdrukForm::createControls()
 
     // Below the visible area: it measures the place name in the font it is printed in.
     m_label5 = addLabel(QStringLiteral("Label5"), QStringLiteral("Plaatsnaam"), 1980, 2700);
+    m_label5->setAccessibleName(QStringLiteral("Plaatsnaam"));
     QFont font(QStringLiteral("Arial"), 20);
     font.setBold(true);
     m_label5->setFont(font);
