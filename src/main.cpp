@@ -114,6 +114,9 @@ int main(int argc, char* argv[])
         main = std::make_unique<Main>(state, model, folder, interaction, recent);
         restorePlacement(*main, desktopSettings);
         main->show();
+        if (!folder.dataMessage().isEmpty())
+            interaction.message(main.get(), folder.dataMessage(), QStringLiteral(" Velinor"),
+                                Interaction::Icon::Information);
         if (!file.isEmpty())
             main->openFile(file);
         if (line.has(QStringLiteral("--quit-when-shown")))

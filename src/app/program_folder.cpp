@@ -1,5 +1,6 @@
 #include "app/program_folder.h"
 
+#include "app/installed_data.h"
 #include "app/user_folder.h"
 
 #include <QDir>
@@ -19,8 +20,11 @@ ProgramFolder ProgramFolder::choose(const QString& homeOption, const QString& ex
         return ProgramFolder(fromEnvironment);
     // An installed program folder that cannot be written gives way to the user's own folder.
     const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    return ProgramFolder(
-        ChooseWorkingFolder(executableDir, userFolder.isEmpty() ? QString() : userFolder + QStringLiteral("/velinor")));
+    const WorkingFolder working =
+        ChooseWorkingFolder(executableDir, userFolder.isEmpty() ? QString() : userFolder + QStringLiteral("/velinor"));
+    ProgramFolder folder(working.root);
+    folder.m_dataMessage = KeptCopiesMessage(working.keptChanged, executableDir);
+    return folder;
 }
 
 QString ProgramFolder::problem() const

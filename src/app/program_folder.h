@@ -21,10 +21,15 @@ public:
     // Why the folder cannot serve, in Dutch ("De programmamap ... bestaat niet."); empty when it can.
     QString problem() const;
 
+    // What the user is to be told once about their changed data files, kept although the installed
+    // program brings newer ones (installed_data.h); empty when there is nothing to tell.
+    const QString& dataMessage() const { return m_dataMessage; }
+
     // root + relative path, each part spelled as it exists on disk when a part
     // matches without regard to case; parts that do not exist keep the given spelling.
     QString path(const QString& relative) const;
 
 private:
     QString m_root;
+    QString m_dataMessage;
 };

@@ -72,6 +72,8 @@ int runCommand(const CliCommand& command, const QStringList& arguments, const QS
     CliContext context(command, ProgramFolder::choose(home, QCoreApplication::applicationDirPath()), out, err);
     if (const QString problem = context.folder.problem(); !problem.isEmpty())
         return context.fail(problem, CliUsageError);
+    if (const QString told = context.folder.dataMessage(); !told.isEmpty())
+        err << told << '\n';
     return command.run(parser, context);
 }
 

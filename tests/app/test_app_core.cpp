@@ -10,6 +10,7 @@
 #include "app/colour.h"
 #include "app/command_line.h"
 #include "app/file_version.h"
+#include "app/installed_data.h"
 #include "app/record.h"
 #include "app/settings_file.h"
 #include "app/splash_info.h"
@@ -251,8 +252,7 @@ private Q_SLOTS:
     }
 
     // Names match without regard to case, a new one keeps its spelling; the folder is --home, then
-    // VELINOR_HOME, then the executable's folder if it can be written, else the user's own with a copy
-    // of the data (the user's own files stay).
+    // VELINOR_HOME, then the executable's folder if it can be written, else the user's own.
     void programFolder()
     {
         TestFolder folder, user;
@@ -271,14 +271,60 @@ private Q_SLOTS:
         QCOMPARE(ProgramFolder::choose(QString(), folder.root()).root(), folder.root());
         QVERIFY(!IsWritableFolder("/proc"));
         QVERIFY(!IsWritableFolder(folder.path("Data/Informatie.cat")));
-        QVERIFY(user.write("Data/Informatie.cat", "eigen"));
-        CopyMissingData(folder.root(), user.root());
-        QCOMPARE(user.read("Data/Informatie.cat") + user.read("Images/2008-Gouda.jpg"), QByteArray("eigenjpg"));
         QStandardPaths::setTestModeEnabled(true);
         const QString chosen = ProgramFolder::choose(QString(), "/proc").root();
         QVERIFY(chosen.endsWith("/velinor"));
         QVERIFY(IsWritableFolder(chosen));
         QDir(chosen).removeRecursively();
+    }
+
+    // The user's copies of the installed data over three package versions: new files are copied, unchanged
+    // copies follow a newer version, changed ones are kept and told once per version, deleted ones stay deleted,
+    // the user's own files are never touched.
+    void installedDataUpdates()
+    {
+        TestFolder installed, user;
+        QVERIFY(user.write("Data/Eigen.cat", "mijn lijst") && user.write("Data/Perfin.cor", "van vroeger"));
+        struct Step
+        {
+            QList<std::pair<QString, QByteArray>> installs, userEdits;
+            QStringList copied, replaced, kept;
+        };
+        const Step steps[] = {
+            {.installs = {{"Data/Informatie.cat", "prijs 1"},
+                          {"Data/Perfin.cor", "p1"},
+                          {"Images/2008-Gouda.jpg", "g1"},
+                          {"Supplementen/Gouda.sup", "s1"},
+                          {"help/index.html", "h1"}},
+             .copied = {"Data/Informatie.cat", "Images/2008-Gouda.jpg", "Supplementen/Gouda.sup", "help/index.html"},
+             .kept = {"Data/Perfin.cor"}},
+            {.installs = {{"Data/Informatie.cat", "prijs 2"},
+                          {"Images/2008-Gouda.jpg", "g2"},
+                          {"Supplementen/Gouda.sup", "s2"}},
+             .userEdits = {{"Supplementen/Gouda.sup", "mijn Gouda"}, {"Images/2008-Gouda.jpg", {}}},
+             .replaced = {"Data/Informatie.cat"},
+             .kept = {"Supplementen/Gouda.sup"}},
+            {},
+            {.installs = {{"Supplementen/Gouda.sup", "s3"}, {"help/index.html", "h3"}},
+             .replaced = {"help/index.html"},
+             .kept = {"Supplementen/Gouda.sup"}},
+        };
+        for (const Step& step : steps) {
+            for (const auto& [name, bytes] : step.installs)
+                QVERIFY(installed.write(name, bytes));
+            for (const auto& [name, bytes] : step.userEdits)
+                QVERIFY(bytes.isNull() ? QFile::remove(user.path(name)) : user.write(name, bytes));
+            const DataUpdate update = UpdateUserData(installed.root(), user.root());
+            QCOMPARE(update.copied, step.copied);
+            QCOMPARE(update.replaced, step.replaced);
+            QCOMPARE(update.keptChanged, step.kept);
+        }
+        QCOMPARE(QList<QByteArray>({user.read("Data/Informatie.cat"), user.read("Data/Perfin.cor"),
+                                    user.read("Data/Eigen.cat"), user.read("Supplementen/Gouda.sup"),
+                                    user.read("help/index.html")}),
+                 QList<QByteArray>({"prijs 2", "van vroeger", "mijn lijst", "mijn Gouda", "h3"}));
+        QVERIFY(!QFile::exists(user.path("Images/2008-Gouda.jpg")));
+        QVERIFY(KeptCopiesMessage({"Data/Perfin.cor"}, "/usr/share/velinor").contains("Data/Perfin.cor"));
     }
 };
 
