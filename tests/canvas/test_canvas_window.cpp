@@ -270,7 +270,9 @@ private Q_SLOTS:
     }
 
     // Kopiëren puts the canvas on the clipboard. Plakken and a picture file dropped on the canvas stretch over
-    // it, one step each; what is no picture or is too large changes nothing. A supplement dropped opens.
+    // it, one step each; what is no picture or is too large changes nothing. With a sheetlet's frames on the
+    // canvas a dropped picture fills the frame it lands on; while the photo rectangle is the tool, a pasted
+    // picture waits for the rectangle dragged next. A supplement dropped opens.
     void copyPasteAndDrop()
     {
         CanvasWindow w;
@@ -298,6 +300,19 @@ private Q_SLOTS:
         drop(m_folder.path("groen.png"), w.pic->mapTo(w.main.get(), QPoint(250, 130)));
         QCOMPARE(countColour(w.canvas(), qRgb(10, 200, 30)), 500 * 260);
         QCOMPARE(w.undo().count(), 2);
+        w.interaction.fileAnswers << m_photo;
+        w.main->menus().PerforatieVelFotos[1]->trigger();
+        const QImage framed = w.canvas();
+        QVERIFY(filtertest::picture(30, 20, qRgb(20, 40, 220)).save(m_folder.path("blauw.png")));
+        drop(m_folder.path("blauw.png"), w.pic->mapTo(w.main.get(), QPoint(150, 50)));
+        QCOMPARE(changedRect(framed, w.canvas()), QRect(136, 20, 75, 85)); // the second frame
+        w.choose(12);
+        QGuiApplication::clipboard()->setImage(filtertest::picture(64, 48, qRgb(200, 30, 60)));
+        w.main->menus().EditPlakken->trigger();
+        QCOMPARE(w.undo().count(), 4);
+        w.stroke({{10, 200}, {50, 230}});
+        QCOMPARE(countColour(w.canvas(), qRgb(200, 30, 60)), 40 * 30);
+        QCOMPARE(w.undo().text(4) + QString::number(int(w.state.Gereedschap())), "Plakken0");
         QCOMPARE(SchrijfSupplement(w.folder.folder(), {"Delft", "1", "2007", "3", {}, {}}).status, WriteStatus::Saved);
         w.interaction.saveChoices.enqueue(Interaction::SaveChoice::Discard);
         drop(w.folder.path("Supplementen/Delft.sup"), QPoint(5, 5));

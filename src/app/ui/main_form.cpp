@@ -121,13 +121,14 @@ void Main::dropEvent(QDropEvent* event)
     const QMimeData* data = event->mimeData();
     const QList<QUrl> urls = data->urls();
     const QString path = urls.isEmpty() ? QString() : urls.first().toLocalFile();
-    const bool onCanvas = m_picEdit->rect().contains(m_picEdit->mapFrom(this, event->position().toPoint()));
-    if (!path.isEmpty() && onCanvas && !path.endsWith(QLatin1String(".sup"), Qt::CaseInsensitive))
-        m_photoMenu->placeBackgroundFile(path);
+    const QPoint onCanvas = m_picEdit->mapFrom(this, event->position().toPoint());
+    if (!path.isEmpty() && m_picEdit->rect().contains(onCanvas) &&
+        !path.endsWith(QLatin1String(".sup"), Qt::CaseInsensitive))
+        m_photoMenu->dropFile(path, onCanvas);
     else if (!path.isEmpty())
         openFile(path);
     else if (data->hasImage())
-        m_photoMenu->placeBackgroundPicture(qvariant_cast<QImage>(data->imageData()), QStringLiteral("Foto"));
+        m_photoMenu->dropPicture(qvariant_cast<QImage>(data->imageData()), onCanvas);
     else
         return;
     event->acceptProposedAction();

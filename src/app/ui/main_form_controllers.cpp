@@ -53,6 +53,7 @@ void Main::createControllers()
     // The bar follows Voortgang from then until it reaches 100.
     connect(filters, &FilterMenu::barStarted, m_barTimer, qOverload<>(&QTimer::start));
     new GeographyMenu(m_folder, m_interaction, m.ToolsGeografie, m.GeografieStedenlijst, this);
-    new OpmaakMenu(canvas, m_state, m_folder, m, this);
+    auto* layout = new OpmaakMenu(canvas, m_state, m_folder, m, this);
+    connect(layout, &OpmaakMenu::framesMade, photos, &PhotoMenu::setFrameLayout);
     new PrintController(m_model, m_folder, m_interaction, m.FilePrint, m.FileSetupPrinter, m.FileSavePdf, this);
 }

@@ -58,6 +58,7 @@ void OpmaakMenu::perforate(int index, bool block)
             Perfins::PerforeerUitBestand(image, perfin, grey,
                                          block ? Perfins::PerfinKind::Block : Perfins::PerfinKind::Sheetlet, showHole);
         });
+        Q_EMIT framesMade(block ? PhotoLayout::Verzamelblokje : PhotoLayout::Velletje);
     }
     document.surface().setDrawWidth(m_state.lineWidth());
 }

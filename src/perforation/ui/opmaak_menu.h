@@ -3,6 +3,7 @@
 // The perforation and barcode entries of the "Opmaak" menu.
 
 #include "app/program_folder.h"
+#include "perforation/photo_frames.h"
 
 #include <QObject>
 
@@ -25,6 +26,10 @@ public Q_SLOTS:
     void PerforatieKleurVel_Click(int index);
     void PerforatieKleurBlok_Click(int index);
     void PerforatieBarcode_Click(int index);
+
+Q_SIGNALS:
+    // The canvas has the five stamp frames of this layout now.
+    void framesMade(PhotoLayout layout);
 
 private:
     void perforate(int index, bool block);

@@ -54,7 +54,12 @@ PhotoMenu::PhotoMenu(CanvasDocument& canvas, ApplicationState& state, Interactio
             PhotoLoader::sizeCaption(m_state.BeeldBestand(), QSize(m_state.BeeldBreedte(), m_state.BeeldHoogte())));
     });
     connect(m.EditKopieren, &QAction::triggered, this, &PhotoMenu::copyCanvas);
-    connect(m.EditPlakken, &QAction::triggered, this, &PhotoMenu::pasteBackground);
+    connect(m.EditPlakken, &QAction::triggered, this, &PhotoMenu::paste);
+    // A pasted picture waits for the photo rectangle only as long as that is the tool.
+    connect(&m_state, &ApplicationState::gereedschapChanged, this, [this](ToolMode mode) {
+        if (mode != ToolMode::PhotoRectangle)
+            m_pastedPicture = QImage();
+    });
     for (int index : {1, 2}) {
         connect(m.PerforatieVelFotos[index], &QAction::triggered, this,
                 [this, index] { PerforatieVelFotos_Click(index); });
@@ -85,6 +90,12 @@ std::optional<QImage> PhotoMenu::load(const QString& path, QSize target)
 
 void PhotoMenu::FotoLaden(double x1, double y1, double x2, double y2)
 {
+    if (!m_pastedPicture.isNull()) {
+        placePicture(std::exchange(m_pastedPicture, QImage()), QStringLiteral("Plakken"),
+                     PhotoFrames::stretchTarget(x1, y1, x2, y2));
+        m_state.setGereedschap(ToolMode::None);
+        return;
+    }
     if (const QString path = askPath(PhotoFileFilter); !path.isEmpty())
         stretchFile(path, x1, y1, x2, y2);
 }
@@ -114,7 +125,33 @@ void PhotoMenu::placeBackgroundFile(const QString& path)
     stretchFile(path, 0, 0, 500, 260);
 }
 
-void PhotoMenu::placeBackgroundPicture(const QImage& picture, const QString& stepName)
+QRect PhotoMenu::dropTarget(QPoint at) const
+{
+    if (m_frameLayout) {
+        for (const QPoint& corner : PhotoFrames::corners(*m_frameLayout))
+            if (const QRect frame = PhotoFrames::photoRect(corner, PhotoSize::Groot); frame.contains(at))
+                return frame;
+    }
+    return QRect(0, 0, 500, 260);
+}
+
+void PhotoMenu::dropFile(const QString& path, QPoint at)
+{
+    const QRect target = dropTarget(at);
+    stretchFile(path, target.left(), target.top(), target.left() + target.width(), target.top() + target.height());
+}
+
+void PhotoMenu::dropPicture(const QImage& picture, QPoint at)
+{
+    placePicture(picture, QStringLiteral("Foto"), dropTarget(at));
+}
+
+void PhotoMenu::setFrameLayout(PhotoLayout layout)
+{
+    m_frameLayout = layout;
+}
+
+void PhotoMenu::placePicture(const QImage& picture, const QString& stepName, QRect target)
 {
     if (picture.isNull()) {
         m_status.ToonInfo(QStringLiteral("Er is geen plaatje om te plaatsen."), 1);
@@ -124,7 +161,10 @@ void PhotoMenu::placeBackgroundPicture(const QImage& picture, const QString& ste
         m_status.ToonInfo(PictureFile::tooLargeText(QStringLiteral("Het plaatje"), picture.size()), 1);
         return;
     }
-    m_canvas.change(stepName, [&](QImage& canvas) { PhotoFrames::stretchInto(canvas, 0, 0, 500, 260, picture); });
+    m_canvas.change(stepName, [&](QImage& canvas) {
+        PhotoFrames::stretchInto(canvas, target.left(), target.top(), target.left() + target.width(),
+                                 target.top() + target.height(), picture);
+    });
 }
 
 void PhotoMenu::copyCanvas()
@@ -132,13 +172,20 @@ void PhotoMenu::copyCanvas()
     QGuiApplication::clipboard()->setImage(m_canvas.image());
 }
 
-void PhotoMenu::pasteBackground()
+void PhotoMenu::paste()
 {
     if (const QMimeData* data = QGuiApplication::clipboard()->mimeData(); !data || !data->hasImage()) {
         m_status.ToonInfo(QStringLiteral("Het klembord bevat geen plaatje."), 1);
         return;
     }
-    placeBackgroundPicture(QGuiApplication::clipboard()->image(), QStringLiteral("Plakken"));
+    const QImage picture = QGuiApplication::clipboard()->image();
+    if (m_state.Gereedschap() == ToolMode::PhotoRectangle && !picture.isNull() &&
+        !PictureFile::isTooLarge(picture.size())) {
+        m_pastedPicture = picture;
+        m_status.ToonInfo(QStringLiteral("Trek met de muis de rechthoek voor het geplakte plaatje."), 1);
+        return;
+    }
+    placePicture(picture, QStringLiteral("Plakken"), QRect(0, 0, 500, 260));
 }
 
 void PhotoMenu::placeInFrames(PhotoLayout layout, int index)
@@ -151,8 +198,10 @@ void PhotoMenu::placeInFrames(PhotoLayout layout, int index)
         return;
     BusyPointer busy;
     m_canvas.change(QStringLiteral("Foto's invoegen"), [&](QImage& canvas) {
-        if (const std::optional<QImage> picture = load(path, PhotoFrames::photoRect({}, size).size()))
+        if (const std::optional<QImage> picture = load(path, PhotoFrames::photoRect({}, size).size())) {
             PhotoFrames::placeInFrames(canvas, *picture, layout, size);
+            m_frameLayout = layout;
+        }
     });
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 
 // Photo placement from the main window: FotoLaden for the photo rectangle and
-// the background button, and the "Foto's Invoegen" entries of the sheetlet
-// and collector's block menus. Each placed photo is one undo step.
+// the background button, the "Foto's Invoegen" entries of the sheetlet and
+// collector's block menus, pictures dropped on the canvas and the clipboard.
+// Each placed photo is one undo step.
 
 #include "perforation/photo_frames.h"
 #include "widgets/status_line.h"
@@ -29,19 +30,24 @@ public:
               const MainMenus& menus, QWidget* window);
 
 public Q_SLOTS:
-    // Asks for a picture and stretches it into (x1, y1)-(x2, y2); afterwards no tool is selected.
+    // Asks for a picture and stretches it into (x1, y1)-(x2, y2); afterwards no tool is selected. A picture
+    // pasted while the photo rectangle was the tool goes there instead, without asking.
     void FotoLaden(double x1, double y1, double x2, double y2);
     // The background picture over the whole canvas.
     void placeBackground();
     // The same from a picture given by its path (the command line, a drop), without asking.
     void placeBackgroundFile(const QString& path);
-    // The same from a picture itself (pasted or dropped), as one undo step of that name; one larger than
-    // the file readers take is refused with their message.
-    void placeBackgroundPicture(const QImage& picture, const QString& stepName);
+    // A picture file or picture dropped on the canvas at a canvas point: into the photo frame there when the
+    // canvas has the five frames of a sheetlet or block, else over the whole canvas.
+    void dropFile(const QString& path, QPoint at);
+    void dropPicture(const QImage& picture, QPoint at);
+    // The canvas now has the five frames of this layout (perforated, or photos put in).
+    void setFrameLayout(PhotoLayout layout);
     // Bewerken › "Kopiëren": the canvas picture to the clipboard.
     void copyCanvas();
-    // Bewerken › "Plakken": a picture from the clipboard as the background.
-    void pasteBackground();
+    // Bewerken › "Plakken": a picture from the clipboard as the background, or, while the photo rectangle is
+    // the tool, into the rectangle dragged next.
+    void paste();
     void PerforatieVelFotos_Click(int index);
     void PerforatieBlokFotos_Click(int index);
 
@@ -53,10 +59,17 @@ private:
     std::optional<QImage> load(const QString& path, QSize target);
     void placeInFrames(PhotoLayout layout, int index);
     void stretchFile(const QString& path, double x1, double y1, double x2, double y2);
+    // A picture itself (pasted or dropped) stretched into the target, as one undo step of that name; one
+    // larger than the file readers take is refused with their message.
+    void placePicture(const QImage& picture, const QString& stepName, QRect target);
+    // The frame for a large photo at the canvas point, or the whole canvas when there is none.
+    QRect dropTarget(QPoint at) const;
 
     CanvasDocument& m_canvas;
     ApplicationState& m_state;
     Interaction& m_interaction;
     StatusLine m_status;
     QWidget* m_window;
+    std::optional<PhotoLayout> m_frameLayout;
+    QImage m_pastedPicture; // pasted while the photo rectangle is the tool, waiting for its rectangle
 };
