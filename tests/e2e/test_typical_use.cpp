@@ -30,6 +30,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
@@ -85,16 +86,55 @@ class TestTypicalUse : public QObject
         if (QTest::qWaitForWindowExposed(&dialog))
             m_shots.take(name);
     }
-    // The next modal window of type T is handed to the script, photographed, and closed with its OK.
-    template <typename T> void answer(const QString& shot, std::function<void(T&)> script)
+    // The next modal window of type T is handed to the script, photographed, and closed with its OK: clicked,
+    // or by the keys (Tab to the button, Space).
+    template <typename T> void answer(const QString& shot, std::function<void(T&)> script, bool byKeys = false)
     {
-        m_interaction.modalScripts.enqueue([this, shot, script](QDialog& dialog) {
+        m_interaction.modalScripts.enqueue([this, shot, script, byKeys](QDialog& dialog) {
             auto& window = dynamic_cast<T&>(dialog);
             script(window);
             photograph(dialog, shot);
-            QTest::mouseClick(window.OkKnop, Qt::LeftButton);
+            if (byKeys)
+                QTest::keyClick(window.OkKnop, Qt::Key_Space);
+            else
+                QTest::mouseClick(window.OkKnop, Qt::LeftButton);
             return dialog.result();
         });
+    }
+    // Tab until the control has the focus, as a user watches the focus frame move.
+    void tabTo(const QString& name) const
+    {
+        for (int presses = 0; presses < 80 && QApplication::focusWidget()->objectName() != name; ++presses)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), name);
+    }
+    // A menu entry by the keys only: Alt and the menu's letter, Down until the entry is highlighted, Right
+    // into a submenu, Return on the entry.
+    void chooseByKeys(Qt::Key menuLetter, const QStringList& path) const
+    {
+        // Offscreen, the window system does not hand the activation back from a closed menu as a desktop does.
+        QTest::qWait(0);
+        qDebug() << "before" << QApplication::activeWindow();
+        if (QApplication::activeWindow() != m_main.get()) {
+            m_main->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(m_main.get()));
+        }
+        QTest::keyClick(m_main.get(), menuLetter, Qt::AltModifier);
+        for (int level = 0; level < path.size(); ++level) {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY2(menu, qPrintable(path.join(u" > "_s)));
+            for (int presses = 0;
+                 presses < 40 && (!menu->activeAction() || menu->activeAction()->text() != path[level]); ++presses)
+                QTest::keyClick(menu, Qt::Key_Down);
+            QVERIFY2(menu->activeAction() && menu->activeAction()->text() == path[level], qPrintable(path[level]));
+            QTest::keyClick(menu, level + 1 < path.size() ? Qt::Key_Right : Qt::Key_Return);
+        }
+        QTRY_VERIFY(!m_model.canvas().busy()); // a filter goes on while the window answers
+        // Without a window manager (offscreen, a bare X server) nothing hands the activation back from a closed
+        // submenu, as a desktop does.
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+        QTest::qWait(20);
+        QApplication::setActiveWindow(m_main.get());
     }
     void answerLaadVel(const QString& name)
     {
@@ -262,6 +302,94 @@ private Q_SLOTS:
         for (const QString& text : QStringList{u"Delft"_s, u"Nr.2308"_s, u"2007"_s, u"12"_s} + m_savedLines)
             QVERIFY2(!findWords(words, text).isEmpty(), qPrintable(text));
         m_shots.keep(pdf, u"album-pagina.pdf"_s);
+    }
+
+    // A second design with the keyboard alone, the menus through Alt and the arrow keys, the controls through
+    // Tab: photos, perforation, a filter, a border, the barcode, a text placed with the arrows and Return, the
+    // transfer, the four fields and the description by F2, then Save and Print.
+    void aWholeDesignWithTheKeyboardAlone()
+    {
+        const auto key = [](Qt::Key k, Qt::KeyboardModifiers modifiers = {}) {
+            QTest::keyClick(QApplication::focusWidget(), k, modifiers);
+        };
+        m_main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_main.get()));
+        m_interaction.yesNoAnswers.enqueue(true);
+        QTest::keyClick(m_main.get(), Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(m_model.canvas().undoStack().count(), 0);
+
+        m_interaction.fileAnswers << m_folder.path(u"Images/2008-Gouda.jpg"_s);
+        chooseByKeys(Qt::Key_O, {u"Velletje"_s, u"Foto's Invoegen"_s, u"Groot"_s});
+        chooseByKeys(Qt::Key_O, {u"Velletje"_s, u"Perforatie"_s, u"Zwart"_s});
+        chooseByKeys(Qt::Key_B, {u"Tekenfilters"_s, u"Sepia"_s});
+        chooseByKeys(Qt::Key_B, {u"Border"_s, u"5 Pixels"_s});
+        chooseByKeys(Qt::Key_O, {u"Barcode"_s, u"Rechtsonder"_s});
+
+        tabTo(u"TekstKnop"_s);
+        key(Qt::Key_Space);
+        tabTo(u"Text1"_s);
+        key(Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(QApplication::focusWidget(), u"Ootmarsum"_s);
+        tabTo(u"PlaatsKnop"_s);
+        key(Qt::Key_Space);
+        QCOMPARE(QApplication::focusWidget(), canvas());
+        for (int step = 0; step < 3; ++step)
+            key(Qt::Key_Down, Qt::ShiftModifier);
+        key(Qt::Key_Return);
+        tabTo(u"TekstKnop"_s);
+        key(Qt::Key_Space);
+        QStringList steps;
+        for (int i = 0; i < m_model.canvas().undoStack().count(); ++i)
+            steps << m_model.canvas().undoStack().text(i);
+        QCOMPARE(steps.size(), 6); // each command one step, the text too
+        m_shots.take(u"toetsenbord-ontwerp"_s);
+
+        tabTo(u"ConvertKnop"_s);
+        key(Qt::Key_Space);
+        for (const auto& [label, typed] : {std::pair{u"PlaatsLabel"_s, u"Ootmarsum"_s},
+                                           {u"CatalogusLabel"_s, u"2412"_s},
+                                           {u"JaartalLabel"_s, u"2009"_s},
+                                           {u"PagLabel"_s, u"13"_s}}) {
+            answer<Invoer>(
+                "toetsenbord-invoer-"_L1 + typed,
+                [typed](Invoer& invoer) {
+                    invoer.Text1->selectAll();
+                    QTest::keyClicks(invoer.Text1, typed);
+                },
+                true);
+            tabTo(label);
+            key(Qt::Key_F2);
+        }
+        answer<TekstForm>(
+            u"toetsenbord-omschrijving"_s,
+            [](TekstForm& form) {
+                form.Text1->selectAll();
+                QTest::keyClicks(form.Text1, u"Ootmarsum, met de hand gezet."_s);
+            },
+            true);
+        tabTo(u"OmschrijfLabel"_s);
+        key(Qt::Key_F2);
+        QCOMPARE(QStringList({m_model.Plaatsnaam(), m_model.CatalogusNr(), m_model.Jaartal(), m_model.PaginaNr()}),
+                 QStringList({u"Ootmarsum"_s, u"2412"_s, u"2009"_s, u"13"_s}));
+        m_shots.take(u"toetsenbord-albumblad"_s);
+
+        QTest::keyClick(m_main.get(), Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(QFile::exists(m_folder.path(u"Supplementen/Ootmarsum.sup"_s)));
+        auto* controller = m_main->findChild<PrintController*>(u"PrintController"_s);
+        const QString pdf = m_folder.root() + u"/ootmarsum.pdf"_s;
+        controller->printer().setOutputFileName(pdf);
+        m_interaction.modalScripts.enqueue([](QDialog& dialog) {
+            auto& form = dynamic_cast<AfdrukForm&>(dialog);
+            form.setSweepPause(0);
+            QTest::keyClick(form.findChild<QPushButton*>(u"OkKnop"_s), Qt::Key_Space);
+            QTest::keyClick(&form, Qt::Key_Escape);
+            return dialog.result();
+        });
+        QTest::keyClick(m_main.get(), Qt::Key_P, Qt::ControlModifier);
+        const auto words = pdfWords(pdf);
+        for (const QString& text : {u"Ootmarsum"_s, u"Nr.2412"_s, u"2009"_s, u"13"_s, u"hand"_s})
+            QVERIFY2(!findWords(words, text).isEmpty(), qPrintable(text));
+        m_shots.keep(pdf, u"toetsenbord-albumblad.pdf"_s);
     }
 
     void colourWindowThenExitWithYesWritesTheSettings()
