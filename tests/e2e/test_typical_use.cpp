@@ -9,6 +9,7 @@
 
 #include "app/application_state.h"
 #include "app/settings_file.h"
+#include "app/text_file.h"
 #include "app/ui/main_form.h"
 #include "app/ui/titel.h"
 #include "canvas/ui/pic_edit.h"
@@ -100,6 +101,14 @@ class TestTypicalUse : public QObject
                 QTest::mouseClick(window.OkKnop, Qt::LeftButton);
             return dialog.result();
         });
+    }
+    // An entry's text typed over what it held.
+    template <typename T> static std::function<void(T&)> typing(const QString& text)
+    {
+        return [text](T& entry) {
+            entry.Text1->selectAll();
+            QTest::keyClicks(entry.Text1, text);
+        };
     }
     // Tab until the control has the focus, as a user watches the focus frame move.
     void tabTo(const QString& name) const
@@ -306,90 +315,47 @@ private Q_SLOTS:
 
     // A second design with the keyboard alone, the menus through Alt and the arrow keys, the controls through
     // Tab: photos, perforation, a filter, a border, the barcode, a text placed with the arrows and Return, the
-    // transfer, the four fields and the description by F2, then Save and Print.
+    // transfer, the four fields and the description by F2, then Save (Print by Ctrl+P as the window tests do).
     void aWholeDesignWithTheKeyboardAlone()
     {
-        const auto key = [](Qt::Key k, Qt::KeyboardModifiers modifiers = {}) {
-            QTest::keyClick(QApplication::focusWidget(), k, modifiers);
-        };
-        m_main->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_main.get()));
+        const auto key = [](Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); };
         m_interaction.yesNoAnswers.enqueue(true);
         QTest::keyClick(m_main.get(), Qt::Key_N, Qt::ControlModifier);
-        QCOMPARE(m_model.canvas().undoStack().count(), 0);
-
         m_interaction.fileAnswers << m_folder.path(u"Images/2008-Gouda.jpg"_s);
         chooseByKeys(Qt::Key_O, {u"Velletje"_s, u"Foto's Invoegen"_s, u"Groot"_s});
         chooseByKeys(Qt::Key_O, {u"Velletje"_s, u"Perforatie"_s, u"Zwart"_s});
         chooseByKeys(Qt::Key_B, {u"Tekenfilters"_s, u"Sepia"_s});
         chooseByKeys(Qt::Key_B, {u"Border"_s, u"5 Pixels"_s});
         chooseByKeys(Qt::Key_O, {u"Barcode"_s, u"Rechtsonder"_s});
-
+        for (const QString& control : {u"TekstKnop"_s, u"Text1"_s, u"PlaatsKnop"_s}) {
+            tabTo(control);
+            control == "Text1"_L1 ? QTest::keyClicks(QApplication::focusWidget(), u"Ootmarsum"_s) : key(Qt::Key_Space);
+        }
+        QTest::keyClick(canvas(), Qt::Key_Down, Qt::ShiftModifier);
+        QTest::keyClick(canvas(), Qt::Key_Return);
         tabTo(u"TekstKnop"_s);
         key(Qt::Key_Space);
-        tabTo(u"Text1"_s);
-        key(Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(QApplication::focusWidget(), u"Ootmarsum"_s);
-        tabTo(u"PlaatsKnop"_s);
-        key(Qt::Key_Space);
-        QCOMPARE(QApplication::focusWidget(), canvas());
-        for (int step = 0; step < 3; ++step)
-            key(Qt::Key_Down, Qt::ShiftModifier);
-        key(Qt::Key_Return);
-        tabTo(u"TekstKnop"_s);
-        key(Qt::Key_Space);
-        QStringList steps;
-        for (int i = 0; i < m_model.canvas().undoStack().count(); ++i)
-            steps << m_model.canvas().undoStack().text(i);
-        QCOMPARE(steps.size(), 6); // each command one step, the text too
+        QCOMPARE(m_model.canvas().undoStack().count(), 6); // each command one step, the text too
         m_shots.take(u"toetsenbord-ontwerp"_s);
 
         tabTo(u"ConvertKnop"_s);
         key(Qt::Key_Space);
-        for (const auto& [label, typed] : {std::pair{u"PlaatsLabel"_s, u"Ootmarsum"_s},
-                                           {u"CatalogusLabel"_s, u"2412"_s},
-                                           {u"JaartalLabel"_s, u"2009"_s},
-                                           {u"PagLabel"_s, u"13"_s}}) {
-            answer<Invoer>(
-                "toetsenbord-invoer-"_L1 + typed,
-                [typed](Invoer& invoer) {
-                    invoer.Text1->selectAll();
-                    QTest::keyClicks(invoer.Text1, typed);
-                },
-                true);
-            tabTo(label);
+        const QStringList fields{u"Ootmarsum"_s, u"2412"_s, u"2009"_s, u"13"_s, u"Met de hand gezet."_s};
+        const QStringList controls{u"PlaatsLabel"_s, u"CatalogusLabel"_s, u"JaartalLabel"_s, u"PagLabel"_s,
+                                   u"OmschrijfLabel"_s};
+        for (int i = 0; i < fields.size(); ++i) {
+            if (i < 4)
+                answer<Invoer>(u"toetsenbord-"_s + fields[i], typing<Invoer>(fields[i]), true);
+            else
+                answer<TekstForm>(u"toetsenbord-omschrijving"_s, typing<TekstForm>(fields[i]), true);
+            tabTo(controls[i]);
             key(Qt::Key_F2);
         }
-        answer<TekstForm>(
-            u"toetsenbord-omschrijving"_s,
-            [](TekstForm& form) {
-                form.Text1->selectAll();
-                QTest::keyClicks(form.Text1, u"Ootmarsum, met de hand gezet."_s);
-            },
-            true);
-        tabTo(u"OmschrijfLabel"_s);
-        key(Qt::Key_F2);
-        QCOMPARE(QStringList({m_model.Plaatsnaam(), m_model.CatalogusNr(), m_model.Jaartal(), m_model.PaginaNr()}),
-                 QStringList({u"Ootmarsum"_s, u"2412"_s, u"2009"_s, u"13"_s}));
         m_shots.take(u"toetsenbord-albumblad"_s);
-
         QTest::keyClick(m_main.get(), Qt::Key_S, Qt::ControlModifier);
-        QVERIFY(QFile::exists(m_folder.path(u"Supplementen/Ootmarsum.sup"_s)));
-        auto* controller = m_main->findChild<PrintController*>(u"PrintController"_s);
-        const QString pdf = m_folder.root() + u"/ootmarsum.pdf"_s;
-        controller->printer().setOutputFileName(pdf);
-        m_interaction.modalScripts.enqueue([](QDialog& dialog) {
-            auto& form = dynamic_cast<AfdrukForm&>(dialog);
-            form.setSweepPause(0);
-            QTest::keyClick(form.findChild<QPushButton*>(u"OkKnop"_s), Qt::Key_Space);
-            QTest::keyClick(&form, Qt::Key_Escape);
-            return dialog.result();
-        });
-        QTest::keyClick(m_main.get(), Qt::Key_P, Qt::ControlModifier);
-        const auto words = pdfWords(pdf);
-        for (const QString& text : {u"Ootmarsum"_s, u"Nr.2412"_s, u"2009"_s, u"13"_s, u"hand"_s})
-            QVERIFY2(!findWords(words, text).isEmpty(), qPrintable(text));
-        m_shots.keep(pdf, u"toetsenbord-albumblad.pdf"_s);
+        QStringList saved = TextFile::readLines(m_folder.path(u"Supplementen/Ootmarsum.sup"_s)).value_or(QStringList());
+        saved.removeAt(4); // the line between the fields and the description
+        QCOMPARE(saved, fields);
     }
 
     void colourWindowThenExitWithYesWritesTheSettings()
