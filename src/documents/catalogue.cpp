@@ -1,12 +1,11 @@
 #include "documents/catalogue.h"
 
-#include "app/record.h"
 #include "app/text_file.h"
+#include "documents/catalogue_records.h"
 
 #include <QStringList>
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -22,15 +21,6 @@ QString withComma(QString text)
 
 // The panel index each line after the key goes to: the sheetlet's number first, then 0..7.
 constexpr std::array<int, 9> PanelOrder{8, 0, 1, 2, 3, 4, 5, 6, 7};
-
-// An amount of a record: the leading number of the text. No sheetlet is worth a billion
-// euro; a larger number is damage, counted as nothing so the totals stay amounts.
-double amountOf(const QString& text)
-{
-    constexpr double Largest = 1e9;
-    const double value = Record::leadingNumber(text);
-    return std::fabs(value) < Largest ? value : 0.0;
-}
 
 } // namespace
 
@@ -64,7 +54,7 @@ CatalogueTotal TotaalCatalogusprijs(const ProgramFolder& folder)
         const QStringList record = lines.mid(start, CatalogueFile::RecordLines);
         if (std::all_of(record.begin(), record.end(), [](const QString& line) { return line.trimmed().isEmpty(); }))
             continue;
-        result.total += amountOf(record.value(9).mid(2));
+        result.total += catalogueAmount(record.value(9).mid(2));
         ++result.count;
     }
     return result;
@@ -81,7 +71,7 @@ CatalogueTotal TotaalNominaal(const ProgramFolder& folder)
         // be the prefix's "5".
         constexpr int Stamps = 5;
         if (line.size() >= 7)
-            result.total += Stamps * amountOf(line.right(4));
+            result.total += Stamps * catalogueAmount(line.right(4));
         ++result.count;
     }
     return result;

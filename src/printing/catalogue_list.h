@@ -3,7 +3,7 @@
 // The catalogue list printout: one row per sheetlet with its year, place,
 // catalogue number, print run, nominal value and catalogue price.
 
-#include "printing/catalogue_records.h"
+#include "documents/catalogue_records.h"
 
 #include <QString>
 

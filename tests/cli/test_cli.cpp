@@ -54,6 +54,12 @@ struct Workspace
                      "2020-Een\r\n1\r\n1\r\nA\r\n1-1-2020\r\n1\r\n5 x \x80 0.39\r\n14\r\n1\r\n\x80 6.00\r\n---\r\n"
                      "2020-Twee\r\n2\r\n2\r\nB\r\n2-1-2020\r\n1\r\n5 x \x80 0.44\r\n14\r\n1\r\n\x80 8.50\r\n---\r\n");
         QDir(folder.root()).mkpath(QStringLiteral("uit"));
+        // Two sheetlets owned, by hand: catalogue value 6.00 + 2 x 6.75, face value 5 x 0.39 + 2 x 5 x 0.44.
+        folder.write("Data/Verzameling.txt", "2005-Alkmaar\tbeide\t1\t3.00\t\r\n"
+                                             "2007-Delft\tpostfris\t2\t12.50\tvan Jansen\r\n");
+        folder.write("lijst.csv", "Sleutel;In bezit;Notitie\r\n2007-Delft;postfris;\"ruil; \"\"zegel\"\"\"\r\n"
+                                  "2006-Haarlem;gestempeld;\r\n2099-Nergens;postfris;\r\n");
+        folder.write("fout.csv", "Sleutel;Aantal\r\n2006-Haarlem;1\r\n2007-Delft;veel\r\n");
     }
 
     QString path(const QString& name) const { return folder.root() + QLatin1Char('/') + name; }
@@ -121,6 +127,20 @@ QList<Case> cases()
         {{"--home", "@/eigen", "totals"}, 0, {"Catalogusprijs voor deze 2 velletjes: € 14,50\n"}},
         {{"--home", "@/eigen", "totals", "--csv"}, 0, {}, {}, [](const Workspace&, const CliRun& r) {
              verifyMatches(r.out, "totaal,velletjes,euro\ncatalogusprijs,2,14\\.50\nnominale waarde,2,\\d+\\.\\d\\d\n"); }},
+
+        {{"collection"}, 0, {"In bezit (2 van 34):\n  2005-Alkmaar  beide  1x  betaald € 3,00\n",
+                             "Totaal nog te verzamelen: € 223,50\n", "In bezit: 2 van de 34 velletjes (3 exemplaren)."
+                             "\nCatalogusprijs.... € 19,50\nNominale waarde.... € 6,35\nBetaald.... € 15,50\n"}},
+        {{"export-csv", "@/uit/lijst.csv"}, 0, {}, {}, [](const Workspace& w, const CliRun&) {
+             QVERIFY(w.folder.read("uit/lijst.csv").contains("\r\n2007-Delft;8;2007;Delft;2308;2,20;6,75;postfris;2;"
+                                                             "12,50;van Jansen\r\n")); }},
+        {{"import-csv", "@/fout.csv"}, 1, {"Regel 3: \"Aantal\" is \"veel\"", "Er is niets veranderd."}},
+        {{"import-csv", "@/lijst.csv", "--dry-run"}, 0, {"3 rijen: 1 bijgewerkt, 1 nieuw, 0 ongewijzigd, 1 niet "
+                                                       "herkend: 2099-Nergens.", "Proefdraai"},
+         {}, [](const Workspace& w, const CliRun&) { QVERIFY(!w.folder.read("Data/Verzameling.txt").contains("ruil")); }},
+        {{"import-csv", "@/lijst.csv"}, 0, {"1 bijgewerkt"}, {}, [](const Workspace& w, const CliRun&) {
+             QVERIFY(w.folder.read("Data/Verzameling.txt").contains("postfris\t2\t12.50\truil; \"zegel\"\r\n"));
+             QVERIFY(w.folder.read("Data/Verzameling-vorige.txt").contains("van Jansen")); }},
 
         {{"filter", "--list"}, 0, {"grayscale\n", "border-10\n", "perforate-sheet-black\n", "perforate-block-white\n",
                                    "barcode-1\n", "barcode-3\n"}},

@@ -5,7 +5,7 @@
 #include "documents/catalogue.h"
 #include "fuzz_support.h"
 #include "printing/catalogue_list.h"
-#include "printing/catalogue_records.h"
+#include "documents/catalogue_records.h"
 #include "recording_surface.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)

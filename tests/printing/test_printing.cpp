@@ -361,15 +361,16 @@ private Q_SLOTS:
         QCOMPARE(empty.texts(), QStringList{"Velinor"});
     }
 
-    // Year and place from the key, lines 3 and 6, the last four characters of line 7, line 10; whole records only,
-    // at most MaxRecords; none from a missing file.
+    // Year and place from the key, lines 3 and 6, the last four characters of line 7, line 10, the key and number;
+    // the price in euro, the face value as the stamps times the value of one; whole records only, at most
+    // MaxRecords; none from a missing file.
     void catalogueRecords()
     {
         QStringList one = records(1);
         one[0] = QStringLiteral("1999 Amsterdam");
         one[6] = QStringLiteral("5 x 0,18 = 0.92");
-        QCOMPARE(catalogueEntries(one).value(0),
-                 (CatalogueEntry{"1999", "Amsterdam", "V1", "1.000", "0.92", "\u20ac 1.50"}));
+        QCOMPARE(catalogueEntries(one).value(0), (CatalogueEntry{"1999", "Amsterdam", "V1", "1.000", "0.92",
+                                                                 "\u20ac 1.50", "1999 Amsterdam", "1", 1.5, 5 * 0.92}));
         for (const auto& [count, whole] : {std::pair{0, 0}, {10, 0}, {11, 1}, {21, 1}, {22, 2}})
             QVERIFY2(catalogueEntries(records(2).mid(0, count)).size() == whole, qPrintable(QString::number(count)));
         QCOMPARE(catalogueEntries(records(CatalogueRecords::MaxRecords + 1)).size(), CatalogueRecords::MaxRecords);

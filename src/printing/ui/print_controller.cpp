@@ -3,7 +3,7 @@
 #include "app/save_path.h"
 #include "documents/supplement_model.h"
 #include "printing/catalogue_list.h"
-#include "printing/catalogue_records.h"
+#include "documents/catalogue_records.h"
 #include "printing/contact_sheet.h"
 #include "printing/pdf_print_surface.h"
 #include "printing/ui/afdrukform.h"
