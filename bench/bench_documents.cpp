@@ -1,6 +1,7 @@
 // The open dialog on a folder of 2,000 sheetlet pictures: listing the names
-// alone, and building the whole dialog with its list and instruction text.
-// No picture is decoded to list it.
+// alone, and building the whole dialog with its list and instruction text,
+// without and with a collection that marks every one of them. No picture is
+// decoded to list it.
 
 #include "documents/open_list.h"
 #include "documents/ui/laadvel.h"
@@ -61,6 +62,21 @@ void BM_OpenDialogWithList(benchmark::State& state)
     }
 }
 BENCHMARK(BM_OpenDialogWithList)->Unit(benchmark::kMillisecond);
+
+void BM_OpenDialogWithMarks(benchmark::State& state)
+{
+    const PictureFolder pictures;
+    SilentInteraction interaction;
+    Marks marks;
+    for (const QString& name : LaadVelNamen(pictures.folder(), LaadVelModus::Velletjes))
+        marks.insert(name,
+                     Mark{marks.size() % 2 ? Ownership::Postfris : Ownership::None, 1, 250, QStringLiteral("ruil")});
+    for (auto _ : state) {
+        LaadVel dialog(pictures.folder(), LaadVelModus::Velletjes, interaction, marks);
+        benchmark::DoNotOptimize(dialog.List1);
+    }
+}
+BENCHMARK(BM_OpenDialogWithMarks)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

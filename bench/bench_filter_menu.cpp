@@ -6,6 +6,7 @@
 #include "app/application_state.h"
 #include "app/ui/main_form.h"
 #include "canvas/ui/pic_edit.h"
+#include "collection/collection_model.h"
 #include "documents/recent_supplements.h"
 #include "documents/supplement_model.h"
 #include "filters/ui/filter_menu.h"
@@ -26,7 +27,8 @@ struct Window
     ApplicationState state;
     SupplementModel model;
     RecentSupplements recent{QString()};
-    Main main{state, model, ProgramFolder(folder.path()), interaction, recent};
+    CollectionModel collection{ProgramFolder(folder.path())};
+    Main main{state, model, ProgramFolder(folder.path()), interaction, recent, collection};
     FilterMenu* menu = main.findChild<FilterMenu*>();
 
     Window()

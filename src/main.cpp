@@ -6,6 +6,7 @@
 #include "app/program_folder.h"
 #include "app/ui/main_form.h"
 #include "app/ui/titel.h"
+#include "collection/collection_model.h"
 #include "documents/recent_supplements.h"
 #include "documents/supplement_model.h"
 #include "widgets/qt_interaction.h"
@@ -109,9 +110,10 @@ int main(int argc, char* argv[])
     SupplementModel model;
     const QString desktopSettings = RecentSupplements::defaultSettingsPath();
     RecentSupplements recent(desktopSettings);
+    CollectionModel collection(folder);
     std::unique_ptr<Main> main;
     auto openMain = [&] {
-        main = std::make_unique<Main>(state, model, folder, interaction, recent);
+        main = std::make_unique<Main>(state, model, folder, interaction, recent, collection);
         restorePlacement(*main, desktopSettings);
         main->show();
         if (!folder.dataMessage().isEmpty())

@@ -1,8 +1,11 @@
-// velinor-cli commands of printing: the album page, the contact sheet and the
-// catalogue list written as PDF files (A4, true scale). No progress sweep here.
+// velinor-cli commands of printing: the album page, the contact sheet, the
+// catalogue list and the want list written as PDF files (A4, true scale). No
+// progress sweep here.
 
 #include "cli/cli_command.h"
 #include "cli/cli_files.h"
+#include "collection/collection_model.h"
+#include "collection/collection_totals.h"
 #include "printing/catalogue_list.h"
 #include "printing/contact_sheet.h"
 #include "printing/pdf_print_surface.h"
@@ -67,10 +70,15 @@ const CliRegistration pageCommand({
     .run = page,
 });
 
+const QCommandLineOption DesignsOption(QStringLiteral("with-designs"),
+                                       QStringLiteral("druk ook de plaatjes van de bewaarde supplementen af"));
+
 int contactSheet(const QCommandLineParser& call, CliContext& context)
 {
     const QString output = call.positionalArguments().first();
-    const QStringList files = sheetletFiles(context.folder);
+    QStringList files = sheetletFiles(context.folder);
+    if (call.isSet(DesignsOption))
+        files += designFiles(context.folder);
     if (writesOverInput(output, files, context))
         return CliUsageError;
     const int status = writePdf(
@@ -82,8 +90,9 @@ int contactSheet(const QCommandLineParser& call, CliContext& context)
 
 const CliRegistration contactSheetCommand({
     .name = QStringLiteral("contact-sheet"),
-    .usage = {QStringLiteral("UIT.pdf")},
+    .usage = {QStringLiteral("UIT.pdf [--with-designs]")},
     .summary = QStringLiteral("druk alle velletjes uit de map Images af als PDF"),
+    .options = {DesignsOption},
     .minArguments = 1,
     .maxArguments = 1,
     .notes = PdfNotes,
@@ -96,8 +105,10 @@ int list(const QCommandLineParser& call, CliContext& context)
     if (writesOverInput(output, {context.folder.path(QString::fromLatin1(CatalogueRecords::Path))}, context))
         return CliUsageError;
     const QList<CatalogueEntry> records = readCatalogueEntries(context.folder);
-    const int status = writePdf(
-        output, context, [&](PrintSurface& surface, int copies) { return PrintLijst(surface, records, copies); });
+    const Marks marks = CollectionModel(context.folder).marks();
+    const int status = writePdf(output, context, [&](PrintSurface& surface, int copies) {
+        return PrintLijst(surface, records, copies, marks);
+    });
     if (status == 0)
         context.note(QStringLiteral("%1 velletjes in de catalogus").arg(records.size()));
     return status;
@@ -109,8 +120,32 @@ const CliRegistration listCommand({
     .summary = QStringLiteral("druk de lijst van de catalogusgegevens af als PDF"),
     .minArguments = 1,
     .maxArguments = 1,
-    .notes = PdfNotes,
+    .notes = PdfNotes + QStringLiteral("Met merktekens in de verzameling krijgt de lijst de kolom \"In bezit\".\n"),
     .run = list,
+});
+
+int wantListCommand(const QCommandLineParser& call, CliContext& context)
+{
+    const QString output = call.positionalArguments().first();
+    if (writesOverInput(output, {context.folder.path(QString::fromLatin1(CatalogueRecords::Path))}, context))
+        return CliUsageError;
+    const QList<CatalogueEntry> wanted =
+        wantList(readCatalogueEntries(context.folder), CollectionModel(context.folder).marks());
+    const int status = writePdf(
+        output, context, [&](PrintSurface& surface, int copies) { return PrintWantList(surface, wanted, copies); });
+    if (status == 0)
+        context.note(QStringLiteral("%1 velletjes nog te verzamelen").arg(wanted.size()));
+    return status;
+}
+
+const CliRegistration wantListRegistration({
+    .name = QStringLiteral("want-list"),
+    .usage = {QStringLiteral("UIT.pdf")},
+    .summary = QStringLiteral("druk de velletjes die nog niet in bezit zijn af als PDF, met hun totale prijs"),
+    .minArguments = 1,
+    .maxArguments = 1,
+    .notes = PdfNotes,
+    .run = wantListCommand,
 });
 
 } // namespace

@@ -40,11 +40,12 @@ double wantListTotal(const QList<CatalogueEntry>& wanted)
 
 QString ownedTotalsText(const OwnedTotals& totals, const QLocale& locale)
 {
-    return QStringLiteral("In bezit: %1 van de %2 velletjes (%3 exemplaren).\n"
-                          "Catalogusprijs.... € %4\nNominale waarde.... € %5\nBetaald.... € %6")
+    return QStringLiteral("In bezit: %1 van de %2 velletjes (%3 %4).\n"
+                          "Catalogusprijs.... € %5\nNominale waarde.... € %6\nBetaald.... € %7")
         .arg(totals.owned)
         .arg(totals.series)
         .arg(totals.copies)
+        .arg(totals.copies == 1 ? QStringLiteral("exemplaar") : QStringLiteral("exemplaren"))
         .arg(amountText(totals.catalogueValue, locale), amountText(totals.faceValue, locale),
              MarksFile::centsText(totals.paidCents, locale.decimalPoint().at(0)));
 }

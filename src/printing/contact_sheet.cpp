@@ -11,18 +11,31 @@
 #include <future>
 #include <memory>
 
-QStringList sheetletFiles(const ProgramFolder& folder)
+namespace {
+
+QStringList picturesOf(const ProgramFolder& folder, const QString& subfolder, const QString& pattern)
 {
-    const QDir images(folder.path(QStringLiteral("Images")));
+    const QDir images(folder.path(subfolder));
     if (!images.exists())
         return {};
-    const QStringList names =
-        images.entryList({QStringLiteral("*.jpg")}, QDir::Files | QDir::Readable, QDir::Name | QDir::IgnoreCase);
+    const QStringList names = images.entryList({pattern}, QDir::Files | QDir::Readable, QDir::Name | QDir::IgnoreCase);
     QStringList paths;
     paths.reserve(names.size());
     for (const QString& name : names)
         paths.append(images.filePath(name));
     return paths;
+}
+
+} // namespace
+
+QStringList sheetletFiles(const ProgramFolder& folder)
+{
+    return picturesOf(folder, QStringLiteral("Images"), QStringLiteral("*.jpg"));
+}
+
+QStringList designFiles(const ProgramFolder& folder)
+{
+    return picturesOf(folder, QStringLiteral("Supplementen"), QStringLiteral("*.bmp"));
 }
 
 QString sheetletCaption(const QString& path)

@@ -25,6 +25,10 @@ inline constexpr double CaptionWidth = PictureWidth; // a caption is no wider th
 // name without regard to case, as full paths. A missing folder gives none.
 QStringList sheetletFiles(const ProgramFolder& folder);
 
+// The collector's own designs: the pictures of the saved supplements ("*.bmp" of the Supplementen folder), in
+// the same order.
+QStringList designFiles(const ProgramFolder& folder);
+
 // The caption of a sheetlet picture: its file name without the last four characters.
 QString sheetletCaption(const QString& path);
 

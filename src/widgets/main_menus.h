@@ -18,8 +18,10 @@ struct MainMenus
     QMenu* FileRecent = nullptr;   // the supplements last opened or saved
     QAction* FileFolder = nullptr; // the supplements folder in the file manager
     QMenu* FileSaveAls = nullptr;
-    std::array<QAction*, 3> FileSaveAs{};  // 1 Bmp, 2 Jpg
-    std::array<QAction*, 4> FileSavePdf{}; // 1 Supplement, 2 Velletjes, 3 Lijst gegevens
+    std::array<QAction*, 3> FileSaveAs{};    // 1 Bmp, 2 Jpg
+    std::array<QAction*, 5> FileSavePdf{};   // 1 Supplement, 2 Velletjes, 3 Lijst gegevens, 4 Nog te verzamelen
+    QAction* FileCollectionExport = nullptr; // the catalogue with the collection's marks as a spreadsheet
+    QAction* FileCollectionImport = nullptr; // marks from a spreadsheet
     QAction* FilePrint = nullptr;
     QAction* FileSetupPrinter = nullptr;
     QAction* FileExit = nullptr;
@@ -53,7 +55,7 @@ struct MainMenus
 
     // Kleuren, Berekeningen
     QAction* ConfiguratieInstellingen = nullptr;
-    std::array<QAction*, 3> BerekenTotaal{}; // 1, 2
+    std::array<QAction*, 4> BerekenTotaal{}; // 1, 2, and 3 the collection's owned totals
 
     // Help
     QAction* HelpHelp = nullptr;

@@ -131,6 +131,8 @@ QList<Case> cases()
         {{"collection"}, 0, {"In bezit (2 van 34):\n  2005-Alkmaar  beide  1x  betaald € 3,00\n",
                              "Totaal nog te verzamelen: € 223,50\n", "In bezit: 2 van de 34 velletjes (3 exemplaren)."
                              "\nCatalogusprijs.... € 19,50\nNominale waarde.... € 6,35\nBetaald.... € 15,50\n"}},
+        {{"want-list", "@/nog.pdf"}, 0, {"32 velletjes nog te verzamelen"}},
+        {{"contact-sheet", "@/eigen.pdf", "--with-designs"}, 0, {"35 velletjes"}},
         {{"export-csv", "@/uit/lijst.csv"}, 0, {}, {}, [](const Workspace& w, const CliRun&) {
              QVERIFY(w.folder.read("uit/lijst.csv").contains("\r\n2007-Delft;8;2007;Delft;2308;2,20;6,75;postfris;2;"
                                                              "12,50;van Jansen\r\n")); }},
@@ -227,9 +229,11 @@ QList<Case> cases()
         {{"contact-sheet", "@/blad.pdf"}, 0, {"34 velletjes"}, {}, [](const Workspace& w, const CliRun&) {
              QCOMPARE(pdfInfo(w.path("blad.pdf")).pages, 1);
              QVERIFY(!findWords(pdfWords(w.path("blad.pdf")), QStringLiteral("2005-Alkmaar")).isEmpty()); }},
+        // The collection's column between the print run and the nominal value.
         {{"list", "@/lijst.pdf"}, 0, {"34 velletjes in de catalogus"}, {}, [](const Workspace& w, const CliRun&) {
              QCOMPARE(wordsOnLine(pdfWords(w.path("lijst.pdf")), 1, 1500 + 360),
-                      QStringList({"1", "2005", "Alkmaar", "2301", "470.000", "0.39", "\u20ac", "6.00"})); }},
+                      QStringList({"1", "2005", "Alkmaar", "2301", "470.000", "beide", "0.39", "\u20ac", "6.00"})); }},
+
 
         // An output that is one of the inputs, by whatever path, is refused.
         {{"page", "@/Supplementen/Alkmaar.sup", "@/Supplementen/Alkmaar.sup"}, 2, {overInput}},

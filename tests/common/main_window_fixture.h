@@ -7,6 +7,7 @@
 #include "app/ui/main_form.h"
 #include "app/wacht.h"
 #include "canvas/ui/pic_edit.h"
+#include "collection/collection_model.h"
 #include "common/scripted_interaction.h"
 #include "common/test_folder.h"
 #include "documents/recent_supplements.h"
@@ -23,6 +24,7 @@ struct MainWindowFixture
     ApplicationState state;
     SupplementModel model;
     RecentSupplements recent{folder.path("velinor.conf")};
+    CollectionModel collection{folder.folder()};
     std::unique_ptr<Main> main;
 
     explicit MainWindowFixture(bool withSampleData = false)
@@ -30,7 +32,7 @@ struct MainWindowFixture
     {
         // A test before may have ended "the program" by closing its window; this one runs afresh.
         endWaiting(false);
-        main = std::make_unique<Main>(state, model, folder.folder(), interaction, recent);
+        main = std::make_unique<Main>(state, model, folder.folder(), interaction, recent, collection);
     }
     // The undo actions follow the canvas history; it is emptied while the window is still whole.
     ~MainWindowFixture() { model.canvas().undoStack().clear(); }

@@ -13,6 +13,7 @@
 #include "app/ui/main_form.h"
 #include "app/ui/titel.h"
 #include "canvas/ui/pic_edit.h"
+#include "collection/collection_model.h"
 #include "common/pixels.h"
 #include "common/scripted_interaction.h"
 #include "common/test_folder.h"
@@ -56,6 +57,7 @@ class TestTypicalUse : public QObject
     ApplicationState m_state;
     SupplementModel m_model;
     RecentSupplements m_recent{QString()};
+    CollectionModel m_collection{m_folder.folder()};
     std::unique_ptr<Titel> m_titel;
     std::unique_ptr<Main> m_main;
     QStringList m_savedLines;
@@ -165,7 +167,7 @@ private Q_SLOTS:
         m_titel = std::make_unique<Titel>(m_folder.folder(), m_interaction);
         m_titel->setAnimationPause(0.0f, 0.0f);
         connect(m_titel.get(), &Titel::started, this, [this] {
-            m_main = std::make_unique<Main>(m_state, m_model, m_folder.folder(), m_interaction, m_recent);
+            m_main = std::make_unique<Main>(m_state, m_model, m_folder.folder(), m_interaction, m_recent, m_collection);
             m_main->show();
         });
         m_titel->show();

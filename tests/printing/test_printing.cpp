@@ -7,6 +7,7 @@
 // jobs share.
 
 #include "app/text_file.h"
+#include "collection/collection_totals.h"
 #include "common/main_window_fixture.h"
 #include "common/test_folder.h"
 #include "common/write_failure.h"
@@ -403,6 +404,36 @@ private Q_SLOTS:
         QCOMPARE(full.pageCount(), 1);
         QVERIFY(PrintLijst(none, {}, 1));
         QCOMPARE(none.texts(), QStringList({"Velinor", ListLayout::headerLine()}));
+    }
+
+    // The want list of the sample series with Alkmaar and Delft owned: 32 rows of number, year, place and price in
+    // catalogue order, the prices under their header, and on the line after the last row the total worked out by
+    // hand (the series' 236.25 less 6.00 and 6.75). The list gets the collection's column, the contact sheet the
+    // supplements' pictures.
+    void collectionPrintouts()
+    {
+        TestFolder folder(true);
+        const Marks marks{{"2005-Alkmaar", {Ownership::Beide, 1, {}, {}}},
+                          {"2007-Delft", {Ownership::Postfris, 2, {}, {}}}};
+        const QList<CatalogueEntry> wanted = wantList(readCatalogueEntries(folder.folder()), marks);
+        const QString pdf = folder.path("nog.pdf");
+        QVERIFY(printPdf(pdf, 1, [&](PrintSurface& s, int copies) { return PrintWantList(s, wanted, copies); }).ok);
+        const QList<PdfWord> words = pdfWords(pdf);
+        const QRectF first = findWords(words, "Deventer").value(0).box, last = findWords(words, "Heusden").value(0).box;
+        QCOMPARE(wordsOnLine(words, 1, first.top()), QStringList({"2", "2005", "Deventer", "\u20ac", "8.00"}));
+        QVERIFY(findWords(words, "Alkmaar").isEmpty() && findWords(words, "Delft").isEmpty());
+        QVERIFY(qAbs(last.top() - first.top() - 31 * ListLayout::RowSpacing) < 20);
+        QCOMPARE(wordsOnLine(words, 1, last.top() + ListLayout::RowSpacing),
+                 QStringList({"Totaal", "(32", "velletjes)", "\u20ac", "223,50"}));
+        QVERIFY(qAbs(findWords(words, "Cat.prijs").value(0).box.left() -
+                     findWords(words, "\u20ac 8.00").value(0).box.left()) < 20);
+        RecordingSurface list;
+        QVERIFY(PrintLijst(list, readCatalogueEntries(folder.folder()), 1, marks));
+        QCOMPARE(list.texts().filter(QRegularExpression("^(In bezit|beide|pf|gest\\.)$")),
+                 QStringList({"In bezit", "beide", "pf"}));
+        QVERIFY(folder.write("Supplementen/Eigen.bmp", "bmp"));
+        QCOMPARE(designFiles(folder.folder()).filter("Eigen.bmp").size(), 1);
+        QVERIFY(designFiles(folder.folder()).filter(".sup").isEmpty());
     }
 
     // Where the number of a record lands: the page and the height on it.

@@ -35,13 +35,14 @@
 #include <QUrl>
 
 Main::Main(ApplicationState& state, SupplementModel& model, ProgramFolder folder, Interaction& interaction,
-           RecentSupplements& recent, QWidget* parent)
+           RecentSupplements& recent, CollectionModel& collection, QWidget* parent)
     : QMainWindow(parent)
     , m_state(state)
     , m_model(model)
     , m_folder(std::move(folder))
     , m_interaction(interaction)
     , m_recent(recent)
+    , m_collection(collection)
 {
     setObjectName(QStringLiteral("Main"));
     setAcceptDrops(true);
@@ -92,7 +93,7 @@ void Main::updateActions()
         menu->menuAction()->setEnabled(idle);
     // Nothing is saved, exported or printed from a picture a command is still working on.
     for (QAction* action : {m.FileNew, m.FileOpen, m.FileSave, m.FileSaveAs[1], m.FileSaveAs[2], m.FileSavePdf[1],
-                            m.FileSavePdf[2], m.FileSavePdf[3], m.FilePrint})
+                            m.FileSavePdf[2], m.FileSavePdf[3], m.FileSavePdf[4], m.FilePrint})
         action->setEnabled(idle);
     for (QWidget* button : {static_cast<QWidget*>(m_openKnop), static_cast<QWidget*>(m_convertKnop)})
         button->setEnabled(idle);

@@ -29,6 +29,7 @@ class QToolButton;
 class SupplementCommands;
 class PhotoMenu;
 class SupplementModel;
+class CollectionModel;
 class RecentSupplements;
 class LineWidth;
 class TextPanel;
@@ -40,9 +41,9 @@ class Main : public QMainWindow
 public:
     static constexpr QSize ClientSize{957, 574};
 
-    // recent: the supplements last opened or saved, which File lists.
+    // recent: the supplements last opened or saved, which File lists; collection: what the collector owns.
     Main(ApplicationState& state, SupplementModel& model, ProgramFolder folder, Interaction& interaction,
-         RecentSupplements& recent, QWidget* parent = nullptr);
+         RecentSupplements& recent, CollectionModel& collection, QWidget* parent = nullptr);
     ~Main() override;
 
     PicEdit* picEdit() const { return m_picEdit; }
@@ -107,6 +108,7 @@ private:
     ProgramFolder m_folder;
     Interaction& m_interaction;
     RecentSupplements& m_recent;
+    CollectionModel& m_collection;
     MainMenus m_menus;
 
     // The areas and the window's own controls.

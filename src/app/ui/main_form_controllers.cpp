@@ -13,6 +13,7 @@
 #include "canvas/ui/pic_edit.h"
 #include "canvas/ui/text_panel.h"
 #include "canvas/ui/tool_row.h"
+#include "collection/ui/collection_commands.h"
 #include "config/ui/config_menu.h"
 #include "documents/supplement_model.h"
 #include "documents/ui/page_preview.h"
@@ -46,8 +47,9 @@ void Main::createControllers()
 
     new HelpMenu(m_model, m_folder, status, m, *m_canvasFrame, this);
     new ConfigMenu(m_state, m_interaction, m.ConfiguratieInstellingen, this);
-    m_supplementCommands =
-        new SupplementCommands(m_model, m_state, m_folder, m_interaction, m_recent, m, *m_openKnop, *m_pic, this);
+    m_supplementCommands = new SupplementCommands(m_model, m_state, m_folder, m_interaction, m_recent, m_collection, m,
+                                                  *m_openKnop, *m_pic, this);
+    new CollectionCommands(m_collection, m_folder, m_interaction, m, this);
     connect(m_supplementCommands, &SupplementCommands::backgroundFileGiven, photos, &PhotoMenu::placeBackgroundFile);
     auto* filters = new FilterMenu(canvas, m_state, m_folder, m, *m_progBar, this);
     // The bar follows Voortgang from then until it reaches 100.
@@ -55,5 +57,6 @@ void Main::createControllers()
     new GeographyMenu(m_folder, m_interaction, m.ToolsGeografie, m.GeografieStedenlijst, this);
     auto* layout = new OpmaakMenu(canvas, m_state, m_folder, m, this);
     connect(layout, &OpmaakMenu::framesMade, photos, &PhotoMenu::setFrameLayout);
-    new PrintController(m_model, m_folder, m_interaction, m.FilePrint, m.FileSetupPrinter, m.FileSavePdf, this);
+    new PrintController(m_model, m_collection, m_folder, m_interaction, m.FilePrint, m.FileSetupPrinter, m.FileSavePdf,
+                        this);
 }

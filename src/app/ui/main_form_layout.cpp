@@ -10,6 +10,7 @@
 #include "canvas/ui/pic_edit.h"
 #include "canvas/ui/text_panel.h"
 #include "canvas/ui/tool_row.h"
+#include "collection/ui/mark_button.h"
 #include "documents/supplement_model.h"
 #include "documents/ui/catalogue_panel.h"
 #include "documents/ui/page_preview.h"
@@ -105,6 +106,8 @@ void Main::createEditingArea()
 
     m_frame4 = area(new CataloguePanel(m_model, StatusLine(m_infoLabel), centralWidget()), QStringLiteral("Frame4"),
                     QStringLiteral("Catalogusgegevens"), QRect(EditAreaLeft, 476, 529, 98));
+    // The collection's mark of the sheetlet shown, where the panel's right column leaves room.
+    (new MarkButton(m_collection, m_model, m_interaction, m_frame4))->setGeometry(458, 3, 68, 60);
 }
 
 void Main::showTextPanel(bool open)

@@ -63,6 +63,7 @@ void Main::createMenus()
     QMenu* bereken = addMenu(bar, QStringLiteral("Bereken"), QStringLiteral("Be&rekeningen"));
     m.BerekenTotaal[1] = addAction(bereken, indexed("BerekenTotaal", 1), QStringLiteral("Totaal Cat.prijs"));
     m.BerekenTotaal[2] = addAction(bereken, indexed("BerekenTotaal", 2), QStringLiteral("Totaal Nominaal"));
+    m.BerekenTotaal[3] = addAction(bereken, indexed("BerekenTotaal", 3), QStringLiteral("Totaal in bezit"));
 
     QMenu* help = addMenu(bar, QStringLiteral("Help"), QStringLiteral("&Help"));
     m.HelpHelp = addAction(help, QStringLiteral("HelpHelp"), QStringLiteral("Help"));
@@ -101,6 +102,12 @@ void Main::createFileMenu(QMenuBar* bar)
     m.FileSavePdf[1] = addAction(pdf, indexed("FileSavePdf", 1), QStringLiteral("Supplement"));
     m.FileSavePdf[2] = addAction(pdf, indexed("FileSavePdf", 2), QStringLiteral("Velletjes"));
     m.FileSavePdf[3] = addAction(pdf, indexed("FileSavePdf", 3), QStringLiteral("Lijst gegevens"));
+    m.FileSavePdf[4] = addAction(pdf, indexed("FileSavePdf", 4), QStringLiteral("Nog te verzamelen"));
+    QMenu* collection = addMenu(file, QStringLiteral("FileCollection"), QStringLiteral("Verzameling"));
+    m.FileCollectionExport = addAction(collection, QStringLiteral("FileCollectionExport"),
+                                       QStringLiteral("Exporteren naar spreadsheet (CSV)..."));
+    m.FileCollectionImport = addAction(collection, QStringLiteral("FileCollectionImport"),
+                                       QStringLiteral("Importeren uit spreadsheet (CSV)..."));
     file->addSeparator();
     m.FilePrint = addAction(file, QStringLiteral("FilePrint"), QStringLiteral("Afdrukken"));
     m.FileSetupPrinter = addAction(file, QStringLiteral("FileSetupPrinter"), QStringLiteral("Setup Printer"));

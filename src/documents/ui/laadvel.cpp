@@ -2,18 +2,21 @@
 
 #include "app/picture_file.h"
 #include "widgets/interaction.h"
+#include "widgets/owned_icon.h"
 #include "widgets/scroll_bar_names.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 
-LaadVel::LaadVel(ProgramFolder folder, LaadVelModus mode, Interaction& interaction, QWidget* parent)
+LaadVel::LaadVel(ProgramFolder folder, LaadVelModus mode, Interaction& interaction, Marks marks, QWidget* parent)
     : QDialog(parent)
     , m_folder(std::move(folder))
     , m_mode(mode)
     , m_interaction(interaction)
+    , m_marks(mode == LaadVelModus::Velletjes ? std::move(marks) : Marks())
 {
     setObjectName(QStringLiteral("LaadVel"));
     setWindowTitle(mode == LaadVelModus::Velletjes ? QStringLiteral(" Open Velletje")
@@ -51,6 +54,17 @@ LaadVel::LaadVel(ProgramFolder folder, LaadVelModus mode, Interaction& interacti
     OkKnop->setGeometry(234, 190, 52, 25);
     OkKnop->setDefault(true);
 
+    // Below the list, where the dialog had room: only for a collector who marks what they own.
+    if (!m_marks.isEmpty()) {
+        FilterKeuze = new QComboBox(this);
+        FilterKeuze->setObjectName(QStringLiteral("FilterKeuze"));
+        FilterKeuze->setGeometry(8, 197, 160, 22);
+        FilterKeuze->addItems(
+            {QStringLiteral("Alle velletjes"), QStringLiteral("In bezit"), QStringLiteral("Nog niet")});
+        FilterKeuze->setAccessibleName(QStringLiteral("Toon"));
+        connect(FilterKeuze, &QComboBox::currentIndexChanged, this, [this](int index) { setFilter(Filter(index)); });
+    }
+
     connect(List1, &QListWidget::itemSelectionChanged, this, &LaadVel::List1_Click);
     connect(List1, &QListWidget::itemDoubleClicked, this, &LaadVel::List1_DblClick);
     connect(OkKnop, &QPushButton::clicked, this, &LaadVel::OkKnop_Click);
@@ -63,6 +77,15 @@ void LaadVel::Form_Load()
     const QStringList names = LaadVelNamen(m_folder, m_mode);
     OkKnop->setEnabled(false);
     List1->addItems(names);
+    if (!m_marks.isEmpty()) {
+        for (int i = 0; i < List1->count(); ++i) {
+            QListWidgetItem* item = List1->item(i);
+            const bool owned = m_marks.value(item->text()).isOwned();
+            item->setIcon(ownedIcon(owned));
+            item->setData(Qt::AccessibleTextRole,
+                          item->text() + (owned ? QStringLiteral(", in bezit") : QStringLiteral(", niet in bezit")));
+        }
+    }
     Label2->setText(LaadVelTekst(m_mode, names.size()));
     // Where the files are, for whoever looks for them outside the program.
     const QString where =
@@ -76,6 +99,25 @@ void LaadVel::Form_Load()
     // The first entry is chosen, so Enter opens it and the arrow keys move from it.
     if (!names.isEmpty())
         List1->setCurrentRow(0);
+}
+
+void LaadVel::setFilter(Filter filter)
+{
+    QListWidgetItem* first = nullptr;
+    for (int i = 0; i < List1->count(); ++i) {
+        QListWidgetItem* item = List1->item(i);
+        const bool owned = m_marks.value(item->text()).isOwned();
+        item->setHidden((filter == Filter::InBezit && !owned) || (filter == Filter::NogNiet && owned));
+        if (!first && !item->isHidden())
+            first = item;
+    }
+    // The choice stays on a name the list still shows, so Enter never opens a hidden one.
+    if (!List1->currentItem() || List1->currentItem()->isHidden())
+        List1->setCurrentItem(first);
+    if (!first)
+        List1->clearSelection();
+    if (FilterKeuze && FilterKeuze->currentIndex() != int(filter))
+        FilterKeuze->setCurrentIndex(int(filter));
 }
 
 void LaadVel::List1_Click()

@@ -5,11 +5,13 @@
 // a picture that is not 500 x 260. The caller opens the accepted name.
 
 #include "app/program_folder.h"
+#include "collection/collection_marks.h"
 #include "documents/open_list.h"
 
 #include <QDialog>
 
 class Interaction;
+class QComboBox;
 class QLabel;
 class QListWidget;
 class QListWidgetItem;
@@ -19,7 +21,13 @@ class LaadVel : public QDialog
 {
     Q_OBJECT
 public:
-    LaadVel(ProgramFolder folder, LaadVelModus mode, Interaction& interaction, QWidget* parent = nullptr);
+    // With the collection's marks, the sheetlets owned carry its sign and the list can be filtered to the
+    // sheetlets owned or not yet owned.
+    LaadVel(ProgramFolder folder, LaadVelModus mode, Interaction& interaction, Marks marks = {},
+            QWidget* parent = nullptr);
+
+    enum class Filter { Alle, InBezit, NogNiet };
+    void setFilter(Filter filter);
 
     LaadVelModus mode() const { return m_mode; }
     // The name to open (file name without extension); set when the dialog is accepted.
@@ -30,6 +38,7 @@ public:
     QLabel* Image1 = nullptr;
     QPushButton* OkKnop = nullptr;
     QPushButton* CancelKnop = nullptr;
+    QComboBox* FilterKeuze = nullptr; // only with marks
 
 public Q_SLOTS:
     void List1_Click();
@@ -45,4 +54,5 @@ private:
     LaadVelModus m_mode;
     Interaction& m_interaction;
     QString m_gekozen;
+    Marks m_marks;
 };

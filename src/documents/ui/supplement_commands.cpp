@@ -3,6 +3,7 @@
 #include "app/application_state.h"
 #include "app/picture_file.h"
 #include "app/save_path.h"
+#include "collection/collection_model.h"
 #include "documents/catalogue.h"
 #include "documents/field_entry.h"
 #include "documents/open_list.h"
@@ -33,14 +34,16 @@ const QString Titel = QStringLiteral("Velinor");
 } // namespace
 
 SupplementCommands::SupplementCommands(SupplementModel& model, ApplicationState& state, ProgramFolder folder,
-                                       Interaction& interaction, RecentSupplements& recent, const MainMenus& menus,
-                                       QAbstractButton& openKnop, PagePreview& page, QWidget* window)
+                                       Interaction& interaction, RecentSupplements& recent, CollectionModel& collection,
+                                       const MainMenus& menus, QAbstractButton& openKnop, PagePreview& page,
+                                       QWidget* window)
     : QObject(window)
     , m_model(model)
     , m_state(state)
     , m_folder(std::move(folder))
     , m_interaction(interaction)
     , m_recent(recent)
+    , m_collection(collection)
     , m_window(window)
 {
     setObjectName(QStringLiteral("SupplementCommands"));
@@ -134,7 +137,8 @@ void SupplementCommands::FileOpen_Click()
 void SupplementCommands::showLaadVel(std::uint8_t mode)
 {
     m_state.setGereedschap(ToolMode(mode));
-    LaadVel dialog(m_folder, LaadVelModusVan(mode), m_interaction, m_window);
+    m_collection.load(); // velinor-cli may have changed the marks meanwhile
+    LaadVel dialog(m_folder, LaadVelModusVan(mode), m_interaction, m_collection.marks(), m_window);
     if (m_interaction.showModal(dialog) != QDialog::Accepted || dialog.chosenName().isEmpty())
         return;
     if (m_model.canvas().busy() ||

@@ -16,6 +16,7 @@
 class ApplicationState;
 class Interaction;
 class PagePreview;
+class CollectionModel;
 class RecentSupplements;
 class QAbstractButton;
 class QMenu;
@@ -28,9 +29,10 @@ class SupplementCommands : public QObject
 public:
     // The File menu's entries and the totals of "Berekeningen", the "Open Velletje" button and the double
     // clicks of the page; window is the parent of the dialogs and message boxes (and of this object).
+    // The open dialog shows the collection's marks.
     SupplementCommands(SupplementModel& model, ApplicationState& state, ProgramFolder folder, Interaction& interaction,
-                       RecentSupplements& recent, const MainMenus& menus, QAbstractButton& openKnop, PagePreview& page,
-                       QWidget* window);
+                       RecentSupplements& recent, CollectionModel& collection, const MainMenus& menus,
+                       QAbstractButton& openKnop, PagePreview& page, QWidget* window);
 
     // Whether the program may end: asks first, and offers to save a design that is not saved.
     bool mayExit();
@@ -84,5 +86,6 @@ private:
     ProgramFolder m_folder;
     Interaction& m_interaction;
     RecentSupplements& m_recent;
+    CollectionModel& m_collection;
     QWidget* m_window;
 };

@@ -2,6 +2,7 @@
 
 #include "app/save_path.h"
 #include "app/wacht.h"
+#include "collection/collection_totals.h"
 #include "printing/catalogue_list.h"
 #include "printing/contact_sheet.h"
 #include "printing/pdf_print_surface.h"
@@ -29,6 +30,8 @@
 namespace {
 
 // The dialog is laid out in twips; the screen has 15 twips to a pixel.
+constexpr int ChoicesRow = 330;
+
 constexpr int px(int twips)
 {
     return twips / 15;
@@ -42,18 +45,20 @@ QRect pixels(QRect twips)
 } // namespace
 
 AfdrukForm::AfdrukForm(std::function<SupplementPage()> page, ProgramFolder folder, QPrinter& printer,
-                       Interaction& interaction, QWidget* parent)
+                       Interaction& interaction, Marks marks, QWidget* parent)
     : QDialog(parent)
     , m_page(std::move(page))
     , m_folder(std::move(folder))
     , m_printer(printer)
     , m_interaction(interaction)
+    , m_marks(std::move(marks))
     , m_pauze(Voortgang::Pauze)
     , m_bar(Voortgang::emptyBar())
 {
     setObjectName(QStringLiteral("AfdrukForm"));
     setWindowTitle(QStringLiteral("Afdrukken"));
-    setFixedSize(px(4800), px(2250));
+    // The row of the two choices beyond the list and the contact sheet as they always printed lies below them.
+    setFixedSize(px(4800), px(2250 + ChoicesRow));
     createControls();
     connectSignals();
     Form_Load();
@@ -133,6 +138,15 @@ void AfdrukForm::createControls()
     m_preview->move(px(2250), px(870));
     m_preview->setToolTip(QStringLiteral(" Eerst een afdrukvoorbeeld tonen "));
 
+    m_wantList = new QCheckBox(QStringLiteral("Alleen nog te verzamelen"), this);
+    m_wantList->setObjectName(QStringLiteral("NogTeVerzamelen"));
+    m_wantList->move(px(180), px(2190));
+    m_wantList->setToolTip(QStringLiteral(" Data drukt de velletjes af die u nog niet hebt, met hun prijs "));
+    m_ownDesigns = new QCheckBox(QStringLiteral("Met eigen ontwerpen"), this);
+    m_ownDesigns->setObjectName(QStringLiteral("EigenOntwerpen"));
+    m_ownDesigns->move(px(2700), px(2190));
+    m_ownDesigns->setToolTip(QStringLiteral(" Images drukt ook de plaatjes van uw bewaarde supplementen af "));
+
     m_file1 = new QListWidget(this);
     m_file1->setObjectName(QStringLiteral("File1"));
     m_file1->hide();
@@ -179,15 +193,23 @@ void AfdrukForm::OkKnop_Click()
 
 void AfdrukForm::VelKnop_Click()
 {
-    printJob([this](PrintSurface& surface, int copies) { return PrintVelletjes(surface, sheetlets(), copies); },
+    const QStringList files = m_ownDesigns->isChecked() ? sheetlets() + designFiles(m_folder) : sheetlets();
+    printJob([files](PrintSurface& surface, int copies) { return PrintVelletjes(surface, files, copies); },
              QStringLiteral("Velletjes"));
 }
 
 void AfdrukForm::LijstKnop_Click()
 {
-    printJob([this](PrintSurface& surface,
-                    int copies) { return PrintLijst(surface, readCatalogueEntries(m_folder), copies); },
-             QStringLiteral("Lijst gegevens"));
+    if (m_wantList->isChecked())
+        printJob(
+            [this](PrintSurface& surface, int copies) {
+                return PrintWantList(surface, wantList(readCatalogueEntries(m_folder), m_marks), copies);
+            },
+            QStringLiteral("Nog te verzamelen"));
+    else
+        printJob([this](PrintSurface& surface,
+                        int copies) { return PrintLijst(surface, readCatalogueEntries(m_folder), copies, m_marks); },
+                 QStringLiteral("Lijst gegevens"));
 }
 
 void AfdrukForm::CancelKnop_Click()

@@ -7,6 +7,7 @@
 // the one kept by the caller; a printer that writes PDF never replaces a file unasked.
 
 #include "app/program_folder.h"
+#include "collection/collection_marks.h"
 #include "printing/album_page.h"
 #include "printing/print_surface.h"
 
@@ -29,9 +30,10 @@ class AfdrukForm : public QDialog
 {
     Q_OBJECT
 public:
-    // page gives the album page as it stands when the job starts.
+    // page gives the album page as it stands when the job starts; marks are the collection's, for the list's
+    // "In bezit" column and the want list.
     AfdrukForm(std::function<SupplementPage()> page, ProgramFolder folder, QPrinter& printer, Interaction& interaction,
-               QWidget* parent = nullptr);
+               Marks marks = {}, QWidget* parent = nullptr);
 
     // The wait after every column of the progress sweep (0.01 second; tests shorten it).
     void setSweepPause(double seconds) { m_pauze = seconds; }
@@ -85,6 +87,9 @@ private:
     QPushButton* m_lijstKnop = nullptr;
     QPushButton* m_cancelKnop = nullptr;
     QCheckBox* m_preview = nullptr;
+    QCheckBox* m_wantList = nullptr;   // the Data button prints "Nog te verzamelen"
+    QCheckBox* m_ownDesigns = nullptr; // the Images button adds the saved supplements' pictures
+    Marks m_marks;
     bool m_cancelled = false;
     bool m_jobRunning = false;
 };

@@ -1,9 +1,11 @@
 #include "printing/ui/print_controller.h"
 
 #include "app/save_path.h"
+#include "collection/collection_model.h"
+#include "collection/collection_totals.h"
+#include "documents/catalogue_records.h"
 #include "documents/supplement_model.h"
 #include "printing/catalogue_list.h"
-#include "documents/catalogue_records.h"
 #include "printing/contact_sheet.h"
 #include "printing/pdf_print_surface.h"
 #include "printing/ui/afdrukform.h"
@@ -13,11 +15,12 @@
 #include <QAction>
 #include <QPrinter>
 
-PrintController::PrintController(const SupplementModel& model, ProgramFolder folder, Interaction& interaction,
-                                 QAction* FilePrint, QAction* FileSetupPrinter,
-                                 const std::array<QAction*, 4>& FileSavePdf, QWidget* window)
+PrintController::PrintController(const SupplementModel& model, const CollectionModel& collection, ProgramFolder folder,
+                                 Interaction& interaction, QAction* FilePrint, QAction* FileSetupPrinter,
+                                 const std::array<QAction*, 5>& FileSavePdf, QWidget* window)
     : QObject(window)
     , m_model(model)
+    , m_collection(collection)
     , m_folder(std::move(folder))
     , m_interaction(interaction)
     , m_window(window)
@@ -25,7 +28,7 @@ PrintController::PrintController(const SupplementModel& model, ProgramFolder fol
     setObjectName(QStringLiteral("PrintController"));
     connect(FilePrint, &QAction::triggered, this, &PrintController::FilePrint_Click);
     connect(FileSetupPrinter, &QAction::triggered, this, &PrintController::FileSetupPrinter_Click);
-    for (int index : {1, 2, 3})
+    for (int index : {1, 2, 3, 4})
         connect(FileSavePdf[index], &QAction::triggered, this, [this, index] { FileSavePdf_Click(index); });
 }
 
@@ -45,7 +48,7 @@ void PrintController::FilePrint_Click()
         return;
     // The page as it is when a job starts: the supplement's fields with the canvas picture.
     const auto pageOf = [this] { return albumPageOf(m_model.snapshot(), m_model.canvas().image()); };
-    AfdrukForm form(pageOf, m_folder, printer(), m_interaction, m_window);
+    AfdrukForm form(pageOf, m_folder, printer(), m_interaction, m_collection.marks(), m_window);
     m_interaction.showModal(form);
 }
 
@@ -80,9 +83,13 @@ void PrintController::FileSavePdf_Click(int index)
         break;
     case 3:
         name = QStringLiteral("Lijst gegevens");
-        layout = [records = readCatalogueEntries(m_folder)](PrintSurface& surface, int copies) {
-            return PrintLijst(surface, records, copies);
-        };
+        layout = [records = readCatalogueEntries(m_folder), marks = m_collection.marks()](
+                     PrintSurface& surface, int copies) { return PrintLijst(surface, records, copies, marks); };
+        break;
+    case 4:
+        name = QStringLiteral("Nog te verzamelen");
+        layout = [wanted = wantList(readCatalogueEntries(m_folder), m_collection.marks())](
+                     PrintSurface& surface, int copies) { return PrintWantList(surface, wanted, copies); };
         break;
     default:
         return;

@@ -15,6 +15,7 @@
 class Interaction;
 class QAction;
 class QPrinter;
+class CollectionModel;
 class SupplementModel;
 
 class PrintController : public QObject
@@ -22,8 +23,9 @@ class PrintController : public QObject
     Q_OBJECT
 public:
     // window parents the dialogs and this object.
-    PrintController(const SupplementModel& model, ProgramFolder folder, Interaction& interaction, QAction* FilePrint,
-                    QAction* FileSetupPrinter, const std::array<QAction*, 4>& FileSavePdf, QWidget* window);
+    PrintController(const SupplementModel& model, const CollectionModel& collection, ProgramFolder folder,
+                    Interaction& interaction, QAction* FilePrint, QAction* FileSetupPrinter,
+                    const std::array<QAction*, 5>& FileSavePdf, QWidget* window);
     ~PrintController() override;
 
     // The printer of every job, made at first use so the main window starts without asking the print system.
@@ -32,11 +34,12 @@ public:
 public Q_SLOTS:
     void FilePrint_Click();
     void FileSetupPrinter_Click();
-    // 1 the album page, 2 the contact sheet, 3 the catalogue list.
+    // 1 the album page, 2 the contact sheet, 3 the catalogue list, 4 the want list.
     void FileSavePdf_Click(int index);
 
 private:
     const SupplementModel& m_model;
+    const CollectionModel& m_collection;
     ProgramFolder m_folder;
     Interaction& m_interaction;
     QWidget* m_window;
