@@ -284,7 +284,8 @@ private Q_SLOTS:
     void installedDataUpdates()
     {
         TestFolder installed, user;
-        QVERIFY(user.write("Data/Eigen.cat", "mijn lijst") && user.write("Data/Perfin.cor", "van vroeger"));
+        QVERIFY(user.write("Data/Eigen.cat", "mijn lijst"));
+        QVERIFY(user.write("Data/Perfin.cor", "van vroeger"));
         struct Step
         {
             QList<std::pair<QString, QByteArray>> installs, userEdits;

@@ -421,7 +421,7 @@ private Q_SLOTS:
         const QList<PdfWord> words = pdfWords(pdf);
         const QRectF first = findWords(words, "Deventer").value(0).box, last = findWords(words, "Heusden").value(0).box;
         QCOMPARE(wordsOnLine(words, 1, first.top()), QStringList({"2", "2005", "Deventer", "\u20ac", "8.00"}));
-        QVERIFY(findWords(words, "Alkmaar").isEmpty() && findWords(words, "Delft").isEmpty());
+        QCOMPARE(findWords(words, "Alkmaar").size() + findWords(words, "Delft").size(), 0);
         QVERIFY(qAbs(last.top() - first.top() - 31 * ListLayout::RowSpacing) < 20);
         QCOMPARE(wordsOnLine(words, 1, last.top() + ListLayout::RowSpacing),
                  QStringList({"Totaal", "(32", "velletjes)", "\u20ac", "223,50"}));
