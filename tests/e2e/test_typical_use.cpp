@@ -14,6 +14,7 @@
 #include "app/ui/titel.h"
 #include "canvas/ui/pic_edit.h"
 #include "collection/collection_model.h"
+#include "collection/ui/mark_dialog.h"
 #include "common/pixels.h"
 #include "common/scripted_interaction.h"
 #include "common/test_folder.h"
@@ -29,6 +30,7 @@
 #include "screenshots.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -358,6 +360,29 @@ private Q_SLOTS:
         QStringList saved = TextFile::readLines(m_folder.path(u"Supplementen/Ootmarsum.sup"_s)).value_or(QStringList());
         saved.removeAt(4); // the line between the fields and the description
         QCOMPARE(saved, fields);
+    }
+
+    // The collector marks the sheetlet shown as owned from the catalogue panel, finds it under "In bezit" in the
+    // open dialog, and saves the want list as PDF: every sheetlet but that one, with the total.
+    void markWhatIsOwnedAndSaveTheWantList()
+    {
+        answerLaadVel(u"2007-Delft"_s);
+        click(widget<QAbstractButton>(u"OpenKnop"_s));
+        answer<MarkDialog>(u"in-bezit"_s, [](MarkDialog& entry) {
+            entry.Staat->setCurrentIndex(1);
+            entry.Prijs->setText(u"12,50"_s);
+        });
+        click(widget<QAbstractButton>(u"MarkKnop"_s));
+        m_shots.take(u"paneel-in-bezit"_s);
+        answer<LaadVel>(u"laadvel-in-bezit"_s, [](LaadVel& laadvel) { laadvel.FilterKeuze->setCurrentIndex(1); });
+        click(widget<QAbstractButton>(u"OpenKnop"_s));
+        const QString pdf = m_folder.root() + u"/nog-te-verzamelen.pdf"_s;
+        m_interaction.fileAnswers << pdf;
+        menus().FileSavePdf[4]->trigger();
+        const auto words = pdfWords(pdf);
+        QVERIFY(findWords(words, u"Delft"_s).isEmpty());
+        QCOMPARE(findWords(words, u"(33 velletjes)"_s).size(), 2);
+        m_shots.keep(pdf, u"nog-te-verzamelen.pdf"_s);
     }
 
     void colourWindowThenExitWithYesWritesTheSettings()
