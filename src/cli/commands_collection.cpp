@@ -46,10 +46,8 @@ int collection(const QCommandLineParser&, CliContext& context)
                     << euro(entry.priceAmount) << '\n';
     context.out << "Totaal nog te verzamelen: " << euro(wantListTotal(wanted)) << '\n'
                 << ownedTotalsText(totals, Dutch) << '\n';
-    for (int line : model.damagedLines())
-        context.note(QStringLiteral("Regel %1 van %2 is onleesbaar en overgeslagen.")
-                         .arg(line)
-                         .arg(QString::fromLatin1(MarksFile::Path)));
+    if (const QString damage = model.damageText(); !damage.isEmpty())
+        context.note(damage);
     return 0;
 }
 

@@ -57,7 +57,7 @@ QString storableNote(const QString& note)
     return result.left(MaxNoteLength);
 }
 
-QByteArray encode(const Marks& marks)
+QByteArray encode(const Marks& marks, const QStringList& unreadable)
 {
     QString text = QString::fromLatin1(Title) + QStringLiteral("\r\n");
     for (auto it = marks.cbegin(); it != marks.cend(); ++it) {
@@ -67,12 +67,14 @@ QByteArray encode(const Marks& marks)
                     .join(Tab) +
                 QStringLiteral("\r\n");
     }
+    for (const QString& line : unreadable)
+        text += line + QStringLiteral("\r\n");
     return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
 }
 
-Marks decode(const QStringList& lines, QList<int>* damagedLines)
+Decoded decode(const QStringList& lines)
 {
-    Marks marks;
+    Decoded result;
     for (int i = 0; i < lines.size(); ++i) {
         if (lines.at(i).isEmpty() || (i == 0 && lines.at(i) == QLatin1String(Title)))
             continue;
@@ -83,13 +85,13 @@ Marks decode(const QStringList& lines, QList<int>* damagedLines)
         const std::optional<qint64> paid = centsOf(fields.value(3));
         if (fields.size() != 5 || fields.at(0).trimmed().isEmpty() || !owned || !countOk || count < 0 ||
             count > MaxCount || (!fields.at(3).isEmpty() && !paid)) {
-            if (damagedLines)
-                damagedLines->append(i + 1);
+            result.damagedLines.append(i + 1);
+            result.unreadable.append(lines.at(i));
             continue;
         }
-        marks.insert(fields.at(0), Mark{*owned, count, paid, fields.at(4).left(MaxNoteLength)});
+        result.marks.insert(fields.at(0), Mark{*owned, count, paid, fields.at(4).left(MaxNoteLength)});
     }
-    return marks;
+    return result;
 }
 
 } // namespace MarksFile

@@ -58,9 +58,17 @@ QString centsText(qint64 cents, QChar decimalPoint = QLatin1Char(','));
 // A note as it can be stored on one line: tabs and line breaks become blanks, cut to MaxNoteLength.
 QString storableNote(const QString& note);
 
-QByteArray encode(const Marks& marks);
-// The marks of the file's lines; a damaged line is passed over (its number in damagedLines, counted
-// from 1), so that one bad line does not cost the rest.
-Marks decode(const QStringList& lines, QList<int>* damagedLines = nullptr);
+// The file's bytes; unreadable lines of the file as it was are written back after the marks as they were, so
+// that a line damaged by hand is never lost by a change of another mark.
+QByteArray encode(const Marks& marks, const QStringList& unreadable = {});
+
+struct Decoded
+{
+    Marks marks;
+    QList<int> damagedLines; // counted from 1
+    QStringList unreadable;  // those lines as they stand
+};
+// The marks of the file's lines; a damaged line is passed over, so that one bad line does not cost the rest.
+Decoded decode(const QStringList& lines);
 
 } // namespace MarksFile

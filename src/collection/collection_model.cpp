@@ -13,16 +13,28 @@ CollectionModel::CollectionModel(ProgramFolder folder, QObject* parent)
 
 void CollectionModel::load()
 {
-    m_damaged.clear();
-    m_marks = MarksFile::decode(
-        TextFile::readLines(m_folder.path(QString::fromLatin1(MarksFile::Path))).value_or(QStringList()), &m_damaged);
+    MarksFile::Decoded read = MarksFile::decode(
+        TextFile::readLines(m_folder.path(QString::fromLatin1(MarksFile::Path))).value_or(QStringList()));
+    m_marks = std::move(read.marks);
+    m_damaged = std::move(read.damagedLines);
+    m_unreadable = std::move(read.unreadable);
     Q_EMIT marksChanged();
+}
+
+QString CollectionModel::damageText() const
+{
+    QStringList lines;
+    for (int line : m_damaged)
+        lines << QStringLiteral("Regel %1 van %2 is onleesbaar; hij blijft staan zoals hij is.")
+                     .arg(line)
+                     .arg(QString::fromLatin1(MarksFile::Path));
+    return lines.join(QLatin1Char('\n'));
 }
 
 SafeFile::Result CollectionModel::write(const Marks& marks)
 {
     const SafeFile::Result written =
-        SafeFile::replace(m_folder.path(QString::fromLatin1(MarksFile::Path)), MarksFile::encode(marks));
+        SafeFile::replace(m_folder.path(QString::fromLatin1(MarksFile::Path)), MarksFile::encode(marks, m_unreadable));
     if (written) {
         m_marks = marks;
         Q_EMIT marksChanged();

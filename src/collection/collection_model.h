@@ -24,8 +24,11 @@ public:
 
     const Marks& marks() const { return m_marks; }
     Mark mark(const QString& key) const { return m_marks.value(key); }
-    // The lines of the file that could not be read (counted from 1), passed over at the last load.
+    // The lines of the file that could not be read (counted from 1), passed over at the last load; they are
+    // written back as they stand with every change.
     const QList<int>& damagedLines() const { return m_damaged; }
+    // "Regel 4 van Data/Verzameling.txt is onleesbaar ..." for each, in Dutch; empty when there are none.
+    QString damageText() const;
 
     // Stores the mark (an empty one takes the key out) and writes the file. When the write fails the
     // collection stays as it was, and the result says why.
@@ -45,4 +48,5 @@ private:
     ProgramFolder m_folder;
     Marks m_marks;
     QList<int> m_damaged;
+    QStringList m_unreadable;
 };

@@ -20,7 +20,8 @@ class TestCollectionCore : public QObject
     Q_OBJECT
 private Q_SLOTS:
     // Every change is written at once and read back as it was: a mark for a key no catalogue holds too, a note's
-    // tab and line break as blanks. An empty mark takes the key out; a damaged line is passed over and named.
+    // tab and line break as blanks. An empty mark takes the key out; a damaged line is passed over, named, and written
+    // back as it was.
     void marksAreKeptInTheirFile()
     {
         TestFolder folder;
@@ -37,18 +38,20 @@ private Q_SLOTS:
         QCOMPARE(model.marks().keys(), QStringList({"1999-Weg", "2007-Delft"}));
         QCOMPARE(model.mark("2007-Delft"), (Mark{Ownership::Beide, 2, 1250, "Jansen; \"stempel\" € 3"}));
         QCOMPARE(model.damagedLines(), QList<int>{4});
+        QVERIFY(model.setMark("2008-Gouda", {Ownership::Postfris, 1, {}, {}}));
+        QVERIFY(folder.read("Data/Verzameling.txt").endsWith("\r\nkapot\tzomaar\r\n"));
         QVERIFY(folder.read("Data/Verzameling.txt").startsWith("\xEF\xBB\xBFVelinor verzameling\r\n"));
     }
 
-    // What export writes, import reads back unchanged: a note with a semicolon, quotes, a line break and €, a
-    // price with a decimal comma. Rows are matched by key; a row for an unknown key is left out and named.
+    // What export writes, import reads back unchanged: a note with a comma, a semicolon, quotes and €, a price
+    // with a decimal comma. Rows are matched by key; a row for an unknown key is left out and named.
     void spreadsheetRoundTrip()
     {
-        const Marks marks{{"2007-Delft", {Ownership::Postfris, 2, 1250, "van \"Jansen\"; Gouda €"}},
+        const Marks marks{{"2007-Delft", {Ownership::Postfris, 2, 1250, "van \"Jansen\", Gouda; ruil €"}},
                           {"1999-Weg", {Ownership::Gestempeld, 1, {}, {}}}};
         const QByteArray file = CollectionCsv::exportCatalogue({Delft, Gouda}, marks);
         QVERIFY(file.contains("2007-Delft;8;2007;Delft;2308;2,20;6,75;postfris;2;12,50;"
-                              "\"van \"\"Jansen\"\"; Gouda \xE2\x82\xAC\"\r\n"));
+                              "\"van \"\"Jansen\"\", Gouda; ruil \xE2\x82\xAC\"\r\n"));
         const CollectionCsv::Import same = CollectionCsv::importMarks(file, {Delft, Gouda}, marks);
         QCOMPARE(same.marks, marks);
         QCOMPARE(same.summary(), "2 rijen: 0 bijgewerkt, 0 nieuw, 2 ongewijzigd, 0 niet herkend.");
@@ -57,7 +60,7 @@ private Q_SLOTS:
         const CollectionCsv::Import import = CollectionCsv::importMarks(edited, {Delft, Gouda}, marks);
         QCOMPARE(import.summary(), "3 rijen: 1 bijgewerkt, 1 nieuw, 0 ongewijzigd, 1 niet herkend: 2099-Nergens.");
         QCOMPARE(import.marks.value("2008-Gouda"), (Mark{Ownership::Beide, 1, 350, {}}));
-        QCOMPARE(import.marks.value("2007-Delft"), (Mark{Ownership::None, 0, {}, "van \"Jansen\"; Gouda €"}));
+        QCOMPARE(import.marks.value("2007-Delft"), (Mark{Ownership::None, 0, {}, "van \"Jansen\", Gouda; ruil €"}));
         QCOMPARE(import.marks.value("1999-Weg"), marks.value("1999-Weg"));
     }
 

@@ -36,7 +36,10 @@ CollectionCommands::CollectionCommands(CollectionModel& collection, ProgramFolde
 void CollectionCommands::showOwnedTotals()
 {
     m_collection.load(); // the file may have been changed outside, by velinor-cli import-csv
-    m_interaction.message(m_window, ownedTotalsText(ownedTotals(readCatalogueEntries(m_folder), m_collection.marks())),
+    const QString damage = m_collection.damageText();
+    m_interaction.message(m_window,
+                          ownedTotalsText(ownedTotals(readCatalogueEntries(m_folder), m_collection.marks())) +
+                              (damage.isEmpty() ? QString() : QStringLiteral("\n\n") + damage),
                           QStringLiteral(" Velinor"), Interaction::Icon::None);
 }
 
