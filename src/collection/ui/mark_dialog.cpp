@@ -38,6 +38,7 @@ MarkDialog::MarkDialog(const QString& key, const Mark& mark, QWidget* parent)
     form->addRow(QStringLiteral("&Notitie:"), Notitie);
 
     auto* buttons = new QDialogButtonBox(this);
+    buttons->setAccessibleName(QStringLiteral("Knoppen"));
     OkKnop = buttons->addButton(QStringLiteral("Ok"), QDialogButtonBox::AcceptRole);
     OkKnop->setObjectName(QStringLiteral("OkKnop"));
     OkKnop->setDefault(true);
