@@ -1,7 +1,7 @@
 // A camera photo of 6000 x 4000 pixels placed as `velinor-cli photos sheet groot`
-// places it: read (decoded only as large as the largest frame needs) and
-// stretched into the five frames of a sheetlet; and, for comparison, the same
-// photo decoded whole.
+// places it: read (decoded only as large as the largest frame needs) and put
+// into the five frames of a sheetlet, stretched, cropped or fitted whole; and,
+// for comparison, the same photo decoded whole.
 
 #include "perforation/photo_frames.h"
 #include "perforation/photo_loader.h"
@@ -38,24 +38,25 @@ const QString& cameraPhoto()
     return path;
 }
 
-void placeIntoFiveFrames(benchmark::State& state, QSize decodeTarget)
+void placeIntoFiveFrames(benchmark::State& state, QSize decodeTarget, PhotoFit fit = PhotoFit::Uitrekken)
 {
     const QString& path = cameraPhoto();
     QImage sheet(500, 260, QImage::Format_RGB32);
     sheet.fill(Qt::white);
     for (auto _ : state) {
         const PhotoFile photo = PhotoLoader::load(path, decodeTarget);
-        PhotoFrames::placeInFrames(sheet, photo.image, PhotoLayout::Velletje, PhotoSize::Groot);
+        PhotoFrames::placeInFrames(sheet, photo.image, PhotoLayout::Velletje, PhotoSize::Groot, fit);
         benchmark::DoNotOptimize(sheet.constBits());
     }
     state.counters["file_MB"] = double(QFileInfo(path).size()) / 1e6;
 }
 
+// The argument is the fit: 0 Uitrekken (as the program always placed photos), 1 Bijsnijden, 2 Passen.
 void CameraPhotoIntoFiveFrames(benchmark::State& state)
 {
-    placeIntoFiveFrames(state, PhotoFrames::photoRect({}, PhotoSize::Groot).size());
+    placeIntoFiveFrames(state, PhotoFrames::photoRect({}, PhotoSize::Groot).size(), PhotoFit(state.range(0)));
 }
-BENCHMARK(CameraPhotoIntoFiveFrames)->Unit(benchmark::kMillisecond);
+BENCHMARK(CameraPhotoIntoFiveFrames)->DenseRange(0, 2)->ArgName("fit")->Unit(benchmark::kMillisecond);
 
 void CameraPhotoDecodedWholeIntoFiveFrames(benchmark::State& state)
 {

@@ -3,6 +3,7 @@
 #include "app/application_state.h"
 #include "app/command_line.h"
 #include "app/file_version.h"
+#include "app/photo_fit.h"
 #include "app/program_folder.h"
 #include "app/ui/main_form.h"
 #include "app/ui/titel.h"
@@ -111,6 +112,9 @@ int main(int argc, char* argv[])
     const QString desktopSettings = RecentSupplements::defaultSettingsPath();
     RecentSupplements recent(desktopSettings);
     CollectionModel collection(folder);
+    state.setPhotoFit(storedPhotoFit(desktopSettings));
+    QObject::connect(&state, &ApplicationState::photoFitChanged, &app,
+                     [&desktopSettings](PhotoFit fit) { storePhotoFit(desktopSettings, fit); });
     std::unique_ptr<Main> main;
     auto openMain = [&] {
         main = std::make_unique<Main>(state, model, folder, interaction, recent, collection);

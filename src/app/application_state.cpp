@@ -81,6 +81,14 @@ void ApplicationState::setTekstHoek(int tenths)
     Q_EMIT tekstHoekChanged(tenths);
 }
 
+void ApplicationState::setPhotoFit(PhotoFit fit)
+{
+    if (fit == m_photoFit)
+        return;
+    m_photoFit = fit;
+    Q_EMIT photoFitChanged(fit);
+}
+
 void ApplicationState::setLineWidth(int pixels)
 {
     if (pixels == m_lineWidth)

@@ -8,6 +8,7 @@
 // panel colours, the tool marker and the read-outs follow whoever changes it.
 
 #include "app/colour.h"
+#include "app/photo_fit.h"
 #include "app/tool_mode.h"
 
 #include <QObject>
@@ -50,6 +51,10 @@ public:
     int lineWidth() const { return m_lineWidth; }
     void setLineWidth(int pixels);
 
+    // How photos go into their targets; not part of a fresh start, since the user's choice is remembered.
+    PhotoFit photoFit() const { return m_photoFit; }
+    void setPhotoFit(PhotoFit fit);
+
     // The picture file last loaded for photo placement, with its size in the file.
     const QString& BeeldBestand() const { return m_beeldBestand; }
     int BeeldBreedte() const { return m_beeldBreedte; }
@@ -67,6 +72,7 @@ Q_SIGNALS:
     void tekstHoekChanged(int tenths);
     void lineWidthChanged(int pixels);
     void beeldChanged();
+    void photoFitChanged(PhotoFit fit);
     void voortgangChanged(int percent);
 
 private:
@@ -88,6 +94,7 @@ private:
     bool m_tekstPlaatsen = false;
     int m_tekstHoek = 900;
     int m_lineWidth = 2;
+    PhotoFit m_photoFit = PhotoFit::Uitrekken;
     QString m_beeldBestand;
     int m_beeldBreedte = 0, m_beeldHoogte = 0;
     int m_voortgang = 0;

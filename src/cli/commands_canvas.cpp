@@ -43,6 +43,11 @@ std::optional<QImage> load(const QString& path, QSize target, CliContext& contex
     return read.image;
 }
 
+const QCommandLineOption FitOption(QStringLiteral("fit"),
+                                   QStringLiteral("hoe de foto in een vak komt: uitrekken (standaard), bijsnijden of "
+                                                  "passen"),
+                                   QStringLiteral("WIJZE"), QStringLiteral("uitrekken"));
+
 int photos(const QCommandLineParser& call, CliContext& context)
 {
     const QStringList arguments = call.positionalArguments();
@@ -50,6 +55,10 @@ int photos(const QCommandLineParser& call, CliContext& context)
     const std::optional<PhotoSize> size = sizeOf(arguments.at(1));
     if (!layout || !size)
         return context.usageError(QStringLiteral("Kies sheet of block, en groot of klein."));
+    const std::optional<PhotoFit> fit = photoFitOf(call.value(FitOption));
+    if (!fit)
+        return context.usageError(
+            QStringLiteral("Onbekende --fit '%1': kies uitrekken, bijsnijden of passen.").arg(call.value(FitOption)));
     const QString &photoPath = arguments.at(2), &sheetPath = arguments.at(3), &output = arguments.at(4);
     QList<QByteArray> formats = QImageWriter::supportedImageFormats();
     const QByteArray format = pictureFormat(output, formats);
@@ -69,7 +78,7 @@ int photos(const QCommandLineParser& call, CliContext& context)
         return context.fail(
             QStringLiteral("%1 is geen velletje van 500 x 260 pixels.").arg(QFileInfo(sheetPath).fileName()));
     QImage canvas = sheet->convertToFormat(QImage::Format_RGB32);
-    PhotoFrames::placeInFrames(canvas, *photo, *layout, *size);
+    PhotoFrames::placeInFrames(canvas, *photo, *layout, *size, *fit);
     if (const int status = writePictureOutput(canvas, output, format, context); status != 0)
         return status;
     context.note(outputName(output) + QStringLiteral(": vijf foto's geplaatst"));
@@ -78,11 +87,14 @@ int photos(const QCommandLineParser& call, CliContext& context)
 
 const CliRegistration photosCommand({
     .name = QStringLiteral("photos"),
-    .usage = {QStringLiteral("sheet|block groot|klein FOTO INVOER UITVOER")},
+    .usage = {QStringLiteral("sheet|block groot|klein FOTO INVOER UITVOER [--fit uitrekken|bijsnijden|passen]")},
     .summary = QStringLiteral("zet FOTO in de vijf fotovakken van het velletje of verzamelblokje INVOER (500 x 260)"),
+    .options = {FitOption},
     .minArguments = 5,
     .maxArguments = 5,
-    .notes = streamNotes(),
+    .notes = QStringLiteral("Uitrekken vult het vak met de hele foto, bijsnijden vult het met het midden van de foto\n"
+                            "in de verhouding van het vak, passen zet de hele foto in het midden van het vak.\n") +
+             streamNotes(),
     .run = photos,
 });
 

@@ -4,6 +4,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace PhotoFrames {
 
 std::array<QPoint, 5> corners(PhotoLayout layout)
@@ -48,22 +50,60 @@ QRect stretchTarget(double x1, double y1, double x2, double y2)
     return {int(RondAf(x1)), int(RondAf(y1)), int(RondAf(x2 - x1)), int(RondAf(y2 - y1))};
 }
 
-void stretchInto(QImage& canvas, double x1, double y1, double x2, double y2, const QImage& picture)
+namespace {
+
+// a * b / c rounded half up, one at least.
+int scaledSide(qint64 a, qint64 b, qint64 c)
+{
+    return int(std::max<qint64>(1, (2 * a * b + c) / (2 * c)));
+}
+
+} // namespace
+
+FitPlacement fitPlacement(QSize photo, QRect target, PhotoFit fit)
+{
+    const QRect whole(QPoint(0, 0), photo);
+    // Whether the photo is wider than the target in proportion: w / h > W / H.
+    const bool wider = qint64(photo.width()) * target.height() > qint64(target.width()) * photo.height();
+    switch (fit) {
+    case PhotoFit::Uitrekken:
+        break;
+    case PhotoFit::Bijsnijden: {
+        const QSize part = wider ? QSize(scaledSide(photo.height(), target.width(), target.height()), photo.height())
+                                 : QSize(photo.width(), scaledSide(photo.width(), target.height(), target.width()));
+        const QSize kept = part.boundedTo(photo);
+        return {QRect(QPoint((photo.width() - kept.width()) / 2, (photo.height() - kept.height()) / 2), kept), target};
+    }
+    case PhotoFit::Passen: {
+        const QSize part = wider ? QSize(target.width(), scaledSide(target.width(), photo.height(), photo.width()))
+                                 : QSize(scaledSide(target.height(), photo.width(), photo.height()), target.height());
+        const QSize kept = part.boundedTo(target.size());
+        return {whole, QRect(target.topLeft() +
+                                 QPoint((target.width() - kept.width()) / 2, (target.height() - kept.height()) / 2),
+                             kept)};
+    }
+    }
+    return {whole, target};
+}
+
+void stretchInto(QImage& canvas, double x1, double y1, double x2, double y2, const QImage& picture, PhotoFit fit)
 {
     const QRect target = stretchTarget(x1, y1, x2, y2);
     if (target.width() <= 0 || target.height() <= 0 || picture.isNull())
         return;
-    const QImage scaled = opaque(picture).scaled(target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const FitPlacement placed = fitPlacement(picture.size(), target, fit);
+    const QImage part = placed.source == picture.rect() ? picture : picture.copy(placed.source);
+    const QImage scaled = opaque(part).scaled(placed.target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     QPainter painter(&canvas);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(target.topLeft(), scaled);
+    painter.drawImage(placed.target.topLeft(), scaled);
 }
 
-void placeInFrames(QImage& canvas, const QImage& picture, PhotoLayout layout, PhotoSize size)
+void placeInFrames(QImage& canvas, const QImage& picture, PhotoLayout layout, PhotoSize size, PhotoFit fit)
 {
     for (const QPoint& corner : corners(layout)) {
         const QRect r = photoRect(corner, size);
-        stretchInto(canvas, r.x(), r.y(), r.x() + r.width(), r.y() + r.height(), picture);
+        stretchInto(canvas, r.x(), r.y(), r.x() + r.width(), r.y() + r.height(), picture, fit);
     }
 }
 

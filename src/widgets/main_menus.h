@@ -52,6 +52,7 @@ struct MainMenus
     std::array<QAction*, 3> PerforatieKleurBlok{};
     std::array<QAction*, 3> PerforatieBlokFotos{};
     std::array<QAction*, 4> PerforatieBarcode{}; // 1..3
+    std::array<QAction*, 3> OpmaakFotoPassen{};  // how photos go into their targets, in PhotoFit's order
 
     // Kleuren, Berekeningen
     QAction* ConfiguratieInstellingen = nullptr;

@@ -469,6 +469,73 @@ private Q_SLOTS:
         QCOMPARE(countColour(canvas, White), 500 * 260 - 1);
     }
 
+    // Which part of the photo lands on which part of the target, worked out by hand: odd sizes, landscape and
+    // portrait, equal proportions, a half rounded up.
+    void photoFits_data()
+    {
+        QTest::addColumn<QSize>("photo");
+        QTest::addColumn<QRect>("target");
+        QTest::addColumn<PhotoFit>("fit");
+        QTest::addColumn<QRect>("source");
+        QTest::addColumn<QRect>("placed");
+        const QRect square(10, 20, 4, 4);
+        QTest::newRow("uitrekken") << QSize(6, 4) << square << PhotoFit::Uitrekken << QRect(0, 0, 6, 4) << square;
+        QTest::newRow("breed bijsnijden")
+            << QSize(6, 4) << square << PhotoFit::Bijsnijden << QRect(1, 0, 4, 4) << square;
+        QTest::newRow("breed passen") << QSize(6, 4) << square << PhotoFit::Passen << QRect(0, 0, 6, 4)
+                                      << QRect(10, 20, 4, 3);
+        QTest::newRow("oneven breed bijsnijden")
+            << QSize(7, 3) << QRect(0, 0, 3, 3) << PhotoFit::Bijsnijden << QRect(2, 0, 3, 3) << QRect(0, 0, 3, 3);
+        QTest::newRow("staand bijsnijden")
+            << QSize(3, 7) << QRect(0, 0, 3, 3) << PhotoFit::Bijsnijden << QRect(0, 2, 3, 3) << QRect(0, 0, 3, 3);
+        QTest::newRow("staand passen") << QSize(3, 7) << QRect(5, 5, 7, 7) << PhotoFit::Passen << QRect(0, 0, 3, 7)
+                                       << QRect(7, 5, 3, 7);
+        QTest::newRow("halve pixel") << QSize(5, 2) << QRect(0, 0, 4, 3) << PhotoFit::Passen << QRect(0, 0, 5, 2)
+                                     << QRect(0, 0, 4, 2);
+        QTest::newRow("zelfde verhouding")
+            << QSize(8, 4) << QRect(0, 0, 4, 2) << PhotoFit::Bijsnijden << QRect(0, 0, 8, 4) << QRect(0, 0, 4, 2);
+        QTest::newRow("groot vak") << QSize(75, 170) << QRect(28, 28, 75, 85) << PhotoFit::Bijsnijden
+                                   << QRect(0, 42, 75, 85) << QRect(28, 28, 75, 85);
+    }
+    void photoFits()
+    {
+        QFETCH(QSize, photo);
+        QFETCH(QRect, target);
+        QFETCH(PhotoFit, fit);
+        QFETCH(QRect, source);
+        QFETCH(QRect, placed);
+        QCOMPARE(PhotoFrames::fitPlacement(photo, target, fit), (PhotoFrames::FitPlacement{source, placed}));
+    }
+
+    // At one photo pixel to one canvas pixel the fits copy exactly those pixels, in the five frames too, and
+    // leave the rest of the target as it was. The choice is kept for the next start.
+    void photoFitsPixelForPixel()
+    {
+        const auto coded = [](int width, int height) {
+            QImage photo(width, height, QImage::Format_RGB32);
+            for (int y = 0; y < height; ++y)
+                for (int x = 0; x < width; ++x)
+                    photo.setPixel(x, y, qRgb(x, y, 200));
+            return photo;
+        };
+        QImage canvas = Blank;
+        PhotoFrames::stretchInto(canvas, 10, 5, 13, 8, coded(7, 3), PhotoFit::Bijsnijden);
+        QCOMPARE(canvas.copy(10, 5, 3, 3), coded(7, 3).copy(2, 0, 3, 3));
+        canvas = Blank;
+        PhotoFrames::stretchInto(canvas, 0, 0, 7, 7, coded(3, 7), PhotoFit::Passen);
+        QCOMPARE(canvas.copy(2, 0, 3, 7), coded(3, 7));
+        QCOMPARE(changedRect(Blank, canvas), QRect(2, 0, 3, 7));
+        canvas = Blank;
+        PhotoFrames::placeInFrames(canvas, coded(75, 170), PhotoLayout::Verzamelblokje, PhotoSize::Groot,
+                                   PhotoFit::Bijsnijden);
+        for (const QPoint& corner : PhotoFrames::corners(PhotoLayout::Verzamelblokje))
+            QCOMPARE(canvas.copy(QRect(corner, QSize(75, 85))), coded(75, 170).copy(0, 42, 75, 85));
+        TestFolder folder;
+        storePhotoFit(folder.path("velinor.conf"), PhotoFit::Passen);
+        QCOMPARE(storedPhotoFit(folder.path("velinor.conf")), PhotoFit::Passen);
+        QCOMPARE(storedPhotoFit(folder.path("geen.conf")), PhotoFit::Uitrekken);
+    }
+
     // A JPEG is decoded at the smallest of an eighth, a quarter and a half of its size that still covers the
     // target.
     void coveringDecodeSize()

@@ -234,7 +234,7 @@ private Q_SLOTS:
     // A cancelled dialog, a file that is no picture and a missing file change nothing, the unreadable
     // picture told on the status line in red; then the photo rectangle and the background button stretch
     // the picture into the dragged rectangle or over the canvas and leave no tool selected, while the
-    // frame photos keep the tool.
+    // frame photos keep the tool. The fit chosen in Opmaak holds for the next placement.
     void placingPhotos()
     {
         CanvasWindow w;
@@ -267,6 +267,15 @@ private Q_SLOTS:
         QCOMPARE(int(w.state.Gereedschap()), 0);
         QCOMPARE(w.undo().count(), 3);
         QCOMPARE(w.interaction.texts("open").last(), QFileInfo(m_photo).absolutePath());
+        // Opmaak › Foto's plaatsen › Passen: the 4:3 photo whole in the middle of the canvas, 347 pixels wide.
+        w.main->menus().OpmaakFotoPassen[2]->trigger();
+        QCOMPARE(w.state.photoFit(), PhotoFit::Passen);
+        w.setCanvas(Blank);
+        w.interaction.fileAnswers << m_photo;
+        w.panel.AchtergrondKnop_Click();
+        QCOMPARE(w.painted(), QRect(76, 0, 347, 260));
+        w.state.setPhotoFit(PhotoFit::Uitrekken);
+        QVERIFY(w.main->menus().OpmaakFotoPassen[0]->isChecked());
     }
 
     // Kopiëren puts the canvas on the clipboard. Plakken and a picture file dropped on the canvas stretch over

@@ -200,6 +200,10 @@ QList<Case> cases()
          {{{230, 159}, red}, {{304, 243}, red}, {{305, 243}, white}, {{304, 244}, white}, {{28, 28}, red}}},
         {{"photos", "block", "klein", "@/rozen.png", "@/wit.bmp", "@/blok.png"}, 0, {},
          {{{20, 146}, red}, {{19, 146}, white}, {{88, 224}, red}, {{89, 224}, white}}},
+        // Passen: the square photo whole in the 75 x 85 frame, five rows of white above and below it.
+        {{"photos", "--fit", "passen", "sheet", "groot", "@/rozen.png", "@/wit.bmp", "@/pas.png"}, 0, {},
+         {{{30, 32}, white}, {{30, 33}, red}, {{30, 107}, red}, {{30, 108}, white}}},
+        {{"photos", "sheet", "groot", "@/rozen.png", "@/wit.bmp", "@/x.png", "--fit", "rekken"}, 2, {"--fit 'rekken'"}},
         {{"photos", "sheet", "klein", "@/rozen.png", "@/smal.bmp", "@/x.png"}, 1, {"smal.bmp is geen velletje"}},
         {{"photos", "sheet", "klein", "@/kapot.png", "@/wit.bmp", "@/x.png"}, 1, {"kapot.png"}},
         {{"photos", "sheet", "middel", "@/rozen.png", "@/wit.bmp", "@/x.png"}, 2, {usage + "photos"}},

@@ -3,9 +3,9 @@
 // list laid out on paper.
 
 #include "documents/catalogue.h"
+#include "documents/catalogue_records.h"
 #include "fuzz_support.h"
 #include "printing/catalogue_list.h"
-#include "documents/catalogue_records.h"
 #include "recording_surface.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)

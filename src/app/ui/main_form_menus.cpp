@@ -6,6 +6,7 @@
 #include "app/splash_info.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -199,4 +200,14 @@ void Main::createFormatMenu(QMenuBar* bar)
                                  QStringLiteral("Rechtsboven")};
     for (int i = 1; i <= 3; ++i)
         m.PerforatieBarcode[i] = addAction(barcode, indexed("PerforatieBarcode", i), corners.at(i - 1));
+    // For the photo rectangle, the background and the frame photos alike; the first is how photos always went in.
+    QMenu* fits = addMenu(formatMenu, QStringLiteral("OpmaakFotoPassen"), QStringLiteral("Foto's plaatsen"));
+    auto* group = new QActionGroup(fits);
+    const QStringList fitCaptions = {QStringLiteral("Uitrekken"), QStringLiteral("Bijsnijden"),
+                                     QStringLiteral("Passen")};
+    for (int i = 0; i < 3; ++i) {
+        m.OpmaakFotoPassen[std::size_t(i)] = addAction(fits, indexed("OpmaakFotoPassen", i), fitCaptions.at(i));
+        m.OpmaakFotoPassen[std::size_t(i)]->setCheckable(true);
+        group->addAction(m.OpmaakFotoPassen[std::size_t(i)]);
+    }
 }

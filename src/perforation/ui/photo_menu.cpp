@@ -55,6 +55,12 @@ PhotoMenu::PhotoMenu(CanvasDocument& canvas, ApplicationState& state, Interactio
     });
     connect(m.EditKopieren, &QAction::triggered, this, &PhotoMenu::copyCanvas);
     connect(m.EditPlakken, &QAction::triggered, this, &PhotoMenu::paste);
+    // One choice of fit for every placement, checked where the state says.
+    const auto showFit = [fits = m.OpmaakFotoPassen](PhotoFit fit) { fits[std::size_t(fit)]->setChecked(true); };
+    for (std::size_t i = 0; i < m.OpmaakFotoPassen.size(); ++i)
+        connect(m.OpmaakFotoPassen[i], &QAction::triggered, this, [this, i] { m_state.setPhotoFit(PhotoFit(i)); });
+    connect(&m_state, &ApplicationState::photoFitChanged, this, showFit);
+    showFit(m_state.photoFit());
     // A pasted picture waits for the photo rectangle only as long as that is the tool.
     connect(&m_state, &ApplicationState::gereedschapChanged, this, [this](ToolMode mode) {
         if (mode != ToolMode::PhotoRectangle)
@@ -107,7 +113,7 @@ void PhotoMenu::stretchFile(const QString& path, double x1, double y1, double x2
     // Reading the photo is part of the command, so nothing else changes the canvas, or saves it, meanwhile.
     m_canvas.change(QStringLiteral("Foto"), [&](QImage& canvas) {
         if (const std::optional<QImage> picture = load(path, PhotoFrames::stretchTarget(x1, y1, x2, y2).size())) {
-            PhotoFrames::stretchInto(canvas, x1, y1, x2, y2, *picture);
+            PhotoFrames::stretchInto(canvas, x1, y1, x2, y2, *picture, m_state.photoFit());
             placed = true;
         }
     });
@@ -163,7 +169,7 @@ void PhotoMenu::placePicture(const QImage& picture, const QString& stepName, QRe
     }
     m_canvas.change(stepName, [&](QImage& canvas) {
         PhotoFrames::stretchInto(canvas, target.left(), target.top(), target.left() + target.width(),
-                                 target.top() + target.height(), picture);
+                                 target.top() + target.height(), picture, m_state.photoFit());
     });
 }
 
@@ -199,7 +205,7 @@ void PhotoMenu::placeInFrames(PhotoLayout layout, int index)
     BusyPointer busy;
     m_canvas.change(QStringLiteral("Foto's invoegen"), [&](QImage& canvas) {
         if (const std::optional<QImage> picture = load(path, PhotoFrames::photoRect({}, size).size())) {
-            PhotoFrames::placeInFrames(canvas, *picture, layout, size);
+            PhotoFrames::placeInFrames(canvas, *picture, layout, size, m_state.photoFit());
             m_frameLayout = layout;
         }
     });
