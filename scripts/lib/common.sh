@@ -4,7 +4,7 @@
 VELINOR_PACKAGES=(cmake ninja-build g++ ccache qt6-base-dev qt6-translations-l10n qt6-tools-dev
                   libgl-dev fonts-liberation2 fonts-dejavu-core xvfb xauth imagemagick poppler-utils
                   libmagick++-6.q16-dev libmagickcore-6.q16-6-extra fonts-urw-base35 pkg-config libbenchmark-dev
-                  clang-format)
+                  clang-format qt6-image-formats-plugins libheif-dev)
 
 # What scripts/check-package needs besides: CPack's dependency finder and the checkers
 # of a Debian package, its menu entry and its metainfo. CI installs them.

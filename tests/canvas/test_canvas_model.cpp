@@ -23,8 +23,14 @@
 #include "perforation/photo_loader.h"
 
 #include <QImageWriter>
+
+#ifdef VELINOR_HAVE_HEIF
+#include <libheif/heif.h>
+#endif
+
 #include <QSignalSpy>
 #include <QtTest>
+#include <cstring>
 
 using filtertest::patternPicture;
 
@@ -105,6 +111,38 @@ QRect drawn(const QString& text, QPointF start, std::optional<int> angleTenths)
     angleTenths ? surface.rotatedText(start, text, font, *angleTenths, Draw) : surface.text(start, text, font, Draw);
     return countColour(image, Draw) + countColour(image, White) == 500 * 260 ? changedRect(Blank, image) : QRect();
 }
+
+#ifdef VELINOR_HAVE_HEIF
+// The picture as a HEIF file of the compression, at the highest quality; false when this libheif has no encoder.
+bool writeHeif(const QImage& picture, heif_compression_format compression, const QString& path)
+{
+    heif_context* context = heif_context_alloc();
+    heif_encoder* encoder = nullptr;
+    heif_image* image = nullptr;
+    bool written =
+        heif_context_get_encoder_for_format(context, compression, &encoder).code == heif_error_Ok &&
+        heif_image_create(picture.width(), picture.height(), heif_colorspace_RGB, heif_chroma_interleaved_RGB, &image)
+                .code == heif_error_Ok &&
+        heif_image_add_plane(image, heif_channel_interleaved, picture.width(), picture.height(), 8).code ==
+            heif_error_Ok;
+    if (written) {
+        int stride = 0;
+        uint8_t* plane = heif_image_get_plane(image, heif_channel_interleaved, &stride);
+        const QImage rgb = picture.convertToFormat(QImage::Format_RGB888);
+        for (int y = 0; y < rgb.height(); ++y)
+            std::memcpy(plane + y * stride, rgb.constScanLine(y), size_t(rgb.width()) * 3);
+        heif_encoder_set_lossy_quality(encoder, 100);
+        written = heif_context_encode_image(context, image, encoder, nullptr, nullptr).code == heif_error_Ok &&
+                  heif_context_write_to_file(context, QFile::encodeName(path).constData()).code == heif_error_Ok;
+    }
+    if (image)
+        heif_image_release(image);
+    if (encoder)
+        heif_encoder_release(encoder);
+    heif_context_free(context);
+    return written;
+}
+#endif
 
 // Four quarters of distinct colours: the corners of a stretch show where each went.
 QImage quarters(int w, int h)
@@ -586,6 +624,46 @@ private Q_SLOTS:
             {"ontbreekt.png", "Het bestand ontbreekt.png bestaat niet."}};
         for (const auto& [name, error] : refused)
             QCOMPARE(PhotoLoader::load(folder.path(name)).error, error);
+    }
+
+    // A phone's and the web's kinds, each written here and read back (the lossy ones within a few steps of each
+    // channel in the middle of each quarter): TIFF, WebP, and HEIC and AVIF through the HEIF reader. A file that
+    // calls itself HEIC but is none is refused with its name.
+    void readingPhoneAndWebPhotos()
+    {
+        TestFolder folder;
+        const QImage picture = quarters(64, 48);
+        QStringList written;
+        for (const char* format : {"tiff", "webp"})
+            if (picture.save(folder.path(QStringLiteral("foto.") + format), format, 100))
+                written << QStringLiteral("foto.") + format;
+#ifdef VELINOR_HAVE_HEIF
+        for (const auto& [name, compression] : {std::pair{"foto.heic", heif_compression_HEVC}, std::pair {
+                                                    "foto.avif",
+                                                    heif_compression_AV1
+                                                }})
+            if (writeHeif(picture, compression, folder.path(name)))
+                written << name;
+        QCOMPARE(written.size(), 4);
+#else
+        QCOMPARE(written.size(), 2);
+#endif
+        for (const QString& name : written) {
+            const PhotoFile photo = PhotoLoader::load(folder.path(name));
+            QCOMPARE(photo.storedSize, QSize(64, 48));
+            const QImage read = photo.image.convertToFormat(QImage::Format_RGB32);
+            for (int q = 0; q < 4; ++q) {
+                const QRgb seen = read.pixel(16 + 32 * (q % 2), 12 + 24 * (q / 2)), wanted = Quarter[q];
+                QVERIFY2(std::abs(qRed(seen) - qRed(wanted)) <= 6 && std::abs(qGreen(seen) - qGreen(wanted)) <= 6 &&
+                             std::abs(qBlue(seen) - qBlue(wanted)) <= 6,
+                         qPrintable(name));
+            }
+        }
+        QVERIFY(folder.write("nep.heic", QByteArray("\0\0\0\x18"
+                                                    "ftypheic",
+                                                    12) +
+                                             QByteArray(40, 'x')));
+        QVERIFY(PhotoLoader::load(folder.path("nep.heic")).error.startsWith("nep.heic "));
     }
 };
 

@@ -232,7 +232,7 @@ private Q_SLOTS:
     }
 
     // A cancelled dialog, a file that is no picture and a missing file change nothing, the unreadable
-    // picture told on the status line in red; then the photo rectangle and the background button stretch
+    // picture told on the status line in red and in a box; then the photo rectangle and the background button stretch
     // the picture into the dragged rectangle or over the canvas and leave no tool selected, while the
     // frame photos keep the tool. The fit chosen in Opmaak holds for the next placement.
     void placingPhotos()
@@ -251,6 +251,11 @@ private Q_SLOTS:
         QVERIFY(w.painted().isEmpty());
         QCOMPARE(w.undo().count(), 0);
         QCOMPARE(w.child<QLabel>("InfoLabel")->palette().color(QPalette::WindowText), QColor(155, 0, 0));
+        // A box says it too, with the kinds that can be read.
+        QVERIFY(w.interaction.texts("message")
+                    .filter("kapot.jpg")
+                    .value(0)
+                    .contains("Leesbaar zijn: JPEG, PNG, BMP, GIF, TIFF, WebP"));
         QVERIFY(!QGuiApplication::overrideCursor());
         w.interaction.fileAnswers << m_photo << m_photo << m_photo;
         w.stroke({{10, 20}, {60, 40}, {110, 70}});

@@ -28,15 +28,27 @@ QString patterns(const QStringList& extensions)
     return result.join(QLatin1Char(' '));
 }
 
+// After the dialog's own first choice, every kind this build reads (a phone's HEIC too).
+QString withEveryReadableKind(const QString& filter)
+{
+    return filter + QStringLiteral(";;Alle leesbare foto's (%1)").arg(PhotoLoader::readablePatterns().join(u' '));
+}
+
 } // namespace
 
-const QString PhotoMenu::PhotoFileFilter =
-    QStringLiteral("Foto ( Jpg, Bmp, Gif, Wmf ) (%1)")
-        .arg(patterns({QStringLiteral("jpg"), QStringLiteral("bmp"), QStringLiteral("gif"), QStringLiteral("wmf")}));
-const QString PhotoMenu::FramePhotoFilter =
-    QStringLiteral("Foto ( Jpg, Bmp, Gif, Wmf, Png ) (%1)")
-        .arg(patterns({QStringLiteral("jpg"), QStringLiteral("bmp"), QStringLiteral("gif"), QStringLiteral("wmf"),
-                       QStringLiteral("png")}));
+QString PhotoMenu::photoFileFilter()
+{
+    return withEveryReadableKind(QStringLiteral("Foto ( Jpg, Bmp, Gif, Wmf ) (%1)")
+                                     .arg(patterns({QStringLiteral("jpg"), QStringLiteral("bmp"), QStringLiteral("gif"),
+                                                    QStringLiteral("wmf")})));
+}
+
+QString PhotoMenu::framePhotoFilter()
+{
+    return withEveryReadableKind(QStringLiteral("Foto ( Jpg, Bmp, Gif, Wmf, Png ) (%1)")
+                                     .arg(patterns({QStringLiteral("jpg"), QStringLiteral("bmp"), QStringLiteral("gif"),
+                                                    QStringLiteral("wmf"), QStringLiteral("png")})));
+}
 
 PhotoMenu::PhotoMenu(CanvasDocument& canvas, ApplicationState& state, Interaction& interaction, StatusLine status,
                      const MainMenus& m, QWidget* window)
@@ -88,6 +100,12 @@ std::optional<QImage> PhotoMenu::load(const QString& path, QSize target)
     const PhotoFile photo = runWhileWaiting([path, target] { return PhotoLoader::load(path, target); });
     if (!photo.ok()) {
         m_status.ToonInfo(photo.error, 1);
+        // The status line alone is easily missed: the box names the file and what can be read instead.
+        m_interaction.message(
+            m_window,
+            photo.error +
+                QStringLiteral("\n\nLeesbaar zijn: %1.").arg(PhotoLoader::readableKinds().join(QStringLiteral(", "))),
+            QStringLiteral(" Foto openen"), Interaction::Icon::Warning);
         return std::nullopt;
     }
     m_state.setBeeld(path, photo.storedSize.width(), photo.storedSize.height());
@@ -102,7 +120,7 @@ void PhotoMenu::FotoLaden(double x1, double y1, double x2, double y2)
         m_state.setGereedschap(ToolMode::None);
         return;
     }
-    if (const QString path = askPath(PhotoFileFilter); !path.isEmpty())
+    if (const QString path = askPath(photoFileFilter()); !path.isEmpty())
         stretchFile(path, x1, y1, x2, y2);
 }
 
@@ -199,7 +217,7 @@ void PhotoMenu::placeInFrames(PhotoLayout layout, int index)
     if (index != 1 && index != 2)
         return;
     const auto size = PhotoSize(index);
-    const QString path = askPath(FramePhotoFilter);
+    const QString path = askPath(framePhotoFilter());
     if (path.isEmpty())
         return;
     BusyPointer busy;

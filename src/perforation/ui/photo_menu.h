@@ -22,8 +22,9 @@ class PhotoMenu : public QObject
 {
     Q_OBJECT
 public:
-    static const QString PhotoFileFilter;
-    static const QString FramePhotoFilter;
+    // The file dialogs' choices of type: the one the program always offered first, then every readable kind.
+    static QString photoFileFilter();
+    static QString framePhotoFilter();
 
     // window parents the file dialog and this object. The "*.*" menu names the loaded picture.
     PhotoMenu(CanvasDocument& canvas, ApplicationState& state, Interaction& interaction, StatusLine status,
