@@ -34,8 +34,11 @@ struct MainMenus
     // Bewerken
     QMenu* Bewerken = nullptr; // the undo entries are added at its end
     QAction* EditKnoppen = nullptr;
-    QAction* EditKopieren = nullptr; // the canvas picture to the clipboard
-    QAction* EditPlakken = nullptr;  // a picture from the clipboard as the background
+    QAction* EditKopieren = nullptr;   // the canvas picture to the clipboard
+    QAction* EditPlakken = nullptr;    // a picture from the clipboard as the background
+    QAction* EditVergroting = nullptr; // the enlarged canvas in a window of its own
+    QAction* EditZoomIn = nullptr;
+    QAction* EditZoomOut = nullptr;
     // The page's fields and description, as the supplement model numbers them (Plaatsnaam first).
     std::array<QAction*, 5> EditVeld{};
     QMenu* EditBewerken = nullptr;

@@ -8,6 +8,8 @@
 #include "canvas/ui/pic_edit.h"
 #include "canvas/ui/text_panel.h"
 #include "canvas/ui/tool_row.h"
+#include "canvas/ui/vergroting.h"
+#include "canvas/ui/zoom_view.h"
 #include "common/main_window_fixture.h"
 #include "common/pixels.h"
 #include "documents/supplement_file.h"
@@ -331,6 +333,35 @@ private Q_SLOTS:
         w.interaction.saveChoices.enqueue(Interaction::SaveChoice::Discard);
         drop(w.folder.path("Supplementen/Delft.sup"), QPoint(5, 5));
         QCOMPARE(w.model.Plaatsnaam(), "Delft");
+    }
+
+    // In "Vergroting" a tool draws the very pixels it draws on the canvas, as one undo step; the enlargement goes
+    // from 200 to 1600 % by whole steps, with the grid between the pixels from 400 % on.
+    void zoomDrawsAsTheCanvas()
+    {
+        CanvasWindow w;
+        w.choose(2);
+        w.stroke({{10, 20}, {35, 31}, {60, 45}});
+        const QImage onCanvas = w.canvas();
+        w.model.canvas().undo();
+        w.main->menus().EditVergroting->trigger();
+        auto* zoom = w.main->findChild<Vergroting*>();
+        ZoomView* view = zoom->view();
+        QCOMPARE(view->factor(), 4);
+        QTest::mousePress(view, Qt::LeftButton, {}, QPoint(10 * 4 + 1, 20 * 4 + 3));
+        QTest::mouseMove(view, QPoint(35 * 4 + 2, 31 * 4));
+        QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(60 * 4 + 3, 45 * 4 + 2));
+        QCOMPARE(w.canvas(), onCanvas);
+        QCOMPARE(w.undo().count(), 1);
+        const QImage gridded = view->grab().toImage(); // the line between canvas pixels 0 and 1 at x = 4
+        QVERIFY(gridded.pixel(4, 1) != gridded.pixel(5, 1));
+        zoom->zoomOut();
+        zoom->zoomOut();
+        QCOMPARE(view->factor(), 2);
+        QCOMPARE(view->grab().toImage().pixel(4, 1), qRgb(255, 255, 255));
+        for (int step = 0; step < 20; ++step)
+            w.main->menus().EditZoomIn->trigger();
+        QCOMPARE(view->factor(), 16);
     }
 
     // After a field entry and a cancelled open dialog no tool is selected, and marker and hint say so. After

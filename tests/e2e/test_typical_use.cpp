@@ -13,6 +13,8 @@
 #include "app/ui/main_form.h"
 #include "app/ui/titel.h"
 #include "canvas/ui/pic_edit.h"
+#include "canvas/ui/vergroting.h"
+#include "canvas/ui/zoom_view.h"
 #include "collection/collection_model.h"
 #include "collection/ui/mark_dialog.h"
 #include "common/pixels.h"
@@ -382,6 +384,19 @@ private Q_SLOTS:
         QVERIFY(findWords(words, u"Delft"_s).isEmpty());
         QCOMPARE(findWords(words, u"(33 velletjes)"_s).size(), 2);
         m_shots.keep(pdf, u"nog-te-verzamelen.pdf"_s);
+    }
+
+    // The perforation holes and the text's edge at 800 %, with the grid between the pixels.
+    void lookAtThePixelsEnlarged()
+    {
+        menus().EditVergroting->trigger();
+        for (int step = 0; step < 4; ++step)
+            menus().EditZoomIn->trigger();
+        auto* zoom = m_main->findChild<Vergroting*>();
+        QCOMPARE(zoom->view()->factor(), 8);
+        if (m_shots.enabled() && QTest::qWaitForWindowExposed(zoom))
+            m_shots.take(u"vergroting"_s);
+        zoom->close();
     }
 
     void colourWindowThenExitWithYesWritesTheSettings()

@@ -13,6 +13,8 @@
 #include "canvas/ui/pic_edit.h"
 #include "canvas/ui/text_panel.h"
 #include "canvas/ui/tool_row.h"
+#include "canvas/ui/vergroting.h"
+#include "canvas/ui/zoom_view.h"
 #include "collection/ui/collection_commands.h"
 #include "config/ui/config_menu.h"
 #include "documents/supplement_model.h"
@@ -44,6 +46,14 @@ void Main::createControllers()
     connect(tools, &CanvasTools::drawingButtonsSwitched, m_lineWidth, &LineWidth::setSliderEnabled);
     connect(tools, &CanvasTools::drawingButtonsSwitched, m_textPanel, &TextPanel::setButtonsEnabled);
     connect(m_textPanel, &TextPanel::backgroundRequested, photos, &PhotoMenu::placeBackground);
+    // The enlargement draws with the same tools, so the same pixels and the same undo steps.
+    auto* zoom = new Vergroting(canvas, this);
+    connect(m.EditVergroting, &QAction::triggered, zoom, &QWidget::show);
+    connect(m.EditZoomIn, &QAction::triggered, zoom, &Vergroting::zoomIn);
+    connect(m.EditZoomOut, &QAction::triggered, zoom, &Vergroting::zoomOut);
+    connect(zoom->view(), &ZoomView::mousePressed, tools, &CanvasTools::PicEdit_MouseDown);
+    connect(zoom->view(), &ZoomView::mouseMoved, tools, &CanvasTools::PicEdit_MouseMove);
+    connect(zoom->view(), &ZoomView::mouseReleased, tools, &CanvasTools::PicEdit_MouseUp);
 
     new HelpMenu(m_model, m_folder, status, m, *m_canvasFrame, this);
     new ConfigMenu(m_state, m_interaction, m.ConfiguratieInstellingen, this);

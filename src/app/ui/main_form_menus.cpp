@@ -133,6 +133,15 @@ void Main::createEditMenu(QMenuBar* bar)
     m.EditKopieren->setShortcut(QKeySequence::Copy);
     m.EditPlakken = addAction(edit, QStringLiteral("EditPlakken"), QStringLiteral("Plakken"));
     m.EditPlakken->setShortcut(QKeySequence::Paste);
+    m.EditVergroting = addAction(edit, QStringLiteral("EditVergroting"), QStringLiteral("Vergroting"));
+    m.EditZoomIn = addAction(edit, QStringLiteral("EditZoomIn"), QStringLiteral("Inzoomen"));
+    m.EditZoomOut = addAction(edit, QStringLiteral("EditZoomOut"), QStringLiteral("Uitzoomen"));
+    // Ctrl++ and Ctrl+- from the enlargement's own window too.
+    for (auto [action, keys] :
+         {std::pair{m.EditZoomIn, QKeySequence::ZoomIn}, {m.EditZoomOut, QKeySequence::ZoomOut}}) {
+        action->setShortcut(keys);
+        action->setShortcutContext(Qt::ApplicationShortcut);
+    }
     QMenu* page = addMenu(edit, QStringLiteral("EditAlbumblad"), QStringLiteral("Albumblad"));
     const QStringList fields = {QStringLiteral("Plaatsnaam..."), QStringLiteral("Catalogusnummer..."),
                                 QStringLiteral("Jaartal..."), QStringLiteral("Paginanummer..."),
