@@ -6,7 +6,7 @@
 #include "app/settings_file.h"
 #include "app/ui/titel.h"
 #include "canvas/ui/colorkeuze.h"
-#include "canvas/ui/vergroting.h"
+#include "canvas/ui/zoom_window.h"
 #include "collection/ui/mark_dialog.h"
 #include "common/main_window_fixture.h"
 #include "config/ui/config.h"
@@ -186,7 +186,7 @@ private Q_SLOTS:
         StedenForm places(folder);
         AfdrukForm print([] { return SupplementPage{}; }, folder, printer, f.interaction);
         MarkDialog mark("2007-Delft", {Ownership::Postfris, 1, 1250, "ruil"});
-        Vergroting zoom(f.model.canvas(), nullptr);
+        ZoomWindow zoom(f.model.canvas(), nullptr);
         for (QWidget* window : std::initializer_list<QWidget*>{&titel, &colours, &config, &field, &open, &description,
                                                                &map, &places, &print, &mark, &zoom})
             check(*window);

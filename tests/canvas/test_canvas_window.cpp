@@ -8,8 +8,8 @@
 #include "canvas/ui/pic_edit.h"
 #include "canvas/ui/text_panel.h"
 #include "canvas/ui/tool_row.h"
-#include "canvas/ui/vergroting.h"
 #include "canvas/ui/zoom_view.h"
+#include "canvas/ui/zoom_window.h"
 #include "common/main_window_fixture.h"
 #include "common/pixels.h"
 #include "documents/supplement_file.h"
@@ -345,7 +345,7 @@ private Q_SLOTS:
         const QImage onCanvas = w.canvas();
         w.model.canvas().undo();
         w.main->menus().EditVergroting->trigger();
-        auto* zoom = w.main->findChild<Vergroting*>();
+        auto* zoom = w.main->findChild<ZoomWindow*>();
         ZoomView* view = zoom->view();
         QCOMPARE(view->factor(), 4);
         QTest::mousePress(view, Qt::LeftButton, {}, QPoint(10 * 4 + 1, 20 * 4 + 3));

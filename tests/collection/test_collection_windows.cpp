@@ -23,15 +23,15 @@ private Q_SLOTS:
     void markTheSheetletShown()
     {
         MainWindowFixture f(true);
-        auto* button = f.child<QToolButton>("MarkKnop");
+        auto* button = f.child<QToolButton>("MarkButton");
         QVERIFY(!button->isEnabled());
         QVERIFY(f.model.openSheetlet(f.folder.folder(), "2007-Delft").isEmpty());
         for (const int result : {QDialog::Rejected, QDialog::Accepted}) {
             f.interaction.modalScripts.enqueue([result](QDialog& dialog) {
                 auto& entry = dynamic_cast<MarkDialog&>(dialog);
-                entry.Staat->setCurrentIndex(1);
-                QTest::keyClicks(entry.Prijs, "12,50x");
-                entry.Notitie->setText("ruil\tbeurs");
+                entry.ownership->setCurrentIndex(1);
+                QTest::keyClicks(entry.paid, "12,50x");
+                entry.note->setText("ruil\tbeurs");
                 return result;
             });
             button->click();
@@ -59,14 +59,14 @@ private Q_SLOTS:
         };
         QCOMPARE(dialog.List1->findItems("2007-Delft", Qt::MatchExactly).value(0)->data(Qt::AccessibleTextRole),
                  "2007-Delft, in bezit");
-        dialog.FilterKeuze->setCurrentIndex(1);
+        dialog.ownedFilter->setCurrentIndex(1);
         QCOMPARE(shown(), QStringList{"2007-Delft"});
         QCOMPARE(dialog.List1->currentItem()->text(), "2007-Delft");
-        dialog.FilterKeuze->setCurrentIndex(2);
+        dialog.ownedFilter->setCurrentIndex(2);
         QCOMPARE(shown().size(), 33);
         QVERIFY(!shown().contains("2007-Delft"));
         QCOMPARE(dialog.List1->currentItem()->text(), shown().first());
-        QVERIFY(!LaadVel(f.folder.folder(), LaadVelModus::Velletjes, f.interaction).FilterKeuze);
+        QVERIFY(!LaadVel(f.folder.folder(), LaadVelModus::Velletjes, f.interaction).ownedFilter);
     }
 
     // An import says what it will change and changes nothing until Yes; a broken file says its line.

@@ -13,8 +13,8 @@
 #include "app/ui/main_form.h"
 #include "app/ui/titel.h"
 #include "canvas/ui/pic_edit.h"
-#include "canvas/ui/vergroting.h"
 #include "canvas/ui/zoom_view.h"
+#include "canvas/ui/zoom_window.h"
 #include "collection/collection_model.h"
 #include "collection/ui/mark_dialog.h"
 #include "common/pixels.h"
@@ -370,12 +370,12 @@ private Q_SLOTS:
         answerLaadVel(u"2007-Delft"_s);
         click(widget<QAbstractButton>(u"OpenKnop"_s));
         answer<MarkDialog>(u"in-bezit"_s, [](MarkDialog& entry) {
-            entry.Staat->setCurrentIndex(1);
-            entry.Prijs->setText(u"12,50"_s);
+            entry.ownership->setCurrentIndex(1);
+            entry.paid->setText(u"12,50"_s);
         });
-        click(widget<QAbstractButton>(u"MarkKnop"_s));
+        click(widget<QAbstractButton>(u"MarkButton"_s));
         m_shots.take(u"paneel-in-bezit"_s);
-        answer<LaadVel>(u"laadvel-in-bezit"_s, [](LaadVel& laadvel) { laadvel.FilterKeuze->setCurrentIndex(1); });
+        answer<LaadVel>(u"laadvel-in-bezit"_s, [](LaadVel& laadvel) { laadvel.ownedFilter->setCurrentIndex(1); });
         click(widget<QAbstractButton>(u"OpenKnop"_s));
         const QString pdf = m_folder.root() + u"/nog-te-verzamelen.pdf"_s;
         m_interaction.fileAnswers << pdf;
@@ -392,7 +392,7 @@ private Q_SLOTS:
         menus().EditVergroting->trigger();
         for (int step = 0; step < 4; ++step)
             menus().EditZoomIn->trigger();
-        auto* zoom = m_main->findChild<Vergroting*>();
+        auto* zoom = m_main->findChild<ZoomWindow*>();
         QCOMPARE(zoom->view()->factor(), 8);
         if (m_shots.enabled() && QTest::qWaitForWindowExposed(zoom))
             m_shots.take(u"vergroting"_s);

@@ -13,8 +13,8 @@
 #include "canvas/ui/pic_edit.h"
 #include "canvas/ui/text_panel.h"
 #include "canvas/ui/tool_row.h"
-#include "canvas/ui/vergroting.h"
 #include "canvas/ui/zoom_view.h"
+#include "canvas/ui/zoom_window.h"
 #include "collection/ui/collection_commands.h"
 #include "config/ui/config_menu.h"
 #include "documents/supplement_model.h"
@@ -47,10 +47,10 @@ void Main::createControllers()
     connect(tools, &CanvasTools::drawingButtonsSwitched, m_textPanel, &TextPanel::setButtonsEnabled);
     connect(m_textPanel, &TextPanel::backgroundRequested, photos, &PhotoMenu::placeBackground);
     // The enlargement draws with the same tools, so the same pixels and the same undo steps.
-    auto* zoom = new Vergroting(canvas, this);
+    auto* zoom = new ZoomWindow(canvas, this);
     connect(m.EditVergroting, &QAction::triggered, zoom, &QWidget::show);
-    connect(m.EditZoomIn, &QAction::triggered, zoom, &Vergroting::zoomIn);
-    connect(m.EditZoomOut, &QAction::triggered, zoom, &Vergroting::zoomOut);
+    connect(m.EditZoomIn, &QAction::triggered, zoom, &ZoomWindow::zoomIn);
+    connect(m.EditZoomOut, &QAction::triggered, zoom, &ZoomWindow::zoomOut);
     connect(zoom->view(), &ZoomView::mousePressed, tools, &CanvasTools::PicEdit_MouseDown);
     connect(zoom->view(), &ZoomView::mouseMoved, tools, &CanvasTools::PicEdit_MouseMove);
     connect(zoom->view(), &ZoomView::mouseReleased, tools, &CanvasTools::PicEdit_MouseUp);

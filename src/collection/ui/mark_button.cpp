@@ -13,7 +13,7 @@ MarkButton::MarkButton(CollectionModel& collection, const SupplementModel& suppl
     , m_supplement(supplement)
     , m_interaction(interaction)
 {
-    setObjectName(QStringLiteral("MarkKnop"));
+    setObjectName(QStringLiteral("MarkButton"));
     setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     setIconSize(QSize(24, 24));
     setAccessibleName(QStringLiteral("In bezit"));

@@ -15,27 +15,27 @@ MarkDialog::MarkDialog(const QString& key, const Mark& mark, QWidget* parent)
     setWindowTitle(QStringLiteral(" In bezit - %1").arg(key));
     auto* form = new QFormLayout(this);
 
-    Staat = new QComboBox(this);
-    Staat->setObjectName(QStringLiteral("Staat"));
-    Staat->addItems(MarksFile::ownershipCaptions());
-    Staat->setCurrentIndex(int(mark.owned));
-    Aantal = new QSpinBox(this);
-    Aantal->setObjectName(QStringLiteral("Aantal"));
-    Aantal->setRange(0, MarksFile::MaxCount);
-    Aantal->setValue(mark.count);
-    Prijs = new QLineEdit(mark.paidCents ? MarksFile::centsText(*mark.paidCents) : QString(), this);
-    Prijs->setObjectName(QStringLiteral("Prijs"));
-    Prijs->setPlaceholderText(QStringLiteral("bijv. 12,50"));
+    ownership = new QComboBox(this);
+    ownership->setObjectName(QStringLiteral("Ownership"));
+    ownership->addItems(MarksFile::ownershipCaptions());
+    ownership->setCurrentIndex(int(mark.owned));
+    count = new QSpinBox(this);
+    count->setObjectName(QStringLiteral("Count"));
+    count->setRange(0, MarksFile::MaxCount);
+    count->setValue(mark.count);
+    paid = new QLineEdit(mark.paidCents ? MarksFile::centsText(*mark.paidCents) : QString(), this);
+    paid->setObjectName(QStringLiteral("Paid"));
+    paid->setPlaceholderText(QStringLiteral("bijv. 12,50"));
     // What centsOf takes: whole euro and at most two decimals, a comma or a point.
-    Prijs->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,7}([.,]\\d{0,2})?")), Prijs));
-    Notitie = new QLineEdit(mark.note, this);
-    Notitie->setObjectName(QStringLiteral("Notitie"));
-    Notitie->setMaxLength(MarksFile::MaxNoteLength);
-    form->addRow(QStringLiteral("&In bezit:"), Staat);
-    form->addRow(QStringLiteral("&Aantal:"), Aantal);
-    form->addRow(QStringLiteral("Aankoop&prijs (€):"), Prijs);
-    form->addRow(QStringLiteral("&Notitie:"), Notitie);
+    paid->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,7}([.,]\\d{0,2})?")), paid));
+    note = new QLineEdit(mark.note, this);
+    note->setObjectName(QStringLiteral("Note"));
+    note->setMaxLength(MarksFile::MaxNoteLength);
+    form->addRow(QStringLiteral("&In bezit:"), ownership);
+    form->addRow(QStringLiteral("&Aantal:"), count);
+    form->addRow(QStringLiteral("Aankoop&prijs (€):"), paid);
+    form->addRow(QStringLiteral("&Notitie:"), note);
 
     auto* buttons = new QDialogButtonBox(this);
     buttons->setAccessibleName(QStringLiteral("Knoppen"));
@@ -48,18 +48,18 @@ MarkDialog::MarkDialog(const QString& key, const Mark& mark, QWidget* parent)
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     // Choosing a state of ownership for a sheetlet with no count makes it one copy; none makes it none.
-    connect(Staat, &QComboBox::currentIndexChanged, this, [this](int index) {
-        if (index > 0 && Aantal->value() == 0)
-            Aantal->setValue(1);
+    connect(ownership, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index > 0 && count->value() == 0)
+            count->setValue(1);
         else if (index == 0)
-            Aantal->setValue(0);
+            count->setValue(0);
     });
 }
 
 Mark MarkDialog::mark() const
 {
-    Mark result{Ownership(Staat->currentIndex()), Aantal->value(), MarksFile::centsOf(Prijs->text()),
-                MarksFile::storableNote(Notitie->text().trimmed())};
+    Mark result{Ownership(ownership->currentIndex()), count->value(), MarksFile::centsOf(paid->text()),
+                MarksFile::storableNote(note->text().trimmed())};
     result.count = result.isOwned() ? std::max(result.count, 1) : 0;
     return result;
 }

@@ -22,10 +22,10 @@ public:
     // The mark as entered: one copy at least when owned, none when not.
     Mark mark() const;
 
-    QComboBox* Staat = nullptr;
-    QSpinBox* Aantal = nullptr;
-    QLineEdit* Prijs = nullptr;
-    QLineEdit* Notitie = nullptr;
+    QComboBox* ownership = nullptr;
+    QSpinBox* count = nullptr;
+    QLineEdit* paid = nullptr;
+    QLineEdit* note = nullptr;
     QPushButton* OkKnop = nullptr;
     QPushButton* CancelKnop = nullptr;
 };

@@ -56,13 +56,13 @@ LaadVel::LaadVel(ProgramFolder folder, LaadVelModus mode, Interaction& interacti
 
     // Below the list, where the dialog had room: only for a collector who marks what they own.
     if (!m_marks.isEmpty()) {
-        FilterKeuze = new QComboBox(this);
-        FilterKeuze->setObjectName(QStringLiteral("FilterKeuze"));
-        FilterKeuze->setGeometry(8, 197, 160, 22);
-        FilterKeuze->addItems(
+        ownedFilter = new QComboBox(this);
+        ownedFilter->setObjectName(QStringLiteral("OwnedFilter"));
+        ownedFilter->setGeometry(8, 197, 160, 22);
+        ownedFilter->addItems(
             {QStringLiteral("Alle velletjes"), QStringLiteral("In bezit"), QStringLiteral("Nog niet")});
-        FilterKeuze->setAccessibleName(QStringLiteral("Toon"));
-        connect(FilterKeuze, &QComboBox::currentIndexChanged, this, [this](int index) { setFilter(Filter(index)); });
+        ownedFilter->setAccessibleName(QStringLiteral("Toon"));
+        connect(ownedFilter, &QComboBox::currentIndexChanged, this, [this](int index) { setFilter(Filter(index)); });
     }
 
     connect(List1, &QListWidget::itemSelectionChanged, this, &LaadVel::List1_Click);
@@ -107,7 +107,7 @@ void LaadVel::setFilter(Filter filter)
     for (int i = 0; i < List1->count(); ++i) {
         QListWidgetItem* item = List1->item(i);
         const bool owned = m_marks.value(item->text()).isOwned();
-        item->setHidden((filter == Filter::InBezit && !owned) || (filter == Filter::NogNiet && owned));
+        item->setHidden((filter == Filter::Owned && !owned) || (filter == Filter::NotOwned && owned));
         if (!first && !item->isHidden())
             first = item;
     }
@@ -116,8 +116,8 @@ void LaadVel::setFilter(Filter filter)
         List1->setCurrentItem(first);
     if (!first)
         List1->clearSelection();
-    if (FilterKeuze && FilterKeuze->currentIndex() != int(filter))
-        FilterKeuze->setCurrentIndex(int(filter));
+    if (ownedFilter && ownedFilter->currentIndex() != int(filter))
+        ownedFilter->setCurrentIndex(int(filter));
 }
 
 void LaadVel::List1_Click()

@@ -26,7 +26,7 @@ public:
     LaadVel(ProgramFolder folder, LaadVelModus mode, Interaction& interaction, Marks marks = {},
             QWidget* parent = nullptr);
 
-    enum class Filter { Alle, InBezit, NogNiet };
+    enum class Filter { All, Owned, NotOwned };
     void setFilter(Filter filter);
 
     LaadVelModus mode() const { return m_mode; }
@@ -38,7 +38,7 @@ public:
     QLabel* Image1 = nullptr;
     QPushButton* OkKnop = nullptr;
     QPushButton* CancelKnop = nullptr;
-    QComboBox* FilterKeuze = nullptr; // only with marks
+    QComboBox* ownedFilter = nullptr; // only with marks
 
 public Q_SLOTS:
     void List1_Click();

@@ -13,11 +13,11 @@ class QLabel;
 class QScrollArea;
 class ZoomView;
 
-class Vergroting : public QDialog
+class ZoomWindow : public QDialog
 {
     Q_OBJECT
 public:
-    Vergroting(CanvasDocument& document, QWidget* parent);
+    ZoomWindow(CanvasDocument& document, QWidget* parent);
 
     ZoomView* view() const { return m_view; }
 

@@ -1,4 +1,4 @@
-#include "canvas/ui/vergroting.h"
+#include "canvas/ui/zoom_window.h"
 
 #include "canvas/ui/zoom_view.h"
 #include "widgets/scroll_bar_names.h"
@@ -9,7 +9,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-Vergroting::Vergroting(CanvasDocument& document, QWidget* parent)
+ZoomWindow::ZoomWindow(CanvasDocument& document, QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("Vergroting"));
@@ -52,17 +52,17 @@ Vergroting::Vergroting(CanvasDocument& document, QWidget* parent)
     m_factors->setCurrentIndex(m_factors->findData(4)); // 400 %: the pixels and their grid at once
 }
 
-void Vergroting::zoomIn()
+void ZoomWindow::zoomIn()
 {
     zoomBy(1);
 }
 
-void Vergroting::zoomOut()
+void ZoomWindow::zoomOut()
 {
     zoomBy(-1);
 }
 
-void Vergroting::zoomBy(int step)
+void ZoomWindow::zoomBy(int step)
 {
     // The first press opens the window as it was; later ones change the enlargement.
     if (isVisible())
