@@ -154,7 +154,8 @@ Import importMarks(const QByteArray& bytes, const QList<CatalogueEntry>& series,
     const int keyColumn = column("Sleutel"), ownedColumn = column("In bezit"), countColumn = column("Aantal"),
               paidColumn = column("Aankoopprijs"), noteColumn = column("Notitie");
     if (keyColumn < 0) {
-        result.error = QStringLiteral("Regel 1: de kolom \"Sleutel\" ontbreekt; daaraan worden de velletjes herkend.");
+        result.error = QStringLiteral("Regel 1: de kolom \"Sleutel\" ontbreekt; daaraan worden de velletjes herkend. "
+                                      "De velden staan gescheiden door puntkomma's, zoals bij de export.");
         return result;
     }
     QSet<QString> known;
