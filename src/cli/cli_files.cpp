@@ -23,19 +23,6 @@ bool sameFile(const QString& a, const QString& b)
     return std::filesystem::equivalent(pa, pb, error) && !error;
 }
 
-// Writes the bytes to stdout whole; the exit status.
-int writeStandardOutput(const QByteArray& bytes, CliContext& context)
-{
-    context.stdoutCarriesData();
-    QFile stream;
-    errno = 0;
-    if (stream.open(fileno(stdout), QIODevice::WriteOnly, QFileDevice::DontCloseHandle) &&
-        stream.write(bytes) == bytes.size() && stream.flush())
-        return 0;
-    return context.fail(
-        QStringLiteral("Kan niet naar de standaarduitvoer schrijven: %1.").arg(SafeFile::reason(errno)));
-}
-
 // Standard input whole, or nothing when it holds more than any picture the program reads.
 std::optional<QByteArray> readStandardInput()
 {
@@ -53,6 +40,18 @@ std::optional<QByteArray> readStandardInput()
 }
 
 } // namespace
+
+int writeStandardOutput(const QByteArray& bytes, CliContext& context)
+{
+    context.stdoutCarriesData();
+    QFile stream;
+    errno = 0;
+    if (stream.open(fileno(stdout), QIODevice::WriteOnly, QFileDevice::DontCloseHandle) &&
+        stream.write(bytes) == bytes.size() && stream.flush())
+        return 0;
+    return context.fail(
+        QStringLiteral("Kan niet naar de standaarduitvoer schrijven: %1.").arg(SafeFile::reason(errno)));
+}
 
 QString outputName(const QString& path)
 {

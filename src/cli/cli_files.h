@@ -32,6 +32,9 @@ QByteArray pictureFormat(const QString& path, const QList<QByteArray>& allowed);
 // Writes the picture in the format; the exit status: 0, or 1 when it could not be written whole.
 int writePictureOutput(const QImage& picture, const QString& path, const QByteArray& format, CliContext& context);
 
+// Writes the bytes to standard output whole; the exit status.
+int writeStandardOutput(const QByteArray& bytes, CliContext& context);
+
 // Writes a file made at a temporary path (a PDF) to standard output; the exit status.
 int copyToStandardOutput(const QString& madePath, CliContext& context);
 

@@ -10,8 +10,6 @@
 
 #include <QFile>
 
-#include <cstdio>
-
 namespace {
 
 const QLocale Dutch(QLocale::Dutch, QLocale::Netherlands);
@@ -63,11 +61,8 @@ int exportCsv(const QCommandLineParser& call, CliContext& context)
     const QString target = call.positionalArguments().first();
     const CollectionModel model(context.folder);
     const QByteArray bytes = CollectionCsv::exportCatalogue(readCatalogueEntries(context.folder), model.marks());
-    if (target == StandardStream) {
-        context.stdoutCarriesData();
-        context.out.flush();
-        return std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size()) ? 0 : 1;
-    }
+    if (target == StandardStream)
+        return writeStandardOutput(bytes, context);
     if (const SafeFile::Result written = SafeFile::replace(target, bytes); !written)
         return context.fail(SafeFile::failureText(target, written));
     context.note(QStringLiteral("%1 geschreven.").arg(target));

@@ -30,6 +30,14 @@ QRect photoRect(QPoint corner, PhotoSize size)
     return {};
 }
 
+std::optional<QRect> frameAt(PhotoLayout layout, QPoint point)
+{
+    for (const QPoint& corner : corners(layout))
+        if (const QRect frame = photoRect(corner, PhotoSize::Groot); frame.contains(point))
+            return frame;
+    return std::nullopt;
+}
+
 namespace {
 
 // Transparent parts of a picture show white: the canvas has no transparency of its own.

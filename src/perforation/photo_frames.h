@@ -12,6 +12,7 @@
 #include <QRectF>
 
 #include <array>
+#include <optional>
 
 enum class PhotoLayout { Velletje, Verzamelblokje };
 enum class PhotoSize { Groot = 1, Klein = 2 };
@@ -22,6 +23,8 @@ namespace PhotoFrames {
 std::array<QPoint, 5> corners(PhotoLayout layout);
 // Where a photo of the given size goes in the frame with this corner.
 QRect photoRect(QPoint corner, PhotoSize size);
+// The frame of the layout (as for a large photo) that holds the canvas point; nothing between the frames.
+std::optional<QRect> frameAt(PhotoLayout layout, QPoint point);
 
 // The rectangle with corner (x1, y1), width x2 - x1 and height y2 - y1, rounded to whole pixels.
 QRect stretchTarget(double x1, double y1, double x2, double y2);

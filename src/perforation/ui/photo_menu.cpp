@@ -151,12 +151,8 @@ void PhotoMenu::placeBackgroundFile(const QString& path)
 
 QRect PhotoMenu::dropTarget(QPoint at) const
 {
-    if (m_frameLayout) {
-        for (const QPoint& corner : PhotoFrames::corners(*m_frameLayout))
-            if (const QRect frame = PhotoFrames::photoRect(corner, PhotoSize::Groot); frame.contains(at))
-                return frame;
-    }
-    return QRect(0, 0, 500, 260);
+    const std::optional<QRect> frame = m_frameLayout ? PhotoFrames::frameAt(*m_frameLayout, at) : std::nullopt;
+    return frame.value_or(QRect(QPoint(0, 0), CanvasDocument::Size));
 }
 
 void PhotoMenu::dropFile(const QString& path, QPoint at)
@@ -209,7 +205,7 @@ void PhotoMenu::paste()
         m_status.ToonInfo(QStringLiteral("Trek met de muis de rechthoek voor het geplakte plaatje."), 1);
         return;
     }
-    placePicture(picture, QStringLiteral("Plakken"), QRect(0, 0, 500, 260));
+    placePicture(picture, QStringLiteral("Plakken"), QRect(QPoint(0, 0), CanvasDocument::Size));
 }
 
 void PhotoMenu::placeInFrames(PhotoLayout layout, int index)
