@@ -59,6 +59,12 @@ const CliRegistration collectionCommand({
 int exportCsv(const QCommandLineParser& call, CliContext& context)
 {
     const QString target = call.positionalArguments().first();
+    // Never over the files it is made from.
+    if (writesOverInput(target,
+                        {context.folder.path(QString::fromLatin1(CatalogueRecords::Path)),
+                         context.folder.path(QString::fromLatin1(MarksFile::Path))},
+                        context))
+        return CliUsageError;
     const CollectionModel model(context.folder);
     const QByteArray bytes = CollectionCsv::exportCatalogue(readCatalogueEntries(context.folder), model.marks());
     if (target == StandardStream)

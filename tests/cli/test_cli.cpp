@@ -136,6 +136,7 @@ QList<Case> cases()
         {{"export-csv", "@/uit/lijst.csv"}, 0, {}, {}, [](const Workspace& w, const CliRun&) {
              QVERIFY(w.folder.read("uit/lijst.csv").contains("\r\n2007-Delft;8;2007;Delft;2308;2,20;6,75;postfris;2;"
                                                              "12,50;van Jansen\r\n")); }},
+        {{"export-csv", "@/Data/Verzameling.txt"}, 2, {"is ook een invoerbestand"}},
         {{"import-csv", "@/fout.csv"}, 1, {"Regel 3: \"Aantal\" is \"veel\"", "Er is niets veranderd."}},
         {{"import-csv", "@/lijst.csv", "--dry-run"}, 0, {"3 rijen: 1 bijgewerkt, 1 nieuw, 0 ongewijzigd, 1 niet "
                                                        "herkend: 2099-Nergens.", "Proefdraai"},
