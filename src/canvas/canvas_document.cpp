@@ -4,6 +4,7 @@
 #include <QUndoCommand>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -79,7 +80,12 @@ CanvasDocument::CanvasDocument(QObject* parent)
     m_image.fill(Qt::white);
     m_recorded = m_image;
     m_undoStack.setUndoLimit(UndoLimit);
-    m_surface.setDrawnHandler([this] { Q_EMIT changed(); });
+    m_surface.setDrawnHandler([this] {
+        if (m_floating)
+            compose();
+        else
+            Q_EMIT changed();
+    });
 }
 
 QImage CanvasDocument::fitted(const QImage& picture)
@@ -100,6 +106,7 @@ bool CanvasDocument::change(const QString& name, const std::function<void(QImage
     // would be overwritten when the running one writes its result back, so none is accepted.
     if (m_busy)
         return false;
+    fixFloating();
     endStroke();
     recordUnrecorded();
     setBusy(true);
@@ -124,6 +131,7 @@ bool CanvasDocument::reset(const QImage& picture)
     if (m_busy)
         return false;
     m_strokeOpen = false;
+    dropFloating();
     m_undoStack.clear();
     m_image = fitted(picture);
     m_recorded = m_image;
@@ -134,6 +142,7 @@ bool CanvasDocument::reset(const QImage& picture)
 
 void CanvasDocument::beginStroke(const QString& name)
 {
+    fixFloating();
     endStroke();
     recordUnrecorded();
     m_strokeName = name;
@@ -166,6 +175,7 @@ void CanvasDocument::undo()
 {
     if (m_busy)
         return;
+    fixFloating();
     endStroke();
     recordUnrecorded();
     m_undoStack.undo();
@@ -176,8 +186,55 @@ void CanvasDocument::redo()
 {
     if (m_busy)
         return;
+    fixFloating();
     endStroke();
     recordUnrecorded();
     m_undoStack.redo();
     m_recorded = m_image;
+}
+
+bool CanvasDocument::setFloating(FloatingItem item)
+{
+    if (m_busy || !fixFloating())
+        return false;
+    m_floating = std::move(item);
+    compose();
+    Q_EMIT floatingChanged(true);
+    return true;
+}
+
+void CanvasDocument::moveFloating(const QRect& rect)
+{
+    if (!m_floating || rect.width() < 1 || rect.height() < 1 || rect == m_floating->rect)
+        return;
+    m_floating->rect = rect;
+    compose();
+}
+
+bool CanvasDocument::fixFloating()
+{
+    if (!m_floating)
+        return true;
+    if (m_busy)
+        return false;
+    const FloatingItem item = *std::exchange(m_floating, std::nullopt);
+    change(item.name, [&item](QImage& picture) { item.draw(picture, item.rect); });
+    Q_EMIT floatingChanged(false);
+    return true;
+}
+
+void CanvasDocument::dropFloating()
+{
+    if (!m_floating)
+        return;
+    m_floating.reset();
+    Q_EMIT changed();
+    Q_EMIT floatingChanged(false);
+}
+
+void CanvasDocument::compose()
+{
+    m_shown = m_image.copy();
+    m_floating->draw(m_shown, m_floating->rect);
+    Q_EMIT changed();
 }

@@ -12,14 +12,21 @@
 // outside these calls is not lost either: it becomes one step of its own
 // ("Bewerking") at the next command, stroke, undo or redo. Whatever draws on
 // the surface, and every command, tells the views (changed()).
+//
+// A placement can float over the picture before it becomes part of it
+// (floating_item.h): the views show it, it can be moved and resized, and it
+// becomes one step of its own name when it is fixed: by the user, or by the
+// next command, stroke, undo or redo, which then works on the picture with it.
 
 #include "canvas/canvas_surface.h"
+#include "canvas/floating_item.h"
 
 #include <QImage>
 #include <QObject>
 #include <QUndoStack>
 
 #include <functional>
+#include <optional>
 
 class CanvasDocument : public QObject
 {
@@ -55,6 +62,19 @@ public:
     void undo();
     void redo();
 
+    // The placement floating over the picture: it is fixed first when another is given. Refused (false) while a
+    // command runs.
+    bool setFloating(FloatingItem item);
+    const std::optional<FloatingItem>& floating() const { return m_floating; }
+    // Moves or resizes it (at least a pixel wide and high); nothing while none floats.
+    void moveFloating(const QRect& rect);
+    // Makes it part of the picture where it lies, as one undo step; false while a command runs.
+    bool fixFloating();
+    // Lets it go: the picture stays as it was.
+    void dropFloating();
+    // What the views show: the picture, with the floating placement over it.
+    const QImage& shown() const { return m_floating ? m_shown : m_image; }
+
     // Shows a long command's picture as it stands, between its steps (the holes of a perforation
     // appearing one by one): the command works on the picture itself, not through the surface.
     void refresh() { Q_EMIT changed(); }
@@ -65,15 +85,20 @@ public:
 Q_SIGNALS:
     void changed();
     void busyChanged(bool busy);
+    // A placement started or stopped floating.
+    void floatingChanged(bool floating);
 
 private:
     // Pushes the difference between the picture as last recorded and now as one step.
     void record(const QString& name);
     void recordUnrecorded();
     void setBusy(bool busy);
+    void compose();
 
     QImage m_image;
     QImage m_recorded; // the picture as the history last left it
+    std::optional<FloatingItem> m_floating;
+    QImage m_shown; // the picture with the floating placement drawn over it
     CanvasSurface m_surface;
     QUndoStack m_undoStack;
     QString m_strokeName;

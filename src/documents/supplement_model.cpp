@@ -36,6 +36,7 @@ SupplementModel::SupplementModel(QObject* parent)
 {
     m_canvas.reset(emptyCanvas());
     connect(&m_canvas.undoStack(), &QUndoStack::cleanChanged, this, &SupplementModel::touch);
+    connect(&m_canvas, &CanvasDocument::floatingChanged, this, &SupplementModel::touch);
 }
 
 void SupplementModel::setText(QString& member, const QString& text, Field field)
@@ -114,6 +115,7 @@ void SupplementModel::setOmschrijving(const QString& text, const QStringList& li
 
 void SupplementModel::transferPicture()
 {
+    m_canvas.fixFloating();
     m_pagePicture = m_canvas.image().copy();
     m_pictureTransferred = true;
     m_fieldsModified = true;
@@ -130,7 +132,7 @@ void SupplementModel::setCatalogueRecord(const QString& key, const CatalogueInfo
 
 bool SupplementModel::isModified() const
 {
-    return m_fieldsModified || !m_canvas.undoStack().isClean();
+    return m_fieldsModified || !m_canvas.undoStack().isClean() || m_canvas.floating().has_value();
 }
 
 void SupplementModel::touch()
@@ -277,6 +279,8 @@ SaveResult SupplementModel::save(const ProgramFolder& folder)
     // What a command has half done is never written.
     if (m_canvas.busy())
         return {WriteStatus::CommandRunning};
+    // A placement still floating is saved where it lies, as part of the picture.
+    m_canvas.fixFloating();
     const SaveResult result = m_outsideFolder.isEmpty() ? SchrijfSupplement(folder, snapshot())
                                                         : SchrijfSupplement(m_outsideFolder, snapshot());
     if (result.status == WriteStatus::Saved || result.status == WriteStatus::PictureNotRemoved)

@@ -60,7 +60,8 @@ public:
     void transferPicture();
     void setCatalogueRecord(const QString& key, const CatalogueInfo& info);
 
-    // Changed since the last save or open: a field, the description, the page picture or the canvas.
+    // Changed since the last save or open: a field, the description, the page picture or the canvas, or a
+    // placement floats over it.
     bool isModified() const;
     // What is there now counts as saved (after a save or an open, and for the start-up design).
     void markUnmodified();

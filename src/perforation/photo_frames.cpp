@@ -94,17 +94,23 @@ FitPlacement fitPlacement(QSize photo, QRect target, PhotoFit fit)
     return {whole, target};
 }
 
+FloatingItem placement(const QString& name, const QImage& picture, QRect target, PhotoFit fit)
+{
+    const FitPlacement placed = fitPlacement(picture.size(), target, fit);
+    const QImage part = placed.source == picture.rect() ? picture : picture.copy(placed.source);
+    FloatingItem item = FloatingItem::picture(name, opaque(part), placed.target);
+    // Whoever chose not to distort a photo keeps its proportions when resizing it too.
+    item.keepsProportions = fit != PhotoFit::Uitrekken;
+    return item;
+}
+
 void stretchInto(QImage& canvas, double x1, double y1, double x2, double y2, const QImage& picture, PhotoFit fit)
 {
     const QRect target = stretchTarget(x1, y1, x2, y2);
     if (target.width() <= 0 || target.height() <= 0 || picture.isNull())
         return;
-    const FitPlacement placed = fitPlacement(picture.size(), target, fit);
-    const QImage part = placed.source == picture.rect() ? picture : picture.copy(placed.source);
-    const QImage scaled = opaque(part).scaled(placed.target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    QPainter painter(&canvas);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(placed.target.topLeft(), scaled);
+    const FloatingItem placed = placement(QString(), picture, target, fit);
+    placed.draw(canvas, placed.rect);
 }
 
 void placeInFrames(QImage& canvas, const QImage& picture, PhotoLayout layout, PhotoSize size, PhotoFit fit)

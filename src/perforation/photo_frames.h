@@ -6,6 +6,7 @@
 // whole (app/photo_fit.h).
 
 #include "app/photo_fit.h"
+#include "canvas/floating_item.h"
 
 #include <QImage>
 #include <QPoint>
@@ -43,6 +44,9 @@ struct FitPlacement
 };
 FitPlacement fitPlacement(QSize photo, QRect target, PhotoFit fit);
 
+// The picture as a placement that can still be moved: the part of it the fit takes, over the part of the target the
+// fit gives it. Fixed where it lies, it paints what stretchInto paints.
+FloatingItem placement(const QString& name, const QImage& picture, QRect target, PhotoFit fit);
 // Puts the picture into that rectangle as the fit says, copying its pixels over what the canvas holds; an empty
 // or reversed rectangle paints nothing.
 void stretchInto(QImage& canvas, double x1, double y1, double x2, double y2, const QImage& picture,

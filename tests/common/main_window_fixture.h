@@ -44,6 +44,8 @@ struct MainWindowFixture
     QString text(const QString& label) const { return child<QLabel>(label)->text(); }
     const QImage& canvas() const { return main->picEdit()->image(); }
     QUndoStack& undo() { return model.canvas().undoStack(); }
+    // A placement still floating over the canvas becomes part of it.
+    void fix() { model.canvas().fixFloating(); }
     // A new picture on the canvas, with a history of its own.
     void setCanvas(const QImage& picture) { model.canvas().reset(picture); }
 };

@@ -223,11 +223,13 @@ private Q_SLOTS:
         QCoreApplication::sendEvent(canvas(), &hover);
         const QImage before = image().copy();
         QTest::mouseClick(canvas(), Qt::LeftButton, {}, QPoint(300, 120));
+        const QImage floating = m_model.canvas().shown().copy();
         QVERIFY(widget<QLabel>(u"Label19"_s)
                     ->geometry()
-                    .contains(changedRect(before, image()))); // where the preview showed it
+                    .contains(changedRect(before, floating))); // where the preview showed it, still floating
         m_shots.take(u"tekst-geplaatst"_s);
         click(widget<QAbstractButton>(u"TekstKnop"_s)); // the panel closes and the drawing buttons come back
+        QCOMPARE(image(), floating);                    // fixed where it was put
     }
 
     void perforateFilterTwiceAndUndoOnce()

@@ -54,6 +54,7 @@ void Main::createControllers()
     connect(zoom->view(), &ZoomView::mousePressed, tools, &CanvasTools::PicEdit_MouseDown);
     connect(zoom->view(), &ZoomView::mouseMoved, tools, &CanvasTools::PicEdit_MouseMove);
     connect(zoom->view(), &ZoomView::mouseReleased, tools, &CanvasTools::PicEdit_MouseUp);
+    tools->addView(zoom->view());
 
     new HelpMenu(m_model, m_folder, status, m, *m_canvasFrame, this);
     new ConfigMenu(m_state, m_interaction, m.ConfiguratieInstellingen, this);

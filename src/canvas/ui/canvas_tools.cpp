@@ -3,6 +3,7 @@
 #include "app/application_state.h"
 #include "canvas/canvas_document.h"
 #include "canvas/ui/canvas_overlay.h"
+#include "canvas/ui/floating_controls.h"
 #include "canvas/ui/pic_edit.h"
 #include "widgets/main_menus.h"
 
@@ -25,12 +26,23 @@ CanvasTools::CanvasTools(CanvasDocument& document, ApplicationState& state, Stat
         [this](double x1, double y1, double x2, double y2) { Q_EMIT photoRectangleChosen(x1, y1, x2, y2); });
     m_gum = new CanvasOverlay(QStringLiteral("Gum"), &canvas);
     m_layer = new CanvasOverlay(QStringLiteral("Layer"), &canvas);
+    m_floating = new FloatingControls(document, state, status, this);
+    m_floating->addView(&canvas);
     createUndoActions(menus.Bewerken);
     connect(&canvas, &PicEdit::mousePressed, this, &CanvasTools::PicEdit_MouseDown);
     connect(&canvas, &PicEdit::mouseMoved, this, &CanvasTools::PicEdit_MouseMove);
     connect(&canvas, &PicEdit::mouseReleased, this, &CanvasTools::PicEdit_MouseUp);
     connect(m_editKnoppen, &QAction::triggered, this, &CanvasTools::EditKnoppen_Click);
     connect(&m_state, &ApplicationState::gereedschapChanged, this, &CanvasTools::showMode);
+    connect(&m_document, &CanvasDocument::floatingChanged, this, [this](bool floating) {
+        if (!floating)
+            showMode(m_state.Gereedschap());
+    });
+}
+
+void CanvasTools::addView(QWidget* view)
+{
+    m_floating->addView(view);
 }
 
 CanvasTools::~CanvasTools() = default;
@@ -56,13 +68,15 @@ void CanvasTools::createUndoActions(QMenu* bewerken)
     QAction* undo = m_undo;
     QAction* redo = m_redo;
     const auto update = [&document, undo, redo] {
-        undo->setEnabled(!document.busy() && document.undoStack().canUndo());
-        redo->setEnabled(!document.busy() && document.undoStack().canRedo());
+        undo->setEnabled(!document.busy() && (document.undoStack().canUndo() || document.floating()));
+        // Fixing a floating placement would clear what there is to redo.
+        redo->setEnabled(!document.busy() && !document.floating() && document.undoStack().canRedo());
     };
     const QUndoStack& stack = document.undoStack();
     connect(&stack, &QUndoStack::canUndoChanged, m_undo, update);
     connect(&stack, &QUndoStack::canRedoChanged, m_redo, update);
     connect(&document, &CanvasDocument::busyChanged, m_undo, update);
+    connect(&document, &CanvasDocument::floatingChanged, m_undo, update);
     connect(&stack, &QUndoStack::undoTextChanged, m_undo, &QAction::setToolTip);
     connect(&stack, &QUndoStack::redoTextChanged, m_redo, &QAction::setToolTip);
     update();
@@ -87,24 +101,28 @@ void CanvasTools::showMode(ToolMode mode)
 void CanvasTools::PicEdit_MouseDown(Qt::MouseButton button, QPointF at)
 {
     // A long command lets events through; the picture it works on is not to be drawn on meanwhile.
-    if (m_document.busy())
+    if (m_document.busy() || m_floating->press(at))
         return;
     m_toolBox.mouseDown(button, at);
     updateOverlays();
 }
 
-void CanvasTools::PicEdit_MouseMove(Qt::MouseButtons buttons, QPointF at)
+void CanvasTools::PicEdit_MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPointF at)
 {
     Q_EMIT pointerMoved(at);
     m_coordinates.setText(QStringLiteral("Coördinaten : X = %1, Y = %2").arg(at.x()).arg(at.y()));
     if (m_state.Gereedschap() == ToolMode::Eraser)
         m_gum->move(int(at.x()) - GumMaat, int(at.y()) - GumMaat);
+    if (m_floating->move(buttons, modifiers, at))
+        return;
     m_toolBox.mouseMove(buttons, at);
     updateOverlays();
 }
 
 void CanvasTools::PicEdit_MouseUp(Qt::MouseButton button, QPointF at)
 {
+    if (m_floating->release())
+        return;
     if (m_state.TekstPlaatsen()) {
         m_toolBox.endWithoutToolWork();
         Q_EMIT textPlacementClicked(button, at);

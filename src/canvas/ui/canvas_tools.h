@@ -2,8 +2,9 @@
 
 // The mouse on the canvas: the presses, moves and releases of PicEdit go to
 // the drawing tools, with the coordinate read-out, the eraser outline and the
-// rubber band; the hint of the selected tool on the status line; the drawing
-// buttons switch and undo and redo in "Bewerken". What a release or a tool
+// rubber band; a floating placement takes the mouse first; the hint of the
+// selected tool on the status line; the drawing buttons switch and undo and
+// redo in "Bewerken". What a release or a tool
 // hands on (a text placement, a photo rectangle) it announces; it holds no
 // other controller.
 
@@ -17,6 +18,7 @@
 class ApplicationState;
 class CanvasDocument;
 class CanvasOverlay;
+class FloatingControls;
 class PicEdit;
 class QAction;
 class QLabel;
@@ -32,6 +34,8 @@ public:
                 QLabel& coordinates, const MainMenus& menus, QObject* parent);
     ~CanvasTools() override;
 
+    // Another view of the canvas (the enlargement): the keys that move a floating placement answer there too.
+    void addView(QWidget* view);
     // Replaces the clock-seeded random numbers of the spray and the coloured circles (tests script them).
     void setRandom(std::unique_ptr<RandomSource> random);
 
@@ -46,7 +50,7 @@ Q_SIGNALS:
 
 public Q_SLOTS:
     void PicEdit_MouseDown(Qt::MouseButton button, QPointF at);
-    void PicEdit_MouseMove(Qt::MouseButtons buttons, QPointF at);
+    void PicEdit_MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPointF at);
     void PicEdit_MouseUp(Qt::MouseButton button, QPointF at);
     void EditKnoppen_Click();
     void EditOngedaan_Click();
@@ -64,6 +68,7 @@ private:
     QLabel& m_coordinates;
     QAction* m_editKnoppen;
     ToolBox m_toolBox;
+    FloatingControls* m_floating = nullptr;
     CanvasOverlay* m_gum = nullptr;
     CanvasOverlay* m_layer = nullptr;
     QAction* m_undo = nullptr;

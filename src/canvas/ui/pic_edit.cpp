@@ -1,5 +1,7 @@
 #include "canvas/ui/pic_edit.h"
 
+#include "canvas/ui/floating_outline.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -29,7 +31,9 @@ PicEdit::PicEdit(CanvasDocument& document, QWidget* parent)
 void PicEdit::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    painter.drawImage(event->rect(), m_document.image(), event->rect());
+    painter.drawImage(event->rect(), m_document.shown(), event->rect());
+    if (const std::optional<FloatingItem>& floating = m_document.floating())
+        FloatingOutline::paint(painter, *floating, 1);
 }
 
 void PicEdit::mousePressEvent(QMouseEvent* event)
@@ -39,7 +43,10 @@ void PicEdit::mousePressEvent(QMouseEvent* event)
 
 void PicEdit::mouseMoveEvent(QMouseEvent* event)
 {
-    Q_EMIT mouseMoved(event->buttons(), canvasPoint(event));
+    const std::optional<FloatingItem>& floating = m_document.floating();
+    if (!event->buttons())
+        setCursor(floating ? FloatingOutline::cursor(*floating, canvasPoint(event)) : Qt::ArrowCursor);
+    Q_EMIT mouseMoved(event->buttons(), event->modifiers(), canvasPoint(event));
 }
 
 void PicEdit::mouseReleaseEvent(QMouseEvent* event)

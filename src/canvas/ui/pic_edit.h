@@ -23,7 +23,7 @@ public:
 
 Q_SIGNALS:
     void mousePressed(Qt::MouseButton button, QPointF position);
-    void mouseMoved(Qt::MouseButtons buttons, QPointF position);
+    void mouseMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPointF position);
     void mouseReleased(Qt::MouseButton button, QPointF position);
 
 protected:

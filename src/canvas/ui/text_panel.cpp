@@ -283,9 +283,8 @@ void TextPanel::place(Qt::MouseButton, QPointF at)
     }
     m_label19->hide();
     m_state.setTekstPlaatsen(false);
-    if (placed)
-        m_status.ToonInfo(QStringLiteral("Informatie..."), 0);
-    else
+    // A placed text floats, and the status line says how to move and fix it.
+    if (!placed)
         m_status.ToonInfo(QStringLiteral("De lettergrootte is geen getal: de tekst is niet geplaatst."), 1);
 }
 
@@ -301,10 +300,12 @@ bool TextPanel::drawText(QPointF at, const QString& text, std::optional<int> ang
         return false;
     const bool halo = m_check1->isChecked();
     const QColor drawColour = colourOf(m_state.TekenKleur()), fillColour = colourOf(m_state.VulKleur());
-    m_document.change(QStringLiteral("Tekst"), [&](QImage&) {
-        CanvasText::draw(m_document.surface(), at, text, *font, angleTenths, halo, drawColour, fillColour);
-    });
-    return true;
+    // The text floats over the canvas until it is fixed, drawn each time as it would have been drawn here.
+    return m_document.setFloating(
+        FloatingItem::drawing(QStringLiteral("Tekst"), [=, font = *font](QImage& picture, QPoint offset) {
+            CanvasSurface surface(picture);
+            CanvasText::draw(surface, at + offset, text, font, angleTenths, halo, drawColour, fillColour);
+        }));
 }
 
 void TextPanel::AchtergrondKnop_Click()

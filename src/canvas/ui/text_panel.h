@@ -5,7 +5,7 @@
 // background picture; the button that opens and closes the panel; and the
 // floating preview over the canvas that follows the pointer while a placement
 // is armed. It places horizontal or rotated text (with an optional halo) on
-// the canvas as one undo step.
+// the canvas, where it floats until it is fixed as one undo step.
 
 #include "canvas/canvas_surface.h"
 #include "widgets/status_line.h"
@@ -36,8 +36,8 @@ public:
     // button stands among those controls; the preview lies over canvas.
     TextPanel(CanvasDocument& document, ApplicationState& state, StatusLine status, QWidget* area, QWidget* canvas);
 
-    // Horizontal text Cs with its top-left corner at (cX, cY), with the panel's font and halo;
-    // false when the size box holds no number (nothing is drawn then).
+    // Horizontal text Cs with its top-left corner at (cX, cY), with the panel's font and halo, floating over the
+    // canvas; false when the size box holds no number (nothing is drawn then).
     bool MaakTekst(double cX, int cY, const QString& Cs);
 
 Q_SIGNALS:

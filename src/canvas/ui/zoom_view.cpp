@@ -1,5 +1,7 @@
 #include "canvas/ui/zoom_view.h"
 
+#include "canvas/ui/floating_outline.h"
+
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -43,15 +45,17 @@ void ZoomView::paintEvent(QPaintEvent* event)
     const QRect exposed = event->rect();
     const QRect pixels = QRect(exposed.topLeft() / m_factor, exposed.bottomRight() / m_factor)
                              .intersected(QRect(QPoint(0, 0), CanvasDocument::Size));
-    const QImage& image = m_document.image();
+    const QImage& image = m_document.shown();
     painter.drawImage(QRect(pixels.topLeft() * m_factor, pixels.size() * m_factor), image.copy(pixels));
-    if (m_factor < GridFrom)
-        return;
-    painter.setPen(QColor(128, 128, 128, 110));
-    for (int x = pixels.left(); x <= pixels.right() + 1; ++x)
-        painter.drawLine(x * m_factor, exposed.top(), x * m_factor, exposed.bottom());
-    for (int y = pixels.top(); y <= pixels.bottom() + 1; ++y)
-        painter.drawLine(exposed.left(), y * m_factor, exposed.right(), y * m_factor);
+    if (m_factor >= GridFrom) {
+        painter.setPen(QColor(128, 128, 128, 110));
+        for (int x = pixels.left(); x <= pixels.right() + 1; ++x)
+            painter.drawLine(x * m_factor, exposed.top(), x * m_factor, exposed.bottom());
+        for (int y = pixels.top(); y <= pixels.bottom() + 1; ++y)
+            painter.drawLine(exposed.left(), y * m_factor, exposed.right(), y * m_factor);
+    }
+    if (const std::optional<FloatingItem>& floating = m_document.floating())
+        FloatingOutline::paint(painter, *floating, m_factor);
 }
 
 void ZoomView::mousePressEvent(QMouseEvent* event)
@@ -61,7 +65,11 @@ void ZoomView::mousePressEvent(QMouseEvent* event)
 
 void ZoomView::mouseMoveEvent(QMouseEvent* event)
 {
-    Q_EMIT mouseMoved(event->buttons(), canvasPoint(event->position()));
+    const QPointF at = canvasPoint(event->position());
+    const std::optional<FloatingItem>& floating = m_document.floating();
+    if (!event->buttons())
+        setCursor(floating ? FloatingOutline::cursor(*floating, at) : Qt::ArrowCursor);
+    Q_EMIT mouseMoved(event->buttons(), event->modifiers(), at);
 }
 
 void ZoomView::mouseReleaseEvent(QMouseEvent* event)

@@ -46,7 +46,7 @@ ZoomWindow::ZoomWindow(CanvasDocument& document, QWidget* parent)
             [this](int index) { m_view->setFactor(m_factors->itemData(index).toInt()); });
     connect(m_view, &ZoomView::factorChanged, this,
             [this](int factor) { m_factors->setCurrentIndex(m_factors->findData(factor)); });
-    connect(m_view, &ZoomView::mouseMoved, this, [this](Qt::MouseButtons, QPointF at) {
+    connect(m_view, &ZoomView::mouseMoved, this, [this](Qt::MouseButtons, Qt::KeyboardModifiers, QPointF at) {
         m_position->setText(QStringLiteral("X = %1, Y = %2").arg(at.x()).arg(at.y()));
     });
     m_factors->setCurrentIndex(m_factors->findData(4)); // 400 %: the pixels and their grid at once

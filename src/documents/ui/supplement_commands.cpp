@@ -263,7 +263,7 @@ void SupplementCommands::openSupplementsFolder()
 
 void SupplementCommands::FileSaveAs_Click(int index)
 {
-    if ((index != 1 && index != 2) || m_model.canvas().busy())
+    if ((index != 1 && index != 2) || m_model.canvas().busy() || !m_model.canvas().fixFloating())
         return;
     const auto format = ExportFormat(index);
     const QStringList extensions = PictureExport::extensions(format);

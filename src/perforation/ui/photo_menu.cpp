@@ -114,29 +114,40 @@ std::optional<QImage> PhotoMenu::load(const QString& path, QSize target)
 
 void PhotoMenu::FotoLaden(double x1, double y1, double x2, double y2)
 {
+    const QRect target = PhotoFrames::stretchTarget(x1, y1, x2, y2);
     if (!m_pastedPicture.isNull()) {
-        placePicture(std::exchange(m_pastedPicture, QImage()), QStringLiteral("Plakken"),
-                     PhotoFrames::stretchTarget(x1, y1, x2, y2));
+        const QImage pasted = std::exchange(m_pastedPicture, QImage());
         m_state.setGereedschap(ToolMode::None);
+        placePicture(pasted, QStringLiteral("Plakken"), target, Target::Rectangle);
         return;
     }
     if (const QString path = askPath(photoFileFilter()); !path.isEmpty())
-        stretchFile(path, x1, y1, x2, y2);
+        stretchFile(path, target, target == canvasRect() ? Target::Background : Target::Rectangle);
 }
 
-void PhotoMenu::stretchFile(const QString& path, double x1, double y1, double x2, double y2)
+void PhotoMenu::stretchFile(const QString& path, QRect target, Target kind)
 {
     BusyPointer busy;
-    bool placed = false;
-    // Reading the photo is part of the command, so nothing else changes the canvas, or saves it, meanwhile.
-    m_canvas.change(QStringLiteral("Foto"), [&](QImage& canvas) {
-        if (const std::optional<QImage> picture = load(path, PhotoFrames::stretchTarget(x1, y1, x2, y2).size())) {
-            PhotoFrames::stretchInto(canvas, x1, y1, x2, y2, *picture, m_state.photoFit());
-            placed = true;
-        }
-    });
-    if (placed)
-        m_state.setGereedschap(ToolMode::None);
+    std::optional<QImage> picture;
+    // Reading the photo is part of the command, so nothing else changes the canvas, or saves it, meanwhile: the
+    // reading runs as a command that changes nothing (and so leaves no step).
+    m_canvas.change(QStringLiteral("Foto"), [&](QImage&) { picture = load(path, target.size()); });
+    if (!picture)
+        return;
+    m_state.setGereedschap(ToolMode::None);
+    put(QStringLiteral("Foto"), *picture, target, kind);
+}
+
+void PhotoMenu::put(const QString& stepName, const QImage& picture, QRect target, Target kind)
+{
+    const FloatingItem item = PhotoFrames::placement(stepName, picture, target, m_state.photoFit());
+    // It floats where moving it makes sense: in a rectangle of its own, and over the background when some of the
+    // canvas stays uncovered. A stamp frame takes it at once.
+    const bool floats = kind == Target::Rectangle || (kind == Target::Background && item.rect != canvasRect());
+    if (floats)
+        m_canvas.setFloating(item);
+    else
+        m_canvas.change(stepName, [&item](QImage& canvas) { item.draw(canvas, item.rect); });
 }
 
 void PhotoMenu::placeBackground()
@@ -146,24 +157,31 @@ void PhotoMenu::placeBackground()
 
 void PhotoMenu::placeBackgroundFile(const QString& path)
 {
-    stretchFile(path, 0, 0, 500, 260);
+    stretchFile(path, canvasRect(), Target::Background);
 }
 
-QRect PhotoMenu::dropTarget(QPoint at) const
+QRect PhotoMenu::canvasRect()
 {
-    const std::optional<QRect> frame = m_frameLayout ? PhotoFrames::frameAt(*m_frameLayout, at) : std::nullopt;
-    return frame.value_or(QRect(QPoint(0, 0), CanvasDocument::Size));
+    return QRect(QPoint(0, 0), CanvasDocument::Size);
+}
+
+std::pair<QRect, PhotoMenu::Target> PhotoMenu::dropTarget(QPoint at) const
+{
+    if (const std::optional<QRect> frame = m_frameLayout ? PhotoFrames::frameAt(*m_frameLayout, at) : std::nullopt)
+        return {*frame, Target::Frame};
+    return {canvasRect(), Target::Background};
 }
 
 void PhotoMenu::dropFile(const QString& path, QPoint at)
 {
-    const QRect target = dropTarget(at);
-    stretchFile(path, target.left(), target.top(), target.left() + target.width(), target.top() + target.height());
+    const auto [target, kind] = dropTarget(at);
+    stretchFile(path, target, kind);
 }
 
 void PhotoMenu::dropPicture(const QImage& picture, QPoint at)
 {
-    placePicture(picture, QStringLiteral("Foto"), dropTarget(at));
+    const auto [target, kind] = dropTarget(at);
+    placePicture(picture, QStringLiteral("Foto"), target, kind);
 }
 
 void PhotoMenu::setFrameLayout(PhotoLayout layout)
@@ -171,7 +189,7 @@ void PhotoMenu::setFrameLayout(PhotoLayout layout)
     m_frameLayout = layout;
 }
 
-void PhotoMenu::placePicture(const QImage& picture, const QString& stepName, QRect target)
+void PhotoMenu::placePicture(const QImage& picture, const QString& stepName, QRect target, Target kind)
 {
     if (picture.isNull()) {
         m_status.ToonInfo(QStringLiteral("Er is geen plaatje om te plaatsen."), 1);
@@ -181,14 +199,12 @@ void PhotoMenu::placePicture(const QImage& picture, const QString& stepName, QRe
         m_status.ToonInfo(PictureFile::tooLargeText(QStringLiteral("Het plaatje"), picture.size()), 1);
         return;
     }
-    m_canvas.change(stepName, [&](QImage& canvas) {
-        PhotoFrames::stretchInto(canvas, target.left(), target.top(), target.left() + target.width(),
-                                 target.top() + target.height(), picture, m_state.photoFit());
-    });
+    put(stepName, picture, target, kind);
 }
 
 void PhotoMenu::copyCanvas()
 {
+    m_canvas.fixFloating();
     QGuiApplication::clipboard()->setImage(m_canvas.image());
 }
 
@@ -205,7 +221,8 @@ void PhotoMenu::paste()
         m_status.ToonInfo(QStringLiteral("Trek met de muis de rechthoek voor het geplakte plaatje."), 1);
         return;
     }
-    placePicture(picture, QStringLiteral("Plakken"), QRect(QPoint(0, 0), CanvasDocument::Size));
+    // A pasted picture always floats, so that it can be made smaller and put in its place.
+    placePicture(picture, QStringLiteral("Plakken"), canvasRect(), Target::Rectangle);
 }
 
 void PhotoMenu::placeInFrames(PhotoLayout layout, int index)

@@ -15,7 +15,7 @@
 #include <QAction>
 #include <QPrinter>
 
-PrintController::PrintController(const SupplementModel& model, const CollectionModel& collection, ProgramFolder folder,
+PrintController::PrintController(SupplementModel& model, const CollectionModel& collection, ProgramFolder folder,
                                  Interaction& interaction, QAction* FilePrint, QAction* FileSetupPrinter,
                                  const std::array<QAction*, 5>& FileSavePdf, QWidget* window)
     : QObject(window)
@@ -43,8 +43,9 @@ QPrinter& PrintController::printer()
 
 void PrintController::FilePrint_Click()
 {
-    // Never half a picture: a command still working on the canvas is waited for (the entries are off meanwhile).
-    if (m_model.canvas().busy())
+    // Never half a picture: a command still working on the canvas is waited for (the entries are off meanwhile),
+    // and a placement still floating is printed where it lies, as part of the picture.
+    if (m_model.canvas().busy() || !m_model.canvas().fixFloating())
         return;
     // The page as it is when a job starts: the supplement's fields with the canvas picture.
     const auto pageOf = [this] { return albumPageOf(m_model.snapshot(), m_model.canvas().image()); };
@@ -60,7 +61,7 @@ void PrintController::FileSetupPrinter_Click()
 
 void PrintController::FileSavePdf_Click(int index)
 {
-    if (m_model.canvas().busy())
+    if (m_model.canvas().busy() || !m_model.canvas().fixFloating())
         return;
     PrintLayout layout;
     QString name;

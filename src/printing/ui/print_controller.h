@@ -22,8 +22,9 @@ class PrintController : public QObject
 {
     Q_OBJECT
 public:
-    // window parents the dialogs and this object.
-    PrintController(const SupplementModel& model, const CollectionModel& collection, ProgramFolder folder,
+    // window parents the dialogs and this object. The model is changed only to fix a placement still floating
+    // over the canvas before it is printed.
+    PrintController(SupplementModel& model, const CollectionModel& collection, ProgramFolder folder,
                     Interaction& interaction, QAction* FilePrint, QAction* FileSetupPrinter,
                     const std::array<QAction*, 5>& FileSavePdf, QWidget* window);
     ~PrintController() override;
@@ -38,7 +39,7 @@ public Q_SLOTS:
     void FileSavePdf_Click(int index);
 
 private:
-    const SupplementModel& m_model;
+    SupplementModel& m_model;
     const CollectionModel& m_collection;
     ProgramFolder m_folder;
     Interaction& m_interaction;
