@@ -74,8 +74,8 @@ Grip gripAt(const QRect& rect, bool resizable, QPointF at)
                                                     {QPointF(right, top), Grip::TopRight},
                                                     {QPointF(left, bottom), Grip::BottomLeft},
                                                     {QPointF(right, bottom), Grip::BottomRight}};
-        // A small item keeps room to be taken as a whole: the reach never covers more than a third of a side.
-        const double reach = std::min<double>(HandleReach, std::min(rect.width(), rect.height()) / 3.0);
+        // A small item keeps room to be taken as a whole: the handles never reach over a third of a side.
+        const int reach = std::min(HandleReach, (std::min(rect.width(), rect.height()) - 1) / 3);
         for (const auto& [corner, grip] : corners)
             if (std::abs(at.x() - corner.x()) <= reach && std::abs(at.y() - corner.y()) <= reach)
                 return grip;

@@ -35,7 +35,7 @@ namespace FloatingGrip {
 enum class Grip { None, Move, TopLeft, TopRight, BottomLeft, BottomRight };
 
 // How far (in canvas pixels) from a corner a press still takes its handle.
-inline constexpr int HandleReach = 3;
+inline constexpr int HandleReach = 2;
 
 // What a press at the canvas point takes hold of: a corner's handle (only of a resizable item), the item itself,
 // or nothing outside it.

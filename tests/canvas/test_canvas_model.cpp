@@ -1,13 +1,12 @@
 // The drawing model: the canvas document and the twelve drawing tools on it,
 // and the surface below them. The history: each change or stroke one step,
 // undone and redone to the exact picture, drawing outside a command kept as a
-// step of its own, pictures fitted to the canvas, and nothing accepted while a
-// command runs. The tools: what a press, left-button moves and a release paint,
-// pixel by pixel in the draw and fill colours, and when they paint nothing. The
-// surface: flood fill, text placed and rotated, font and size conversions, the
-// colour chooser's palette, and photos: a coloured picture stretched into exact
-// rectangles and the five frames of a sheetlet or a block, and reading photos,
-// including the ones that must be refused.
+// step of its own, pictures fitted to the canvas, nothing accepted while a
+// command runs, and a placement floating until it is fixed. The tools: what a press, left-button moves and a release
+// paint, pixel by pixel in the draw and fill colours, and when they paint nothing. The surface: flood fill, text placed
+// and rotated, font and size conversions, the colour chooser's palette, and photos: a coloured picture stretched into
+// exact rectangles and the five frames of a sheetlet or a block, and reading photos, including the ones that must be
+// refused.
 
 #include "app/application_state.h"
 #include "canvas/canvas_document.h"
@@ -266,6 +265,86 @@ private Q_SLOTS:
         QCOMPARE(d.image().pixel(1, 1), Draw);
         QCOMPARE(d.image().pixel(4, 4), Fill);
         QCOMPARE(steps(d), QStringList({"punt", "Negatief"}));
+    }
+
+    // A floating placement shows without touching the picture; fixed where it was moved to, it is drawn there
+    // as if placed there; the next command, an undo or a new picture fixes it first or lets it go.
+    void floatingPlacement()
+    {
+        CanvasDocument d;
+        QVERIFY(d.setFloating(FloatingItem::picture("Foto", quarters(20, 10), QRect(10, 20, 20, 10))));
+        QCOMPARE(d.image(), Blank);
+        QVERIFY(stretchedTo(d.shown(), QRect(10, 20, 20, 10)));
+        d.moveFloating(QRect(40, 50, 0, 7)); // no pixel wide: refused
+        d.moveFloating(QRect(5, 6, 40, 20));
+        d.change("punt", [](QImage& image) { image.setPixel(499, 259, Draw); });
+        QCOMPARE(steps(d), QStringList({"Foto", "punt"}));
+        QVERIFY(stretchedTo(d.image(), QRect(5, 6, 40, 20)));
+        const QImage fixed = d.image().copy();
+        d.setFloating(FloatingItem::picture("Plakken", quarters(4, 4), QRect(0, 0, 500, 260)));
+        d.undo(); // fixed, then undone: gone
+        QCOMPARE(d.image(), fixed);
+        QVERIFY(!d.floating());
+        d.setFloating(FloatingItem::picture("Plakken", quarters(4, 4), QRect(0, 0, 500, 260)));
+        d.change("bezig", [&](QImage&) { QVERIFY(!d.setFloating(FloatingItem::picture("x", Blank, {}))); });
+        QCOMPARE(steps(d).last(), "Plakken");
+        d.setFloating(FloatingItem::picture("Foto", quarters(4, 4), QRect(0, 0, 4, 4)));
+        d.reset(Blank);
+        QVERIFY(!d.floating());
+        QCOMPARE(d.shown(), Blank);
+        // A drawing is measured over a black and a white field, also where it reaches past the canvas: a white dot
+        // at (-3, 2) and a black one at (5, 6).
+        d.setFloating(FloatingItem::drawing("Tekst", [](QImage& image, QPoint offset) {
+            for (const auto& [at, colour] :
+                 {std::pair{QPoint(-3, 2), qRgb(255, 255, 255)}, {QPoint(5, 6), qRgb(0, 0, 0)}})
+                if (image.valid(at + offset))
+                    image.setPixel(at + offset, colour);
+        }));
+        QCOMPARE(d.floating()->rect, QRect(QPoint(-3, 2), QPoint(5, 6)));
+        d.moveFloating(QRect(0, 0, 9, 5));
+        d.fixFloating();
+        QCOMPARE(changedRect(Blank, d.image()), QRect(8, 4, 1, 1)); // the white dot at (0, 0) shows no change
+    }
+
+    // What a press takes hold of and where dragging it leaves the rectangle (10, 20, 20 x 10).
+    void floatingGrips_data()
+    {
+        QTest::addColumn<QRect>("rect");
+        QTest::addColumn<bool>("resizable");
+        QTest::addColumn<QPoint>("press");
+        QTest::addColumn<QPoint>("delta");
+        QTest::addColumn<bool>("keepProportions");
+        QTest::addColumn<int>("grip");
+        QTest::addColumn<QRect>("result");
+        using G = FloatingGrip::Grip;
+        const QRect r(10, 20, 20, 10);
+        // clang-format off
+        QTest::newRow("inside moves")          << r << true  << QPoint(15, 22) << QPoint(3, 5)   << false << int(G::Move)        << QRect(13, 25, 20, 10);
+        QTest::newRow("beside: nothing")       << r << true  << QPoint(5, 5)   << QPoint(3, 5)   << false << int(G::None)        << r;
+        QTest::newRow("a text has no handles") << r << false << QPoint(10, 20) << QPoint(-1, 0)  << false << int(G::Move)        << QRect(9, 20, 20, 10);
+        QTest::newRow("nor outside them")      << r << false << QPoint(31, 31) << QPoint(1, 1)   << false << int(G::None)        << r;
+        QTest::newRow("bottom right, free")    << r << true  << QPoint(31, 31) << QPoint(10, 10) << false << int(G::BottomRight) << QRect(10, 20, 30, 20);
+        QTest::newRow("top left stays right")  << r << true  << QPoint(9, 19)  << QPoint(5, 2)   << false << int(G::TopLeft)     << QRect(15, 22, 15, 8);
+        QTest::newRow("one pixel at least")    << r << true  << QPoint(30, 20) << QPoint(-25, 0) << false << int(G::TopRight)    << QRect(10, 20, 1, 10);
+        QTest::newRow("width decides")         << r << true  << QPoint(10, 30) << QPoint(-10, 0) << true  << int(G::BottomLeft)  << QRect(0, 20, 30, 15);
+        QTest::newRow("height decides")        << r << true  << QPoint(30, 30) << QPoint(1, 9)   << true  << int(G::BottomRight) << QRect(10, 20, 38, 19);
+        QTest::newRow("small: middle moves")   << QRect(10, 20, 3, 3) << true << QPoint(11, 21) << QPoint(1, 1) << false << int(G::Move) << QRect(11, 21, 3, 3);
+        QTest::newRow("small: corner")         << QRect(10, 20, 4, 4) << true << QPoint(11, 21) << QPoint(1, 1) << false << int(G::TopLeft) << QRect(11, 21, 3, 3);
+        // clang-format on
+    }
+
+    void floatingGrips()
+    {
+        QFETCH(QRect, rect);
+        QFETCH(QPoint, press);
+        QFETCH(QPoint, delta);
+        QFETCH(int, grip);
+        QFETCH(QRect, result);
+        QFETCH(bool, resizable);
+        QFETCH(bool, keepProportions);
+        const FloatingGrip::Grip taken = FloatingGrip::gripAt(rect, resizable, press);
+        QCOMPARE(int(taken), grip);
+        QCOMPARE(FloatingGrip::dragged(rect, taken, delta, keepProportions), result);
     }
 
     // Each stroke (tool, path, line width, random fractions): the rectangle it paints, how many pixels in

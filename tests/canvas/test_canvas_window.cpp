@@ -24,6 +24,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QPainter>
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QtTest>
@@ -340,6 +341,59 @@ private Q_SLOTS:
         w.interaction.saveChoices.enqueue(Interaction::SaveChoice::Discard);
         drop(w.folder.path("Supplementen/Delft.sup"), QPoint(5, 5));
         QCOMPARE(w.model.Plaatsnaam(), "Delft");
+    }
+
+    // A photo in its rectangle floats: the zoom shows it, the mouse moves it, the arrows too, a corner resizes it
+    // freely (with Shift in proportion, as Uitrekken is the fit), a press beside it fixes it as one step "Foto"
+    // where it was left. Saving fixes a floating picture first; Escape lets one go.
+    void floatingPlacement()
+    {
+        CanvasWindow w;
+        w.main->show();
+        QVERIFY(QTest::qWaitForWindowActive(w.main.get()));
+        const QRgb red = qRgb(230, 20, 40), blue = qRgb(10, 60, 220);
+        QImage photo = filtertest::picture(20, 10, red);
+        QPainter(&photo).fillRect(10, 5, 10, 5, blue); // the bottom-right quarter
+        QVERIFY(photo.save(m_folder.path("rood-blauw.png")));
+        w.interaction.fileAnswers << m_folder.path("rood-blauw.png");
+        w.choose(12);
+        w.stroke({{10, 20}, {30, 30}});
+        QCOMPARE(w.canvas(), Blank);
+        QVERIFY(w.model.isModified());
+
+        w.main->menus().EditVergroting->trigger();
+        QCOMPARE(w.main->findChild<ZoomView*>()->grab().toImage().pixel(25 * 4 + 2, 27 * 4 + 2), blue);
+        w.stroke({{15, 22}, {18, 27}});
+        w.pic->setFocus();
+        QTest::keyClick(w.pic, Qt::Key_Right, Qt::ShiftModifier);
+        QTest::keyClick(w.pic, Qt::Key_Up);
+        w.stroke({{43, 34}, {63, 44}}); // the bottom-right handle: 40 x 20
+        QTest::mousePress(w.pic, Qt::LeftButton, {}, QPoint(63, 44));
+        QMouseEvent shifted(QEvent::MouseMove, QPointF(73, 44), w.pic->mapToGlobal(QPointF(73, 44)), Qt::NoButton,
+                            Qt::LeftButton, Qt::ShiftModifier);
+        QCoreApplication::sendEvent(w.pic, &shifted);
+        QTest::mouseRelease(w.pic, Qt::LeftButton, {}, QPoint(73, 44));
+        QCOMPARE(w.canvas(), Blank);
+        w.stroke({{200, 200}});
+        QCOMPARE(w.painted(), QRect(23, 24, 50, 25));
+        QCOMPARE(w.canvas().pixel(23, 24), red);
+        QCOMPARE(w.canvas().pixel(72, 48), blue);
+        QCOMPARE(w.undo().count(), 1);
+        QCOMPARE(w.undo().text(0), "Foto");
+        w.model.canvas().undo();
+        QCOMPARE(w.canvas(), Blank);
+
+        QGuiApplication::clipboard()->setImage(photo);
+        w.main->menus().EditPlakken->trigger();
+        w.model.setPlaatsnaam("Delft");
+        w.main->menus().FileSave->trigger();
+        QVERIFY(!w.model.isModified());
+        QCOMPARE(w.canvas().pixel(499, 259), blue); // saved over the whole canvas
+        w.main->menus().EditPlakken->trigger();
+        QTest::keyClick(w.pic, Qt::Key_Escape);
+        QVERIFY(!w.model.canvas().floating());
+        QCOMPARE(w.undo().text(w.undo().count() - 1), "Plakken");
+        QVERIFY(!w.model.isModified());
     }
 
     // In "Vergroting" a tool draws the very pixels it draws on the canvas, as one undo step; the enlargement goes

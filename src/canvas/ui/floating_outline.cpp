@@ -17,7 +17,10 @@ void paint(QPainter& painter, const FloatingItem& item, int factor)
     if (item.resizable) {
         painter.setPen(QPen(Qt::black, 1));
         painter.setBrush(Qt::white);
-        const QPoint corners[] = {outline.topLeft(), outline.topRight(), outline.bottomLeft(), outline.bottomRight()};
+        // Centred on the corners of the drawn outline, which covers one pixel more than the rectangle each way.
+        const int left = outline.left(), right = left + outline.width();
+        const int top = outline.top(), bottom = top + outline.height();
+        const QPoint corners[] = {{left, top}, {right, top}, {left, bottom}, {right, bottom}};
         for (const QPoint& corner : corners)
             painter.drawRect(QRect(corner - QPoint(2, 2), QSize(4, 4)));
     }
