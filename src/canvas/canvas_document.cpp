@@ -205,9 +205,16 @@ bool CanvasDocument::setFloating(FloatingItem item)
 
 void CanvasDocument::moveFloating(const QRect& rect)
 {
-    if (!m_floating || rect.width() < 1 || rect.height() < 1 || rect == m_floating->rect)
+    if (!m_floating || rect.width() < 1 || rect.height() < 1)
         return;
-    m_floating->rect = rect;
+    // A part of it stays on the canvas, where the mouse can take it again.
+    const int keepX = std::min(rect.width(), FloatingKept), keepY = std::min(rect.height(), FloatingKept);
+    const QRect kept(QPoint(std::clamp(rect.x(), keepX - rect.width(), Size.width() - keepX),
+                            std::clamp(rect.y(), keepY - rect.height(), Size.height() - keepY)),
+                     rect.size());
+    if (kept == m_floating->rect)
+        return;
+    m_floating->rect = kept;
     compose();
 }
 

@@ -34,6 +34,7 @@ class CanvasDocument : public QObject
 public:
     static constexpr QSize Size{500, 260};
     static constexpr int UndoLimit = 64;
+    static constexpr int FloatingKept = 8;
 
     explicit CanvasDocument(QObject* parent = nullptr);
 
@@ -66,7 +67,8 @@ public:
     // command runs.
     bool setFloating(FloatingItem item);
     const std::optional<FloatingItem>& floating() const { return m_floating; }
-    // Moves or resizes it (at least a pixel wide and high); nothing while none floats.
+    // Moves or resizes it (at least a pixel wide and high), keeping at least FloatingKept pixels each way (all of a
+    // smaller one) on the canvas; nothing while none floats.
     void moveFloating(const QRect& rect);
     // Makes it part of the picture where it lies, as one undo step; false while a command runs.
     bool fixFloating();

@@ -276,6 +276,8 @@ private Q_SLOTS:
         QCOMPARE(d.image(), Blank);
         QVERIFY(stretchedTo(d.shown(), QRect(10, 20, 20, 10)));
         d.moveFloating(QRect(40, 50, 0, 7)); // no pixel wide: refused
+        d.moveFloating(QRect(-100, 600, 20, 10)); // eight pixels stay on the canvas
+        QCOMPARE(d.floating()->rect, QRect(-12, 252, 20, 10));
         d.moveFloating(QRect(5, 6, 40, 20));
         d.change("punt", [](QImage& image) { image.setPixel(499, 259, Draw); });
         QCOMPARE(steps(d), QStringList({"Foto", "punt"}));
