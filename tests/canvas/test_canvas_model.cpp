@@ -275,7 +275,7 @@ private Q_SLOTS:
         QVERIFY(d.setFloating(FloatingItem::picture("Foto", quarters(20, 10), QRect(10, 20, 20, 10))));
         QCOMPARE(d.image(), Blank);
         QVERIFY(stretchedTo(d.shown(), QRect(10, 20, 20, 10)));
-        d.moveFloating(QRect(40, 50, 0, 7)); // no pixel wide: refused
+        d.moveFloating(QRect(40, 50, 0, 7));      // no pixel wide: refused
         d.moveFloating(QRect(-100, 600, 20, 10)); // eight pixels stay on the canvas
         QCOMPARE(d.floating()->rect, QRect(-12, 252, 20, 10));
         d.moveFloating(QRect(5, 6, 40, 20));

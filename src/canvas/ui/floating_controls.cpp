@@ -20,6 +20,7 @@ FloatingControls::FloatingControls(CanvasDocument& document, ApplicationState& s
 
 void FloatingControls::addView(QWidget* view)
 {
+    m_views.emplace_back(view);
     const auto key = [this, view](QKeySequence sequence, auto action) {
         auto* shortcut = new QShortcut(sequence, view);
         connect(shortcut, &QShortcut::activated, this, action);
@@ -43,7 +44,8 @@ void FloatingControls::updateKeys()
     // The keys of a text waiting to be placed are the same, and they come first.
     const bool on = m_document.floating() && !m_state.TekstPlaatsen();
     for (QShortcut* shortcut : m_keys)
-        shortcut->setEnabled(on);
+        if (shortcut)
+            shortcut->setEnabled(on);
 }
 
 void FloatingControls::floatingChanged(bool floating)
@@ -52,6 +54,10 @@ void FloatingControls::floatingChanged(bool floating)
     updateKeys();
     if (!floating)
         return; // the hint of the tool comes back (CanvasTools)
+    // The arrows move it at once, also after Plakken from the menu.
+    for (QWidget* view : m_views)
+        if (view && view->window()->isActiveWindow() && view->isVisible())
+            view->setFocus(Qt::OtherFocusReason);
     const FloatingItem& item = *m_document.floating();
     const QString corners = !item.resizable         ? QString()
                             : item.keepsProportions ? QStringLiteral(", een hoek maakt het groter of kleiner "

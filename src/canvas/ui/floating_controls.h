@@ -11,6 +11,7 @@
 
 #include <QObject>
 #include <QPointF>
+#include <QPointer>
 
 #include <optional>
 #include <vector>
@@ -26,7 +27,8 @@ class FloatingControls : public QObject
 public:
     FloatingControls(CanvasDocument& document, ApplicationState& state, StatusLine status, QObject* parent);
 
-    // The keys answer in this view of the canvas while it has the focus.
+    // The keys answer in this view of the canvas while it has the focus; a placement that starts to float takes
+    // the focus to the view in the active window.
     void addView(QWidget* view);
 
     // The mouse of a view, in canvas pixels; true when the placement took the event, so no tool sees it. While
@@ -52,5 +54,6 @@ private:
     StatusLine m_status;
     std::optional<Drag> m_drag;
     bool m_pressTaken = false; // from a press to its release, the mouse is the placement's
-    std::vector<QShortcut*> m_keys;
+    std::vector<QPointer<QWidget>> m_views;
+    std::vector<QPointer<QShortcut>> m_keys; // a view may go before this object does
 };
