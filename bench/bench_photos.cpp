@@ -1,8 +1,11 @@
 // A camera photo of 6000 x 4000 pixels placed as `velinor-cli photos sheet groot`
 // places it: read (decoded only as large as the largest frame needs) and put
 // into the five frames of a sheetlet, stretched, cropped or fitted whole; and,
-// for comparison, the same photo decoded whole.
+// for comparison, the same photo decoded whole. And one step of dragging a
+// pasted 4000 x 3000 picture that floats over the canvas: moved, and resized,
+// each of which the views show at once.
 
+#include "canvas/canvas_document.h"
 #include "perforation/photo_frames.h"
 #include "perforation/photo_loader.h"
 
@@ -63,6 +66,26 @@ void CameraPhotoDecodedWholeIntoFiveFrames(benchmark::State& state)
     placeIntoFiveFrames(state, QSize());
 }
 BENCHMARK(CameraPhotoDecodedWholeIntoFiveFrames)->Unit(benchmark::kMillisecond);
+
+// The argument is 0 for a move, 1 for a resize: what one mouse move while dragging costs.
+void PastedPictureDraggedWhileFloating(benchmark::State& state)
+{
+    QImage pasted(4000, 3000, QImage::Format_RGB32);
+    for (int y = 0; y < pasted.height(); ++y)
+        for (int x = 0; x < pasted.width(); ++x)
+            pasted.setPixel(x, y, qRgb(x / 16, y / 12, (x + y) / 28));
+    CanvasDocument document;
+    document.setFloating(
+        PhotoFrames::placement(QStringLiteral("Plakken"), pasted, QRect(0, 0, 500, 260), PhotoFit::Uitrekken));
+    const bool resize = state.range(0) == 1;
+    int step = 0;
+    for (auto _ : state) {
+        ++step;
+        document.moveFloating(resize ? QRect(0, 0, 300 + step % 2, 160) : QRect(step % 2, 0, 500, 260));
+        benchmark::DoNotOptimize(document.shown().constBits());
+    }
+}
+BENCHMARK(PastedPictureDraggedWhileFloating)->DenseRange(0, 1)->ArgName("resize")->Unit(benchmark::kMillisecond);
 
 } // namespace
 
