@@ -140,6 +140,8 @@ void PhotoMenu::stretchFile(const QString& path, QRect target, Target kind)
 
 void PhotoMenu::put(const QString& stepName, const QImage& picture, QRect target, Target kind)
 {
+    if (target.width() <= 0 || target.height() <= 0)
+        return; // as a photo is never stretched into an empty or reversed rectangle
     const FloatingItem item = PhotoFrames::placement(stepName, picture, target, m_state.photoFit());
     // It floats where moving it makes sense: in a rectangle of its own, and over the background when some of the
     // canvas stays uncovered. A stamp frame takes it at once.
