@@ -1,32 +1,12 @@
 #include "canvas/floating_item.h"
 
+#include "canvas/picture_difference.h"
+
 #include <QPainter>
 
 #include <algorithm>
 #include <cmath>
 #include <memory>
-
-namespace {
-
-// The pixels of picture that are not the colour it was filled with.
-QRect paintedRect(const QImage& picture, QRgb fill)
-{
-    QRect painted;
-    for (int y = 0; y < picture.height(); ++y) {
-        const auto* row = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
-        int left = 0, right = picture.width() - 1;
-        while (left <= right && row[left] == fill)
-            ++left;
-        if (left > right)
-            continue;
-        while (row[right] == fill)
-            --right;
-        painted |= QRect(QPoint(left, y), QPoint(right, y));
-    }
-    return painted;
-}
-
-} // namespace
 
 FloatingItem FloatingItem::picture(const QString& name, const QImage& picture, const QRect& target)
 {
@@ -49,10 +29,11 @@ FloatingItem FloatingItem::drawing(const QString& name, std::function<void(QImag
     const QPoint middle(500, 260);
     QRect bounds;
     for (const QRgb fill : {qRgb(0, 0, 0), qRgb(255, 255, 255)}) {
-        QImage measure(field, QImage::Format_RGB32);
-        measure.fill(fill);
+        QImage empty(field, QImage::Format_RGB32);
+        empty.fill(fill);
+        QImage measure = empty.copy();
         draw(measure, middle);
-        bounds |= paintedRect(measure, fill);
+        bounds |= changedRect(empty, measure);
     }
     bounds = bounds.isEmpty() ? QRect(0, 0, 1, 1) : bounds.translated(-middle);
     const QPoint origin = bounds.topLeft();

@@ -2,6 +2,7 @@
 
 #include "app/application_state.h"
 #include "canvas/canvas_document.h"
+#include "widgets/arrow_steps.h"
 
 #include <QShortcut>
 #include <QWidget>
@@ -26,10 +27,7 @@ void FloatingControls::addView(QWidget* view)
         connect(shortcut, &QShortcut::activated, this, action);
         m_keys.push_back(shortcut);
     };
-    for (const auto& [arrow, step] : {std::pair{Qt::Key_Left, QPoint(-1, 0)},
-                                      {Qt::Key_Right, QPoint(1, 0)},
-                                      {Qt::Key_Up, QPoint(0, -1)},
-                                      {Qt::Key_Down, QPoint(0, 1)}}) {
+    for (const auto& [arrow, step] : ArrowSteps) {
         key(QKeySequence(arrow), [this, step = step] { moveBy(step); });
         key(QKeySequence(Qt::SHIFT | arrow), [this, step = step] { moveBy(10 * step); });
     }

@@ -6,6 +6,7 @@
 #include "canvas/canvas_document.h"
 #include "canvas/canvas_text.h"
 #include "canvas/tool_icons.h"
+#include "widgets/arrow_steps.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -175,12 +176,9 @@ void TextPanel::createPlacementKeys(QWidget* canvas)
         connect(shortcut, &QShortcut::activated, this, action);
         connect(&m_state, &ApplicationState::tekstPlaatsenChanged, shortcut, &QShortcut::setEnabled);
     };
-    for (const auto& [arrow, step] : {std::pair{Qt::Key_Left, QPointF(-1, 0)},
-                                      {Qt::Key_Right, QPointF(1, 0)},
-                                      {Qt::Key_Up, QPointF(0, -1)},
-                                      {Qt::Key_Down, QPointF(0, 1)}}) {
-        key(QKeySequence(arrow), [this, step = step] { movePreview(m_placeAt + step); });
-        key(QKeySequence(Qt::SHIFT | arrow), [this, step = step] { movePreview(m_placeAt + 10 * step); });
+    for (const auto& [arrow, step] : ArrowSteps) {
+        key(QKeySequence(arrow), [this, step = QPointF(step)] { movePreview(m_placeAt + step); });
+        key(QKeySequence(Qt::SHIFT | arrow), [this, step = QPointF(step)] { movePreview(m_placeAt + 10 * step); });
     }
     for (const Qt::Key enter : {Qt::Key_Return, Qt::Key_Enter})
         key(QKeySequence(enter), [this] { place(Qt::LeftButton, m_placeAt); });
